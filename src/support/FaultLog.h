@@ -28,9 +28,9 @@ void Write(std::string_view unit, int line, std::string_view message, uintptr_t 
 // The log is renamed to "<name>.1" once it passes this size.
 constexpr qint64 kRotateBytes = 8 * 1024 * 1024;
 
-// Shown when an append fails on the UI thread; returns false to end the program.
+// Shows a failed append to the user (and may end the program); runs on the UI thread only.
 // Without a handler the failure goes to stderr.
-using FailureHandler = std::function<bool(const QString& text)>;
+using FailureHandler = std::function<void(const QString& text)>;
 void SetFailureHandler(FailureHandler handler);
 // Marks the calling thread as the UI thread (start-up does this).
 void SetUiThread();

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds the program and runs it: for now the headless start and close, which leaves a
+# complete settings file in the program's data folder.
+set -euo pipefail
+cd "$(dirname "$0")"
+bash .ci/install-packages.sh
+
+export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/glorinbax-ccache}"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
+cmake --build build -j "$(nproc)" --target glorinbax
+build/program/glorinbax --version
+build/program/glorinbax --quit
+echo "Started and closed; settings are in build/program/data/glorinbax.ini"

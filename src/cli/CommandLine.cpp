@@ -1,0 +1,74 @@
+// Dispatches the headless forms; anything else opens the window.
+#include "cli/CommandLine.h"
+
+#include "app/HeadlessProgram.h"
+#include "cli/EvalCommand.h"
+
+#include <QFileInfo>
+
+#include <iostream>
+
+namespace {
+
+const char* const kUsage =
+    "usage: glorinbax [FILE]\n"
+    "       glorinbax --version\n"
+    "       glorinbax --eval EXPR [--as int|int64|ext]\n"
+    "       glorinbax --quit [FILE]\n";
+
+int badArguments(std::ostream& err, const std::string& why) {
+    err << "glorinbax: " << why << "\n" << kUsage;
+    return kExitBadArguments;
+}
+
+int runEval(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    // --eval EXPR [--as KIND]
+    if (args.size() != 2 && args.size() != 4)
+        return badArguments(err, "--eval takes one expression and an optional --as");
+    std::string kind = "ext";
+    if (args.size() == 4) {
+        if (args[2] != "--as")
+            return badArguments(err, "unexpected argument '" + args[2] + "'");
+        kind = args[3];
+    }
+    if (!PrintFormula(args[1], kind, out))
+        return badArguments(err, "--as takes int, int64 or ext, not '" + kind + "'");
+    return kExitOk;
+}
+
+int runQuit(const std::string& exeName, const std::vector<std::string>& args, std::ostream& err) {
+    if (args.size() > 2)
+        return badArguments(err, "--quit takes at most one file");
+    HeadlessProgram program(QString::fromStdString(exeName));
+    return kExitOk;
+}
+
+} // namespace
+
+int RunCommandLine(const std::string& exeName, const std::vector<std::string>& args,
+                   std::ostream& out, std::ostream& err) {
+    if (args.empty())
+        return badArguments(err, "this build has no window yet; use one of the headless forms");
+    const std::string& form = args[0];
+    if (form == "--help" || form == "-h") {
+        out << kUsage;
+        return kExitOk;
+    }
+    if (form == "--version") {
+        if (args.size() != 1)
+            return badArguments(err, "--version takes no arguments");
+        out << "Glorinbax " << GBX_VERSION << "\n";
+        return kExitOk;
+    }
+    if (form == "--eval")
+        return runEval(args, out, err);
+    if (form == "--quit")
+        return runQuit(exeName, args, err);
+    return badArguments(err, "unknown argument '" + form + "'");
+}
+
+int RunGlorinbax(int argc, char** argv) {
+    const std::string exeName = QFileInfo("/proc/self/exe").canonicalFilePath().toStdString();
+    return RunCommandLine(exeName, std::vector<std::string>(argv + 1, argv + argc), std::cout,
+                          std::cerr);
+}
