@@ -112,8 +112,7 @@ StartupSettings ReadStartupSettings(const TWideCustomIniFile& store, const QStri
     s.selectedDevice = store.ReadInteger("Audio.Out", "SelectedDevice", -1);
     s.bassLibrary = readFileSetting(store, "BassDLL", programFolder + kBassLibraryName);
     s.bassMixLibrary = readFileSetting(store, "BassMixDLL", programFolder + kBassMixLibraryName);
-    s.bassFlacLibrary =
-        readFileSetting(store, "BassFlacDLL", programFolder + kBassFlacLibraryName);
+    s.bassFlacLibrary = readFileSetting(store, "BassFlacDLL", programFolder + kBassFlacLibraryName);
     s.rulerFont = readFileSetting(store, "RulerFont", programFolder + kRulerFontName);
     s.interiorPadding = store.ReadInteger("Main", "InteriorPadding", 0);
     return s;
@@ -176,14 +175,25 @@ void SaveSettings(TWideCustomIniFile& store, const ExitSettings& s) {
 
 ProgramSettings::ProgramSettings(const ProgramFolders& folders) {
     QDir().mkpath(QFileInfo(folders.settingsFile).absolutePath());
-    m_store = std::make_unique<TWideMemIniFile>(folders.settingsFile);
+    try {
+        m_store = std::make_unique<TWideMemIniFile>(folders.settingsFile);
+    } catch (const std::exception& e) {
+        // The user's file stays as it is: run on fresh values and never write over it.
+        GBX_FAULT_CAUGHT("LoadSettings", e);
+        m_store = std::make_unique<TWideMemIniFile>(QString());
+        m_readOnly = true;
+    }
     if (m_store->ReadSections().isEmpty())
         WriteDefaultSettings(*m_store);
 }
 
-ProgramSettings::~ProgramSettings() { Write(); }
+ProgramSettings::~ProgramSettings() {
+    Write();
+}
 
 bool ProgramSettings::Write() {
+    if (m_readOnly)
+        return false;
     try {
         m_store->UpdateFile();
         return true;

@@ -21,9 +21,9 @@ struct StartupSettings {
     bool handoutShown = false;
     bool fullScreen = false;
     QString editorialProgram;
-    QString bufferMsText;      // a formula text, evaluated as integer
+    QString bufferMsText; // a formula text, evaluated as integer
     int selectedDevice = -1;
-    QString bassLibrary;       // full paths or names as the settings give them
+    QString bassLibrary; // full paths or names as the settings give them
     QString bassMixLibrary;
     QString bassFlacLibrary;
     QString rulerFont;
@@ -78,4 +78,5 @@ public:
 
 private:
     std::unique_ptr<TWideMemIniFile> m_store;
+    bool m_readOnly = false; // the file exists but could not be read
 };

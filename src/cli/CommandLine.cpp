@@ -10,11 +10,10 @@
 
 namespace {
 
-const char* const kUsage =
-    "usage: glorinbax [FILE]\n"
-    "       glorinbax --version\n"
-    "       glorinbax --eval EXPR [--as int|int64|ext]\n"
-    "       glorinbax --quit [FILE]\n";
+const char* const kUsage = "usage: glorinbax [FILE]\n"
+                           "       glorinbax --version\n"
+                           "       glorinbax --eval EXPR [--as int|int64|ext]\n"
+                           "       glorinbax --quit [FILE]\n";
 
 int badArguments(std::ostream& err, const std::string& why) {
     err << "glorinbax: " << why << "\n" << kUsage;

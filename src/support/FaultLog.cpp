@@ -143,7 +143,9 @@ void SetFaultListener(std::function<void()> listener) {
     state().faultListener = std::move(listener);
 }
 
-uintptr_t CallerAddress() { return reinterpret_cast<uintptr_t>(__builtin_return_address(0)); }
+uintptr_t CallerAddress() {
+    return reinterpret_cast<uintptr_t>(__builtin_return_address(0));
+}
 
 } // namespace faultlog
 

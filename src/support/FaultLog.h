@@ -48,10 +48,10 @@ void SetFaultListener(std::function<void()> listener);
 // Unit name from a file name: "Mingler.cpp" -> "Mingler".
 std::string_view FaultUnitName(std::string_view fileName);
 
-#define GBX_FAULT(message)                                                                      \
-    ::faultlog::Write(::FaultUnitName(__FILE_NAME__), __LINE__, (message),                      \
+#define GBX_FAULT(message)                                                                         \
+    ::faultlog::Write(::FaultUnitName(__FILE_NAME__), __LINE__, (message),                         \
                       ::faultlog::CallerAddress())
 
 // The convention for a caught exception: "<operation> was at fault here: <message>".
-#define GBX_FAULT_CAUGHT(operation, exception)                                                  \
+#define GBX_FAULT_CAUGHT(operation, exception)                                                     \
     GBX_FAULT(std::string(operation) + " was at fault here: " + (exception).what())

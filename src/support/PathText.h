@@ -4,4 +4,6 @@
 #include <QString>
 
 // Settings and plans written on Windows hold "\" separators.
-inline QString ToLinuxSeparators(QString path) { return path.replace('\\', '/'); }
+inline QString ToLinuxSeparators(QString path) {
+    return path.replace('\\', '/');
+}

@@ -25,9 +25,13 @@ Queue& queue() {
 
 } // namespace
 
-void SetAccepting(bool accepting) { queue().accepting = accepting; }
+void SetAccepting(bool accepting) {
+    queue().accepting = accepting;
+}
 
-bool Accepting() { return queue().accepting; }
+bool Accepting() {
+    return queue().accepting;
+}
 
 std::vector<ReportLine> TakeAll() {
     std::lock_guard lock(queue().mutex);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -94,6 +95,17 @@ TEST_F(SettingsFileTest, AnUnwritableSettingsFileIsAFaultNotACrash) {
     QDir().mkpath(folders.settingsFile + "/blocked"); // a folder where the file should go
     EXPECT_FALSE(settings.Write());
     EXPECT_TRUE(readAll(faultlog::FilePath()).contains("ProgramSettings.Write was at fault here"));
+}
+
+TEST_F(SettingsFileTest, AnUnreadableSettingsFileIsNeverWrittenOver) {
+    QDir().mkpath(folders.settingsFile); // exists, but cannot be read as a file
+    {
+        ProgramSettings settings(folders);
+        EXPECT_EQ(settings.Store().ReadString("Audio.Out", "BufferMS", ""), "500");
+        EXPECT_FALSE(settings.Write());
+    }
+    EXPECT_TRUE(QFileInfo(folders.settingsFile).isDir());
+    EXPECT_TRUE(readAll(faultlog::FilePath()).contains("LoadSettings was at fault here"));
 }
 
 } // namespace

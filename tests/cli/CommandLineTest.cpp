@@ -9,34 +9,38 @@
 
 namespace {
 
-struct Run {
+struct CliResult {
     int code;
     std::string out;
     std::string err;
 };
 
-Run run(const std::vector<std::string>& args, const std::string& exe = "/nowhere/glorinbax") {
+CliResult runCli(const std::vector<std::string>& args,
+                 const std::string& exe = "/nowhere/glorinbax") {
     std::ostringstream out, err;
     const int code = RunCommandLine(exe, args, out, err);
     return {code, out.str(), err.str()};
 }
 
 TEST(CommandLine, EvalPrintsValueValidityAndErrorText) {
-    EXPECT_EQ(run({"--eval", "1/3*3"}).out, "0.999999999\nvalid\n\n");
-    EXPECT_EQ(run({"--eval", "2^3", "--as", "ext"}).out, "8\nvalid\n\n");
-    EXPECT_EQ(run({"--eval", "pi"}).out, "3.141592654\nvalid\n\n");
-    EXPECT_EQ(run({"--eval", "2.5", "--as", "int"}).out, "2\nvalid\n\n");
-    EXPECT_EQ(run({"--eval", "2^40", "--as", "int64"}).out, "1099511627776\nvalid\n\n");
-    const Run bad = run({"--eval", "(1+2", "--as", "int"});
+    EXPECT_EQ(runCli({"--eval", "1/3*3"}).out, "0.999999999\nvalid\n\n");
+    EXPECT_EQ(runCli({"--eval", "2^3", "--as", "ext"}).out, "8\nvalid\n\n");
+    EXPECT_EQ(runCli({"--eval", "pi"}).out, "3.141592654\nvalid\n\n");
+    EXPECT_EQ(runCli({"--eval", "2.5", "--as", "int"}).out, "2\nvalid\n\n");
+    EXPECT_EQ(runCli({"--eval", "2^40", "--as", "int64"}).out, "1099511627776\nvalid\n\n");
+    const CliResult bad = runCli({"--eval", "(1+2", "--as", "int"});
     EXPECT_EQ(bad.code, kExitOk);
     EXPECT_EQ(bad.out, "0\ninvalid\n<missing brackets>\n");
 }
 
 TEST(CommandLine, BadArgumentsGiveUsageAndCodeTwo) {
-    for (const auto& args : std::vector<std::vector<std::string>>{
-             {"--eval"}, {"--eval", "1", "--as", "float"}, {"--eval", "1", "--to", "int"},
-             {"--bogus"}, {"--version", "extra"}, {"--quit", "a", "b"}}) {
-        const Run r = run(args);
+    for (const auto& args : std::vector<std::vector<std::string>>{{"--eval"},
+                                                                  {"--eval", "1", "--as", "float"},
+                                                                  {"--eval", "1", "--to", "int"},
+                                                                  {"--bogus"},
+                                                                  {"--version", "extra"},
+                                                                  {"--quit", "a", "b"}}) {
+        const CliResult r = runCli(args);
         EXPECT_EQ(r.code, kExitBadArguments) << args[0];
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
     }
@@ -44,7 +48,7 @@ TEST(CommandLine, BadArgumentsGiveUsageAndCodeTwo) {
 
 TEST(CommandLine, QuitInAnEmptyProgramFolderLeavesACompleteSettingsFile) {
     TempDir dir;
-    ASSERT_EQ(run({"--quit"}, dir.file("glorinbax").toStdString()).code, kExitOk);
+    ASSERT_EQ(runCli({"--quit"}, dir.file("glorinbax").toStdString()).code, kExitOk);
     QFile file(dir.file("data/glorinbax.ini"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(file.readAll());

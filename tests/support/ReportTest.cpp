@@ -1,6 +1,6 @@
-#include "support/FaultLog.h"
 #include "support/Report.h"
 #include "common/TempDir.h"
+#include "support/FaultLog.h"
 
 #include <gtest/gtest.h>
 
