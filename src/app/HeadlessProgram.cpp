@@ -2,6 +2,7 @@
 #include "app/HeadlessProgram.h"
 
 #include "support/FaultLog.h"
+#include "texts/Parlance.h"
 
 namespace {
 
@@ -16,11 +17,16 @@ ProgramFolders foldersWithLog(const QString& exeName) {
 
 HeadlessProgram::HeadlessProgram(const QString& exeName)
     : m_folders(foldersWithLog(exeName)), m_settings(m_folders),
-      m_startup(ReadStartupSettings(m_settings.Store(), m_folders.programFolder)) {}
+      m_startup(ReadStartupSettings(m_settings.Store(), m_folders.programFolder)) {
+    LoadParlance(m_settings.Store(), m_folders.dataFolder);
+}
 
 HeadlessProgram::~HeadlessProgram() {
     try {
-        SaveSettings(m_settings.Store(), ExitSettings::FromStore(m_settings.Store()));
+        ExitSettings state = ExitSettings::FromStore(m_settings.Store());
+        state.selectedLanguage = SelectedLanguage();
+        SaveSettings(m_settings.Store(), state);
+        FreeParlance();
     } catch (const std::exception& e) {
         GBX_FAULT_CAUGHT("FormDestroy", e);
     }
