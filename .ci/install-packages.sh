@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config ccache git
     qt6-base-dev libgl-dev libgtest-dev
-    portaudio19-dev libsndfile1-dev libflac-dev libsoxr-dev libmp3lame-dev
+    portaudio19-dev libasound2-dev libsndfile1-dev libflac-dev libsoxr-dev libmp3lame-dev
     fonts-crosextra-carlito fonts-dejavu-core
 )
 

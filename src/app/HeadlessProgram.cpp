@@ -2,6 +2,7 @@
 #include "app/HeadlessProgram.h"
 
 #include "support/FaultLog.h"
+#include "support/PathText.h"
 #include "texts/Parlance.h"
 
 namespace {
@@ -30,4 +31,18 @@ HeadlessProgram::~HeadlessProgram() {
     } catch (const std::exception& e) {
         GBX_FAULT_CAUGHT("FormDestroy", e);
     }
+}
+
+ScriptEnvironment StartForScript(const QString& exeName) {
+    ScriptEnvironment env{foldersWithLog(exeName), {}};
+    try {
+        const TWideMemIniFile settings(env.folders.settingsFile);
+        env.defaultResourcesFolder =
+            ToLinuxSeparators(settings.ReadString("Resources", "DefaultFolder", QString()));
+        LoadParlance(settings, env.folders.dataFolder);
+    } catch (const std::exception& e) {
+        GBX_FAULT_CAUGHT("LoadSettings", e);
+        LoadParlance(TWideMemIniFile(QString()), env.folders.dataFolder);
+    }
+    return env;
 }

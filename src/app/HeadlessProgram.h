@@ -22,3 +22,11 @@ private:
     ProgramSettings m_settings;
     StartupSettings m_startup;
 };
+
+// For the headless forms that change no settings: the fault log and the language texts
+// come up from the program folder; the settings file is read, never written.
+struct ScriptEnvironment {
+    ProgramFolders folders;
+    QString defaultResourcesFolder; // Resources/DefaultFolder
+};
+ScriptEnvironment StartForScript(const QString& exeName);

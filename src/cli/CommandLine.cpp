@@ -3,6 +3,7 @@
 
 #include "app/HeadlessProgram.h"
 #include "cli/EvalCommand.h"
+#include "planfile/PlanConversion.h"
 
 #include <QFileInfo>
 
@@ -13,6 +14,8 @@ namespace {
 const char* const kUsage = "usage: glorinbax [FILE]\n"
                            "       glorinbax --version\n"
                            "       glorinbax --eval EXPR [--as int|int64|ext]\n"
+                           "       glorinbax --dump PLAN\n"
+                           "       glorinbax --convert IN OUT --format binary|text|balls\n"
                            "       glorinbax --quit [FILE]\n";
 
 int badArguments(std::ostream& err, const std::string& why) {
@@ -42,6 +45,29 @@ int runQuit(const std::string& exeName, const std::vector<std::string>& args, st
     return kExitOk;
 }
 
+PlanFileSettings planSettings(const std::string& exeName) {
+    return {StartForScript(QString::fromStdString(exeName)).defaultResourcesFolder};
+}
+
+int runDump(const std::string& exeName, const std::vector<std::string>& args, std::ostream& out,
+            std::ostream& err) {
+    if (args.size() != 2)
+        return badArguments(err, "--dump takes one plan file");
+    return DumpPlan(QString::fromStdString(args[1]), out, err, planSettings(exeName));
+}
+
+int runConvert(const std::string& exeName, const std::vector<std::string>& args,
+               std::ostream& err) {
+    // --convert IN OUT --format FORMAT
+    if (args.size() != 5 || args[3] != "--format")
+        return badArguments(err, "--convert takes IN OUT --format binary|text|balls");
+    const QString format = QString::fromStdString(args[4]);
+    if (format != "binary" && format != "text" && format != "balls")
+        return badArguments(err, "--format takes binary, text or balls");
+    return ConvertPlan(QString::fromStdString(args[1]), QString::fromStdString(args[2]), format,
+                       err, planSettings(exeName));
+}
+
 } // namespace
 
 int RunCommandLine(const std::string& exeName, const std::vector<std::string>& args,
@@ -61,6 +87,10 @@ int RunCommandLine(const std::string& exeName, const std::vector<std::string>& a
     }
     if (form == "--eval")
         return runEval(args, out, err);
+    if (form == "--dump")
+        return runDump(exeName, args, out, err);
+    if (form == "--convert")
+        return runConvert(exeName, args, err);
     if (form == "--quit")
         return runQuit(exeName, args, err);
     return badArguments(err, "unknown argument '" + form + "'");

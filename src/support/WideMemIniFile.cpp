@@ -2,7 +2,7 @@
 #include "support/WideMemIniFile.h"
 
 #include <QFile>
-#include <QHashFunctions>
+#include <QHash>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -41,28 +41,19 @@ QString lookupKey(const QString& name) {
     return asStored(name).toCaseFolded();
 }
 
-// Case-folded name -> position of its first occurrence, in 256 buckets.
+// Case-folded name -> position of its first occurrence. A table that grows with the
+// store keeps look-ups constant-time for plans with a hundred thousand sections.
 class CaselessIndex {
 public:
-    int find(const QString& folded) const {
-        for (const auto& [name, position] : bucketOf(folded))
-            if (name == folded)
-                return position;
-        return -1;
-    }
+    int find(const QString& folded) const { return m_positions.value(folded, -1); }
 
     void add(const QString& folded, int position) {
-        if (find(folded) < 0)
-            bucketOf(folded).emplace_back(folded, position);
+        if (!m_positions.contains(folded))
+            m_positions.insert(folded, position);
     }
 
 private:
-    using Bucket = std::vector<std::pair<QString, int>>;
-
-    Bucket& bucketOf(const QString& folded) { return m_buckets[qHash(folded) & 0xFF]; }
-    const Bucket& bucketOf(const QString& folded) const { return m_buckets[qHash(folded) & 0xFF]; }
-
-    std::array<Bucket, 256> m_buckets;
+    QHash<QString, int> m_positions;
 };
 
 // Ordered items with a `name`; the index is built on the first look-up, kept current by

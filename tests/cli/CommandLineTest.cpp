@@ -58,4 +58,27 @@ TEST(CommandLine, QuitInAnEmptyProgramFolderLeavesACompleteSettingsFile) {
         EXPECT_TRUE(text.contains(key)) << key;
 }
 
+TEST(CommandLine, DumpAndConvertWorkOnPlanFilesAndFailClearly) {
+    TempDir dir;
+    const std::string exe = dir.file("glorinbax").toStdString();
+    const std::string plan = dir.file("balls.skw").toStdString();
+    {
+        QFile file(QString::fromStdString(plan));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[0]\r\nX=4\r\nY=0\r\n");
+    }
+    const CliResult dump = runCli({"--dump", plan}, exe);
+    EXPECT_EQ(dump.code, kExitOk) << dump.err;
+    EXPECT_NE(dump.out.find("X=4\r\n"), std::string::npos);
+
+    const std::string binary = dir.file("plan.skw").toStdString();
+    EXPECT_EQ(runCli({"--convert", plan, binary, "--format", "binary"}, exe).code, kExitOk);
+    EXPECT_EQ(runCli({"--dump", binary}, exe).out, dump.out);
+
+    const CliResult missing = runCli({"--dump", dir.file("missing.skw").toStdString()}, exe);
+    EXPECT_EQ(missing.code, kExitFailed);
+    EXPECT_NE(missing.err.find("missing.skw"), std::string::npos);
+    EXPECT_FALSE(QFile::exists(dir.file("data/glorinbax.ini"))) << "scripts change no settings";
+}
+
 } // namespace

@@ -1,0 +1,202 @@
+#include "Output.h"
+
+#include "gbxaudio.h"
+
+#include <portaudio.h>
+
+#include <algorithm>
+
+namespace gbxaudio {
+
+namespace {
+
+thread_local bool t_engineThread = false;
+
+constexpr auto kSyncPeriod = std::chrono::milliseconds(5);
+constexpr size_t kUsualSlots = 64;
+
+// The mixing thread wakes often enough to keep a short buffer full.
+std::chrono::milliseconds mixPeriod(uint32_t bufferMs) {
+    return std::chrono::milliseconds(std::clamp<uint32_t>(bufferMs / 4, 1, 10));
+}
+
+int onDevice(const void*, void* out, unsigned long frames, const PaStreamCallbackTimeInfo*,
+             PaStreamCallbackFlags, void* user) {
+    return deviceCallback(*static_cast<Output*>(user), static_cast<float*>(out), frames);
+}
+
+} // namespace
+
+// PortAudio's thread: sums what the slots hold; only copies.
+int deviceCallback(Output& self, float* out, unsigned long frames) {
+    std::fill_n(out, frames * self.m_chans, 0.0f);
+    std::unique_lock lock(self.m_slotsMutex, std::try_to_lock);
+    if (!lock)
+        return paContinue; // a slot is being added or removed: one period of silence
+    for (const auto& slot : self.m_slots)
+        slot->mixInto(out, static_cast<uint32_t>(frames));
+    return paContinue;
+}
+
+Output::Output(const OutputDevice* device, uint32_t rate, const std::atomic<uint32_t>& bufferMs)
+    : m_noSound(device == nullptr), m_rate(rate),
+      m_chans(device ? static_cast<uint32_t>(std::min(device->maxChannels, 2)) : 0),
+      m_bufferMs(bufferMs) {}
+
+std::unique_ptr<Output> Output::open(const OutputDevice* device, uint32_t rate,
+                                     const std::atomic<uint32_t>& bufferMs, int* error) {
+    std::unique_ptr<Output> output(new Output(device, rate, bufferMs));
+    if (device) {
+        PaStreamParameters params{};
+        params.device = device->index;
+        params.channelCount = static_cast<int>(output->m_chans);
+        params.sampleFormat = paFloat32;
+        params.suggestedLatency = Pa_GetDeviceInfo(device->index)->defaultLowOutputLatency;
+        PaStream* stream = nullptr;
+        if (Pa_OpenStream(&stream, nullptr, &params, rate, paFramesPerBufferUnspecified, paNoFlag,
+                          onDevice, output.get()) != paNoError) {
+            *error = BASS_ERROR_DRIVER;
+            return nullptr;
+        }
+        output->m_stream = stream;
+        if (Pa_StartStream(stream) != paNoError) {
+            Pa_CloseStream(stream);
+            output->m_stream = nullptr;
+            *error = BASS_ERROR_DRIVER;
+            return nullptr;
+        }
+    }
+    output->m_mixThread = std::thread(&Output::mixLoop, output.get());
+    output->m_syncThread = std::thread(&Output::syncLoop, output.get());
+    return output;
+}
+
+Output::~Output() {
+    shutdown();
+}
+
+void Output::shutdown() {
+    if (m_running.exchange(false)) {
+        m_wake.notify_all();
+    }
+    if (m_mixThread.joinable())
+        m_mixThread.join();
+    if (m_syncThread.joinable())
+        m_syncThread.join();
+    if (m_stream) {
+        Pa_StopStream(static_cast<PaStream*>(m_stream));
+        Pa_CloseStream(static_cast<PaStream*>(m_stream));
+        m_stream = nullptr;
+    }
+    std::lock_guard lock(m_slotsMutex);
+    for (const auto& slot : m_slots)
+        slot->channel()->setPlaySlot(nullptr);
+    m_slots.clear();
+}
+
+bool Output::onEngineThread() {
+    return t_engineThread;
+}
+
+bool Output::play(const std::shared_ptr<Channel>& channel, bool restart) {
+    if (!m_running.load())
+        return false;
+    if (auto slot = channel->playSlot()) {
+        if (!restart) {
+            slot->setPaused(false);
+            return true;
+        }
+        stop(*channel);
+    }
+    if (restart)
+        channel->setPosition(0);
+    const AudioFormat format = channel->format();
+    PlaySlot::Setup setup{m_noSound ? format.rate : m_rate, m_noSound ? format.chans : m_chans,
+                          m_bufferMs.load()};
+    auto slot = std::make_shared<PlaySlot>(channel, setup);
+    {
+        std::lock_guard lock(m_slotsMutex);
+        m_slots.push_back(slot);
+        channel->setPlaySlot(slot);
+    }
+    m_wake.notify_all();
+    return true;
+}
+
+void Output::stop(Channel& channel) {
+    std::lock_guard lock(m_slotsMutex);
+    auto slot = channel.playSlot();
+    m_slots.erase(std::remove(m_slots.begin(), m_slots.end(), slot), m_slots.end());
+    channel.setPlaySlot(nullptr);
+}
+
+bool Output::pause(Channel& channel) {
+    auto slot = channel.playSlot();
+    if (!slot)
+        return false;
+    slot->setPaused(true);
+    return true;
+}
+
+void Output::snapshot(std::vector<std::shared_ptr<PlaySlot>>& into) {
+    std::lock_guard lock(m_slotsMutex);
+    into.assign(m_slots.begin(), m_slots.end());
+}
+
+void Output::retire(const std::shared_ptr<PlaySlot>& slot) {
+    std::lock_guard lock(m_slotsMutex);
+    auto found = std::find(m_slots.begin(), m_slots.end(), slot);
+    if (found == m_slots.end())
+        return;
+    m_slots.erase(found);
+    if (slot->channel()->playSlot() == slot)
+        slot->channel()->setPlaySlot(nullptr);
+}
+
+void Output::waitFor(std::chrono::milliseconds period) {
+    std::unique_lock lock(m_wakeMutex);
+    m_wake.wait_for(lock, period, [this] { return !m_running.load(); });
+}
+
+void Output::mixLoop() {
+    t_engineThread = true;
+    std::vector<std::shared_ptr<PlaySlot>> slots;
+    slots.reserve(kUsualSlots);
+    while (m_running.load()) {
+        const auto now = PlaySlot::Clock::now();
+        snapshot(slots);
+        for (const auto& slot : slots) {
+            if (m_noSound)
+                slot->consumeByClock(now);
+            slot->fill();
+        }
+        slots.clear();
+        waitFor(mixPeriod(m_bufferMs.load()));
+    }
+}
+
+void Output::syncLoop() {
+    t_engineThread = true;
+    std::vector<std::shared_ptr<PlaySlot>> slots;
+    slots.reserve(kUsualSlots);
+    while (m_running.load()) {
+        snapshot(slots);
+        for (const auto& slot : slots) {
+            slot->runHeardSyncs();
+            if (!slot->finished())
+                continue;
+            retire(slot);
+            const auto& channel = slot->channel();
+            for (const SyncCall& call : channel->syncs().heardEnd()) {
+                if (channel->freed())
+                    break;
+                if (channel->syncs().contains(call.sync))
+                    call.proc(call.sync, channel->handle(), 0, call.user);
+            }
+        }
+        slots.clear();
+        waitFor(kSyncPeriod);
+    }
+}
+
+} // namespace gbxaudio

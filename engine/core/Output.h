@@ -1,0 +1,65 @@
+// The initialised output: device or "no sound" clock, mixing thread and sync thread.
+#pragma once
+
+#include "PlaySlot.h"
+#include "SystemDevices.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace gbxaudio {
+
+// Threads: the API calls below from any thread; mixLoop on the mixing thread; syncLoop on the
+// sync thread; the device callback on PortAudio's thread, which only copies from the buffers.
+class Output {
+public:
+    // device nullptr: "no sound". nullptr result with *error BASS_ERROR_DRIVER when the device
+    // does not open.
+    static std::unique_ptr<Output> open(const OutputDevice* device, uint32_t rate,
+                                        const std::atomic<uint32_t>& bufferMs, int* error);
+    ~Output();
+    Output(const Output&) = delete;
+    Output& operator=(const Output&) = delete;
+
+    // Joins both threads and closes the device. Not from the mixing or sync thread.
+    void shutdown();
+
+    bool play(const std::shared_ptr<Channel>& channel, bool restart);
+    void stop(Channel& channel);
+    bool pause(Channel& channel);
+
+    // True on the mixing and the sync thread, where BASS_Init and BASS_Free must not run.
+    static bool onEngineThread();
+
+private:
+    Output(const OutputDevice* device, uint32_t rate, const std::atomic<uint32_t>& bufferMs);
+    // Copies the slot list into `into` (capacity kept, so no allocation for usual counts).
+    void snapshot(std::vector<std::shared_ptr<PlaySlot>>& into);
+    void retire(const std::shared_ptr<PlaySlot>& slot);
+    void mixLoop();
+    void syncLoop();
+    void waitFor(std::chrono::milliseconds period);
+    friend int deviceCallback(Output& output, float* out, unsigned long frames);
+
+    const bool m_noSound;
+    const uint32_t m_rate;
+    const uint32_t m_chans;
+    const std::atomic<uint32_t>& m_bufferMs;
+    void* m_stream = nullptr; // PaStream
+
+    std::mutex m_slotsMutex; // the callback only tries it
+    std::vector<std::shared_ptr<PlaySlot>> m_slots;
+
+    std::atomic<bool> m_running{true};
+    std::mutex m_wakeMutex;
+    std::condition_variable m_wake;
+    std::thread m_mixThread;
+    std::thread m_syncThread;
+};
+
+} // namespace gbxaudio

@@ -1,0 +1,70 @@
+// What the arrangement asks of the audio side; the defaults do nothing, for a plan without sound.
+#pragma once
+
+#include "model/Units.h"
+
+#include <QString>
+
+#include <cstdint>
+
+class TPiece;
+class TRes;
+
+// The audio side installs its implementation once the mixer exists. Every call comes from the
+// UI thread; the mixer lock serialises them with the mixing thread, which reads pieces.
+class AudioHooks {
+public:
+    virtual ~AudioHooks() = default;
+
+    // The one recursive lock around every change of the mix's sources and syncs.
+    virtual void LockMixer() {}
+    virtual void UnlockMixer() {}
+
+    // Removes a ball's mix-time sync; false, with the library's error name, when refused.
+    virtual bool RemoveSync(uint32_t sync, QString& errorName) {
+        (void)sync;
+        (void)errorName;
+        return true;
+    }
+    // Stops every channel started from the piece.
+    virtual void StopChannels(TPiece& piece) { (void)piece; }
+    // Frees what the audio side keeps for a piece that is about to go.
+    virtual void ReleasePiece(TPiece& piece) { (void)piece; }
+    // Starts the piece's channels at a mix position, late by an offset.
+    virtual void StartChannels(TPiece& piece, Elements position, Elements offset) {
+        (void)piece;
+        (void)position;
+        (void)offset;
+    }
+    // True while the carrier plays and the mixer exists.
+    virtual bool Playing() const { return false; }
+    // Sets an attribute (2 volume, 3 pan) on every still active channel of the piece; the
+    // audio side writes its own failures to the fault log.
+    virtual void SetChannelAttribute(TPiece& piece, int attribute, float value) {
+        (void)piece;
+        (void)attribute;
+        (void)value;
+    }
+
+    // Opens and measures a resource that was just added to the list.
+    virtual void OpenResource(TRes& resource) { (void)resource; }
+
+    virtual bool MixerRunning() const { return false; }
+    virtual void SetOutputVolume(long double loudness) { (void)loudness; }
+    // The timing changed: the mixer arms the balls again.
+    virtual void Reschedule() {}
+    // The plan's element rate changed: the output starts again at the new rate.
+    virtual void ReinitOutput(int32_t elementRate) { (void)elementRate; }
+};
+
+// Holds the mixer lock for a scope.
+class MixerLock {
+public:
+    explicit MixerLock(AudioHooks& audio) : m_audio(audio) { m_audio.LockMixer(); }
+    ~MixerLock() { m_audio.UnlockMixer(); }
+    MixerLock(const MixerLock&) = delete;
+    MixerLock& operator=(const MixerLock&) = delete;
+
+private:
+    AudioHooks& m_audio;
+};

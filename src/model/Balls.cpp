@@ -1,0 +1,199 @@
+// Adding, finding, moving and removing balls.
+#include "model/Balls.h"
+
+#include "model/Arrangement.h"
+#include "support/FaultLog.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kChangeBallLoudness = 220;
+constexpr int kChangeBallPan = 222;
+constexpr int kAttributeVolume = 2;
+constexpr int kAttributePan = 3;
+
+void EraseFromBack(std::vector<TBall*>& balls, const TBall* ball) {
+    // Removal walks from the last ball to the first, so the ball is usually near the end.
+    const auto found = std::find(balls.rbegin(), balls.rend(), ball);
+    if (found != balls.rend())
+        balls.erase(std::next(found).base());
+}
+
+} // namespace
+
+TBall::TBall(Arrangement& arrangement, long double hue, bool hueAuto)
+    : m_piece(TPiece::Kind::Ball, arrangement.lanes, &arrangement.plan.Master, nullptr, hue,
+              hueAuto) {}
+
+uint64_t TTheBalls::CellKey(int64_t x, int64_t y) {
+    return (uint64_t{static_cast<uint32_t>(x)} << 32) | static_cast<uint32_t>(y);
+}
+
+void TTheBalls::ForgetCell(const TBall& ball) {
+    const auto found = m_byCell.find(CellKey(ball.m_x, ball.m_y));
+    if (found != m_byCell.end() && found->second == &ball)
+        m_byCell.erase(found);
+}
+
+void TTheBalls::RememberCell(TBall& ball) {
+    m_byCell.emplace(CellKey(ball.m_x, ball.m_y), &ball);
+}
+
+TBall* TTheBalls::Add(int64_t x, int64_t y, long double hue, bool hueAuto) {
+    if (!InCellRange(x) || !InCellRange(y) || Find(x, y))
+        return nullptr;
+    m_balls.push_back(std::make_unique<TBall>(m_arrangement, hue, hueAuto));
+    TBall& ball = *m_balls.back();
+    ball.m_x = static_cast<int32_t>(x);
+    ball.m_start = m_arrangement.plan.Timing().StartOfStep(x);
+    SetY(ball, static_cast<int32_t>(y));
+    RememberCell(ball);
+    if (ball.m_lane)
+        ball.m_lane->LaneBalls.push_back(&ball);
+    m_smallestX = std::min(m_smallestX, ball.m_x);
+    m_largestX = std::max(m_largestX, ball.m_x);
+    return &ball;
+}
+
+void TTheBalls::SetX(TBall& ball, int32_t x) {
+    ForgetCell(ball);
+    ball.m_x = x;
+    ball.m_start = m_arrangement.plan.Timing().StartOfStep(x);
+    RememberCell(ball);
+}
+
+void TTheBalls::SetY(TBall& ball, int32_t y) {
+    ForgetCell(ball);
+    ball.m_y = y;
+    SetLane(ball, m_arrangement.lanes.AtPosition(y));
+    RememberCell(ball);
+}
+
+void TTheBalls::SetLane(TBall& ball, TLane* lane) {
+    ball.m_lane = lane;
+    ball.m_piece.SetBasePiece(lane ? &lane->Piece() : nullptr);
+}
+
+int TTheBalls::IndexOf(int64_t x, int64_t y) const {
+    const TBall* ball = Find(x, y);
+    if (!ball)
+        return -1;
+    const auto found = std::find_if(m_balls.begin(), m_balls.end(),
+                                    [&](const auto& candidate) { return candidate.get() == ball; });
+    return static_cast<int>(found - m_balls.begin());
+}
+
+TBall* TTheBalls::Find(int64_t x, int64_t y) const {
+    if (!InCellRange(x) || !InCellRange(y))
+        return nullptr;
+    const auto found = m_byCell.find(CellKey(x, y));
+    return found == m_byCell.end() ? nullptr : found->second;
+}
+
+int TTheBalls::IndexAtCell(int32_t column, int32_t row) const {
+    const TRoomState& room = m_arrangement.room;
+    return IndexOf(int64_t{column} - room.OffsetX, int64_t{row} - room.OffsetY);
+}
+
+TBall* TTheBalls::FindAtCell(int32_t column, int32_t row) const {
+    const TRoomState& room = m_arrangement.room;
+    return Find(int64_t{column} - room.OffsetX, int64_t{row} - room.OffsetY);
+}
+
+void TTheBalls::DetachFromLane(TBall& ball) {
+    if (ball.m_lane)
+        EraseFromBack(ball.m_lane->LaneBalls, &ball);
+}
+
+void TTheBalls::Remove(TBall& ball, int index) {
+    AudioHooks& audio = m_arrangement.audio;
+    {
+        MixerLock lock(audio);
+        if (ball.Sync != 0) {
+            QString errorName;
+            if (!audio.RemoveSync(ball.Sync, errorName))
+                GBX_FAULT("BASS_ChannelRemoveSync " + errorName.toStdString() +
+                          " (MInsertSync=" + std::to_string(ball.Sync) + ")");
+            ball.Sync = 0;
+        }
+        audio.StopChannels(ball.m_piece);
+    }
+    DetachFromLane(ball);
+    ForgetCell(ball);
+    if (index < 0 || index >= Count() || m_balls[index].get() != &ball)
+        index = static_cast<int>(
+            std::find_if(m_balls.begin(), m_balls.end(),
+                         [&](const auto& candidate) { return candidate.get() == &ball; }) -
+            m_balls.begin());
+    std::unique_ptr<TBall> removed = std::move(m_balls.at(index));
+    m_balls.erase(m_balls.begin() + index);
+    m_arrangement.window.BallRemoved(*removed);
+    audio.ReleasePiece(removed->m_piece);
+}
+
+bool TTheBalls::RemoveAt(int64_t x, int64_t y, bool asCell) {
+    if (asCell) {
+        x -= m_arrangement.room.OffsetX;
+        y -= m_arrangement.room.OffsetY;
+    }
+    const int index = IndexOf(x, y);
+    if (index < 0)
+        return false;
+    Remove(*m_balls[index], index);
+    return true;
+}
+
+void TTheBalls::RemoveRow(int32_t y) {
+    MixerLock lock(m_arrangement.audio);
+    for (int i = Count() - 1; i >= 0; --i)
+        if (m_balls[i]->m_y == y)
+            Remove(*m_balls[i], i);
+}
+
+void TTheBalls::RemoveAll(bool onlyInPlayRange) {
+    MixerLock lock(m_arrangement.audio);
+    for (int i = Count() - 1; i >= 0; --i)
+        if (!onlyInPlayRange || InPlayRange(*m_balls[i]))
+            Remove(*m_balls[i], i);
+}
+
+bool TTheBalls::InPlayRange(const TBall& ball) const {
+    const TThePlan& plan = m_arrangement.plan;
+    return plan.Start <= ball.m_start && ball.m_start < plan.End;
+}
+
+void TTheBalls::RecomputeStarts() {
+    const StepTiming& timing = m_arrangement.plan.Timing();
+    for (const auto& ball : m_balls)
+        ball->m_start = timing.StartOfStep(ball->m_x);
+}
+
+void TTheBalls::StartSound(TBall& ball, bool fromOffset, Elements position) {
+    if (!ball.m_lane || ball.m_lane->Striked)
+        return;
+    if (fromOffset)
+        m_arrangement.audio.StartChannels(ball.m_piece, position, ball.PlayOffset);
+    else
+        m_arrangement.audio.StartChannels(ball.m_piece, ball.m_start + position, Elements{0});
+}
+
+void TTheBalls::ApplyToSounding(TBall& ball, int attribute, float value) {
+    AudioHooks& audio = m_arrangement.audio;
+    if (!audio.Playing())
+        return;
+    MixerLock lock(audio);
+    audio.SetChannelAttribute(ball.m_piece, attribute, value);
+}
+
+void TTheBalls::SetLoudness(TBall& ball, std::optional<long double> percent) {
+    m_arrangement.plan.SetModified(kChangeBallLoudness, true);
+    ball.m_piece.Loudness.SetValue(percent ? *percent / 100 : TPiece::kLoudnessNotSet);
+    ApplyToSounding(ball, kAttributeVolume, static_cast<float>(ball.m_piece.EffectiveLoudness()));
+}
+
+void TTheBalls::SetPan(TBall& ball, int sliderPosition) {
+    m_arrangement.plan.SetModified(kChangeBallPan, true);
+    ball.m_piece.Pan.SetValue((sliderPosition * 2 - 100) / 100.0L);
+    ApplyToSounding(ball, kAttributePan, static_cast<float>(ball.m_piece.EffectivePan()));
+}

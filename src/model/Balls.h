@@ -1,0 +1,103 @@
+// Balls: the moments at which lanes sound, and the list that owns them.
+#pragma once
+
+#include "model/Piece.h"
+#include "model/Units.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+class Arrangement;
+class TLane;
+
+// UI thread only; the mixer reads a ball's start, piece and play offset under the mixer lock.
+class TBall {
+public:
+    TBall(Arrangement& arrangement, long double hue, bool hueAuto);
+    TBall(const TBall&) = delete;
+    TBall& operator=(const TBall&) = delete;
+
+    TPiece& Piece() { return m_piece; }
+    const TPiece& Piece() const { return m_piece; }
+    int32_t X() const { return m_x; } // column
+    int32_t Y() const { return m_y; } // row, a lane's position
+    // round(X x ElementsPerStep).
+    Elements Start() const { return m_start; }
+    // The lane whose position is Y, or none: such a ball is kept and saved but does not sound.
+    TLane* Lane() const { return m_lane; }
+
+    uint32_t Sync = 0;     // the mixer sync that starts the sound, 0 when none
+    Elements PlayOffset{}; // passed when the sound starts from a given position
+
+private:
+    friend class TTheBalls;
+
+    TPiece m_piece;
+    int32_t m_x = 0;
+    int32_t m_y = 0;
+    Elements m_start{};
+    TLane* m_lane = nullptr;
+};
+
+// The ball list in the order the balls were added; no two balls share a cell. UI thread only;
+// the removals hold the mixer lock.
+class TTheBalls {
+public:
+    explicit TTheBalls(Arrangement& arrangement) : m_arrangement(arrangement) {}
+
+    // None when X or Y lies outside kCellMin .. kCellMax or a ball stands there already.
+    TBall* Add(int64_t x, int64_t y, long double hue, bool hueAuto);
+    // These move a ball; the caller makes sure that the new cell is free.
+    void SetX(TBall& ball, int32_t x);
+    void SetY(TBall& ball, int32_t y);
+    void SetLane(TBall& ball, TLane* lane);
+
+    int Count() const { return static_cast<int>(m_balls.size()); }
+    TBall& At(int index) const { return *m_balls.at(index); }
+    // -1 or none when no ball stands there.
+    int IndexOf(int64_t x, int64_t y) const;
+    TBall* Find(int64_t x, int64_t y) const;
+    // The same for a cell of the view: X = column - OffsetX, Y = row - OffsetY.
+    int IndexAtCell(int32_t column, int32_t row) const;
+    TBall* FindAtCell(int32_t column, int32_t row) const;
+
+    // Unschedules the ball, detaches it from its lane and frees it; the index saves a search.
+    void Remove(TBall& ball, int index = -1);
+    // Removes the ball at (X, Y), or at the view's cell; false when there is none.
+    bool RemoveAt(int64_t x, int64_t y, bool asCell);
+    void RemoveRow(int32_t y);
+    // Every ball, or every ball whose start lies in the play range.
+    void RemoveAll(bool onlyInPlayRange);
+    // Start <= the ball's start < End.
+    bool InPlayRange(const TBall& ball) const;
+
+    // Of every ball ever added; they do not shrink when balls go.
+    int32_t SmallestX() const { return m_smallestX; }
+    int32_t LargestX() const { return m_largestX; }
+
+    void RecomputeStarts();
+
+    // Called from the mixer's syncs: starts the ball's sound unless its lane is struck or missing.
+    void StartSound(TBall& ball, bool fromOffset, Elements position);
+    // Sets an attribute (2 volume, 3 pan) on the ball's sounding channels while playing.
+    void ApplyToSounding(TBall& ball, int attribute, float value);
+    // Percent of loudness, or none to use the lane's.
+    void SetLoudness(TBall& ball, std::optional<long double> percent);
+    // From the pan slider's position 0 .. 100.
+    void SetPan(TBall& ball, int sliderPosition);
+
+private:
+    static uint64_t CellKey(int64_t x, int64_t y);
+    void ForgetCell(const TBall& ball);
+    void RememberCell(TBall& ball);
+    void DetachFromLane(TBall& ball);
+
+    Arrangement& m_arrangement;
+    std::vector<std::unique_ptr<TBall>> m_balls;
+    std::unordered_map<uint64_t, TBall*> m_byCell;
+    int32_t m_smallestX = 0;
+    int32_t m_largestX = -1;
+};

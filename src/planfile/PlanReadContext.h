@@ -1,0 +1,16 @@
+// What the plan readers need to know beyond the file's bytes: where sound files may be found.
+#pragma once
+
+#include "model/Resources.h"
+
+#include <QString>
+
+class TThePlan;
+
+struct PlanReadContext {
+    QString planFolder;    // the folder of the plan file being read
+    QString defaultFolder; // the program's Resources/DefaultFolder setting
+};
+
+// The folders as they stand now: the plan's resources folder may have just been read.
+ResourceFolders FoldersFor(const TThePlan& plan, const PlanReadContext& context);

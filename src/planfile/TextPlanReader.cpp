@@ -1,0 +1,242 @@
+// The text readers, over the settings store.
+#include "planfile/TextPlanReader.h"
+
+#include "model/Arrangement.h"
+#include "planfile/LoadMessages.h"
+#include "planfile/PlanDefaults.h"
+#include "planfile/PlanTags.h"
+#include "support/PathText.h"
+#include "support/WideMemIniFile.h"
+
+#include <QFileInfo>
+#include <QSet>
+#include <QStringList>
+
+namespace {
+
+using namespace plantag;
+
+const QString kMain = QStringLiteral("Main");
+
+QString Key(Tag tag) {
+    return QLatin1String(KeyOf(tag));
+}
+
+// The values of one section. Its keys are listed once, so that the many keys a ball leaves out
+// cost no look-up in a store that may hold a hundred thousand sections.
+class SectionReader {
+public:
+    SectionReader(const TWideCustomIniFile& ini, const QString& section)
+        : m_ini(ini), m_section(section) {
+        for (const QString& key : ini.ReadSection(section))
+            m_keys.insert(key.toCaseFolded());
+    }
+
+    bool Has(Tag tag) const { return m_keys.contains(Key(tag).toCaseFolded()); }
+
+    QString String(Tag tag, const QString& def) const {
+        return Has(tag) ? m_ini.ReadString(m_section, Key(tag), def) : def;
+    }
+    int32_t Integer(Tag tag, int32_t def) const {
+        return Has(tag) ? m_ini.ReadInteger(m_section, Key(tag), def) : def;
+    }
+    int64_t Int64(Tag tag, int64_t def) const {
+        return Has(tag) ? m_ini.ReadInt64(m_section, Key(tag), def) : def;
+    }
+    bool Bool(Tag tag, bool def) const {
+        return Has(tag) ? m_ini.ReadBool(m_section, Key(tag), def) : def;
+    }
+    double Float(Tag tag, double def) const {
+        return Has(tag) ? m_ini.ReadFloat(m_section, Key(tag), def) : def;
+    }
+
+    // A missing key gives the default text; it is set by value, which reads the same and spares
+    // the evaluator for the many balls that keep every default.
+    template <class Formula, class Number>
+    void SetFormula(Tag tag, Formula& formula, Number def) const {
+        if (Has(tag))
+            formula.SetText(String(tag, QString()).toStdString());
+        else
+            formula.SetValue(def);
+    }
+    void SetFormulaText(Tag tag, TFormula& formula, const char* def) const {
+        formula.SetText(String(tag, QLatin1String(def)).toStdString());
+    }
+
+private:
+    const TWideCustomIniFile& m_ini;
+    const QString m_section;
+    QSet<QString> m_keys;
+};
+
+class TextPlanReading {
+public:
+    TextPlanReading(Arrangement& arrangement, const TWideCustomIniFile& ini,
+                    const PlanReadContext& context)
+        : m_arrangement(arrangement), m_plan(arrangement.plan), m_ini(ini), m_context(context) {}
+
+    void ReadHeader() {
+        const SectionReader main(m_ini, kMain);
+        main.SetFormulaText(MPH, m_plan.MPH, "120");
+        main.SetFormulaText(FrameResolution, m_plan.FrameResolution, "16");
+        main.SetFormulaText(Frames, m_plan.Frames, "32");
+        main.SetFormulaText(ElementRate, m_plan.ElementRate, "44100");
+        m_plan.Start = Elements{main.Int64(Start, 0)};
+        m_plan.End = Elements{main.Int64(End, 0)};
+        m_arrangement.room.OffsetX = main.Integer(OffsetX, 0);
+        m_arrangement.room.OffsetY = main.Integer(OffsetY, 0);
+        m_arrangement.room.Point.X = main.Integer(ThePointX, 0);
+        m_arrangement.room.Point.Y = main.Integer(ThePointY, 0);
+        m_plan.Memory = main.Bool(Memory, false);
+        main.SetFormulaText(MasterLoudness, m_plan.MasterLoudness, "1");
+        m_plan.ResourcesFolder = main.String(ResourcesFolder, QString());
+
+        TPiece& master = m_plan.Master;
+        ReadPiece(main, master);
+        // The master piece ends every chain of inheritance, so it holds concrete values.
+        if (master.Loudness.Value() == TPiece::kLoudnessNotSet)
+            master.Loudness.SetValue(0.1L);
+        if (master.Pan.Value() == TPiece::kPanNotSet)
+            master.Pan.SetValue(0.0L);
+        if (master.ResStart.Value() == TPiece::kNotSet)
+            master.ResStart.SetValue(int64_t{0});
+        if (master.Life.Value() == TPiece::kNotSet)
+            master.Life.SetValue(int64_t{0});
+        RecomputeTimingAfterRead(m_plan);
+    }
+
+    void ReadPiece(const SectionReader& values, TPiece& piece) {
+        piece.Handle = values.String(Handle, QString());
+        values.SetFormula(Life, piece.Life, int64_t{TPiece::kNotSet});
+        values.SetFormula(Loudness, piece.Loudness, TPiece::kLoudnessNotSet);
+        values.SetFormula(Pan, piece.Pan, TPiece::kPanNotSet);
+        values.SetFormula(ResStart, piece.ResStart, int64_t{TPiece::kNotSet});
+        values.SetFormula(ResEnd, piece.ResEnd, int64_t{TPiece::kNotSet});
+        piece.RoundRobin = values.Bool(RoundRobin, false);
+        piece.SrcTrack0 = values.Integer(SrcTrack0, -1);
+        piece.SrcTrack1 = values.Integer(SrcTrack1, -1);
+        const QString resource = values.String(Resource, QString());
+        if (!resource.isEmpty())
+            piece.Resource = FindOrAddResource(resource);
+        if (piece.SrcTrack0 > -1 || piece.SrcTrack1 > -1)
+            piece.ApplySourceTracks();
+    }
+
+    bool ReadBall(const QString& section) {
+        const SectionReader values(m_ini, section);
+        const int32_t x = values.Integer(X, 0);
+        const int32_t y = values.Integer(Y, 0);
+        const double hue = values.Float(Hue, TPiece::kNoOwnHue);
+        TBall* ball = m_arrangement.balls.Add(x, y, hue, false);
+        if (!ball) {
+            AddRefusedBallMessage(m_plan, x, y, section);
+            return false;
+        }
+        ReadPiece(values, ball->Piece());
+        return true;
+    }
+
+    void ReadLane(const QString& section) {
+        const SectionReader values(m_ini, section);
+        const double hue = values.Float(Hue, TPiece::kNoOwnHue);
+        const int32_t position = values.Integer(Position, -1);
+        TLane& lane = m_arrangement.lanes.Add(position, hue, hue == TPiece::kNoOwnHue);
+        ReadPiece(values, lane.Piece());
+        lane.Striked = values.Bool(Striked, false);
+    }
+
+    // One lane per sound file listed after "[Resources]", in rows 0, 1, 2, ...
+    void ReadResourceList(const QByteArray& fileBytes) {
+        QStringList lines = QString::fromUtf8(fileBytes).split(QLatin1Char('\n'));
+        if (!lines.isEmpty() && lines.back().isEmpty())
+            lines.removeLast(); // the last line's break ends it, it does not begin another
+        int number = 0;
+        bool listing = false;
+        for (const QString& rawLine : lines) {
+            const QString line = rawLine.trimmed();
+            if (!listing) {
+                listing = line == QLatin1String("[Resources]");
+                continue;
+            }
+            ++number;
+            TLane& lane = m_arrangement.lanes.Add(number - 1, TPiece::kNoOwnHue, true);
+            TPiece& piece = lane.Piece();
+            piece.Handle = QFileInfo(ToLinuxSeparators(line)).completeBaseName();
+            piece.Life.SetText("-1");
+            piece.Loudness.SetText("1");
+            piece.Pan.SetText("0");
+            piece.ResStart.SetText("0");
+            piece.ResEnd.SetText("1000");
+            piece.RoundRobin = false;
+            piece.Resource = FindOrAddResource(line);
+        }
+    }
+
+private:
+    TRes* FindOrAddResource(const QString& name) {
+        return m_arrangement.resources.FindOrAdd(name, FoldersFor(m_plan, m_context));
+    }
+
+    Arrangement& m_arrangement;
+    TThePlan& m_plan;
+    const TWideCustomIniFile& m_ini;
+    const PlanReadContext& m_context;
+};
+
+} // namespace
+
+bool ReadTextPlan(Arrangement& arrangement, const QByteArray& fileBytes,
+                  const PlanReadContext& context) {
+    TWideMemIniFile ini{QString()};
+    ini.SetText(QString::fromUtf8(fileBytes));
+    const QStringList sections = ini.ReadSections();
+    if (sections.isEmpty() || sections.first().compare(kMain, Qt::CaseInsensitive) != 0)
+        return ReadOldestTextPlan(arrangement, ini, context);
+    // Versions 1 and 2 read every header value themselves; the defaults' timing stands in when
+    // theirs is unusable.
+    StartFromDefaults(arrangement);
+    if (ini.ReadString(kMain, Key(FormatVersion), QStringLiteral("2")) == QLatin1String("2"))
+        return ReadTextPlanVersion2(arrangement, ini, context);
+    return ReadTextPlanVersion1(arrangement, ini, fileBytes, context);
+}
+
+bool ReadTextPlanVersion2(Arrangement& arrangement, const TWideCustomIniFile& ini,
+                          const PlanReadContext& context) {
+    arrangement.plan.FileFormat = 2;
+    TextPlanReading reading(arrangement, ini, context);
+    reading.ReadHeader();
+    bool result = true;
+    const QStringList sections = ini.ReadSections();
+    for (qsizetype i = 1; i < sections.size(); ++i) {
+        if (sections[i].startsWith(QLatin1String("Lane.")))
+            reading.ReadLane(sections[i]);
+        else if (result)
+            result = reading.ReadBall(sections[i]); // a refused ball ends the balls, not the lanes
+    }
+    return result;
+}
+
+bool ReadTextPlanVersion1(Arrangement& arrangement, const TWideCustomIniFile& ini,
+                          const QByteArray& fileBytes, const PlanReadContext& context) {
+    arrangement.plan.FileFormat = 3;
+    TextPlanReading reading(arrangement, ini, context);
+    reading.ReadHeader();
+    const QStringList sections = ini.ReadSections();
+    if (sections.size() > 1 &&
+        sections[1].compare(QLatin1String("Resources"), Qt::CaseInsensitive) == 0)
+        reading.ReadResourceList(fileBytes);
+    return true;
+}
+
+bool ReadOldestTextPlan(Arrangement& arrangement, const TWideCustomIniFile& ini,
+                        const PlanReadContext& context) {
+    StartFromDefaults(arrangement);
+    TextPlanReading reading(arrangement, ini, context);
+    bool result = true;
+    for (const QString& section : ini.ReadSections()) {
+        if (!result)
+            break;
+        result = reading.ReadBall(section);
+    }
+    return result;
+}
