@@ -1,0 +1,295 @@
+// The main window: layout, the full repaint, the paint handler, mouse routing and timers.
+#include "app/MainWindow.h"
+
+#include "app/Layout.h"
+#include "app/MasterMeterFeed.h"
+#include "app/ProgramFolders.h"
+#include "app/RenderTicks.h"
+#include "app/SettingsFile.h"
+#include "app/TaskbarProgress.h"
+#include "app/WindowPeers.h"
+#include "controls/LineAndPoint.h"
+#include "controls/MixerView.h"
+#include "model/Arrangement.h"
+#include "planfile/PlanTitle.h"
+#include "support/FaultLog.h"
+#include "support/WideMemIniFile.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QScopeGuard>
+
+namespace {
+
+// Qt's event loop must never see an exception: each entry point reports its own faults.
+template <class Work> void guarded(const char* operation, Work&& work) {
+    try {
+        work();
+    } catch (const std::exception& e) {
+        GBX_FAULT_CAUGHT(operation, e);
+    }
+}
+
+bool shown(const TCtrl* control) {
+    return control && control->Visible;
+}
+
+void paint(TCtrl* control) {
+    if (control)
+        control->Paint();
+}
+
+bool applicationActive() {
+    return QGuiApplication::applicationState() == Qt::ApplicationActive;
+}
+
+} // namespace
+
+TGlorinbaxMF::TGlorinbaxMF(const MainWindowSetup& setup)
+    : m_arrangement(setup.arrangement), m_mixer(setup.mixer), m_peers(setup.peers),
+      m_taskbar(setup.taskbar), m_padding(setup.startup.interiorPadding),
+      m_fullScreen(setup.startup.fullScreen), m_timers(setup.taskbar != nullptr),
+      m_interior(std::make_unique<TTheInterior>(*this, InteriorSettings::FromStore(setup.settings),
+                                                setup.folders.programFolder,
+                                                setup.startup.rulerFont, setup.makers)),
+      m_router(m_interior->TheCtrls), m_dim(m_timers.DimTimer, m_interior->TheCtrls),
+      m_fadeIn(m_timers.FadeTimer, setup.arrangement, setup.peers),
+      m_lineTick({m_timers.LineTimer, setup.arrangement.audio, setup.mixer, setup.peers,
+                  [this] { return UpdateMasterMeters(); }}),
+      m_autoSave(setup.arrangement, setup.folders.dataFolder, setup.stopwatch, applicationActive),
+      m_stepAside(setup.peers, setup.settings.ReadBool("Report", "AutoHide", true)) {
+    setAttribute(Qt::WA_OpaquePaintEvent); // the paint handler covers every pixel it is given
+    setMouseTracking(true);
+    setAcceptDrops(true);
+    setFocusPolicy(Qt::StrongFocus);
+    QFont font(QStringLiteral("Calibri"));
+    font.setPixelSize(18);
+    setFont(font);
+    resize(768, 544);
+    if (m_fullScreen) {
+        setWindowFlag(Qt::FramelessWindowHint);
+        setWindowState(Qt::WindowMaximized);
+    }
+
+    m_interior->LoadStyle();
+    TTheInterior& in = *m_interior;
+    m_router.SetOrders({{in.Carrier},
+                        {in.Slider},
+                        {in.MenuTrigger},
+                        {in.Watch},
+                        {in.Room, true},
+                        {in.Ruler},
+                        {in.Lanes}},
+                       {in.Slider, in.Watch, in.Lanes, in.Ruler});
+    connectTimers();
+}
+
+TGlorinbaxMF::~TGlorinbaxMF() {
+    m_timers.StopAll();
+}
+
+void TGlorinbaxMF::connectTimers() {
+    WindowTimers& t = m_timers;
+    connect(&t.LineTimer, &QTimer::timeout, this, [this] { m_lineTick.Run(false); });
+    connect(&t.TitleTimer, &QTimer::timeout, this,
+            [this] { guarded("TitleTimer", [this] { refreshTitle(); }); });
+    connect(&t.FadeTimer, &QTimer::timeout, this,
+            [this] { guarded("FadeTimer", [this] { m_fadeIn.Tick(); }); });
+    connect(&t.RepeatTimer, &QTimer::timeout, this,
+            [this] { guarded("RepeatTimer", [this] { m_peers.RepeatCarrierButton(); }); });
+    if (t.TaskbarTimer)
+        connect(t.TaskbarTimer.get(), &QTimer::timeout, this, [this] { TaskbarTick(false); });
+    connect(&t.BlinkTimer, &QTimer::timeout, this,
+            [this] { guarded("BlinkTimer", [this] { BlinkTick(); }); });
+    connect(&t.DimTimer, &QTimer::timeout, this,
+            [this] { guarded("DimTimer", [this] { m_dim.Tick(); }); });
+    connect(&t.RenderTimer, &QTimer::timeout, this,
+            [this] { guarded("RenderTimer", [this] { TickRenders(m_mixer); }); });
+    connect(&t.AutoSaveTimer, &QTimer::timeout, this,
+            [this] { guarded("AutoSaveTimer", [this] { m_autoSave.Tick(); }); });
+    connect(&t.ReportTimer, &QTimer::timeout, this,
+            [this] { guarded("ReportTimer", [this] { m_peers.MoveQueuedReportLines(); }); });
+}
+
+void TGlorinbaxMF::SetLineAndPoint(LineAndPoint* line) {
+    m_line = line;
+    m_lineTick.SetLine(line);
+}
+
+void TGlorinbaxMF::CopyToWindow(const QRect& rect) {
+    update(rect);
+}
+
+void TGlorinbaxMF::Relayout() {
+    if (m_layoutLocked)
+        return;
+    m_layoutRect = LayoutRectFor(size(), m_padding);
+    if (!m_started)
+        return;
+    m_interior->Surfaces.GrowTo(width(), height(), m_interior->WindowColour());
+    const bool firstRepaint = !m_presented;
+    RelayoutAndRepaint(true);
+    if (firstRepaint) // the first full repaint presents nothing by itself
+        update();
+    setMinimumSize(MinimumClientSize(*m_interior, m_padding));
+    m_laidOut = true;
+}
+
+void TGlorinbaxMF::RelayoutAndRepaint(bool full) {
+    TTheInterior& in = *m_interior;
+    m_relayouting = true;
+    if (m_line)
+        m_line->SuspendLinePainting(true);
+    const auto finish = qScopeGuard([this] {
+        if (m_line)
+            m_line->SuspendLinePainting(false);
+        m_presented = true;
+        m_relayouting = false;
+    });
+    if (full)
+        in.ResizeAll();
+    paint(in.Ruler);
+    paint(in.Room);
+    if (shown(in.Ruler))
+        paint(in.MenuTrigger);
+    paint(in.Lanes);
+    if (m_presented) {
+        for (TCtrl* control : {in.Room, in.Lanes, in.MenuTrigger, in.Ruler})
+            if (control)
+                control->Present();
+    }
+    if (m_arrangement.audio.Playing()) {
+        MixerLock lock(m_arrangement.audio);
+        if (m_line)
+            m_line->UpdateLine();
+        UpdateMasterMeters();
+    }
+    const MeterScene scene = meterScene();
+    for (TThePeakMeter* meter : {in.MeterL.get(), in.MeterR.get()})
+        if (meter)
+            meter->Paint(scene);
+    if (m_line) {
+        m_line->ResetLinePainting();
+        m_line->PaintPoint();
+        m_line->PaintLine();
+    }
+}
+
+MeterScene TGlorinbaxMF::meterScene() {
+    return {m_interior->Surfaces,
+            *this,
+            m_layoutRect,
+            m_interior->Style().MasterMeter,
+            m_arrangement.audio.Playing(),
+            m_mixer.LastPlaySucceeded()};
+}
+
+bool TGlorinbaxMF::UpdateMasterMeters() {
+    return ::UpdateMasterMeters(m_mixer, m_interior->MeterL.get(), m_interior->MeterR.get(),
+                                meterScene());
+}
+
+void TGlorinbaxMF::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), m_interior->WindowColour());
+    const QImage& composition = m_interior->Surfaces.CompositionBitmap;
+    if (composition.isNull())
+        return;
+    QRegion presented;
+    const TCtrlList& controls = m_interior->TheCtrls;
+    for (int i = 0; i < controls.Count(); ++i)
+        if (controls.Items(i).Visible)
+            presented += controls.Items(i).BoundsRect.ToQRect();
+    for (const TThePeakMeter* meter : {m_interior->MeterL.get(), m_interior->MeterR.get()})
+        if (meter)
+            presented += meter->Strip(m_layoutRect);
+    for (const QRect& rect : event->region() & presented)
+        painter.drawImage(rect.topLeft(), composition, rect);
+    if (m_line)
+        guarded("FormPaint", [&] { m_line->PaintOverWindow(painter); });
+}
+
+void TGlorinbaxMF::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    guarded("FormResize", [this] { Relayout(); });
+}
+
+void TGlorinbaxMF::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    guarded("FormMouseDown", [&] {
+        m_router.MouseDown(MouseButtonFromQt(event->button()), at.x(), at.y(),
+                           ShiftState::FromQt(event->modifiers()));
+    });
+}
+
+void TGlorinbaxMF::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    guarded("FormMouseMove",
+            [&] { m_router.MouseMove(at.x(), at.y(), ShiftState::FromQt(event->modifiers())); });
+}
+
+void TGlorinbaxMF::mouseReleaseEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    guarded("FormMouseUp", [&] { m_router.MouseUp(at.x(), at.y()); });
+}
+
+void TGlorinbaxMF::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    guarded("FormMouseLeave", [this] { m_router.MouseLeave(); });
+}
+
+void TGlorinbaxMF::UpdatePausedTaskbarProgress() {
+    showLineProgress("TGlorinbaxMF.UpdatePausedTaskbarProgress", false, false);
+}
+
+void TGlorinbaxMF::showLineProgress(const char* operation, bool rolling, bool keepState) {
+    if (!m_taskbar || !m_line)
+        return;
+    guarded(operation, [&] {
+        const TRoomState& room = m_arrangement.room;
+        ShowLineProgress(*m_taskbar,
+                         ProgressOfLine(m_line->LinePosition(), room.StartFlag().Position,
+                                        room.EndFlag().Position, rolling,
+                                        m_mixer.LastPlaySucceeded()),
+                         keepState);
+    });
+}
+
+void TGlorinbaxMF::BlinkTick() {
+    if (!m_line)
+        return;
+    if (m_pointBlink) {
+        if (!m_line->HidePoint())
+            m_pointBlink = false;
+    } else if (!m_line->ShowPoint()) {
+        m_pointBlink = true;
+    }
+}
+
+void TGlorinbaxMF::refreshTitle() {
+    setWindowTitle(PlanTitle(m_arrangement.plan, {!m_fullScreen, m_mixer.RenderProgress()}));
+}
+
+void TGlorinbaxMF::StepAsideForDialog() {
+    m_interior->TheCtrls.CapturedCtrl = nullptr;
+    m_stepAside.StepAside();
+    m_peers.ClearMenuTriggerHighlight();
+}
+
+void TGlorinbaxMF::ReturnAfterDialog() {
+    m_stepAside.Return();
+}
+
+void TGlorinbaxMF::ToggleMaximised() {
+    if (m_fullScreen) {
+        m_fullScreen = false;
+        setWindowFlag(Qt::FramelessWindowHint, false);
+        showNormal();
+    } else if (isMaximized()) {
+        showNormal();
+    } else {
+        showMaximized();
+    }
+}

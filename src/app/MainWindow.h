@@ -1,0 +1,130 @@
+// The main window: one widget whose client area the controls draw, with its layout, painting,
+// mouse routing and timers.
+#pragma once
+
+#include "app/AutoSave.h"
+#include "app/DimAnimation.h"
+#include "app/FadeIn.h"
+#include "app/LineTicker.h"
+#include "app/ReportStepAside.h"
+#include "app/WindowTimers.h"
+#include "controls/ControlHost.h"
+#include "controls/Interior.h"
+#include "controls/MouseRouter.h"
+
+#include <QWidget>
+
+#include <memory>
+
+class Arrangement;
+class LineAndPoint;
+class MixerView;
+class TGenericStopwatch;
+class TaskbarProgress;
+class TWideCustomIniFile;
+class WindowPeers;
+struct MeterScene;
+struct ProgramFolders;
+struct StartupSettings;
+
+// What the window is made with; everything referenced outlives the window.
+struct MainWindowSetup {
+    const ProgramFolders& folders;
+    const TWideCustomIniFile& settings;
+    const StartupSettings& startup;
+    Arrangement& arrangement;
+    MixerView& mixer;
+    WindowPeers& peers;
+    const TGenericStopwatch& stopwatch;
+    TaskbarProgress* taskbar = nullptr; // none where no progress display is available
+    ControlMakers makers;
+};
+
+// Lives for the whole run. UI thread only.
+class TGlorinbaxMF : public QWidget, public ControlHost {
+public:
+    explicit TGlorinbaxMF(const MainWindowSetup& setup);
+    ~TGlorinbaxMF() override;
+
+    TTheInterior& Interior() { return *m_interior; }
+    WindowTimers& Timers() { return m_timers; }
+    // The mingler starts the fade-in here when a roll begins with it.
+    FadeIn& Fade() { return m_fadeIn; }
+
+    // The room's line and point, once the room exists.
+    void SetLineAndPoint(LineAndPoint* line);
+
+    // Start-up is over: layouts now paint.
+    void SetStarted() { m_started = true; }
+    // Layout does nothing until the window's placement has been restored.
+    void AllowLayout() { m_layoutLocked = false; }
+    bool Started() const { return m_started; }
+    bool LaidOut() const { return m_laidOut; }
+    bool Presented() const { return m_presented; }
+    bool Relayouting() const { return m_relayouting; }
+
+    // ControlHost
+    const TLayoutRect& LayoutRect() const override { return m_layoutRect; }
+    void CopyToWindow(const QRect& rect) override;
+    void Relayout() override;
+    void RelayoutAndRepaint(bool full) override;
+    void AnimateDim(bool dim) override { m_dim.Start(dim); }
+
+    // The line timer's work; direct when called without the timer (the keys, to refresh now).
+    void LineTick(bool direct) { m_lineTick.Run(direct); }
+    bool UpdateMasterMeters();
+    void UpdatePausedTaskbarProgress();
+    // The task-bar timer's work; direct (without the timer) sets only the value.
+    void TaskbarTick(bool direct) { showLineProgress("TaskbarTimer", true, direct); }
+    // Brackets for every modal dialog of the program.
+    void StepAsideForDialog();
+    void ReturnAfterDialog();
+    // Leaves full-screen mode, else switches between maximised and normal.
+    void ToggleMaximised();
+    // The title follows the plan half a second after it changed.
+    void RefreshTitleSoon() { m_timers.TitleTimer.start(); }
+    // The blink timer's work: the point hides for two ticks and shows for two.
+    void BlinkTick();
+    // Closing: every timer off and detached.
+    void DoneTimers() { m_timers.StopAll(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    void connectTimers();
+    MeterScene meterScene();
+    // The task-bar shows the line between the flags; keepState changes only the value.
+    void showLineProgress(const char* operation, bool rolling, bool keepState);
+    void refreshTitle();
+
+    Arrangement& m_arrangement;
+    MixerView& m_mixer;
+    WindowPeers& m_peers;
+    TaskbarProgress* m_taskbar;
+    LineAndPoint* m_line = nullptr;
+
+    int m_padding = 0;
+    TLayoutRect m_layoutRect;
+    bool m_layoutLocked = true;
+    bool m_started = false;
+    bool m_laidOut = false;
+    bool m_presented = false;
+    bool m_relayouting = false;
+    bool m_pointBlink = true;
+    bool m_fullScreen = false;
+
+    WindowTimers m_timers;
+    std::unique_ptr<TTheInterior> m_interior;
+    MouseRouter m_router;
+    DimAnimation m_dim;
+    FadeIn m_fadeIn;
+    LineTicker m_lineTick;
+    AutoSave m_autoSave;
+    ReportStepAside m_stepAside;
+};

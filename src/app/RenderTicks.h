@@ -1,0 +1,7 @@
+// The render timer's step over the mixer's list of renders.
+#pragma once
+
+class MixerView;
+
+// From the last render to the first: an active one takes a step, a finished one is removed.
+void TickRenders(MixerView& mixer);

@@ -1,0 +1,112 @@
+// Making the controls, loading a style, and dimming around dialogs.
+#include "controls/Interior.h"
+
+#include "controls/ControlHost.h"
+#include "controls/RulerFont.h"
+#include "controls/StyleConfig.h"
+#include "support/WideMemIniFile.h"
+#include "texts/CommaText.h"
+
+#include <QApplication>
+#include <QStyle>
+
+InteriorSettings InteriorSettings::FromStore(const TWideCustomIniFile& settings) {
+    InteriorSettings s;
+    s.styleNames = SplitCommaText(settings.ReadString("Main", "InteriorStyles", {}));
+    s.selectedStyle = settings.ReadInteger("Main", "SelectedInteriorStyle", 0);
+    s.menuIconSize = settings.ReadInteger("Main", "MenuIconSize", -1);
+    s.leftMeter = settings.ReadBool("MasterMeters", "L.Visible", true);
+    s.rightMeter = settings.ReadBool("MasterMeters", "R.Visible", true);
+    s.watchVisible = settings.ReadBool("Watch", "Visible", true);
+    s.rulerVisible = settings.ReadBool("Ruler", "Visible", true);
+    s.carrierVisible = settings.ReadBool("Carrier", "Visible", true);
+    s.sliderVisible = settings.ReadBool("Slider", "Visible", true);
+    s.lanesVisible = settings.ReadBool("Lanes", "Visible", true);
+    s.menuTriggerVisible = settings.ReadBool("MenuTrigger", "Visible", true);
+    return s;
+}
+
+QString StyleFolderFor(const QStringList& names, int index, const QString& programFolder) {
+    const QString name = index >= 0 && index < names.size() ? names.at(index) : QString();
+    return programFolder + QStringLiteral("interior/") +
+           (name.isEmpty() ? QStringLiteral("Default") : name) + QLatin1Char('/');
+}
+
+namespace {
+
+TCtrl* make(const ControlMaker& maker, TCtrlList& list) {
+    return maker ? &maker(list) : nullptr;
+}
+
+void applyVisible(TCtrl* control, bool visible) {
+    if (control)
+        control->SetVisible(visible);
+}
+
+} // namespace
+
+TTheInterior::TTheInterior(ControlHost& host, const InteriorSettings& settings,
+                           const QString& programFolder, const QString& rulerFontFile,
+                           const ControlMakers& makers)
+    : TheCtrls(host, Surfaces), m_host(host), m_programFolder(programFolder),
+      m_styleNames(settings.styleNames), m_selectedStyle(settings.selectedStyle),
+      m_menuIconSize(settings.menuIconSize) {
+    m_styleFolder = StyleFolderFor(m_styleNames, m_selectedStyle, m_programFolder);
+    if (settings.leftMeter)
+        MeterL = std::make_unique<TThePeakMeter>(TThePeakMeter::Side::Left);
+    if (settings.rightMeter)
+        MeterR = std::make_unique<TThePeakMeter>(TThePeakMeter::Side::Right);
+
+    Ruler = make(makers.ruler, TheCtrls);
+    MenuTrigger = make(makers.menuTrigger, TheCtrls);
+    Room = make(makers.room, TheCtrls);
+    Watch = make(makers.watch, TheCtrls);
+    Lanes = make(makers.lanes, TheCtrls);
+    Carrier = make(makers.carrier, TheCtrls);
+    Slider = make(makers.slider, TheCtrls);
+
+    applyVisible(Watch, settings.watchVisible);
+    applyVisible(Ruler, settings.rulerVisible);
+    applyVisible(Carrier, settings.carrierVisible);
+    applyVisible(Slider, settings.sliderVisible);
+    applyVisible(Lanes, settings.lanesVisible);
+    if (MenuTrigger)
+        MenuTrigger->Visible = settings.menuTriggerVisible;
+
+    RulerFontFamily = ::RulerFontFamily(rulerFontFile, m_programFolder);
+}
+
+void TTheInterior::LoadStyle() {
+    m_style = ReadStyleConfigFile(m_styleFolder + QStringLiteral("config.ini"));
+    m_bitmaps.Load(m_styleFolder);
+    const int systemIconHeight = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
+    m_icons.Load(MenuIconFolder(m_styleFolder, m_menuIconSize, systemIconHeight));
+}
+
+void TTheInterior::SelectStyle(int index) {
+    m_selectedStyle = index;
+    m_styleFolder = StyleFolderFor(m_styleNames, m_selectedStyle, m_programFolder);
+    LoadStyle();
+    m_host.Relayout();
+}
+
+void TTheInterior::ResizeAll() {
+    for (int i = 0; i < TheCtrls.Count(); ++i)
+        TheCtrls.Items(i).Resize();
+}
+
+void TTheInterior::PresentAll() {
+    for (int i = 0; i < TheCtrls.Count(); ++i)
+        TheCtrls.Items(i).Present();
+}
+
+void TTheInterior::SetDimmed(bool on) {
+    if (!on) {
+        m_host.AnimateDim(false);
+        return;
+    }
+    for (int i = 0; i < TheCtrls.Count(); ++i)
+        TheCtrls.Items(i).Dimmed = true;
+    Surfaces.DimAlpha = kDimmedAlpha;
+    m_host.RelayoutAndRepaint(false);
+}
