@@ -26,6 +26,12 @@ std::string FormulaValueText(long double value) {
         return "0"; // also for negative zero
     }
     char buffer[64]; // the shortest form never needs more
+    // Whole numbers (the not-set values -1 and -1000 above all) skip the slow float path.
+    constexpr long double kExactWhole = 9007199254740992.0L; // 2^53
+    if (value > -kExactWhole && value < kExactWhole && value == std::trunc(value)) {
+        const auto written = std::to_chars(buffer, buffer + sizeof buffer, int64_t(value));
+        return std::string(buffer, written.ptr);
+    }
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, written.ptr);
 }

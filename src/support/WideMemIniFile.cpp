@@ -91,6 +91,15 @@ public:
 
 private:
     int indexOf(const QString& name) const {
+        // Most sections hold a handful of keys: a scan beats building a table for each.
+        if (m_items.size() <= kScanLimit && !name.contains(QLatin1Char('\r')) &&
+            !name.contains(QLatin1Char('\n'))) {
+            const QStringView wanted = trimmed(name);
+            for (size_t i = 0; i < m_items.size(); ++i)
+                if (wanted.compare(m_items[i].name, Qt::CaseInsensitive) == 0)
+                    return static_cast<int>(i);
+            return -1;
+        }
         if (!m_index) {
             m_index = std::make_unique<CaselessIndex>();
             for (size_t i = 0; i < m_items.size(); ++i)
@@ -99,6 +108,7 @@ private:
         return m_index->find(lookupKey(name));
     }
 
+    static constexpr size_t kScanLimit = 16;
     std::vector<Item> m_items;
     mutable std::unique_ptr<CaselessIndex> m_index;
 };
