@@ -6,7 +6,7 @@ cd "$(dirname "$0")"
 bash .ci/install-packages.sh
 
 export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/glorinbax-ccache}"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 cmake --build build -j "$(nproc)" --target glorinbax
 build/program/glorinbax --version

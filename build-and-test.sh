@@ -28,7 +28,7 @@ run_suite() {
 }
 
 status=0
-run_suite build -DCMAKE_BUILD_TYPE=RelWithDebInfo || status=1
+run_suite build -DCMAKE_BUILD_TYPE=Release || status=1
 if [ $status -eq 0 ]; then
     run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DGBX_SANITIZE=ON -DGBX_WITH_GUI=OFF || status=1
 fi
