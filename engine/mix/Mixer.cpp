@@ -20,6 +20,11 @@ bool startsLater(const MixSource* a, const MixSource* b) {
     return a->startClock() > b->startClock();
 }
 
+template <class T> void reserveAtLeast(std::vector<T>& list, size_t count) {
+    if (list.capacity() < count)
+        list.reserve(std::max(count, 2 * list.capacity()));
+}
+
 } // namespace
 
 Mixer::Mixer(const AudioFormat& format, uint32_t flags, uint32_t bufferMs)
@@ -60,9 +65,10 @@ int Mixer::add(std::shared_ptr<HostChannel> source, uint32_t flags, uint64_t del
             m_scratch.resize(kFetchFrames * inChans);
         if (m_gains.size() < m_format.chans * inChans)
             m_gains.resize(m_format.chans * inChans);
-        // Room for every source to sound at once, so that admitting one never allocates.
-        m_sounding.reserve(m_sources.size() + 1);
-        m_waiting.reserve(m_waiting.size() + 1);
+        // Room for every source to sound at once, so that admitting one never allocates;
+        // grown geometrically, so that adding many sources stays linear.
+        reserveAtLeast(m_sounding, m_sources.size() + 1);
+        reserveAtLeast(m_waiting, m_waiting.size() + 1);
         auto& slot = m_sources[source->handle()];
         if (slot)
             m_retired.push_back(std::move(slot)); // the same stream added again after a stop

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+class TBall;
 class TPiece;
 class TRes;
 
@@ -46,8 +47,13 @@ public:
         (void)value;
     }
 
+    // A ball just placed: the mixer schedules it when the plan rolls (ArmBall).
+    virtual void ArmBall(TBall& ball) { (void)ball; }
+
     // Opens and measures a resource that was just added to the list.
     virtual void OpenResource(TRes& resource) { (void)resource; }
+    // A resource is about to be deleted: whatever still plays it outside the balls goes.
+    virtual void ForgetResource(TRes& resource) { (void)resource; }
 
     virtual bool MixerRunning() const { return false; }
     virtual void SetOutputVolume(long double loudness) { (void)loudness; }

@@ -43,6 +43,7 @@ void TTheBalls::RememberCell(TBall& ball) {
 TBall* TTheBalls::Add(int64_t x, int64_t y, long double hue, bool hueAuto) {
     if (!InCellRange(x) || !InCellRange(y) || Find(x, y))
         return nullptr;
+    MixerLock lock(m_arrangement.audio);
     m_balls.push_back(std::make_unique<TBall>(m_arrangement, hue, hueAuto));
     TBall& ball = *m_balls.back();
     ball.m_x = static_cast<int32_t>(x);
@@ -57,6 +58,7 @@ TBall* TTheBalls::Add(int64_t x, int64_t y, long double hue, bool hueAuto) {
 }
 
 void TTheBalls::SetX(TBall& ball, int32_t x) {
+    MixerLock lock(m_arrangement.audio);
     ForgetCell(ball);
     ball.m_x = x;
     ball.m_start = m_arrangement.plan.Timing().StartOfStep(x);
@@ -64,6 +66,7 @@ void TTheBalls::SetX(TBall& ball, int32_t x) {
 }
 
 void TTheBalls::SetY(TBall& ball, int32_t y) {
+    MixerLock lock(m_arrangement.audio);
     ForgetCell(ball);
     ball.m_y = y;
     SetLane(ball, m_arrangement.lanes.AtPosition(y));
@@ -71,6 +74,7 @@ void TTheBalls::SetY(TBall& ball, int32_t y) {
 }
 
 void TTheBalls::SetLane(TBall& ball, TLane* lane) {
+    MixerLock lock(m_arrangement.audio);
     ball.m_lane = lane;
     ball.m_piece.SetBasePiece(lane ? &lane->Piece() : nullptr);
 }
@@ -108,17 +112,16 @@ void TTheBalls::DetachFromLane(TBall& ball) {
 
 void TTheBalls::Remove(TBall& ball, int index) {
     AudioHooks& audio = m_arrangement.audio;
-    {
-        MixerLock lock(audio);
-        if (ball.Sync != 0) {
-            QString errorName;
-            if (!audio.RemoveSync(ball.Sync, errorName))
-                GBX_FAULT("BASS_ChannelRemoveSync " + errorName.toStdString() +
-                          " (MInsertSync=" + std::to_string(ball.Sync) + ")");
-            ball.Sync = 0;
-        }
-        audio.StopChannels(ball.m_piece);
+    // The mixer's syncs walk the list: the ball must not go, nor the list shrink, under them.
+    MixerLock lock(audio);
+    if (ball.Sync != 0) {
+        QString errorName;
+        if (!audio.RemoveSync(ball.Sync, errorName))
+            GBX_FAULT("BASS_ChannelRemoveSync " + errorName.toStdString() +
+                      " (MInsertSync=" + std::to_string(ball.Sync) + ")");
+        ball.Sync = 0;
     }
+    audio.StopChannels(ball.m_piece);
     DetachFromLane(ball);
     ForgetCell(ball);
     if (index < 0 || index >= Count() || m_balls[index].get() != &ball)
@@ -169,13 +172,18 @@ void TTheBalls::RecomputeStarts() {
         ball->m_start = timing.StartOfStep(ball->m_x);
 }
 
-void TTheBalls::StartSound(TBall& ball, bool fromOffset, Elements position) {
+std::optional<BallSoundStart> TTheBalls::SoundStart(const TBall& ball, bool fromOffset,
+                                                    Elements position) const {
     if (!ball.m_lane || ball.m_lane->Striked)
-        return;
+        return std::nullopt;
     if (fromOffset)
-        m_arrangement.audio.StartChannels(ball.m_piece, position, ball.PlayOffset);
-    else
-        m_arrangement.audio.StartChannels(ball.m_piece, ball.m_start + position, Elements{0});
+        return BallSoundStart{position, ball.PlayOffset};
+    return BallSoundStart{ball.m_start + position, Elements{0}};
+}
+
+void TTheBalls::StartSound(TBall& ball, bool fromOffset, Elements position) {
+    if (const auto start = SoundStart(ball, fromOffset, position))
+        m_arrangement.audio.StartChannels(ball.m_piece, start->delay, start->offset);
 }
 
 void TTheBalls::ApplyToSounding(TBall& ball, int attribute, float value) {

@@ -42,8 +42,16 @@ private:
     TLane* m_lane = nullptr;
 };
 
+// How a ball's sound enters the mix: `delay` elements from the mix position at which it is
+// started, `offset` into the sound (on the resource scale).
+struct BallSoundStart {
+    Elements delay;
+    Elements offset;
+};
+
 // The ball list in the order the balls were added; no two balls share a cell. UI thread only;
-// the removals hold the mixer lock.
+// every change of the list or of a ball's cell or lane holds the mixer lock around the whole
+// operation, since the mixer's syncs walk the list and read the balls.
 class TTheBalls {
 public:
     explicit TTheBalls(Arrangement& arrangement) : m_arrangement(arrangement) {}
@@ -80,7 +88,12 @@ public:
 
     void RecomputeStarts();
 
-    // Called from the mixer's syncs: starts the ball's sound unless its lane is struck or missing.
+    // Start ball sound: from the play offset at `position`, or from the sound's beginning at the
+    // ball's start + `position`. None for a ball whose lane is struck or missing. Any thread,
+    // under the mixer lock.
+    std::optional<BallSoundStart> SoundStart(const TBall& ball, bool fromOffset,
+                                             Elements position) const;
+    // Starts the ball's sound on the live mix through the audio hooks, as SoundStart says.
     void StartSound(TBall& ball, bool fromOffset, Elements position);
     // Sets an attribute (2 volume, 3 pan) on the ball's sounding channels while playing.
     void ApplyToSounding(TBall& ball, int attribute, float value);

@@ -10,6 +10,7 @@ TLane::TLane(Arrangement& arrangement, int32_t position, long double hue, bool h
       m_position(position) {}
 
 TLane& TTheLanes::Add(int32_t position, long double hue, bool hueAuto) {
+    MixerLock lock(m_arrangement.audio);
     m_lanes.push_back(std::make_unique<TLane>(m_arrangement, position, hue, hueAuto));
     TLane& lane = *m_lanes.back();
     m_firstAtPosition.emplace(position, &lane);
@@ -46,6 +47,7 @@ void TTheLanes::SetHue(TLane& lane, bool automatic, long double hue) {
 }
 
 void TTheLanes::RemoveAll() {
+    MixerLock lock(m_arrangement.audio);
     for (const auto& lane : m_lanes) {
         for (TBall* ball : lane->LaneBalls)
             m_arrangement.balls.SetLane(*ball, nullptr);

@@ -28,13 +28,16 @@ public:
     bool Striked = false; // struck: its balls do not sound
     // The balls that belong to the lane, not owned; kept by the ball list.
     std::vector<TBall*> LaneBalls;
+    // The channels sounding in the lane now (the audio side's; the lane meters read them).
+    std::unique_ptr<AudioState> Sounding;
 
 private:
     TPiece m_piece;
     int32_t m_position;
 };
 
-// The lane list, in the order of creation (not sorted by position). UI thread only.
+// The lane list, in the order of creation (not sorted by position). UI thread only; adding and
+// removing lanes hold the mixer lock, since the mixer's syncs reach lanes through their balls.
 class TTheLanes {
 public:
     explicit TTheLanes(Arrangement& arrangement) : m_arrangement(arrangement) {}

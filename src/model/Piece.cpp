@@ -33,7 +33,7 @@ int64_t SaturatingSub(int64_t a, int64_t b) {
 
 } // namespace
 
-TPiece::TPiece(Kind kind, const TTheLanes& lanes, const TPiece* master, const TLane* ownerLane,
+TPiece::TPiece(Kind kind, const TTheLanes& lanes, const TPiece* master, TLane* ownerLane,
                long double hue, bool hueAuto)
     : m_kind(kind), m_lanes(lanes), m_master(master), m_ownerLane(ownerLane) {
     if (hue != kHueNotSet)
@@ -172,8 +172,9 @@ void TPiece::ApplySourceTracks() {
 }
 
 void TPiece::SetMatrixCell(int row, float value) {
+    // Only the two output rows exist, whatever the resource's track count.
     const TRes* resource = EffectiveResource();
-    if (!resource || row < 0 || row >= resource->Tracks)
+    if (!resource || row < 0 || row > 1)
         return;
     const int32_t column = row == 0 ? EffectiveSrcTrack0() : EffectiveSrcTrack1();
     if (column < 0 || column >= resource->Tracks)

@@ -1,12 +1,14 @@
 // A piece: the sound settings of the plan, a lane or a ball, and how unset values are inherited.
 #pragma once
 
+#include "model/AudioState.h"
 #include "model/Units.h"
 #include "support/Formula.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class TLane;
@@ -32,7 +34,7 @@ public:
     // A hue other than kHueNotSet is taken (or generated when automatic) at once. The lane
     // list is where generated hues look for the hues in use; the master piece passes none as
     // master and answers every effective value itself.
-    TPiece(Kind kind, const TTheLanes& lanes, const TPiece* master, const TLane* ownerLane,
+    TPiece(Kind kind, const TTheLanes& lanes, const TPiece* master, TLane* ownerLane,
            long double hue, bool hueAuto);
     TPiece(const TPiece&) = delete;
     TPiece& operator=(const TPiece&) = delete;
@@ -62,6 +64,10 @@ public:
 
     // A ball's piece points to its lane's piece; lane pieces and the master piece have none.
     const TPiece* BasePiece() const { return m_base; }
+    // The lane that owns this piece; none for ball and master pieces.
+    TLane* OwnerLane() const { return m_ownerLane; }
+    // The plan's master piece (itself for the master).
+    const TPiece& MasterPiece() const { return m_master ? *m_master : *this; }
     void SetBasePiece(const TPiece* base) { m_base = base; }
 
     // Effective values: what the piece plays with after inheriting unset fields from its base
@@ -82,8 +88,13 @@ public:
 
     // Sizes the matrix for the effective resource when a source track is set; all cells 0.
     void ApplySourceTracks();
-    // Sets the matrix cell of an output row (0 left, 1 right) in the column of its source track.
+    // Sets the matrix cell of an output row (0 left, 1 right) in the column of its source track,
+    // when that column is one of the effective resource's tracks.
     void SetMatrixCell(int row, float value);
+
+    // The channels started from this piece (the audio side's); declared after the values they
+    // read, so that they go first.
+    std::unique_ptr<AudioState> Sound;
 
 private:
     const TPiece* Fallback() const;
@@ -93,7 +104,7 @@ private:
     Kind m_kind;
     const TTheLanes& m_lanes;
     const TPiece* m_master;
-    const TLane* m_ownerLane;
+    TLane* m_ownerLane;
     const TPiece* m_base = nullptr;
     long double m_hue = kHueNotSet;
     bool m_hueAuto = false;

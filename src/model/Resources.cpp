@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 QString ResolveResourcePath(const QString& name, const ResourceFolders& folders) {
     const QString path = ToLinuxSeparators(name);
     if (QFileInfo::exists(path))
@@ -29,14 +31,54 @@ TRes* TResources::Find(const QString& name) const {
     return m_byName.value(name, nullptr);
 }
 
-TRes* TResources::FindOrAdd(const QString& name, const ResourceFolders& folders) {
+int64_t TRes::Frames() const {
+    return SampleBytes > 0 && Life > 0 ? Life / (int64_t{SampleBytes} * 2) : 0;
+}
+
+double TRes::DurationMs() const {
+    // Frames count at the mix's rate; the file's own rate is Rate / RateRatio of it.
+    if (Rate == 0 || RateRatio <= 0)
+        return 0.0;
+    return static_cast<double>(Frames() * RateRatio / Rate * 1000.0L);
+}
+
+uint32_t TRes::BitsShown() const {
+    return OrigBits == 0 && Tracks != 0 ? 16 : OrigBits;
+}
+
+TRes* TResources::Add(const QString& name, const ResourceFolders& folders) {
     if (name.isEmpty())
         return nullptr;
-    if (TRes* found = Find(name))
-        return found;
     m_resources.push_back(std::make_unique<TRes>(name, ResolveResourcePath(name, folders)));
     TRes& added = *m_resources.back();
-    m_byName.insert(name, &added);
+    // The first of a name stays the one found.
+    if (!m_byName.contains(name))
+        m_byName.insert(name, &added);
     m_audio.OpenResource(added);
     return &added;
+}
+
+TRes* TResources::FindOrAdd(const QString& name, const ResourceFolders& folders) {
+    if (TRes* found = Find(name))
+        return found;
+    return Add(name, folders);
+}
+
+void TResources::Delete(TRes& resource) {
+    m_audio.ForgetResource(resource);
+    const auto found = std::find_if(m_resources.begin(), m_resources.end(),
+                                    [&](const auto& held) { return held.get() == &resource; });
+    if (found == m_resources.end())
+        return;
+    std::unique_ptr<TRes> gone = std::move(*found);
+    m_resources.erase(found);
+    if (m_byName.value(gone->Name) == gone.get()) {
+        m_byName.remove(gone->Name);
+        for (const auto& other : m_resources) {
+            if (other->Name == gone->Name) {
+                m_byName.insert(other->Name, other.get());
+                break;
+            }
+        }
+    }
 }

@@ -1,6 +1,7 @@
 // Sound resources as the plan names them, and the list that shares them between pieces.
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 
@@ -23,15 +24,29 @@ struct ResourceFolders {
 // absolute against the current folder.
 QString ResolveResourcePath(const QString& name, const ResourceFolders& folders);
 
-// One sound file, shared by every piece that names it. The audio side fills the measured facts.
+// One sound file, shared by every piece that names it. The audio side fills the measured facts
+// on the UI thread when it opens the resource; the mixing thread only reads them.
 class TRes {
 public:
     TRes(QString name, QString fullName) : Name(std::move(name)), FullName(std::move(fullName)) {}
 
     const QString Name;     // as the plan gives it; the key of the list
     const QString FullName; // the file used for all access
+    bool InMemory = false;  // the plan's Memory flag when the resource was made
+    QByteArray MemoryImage; // the file's bytes from DataOffset on, when InMemory
     int64_t Life = -1;      // length on the mix scale; -1 until measured
-    int32_t Tracks = 0;     // the file's channel count; 0 until measured
+    uint8_t SampleBytes = 0;
+    uint32_t Rate = 0;         // the file's own frames per second
+    long double RateRatio = 0; // Rate / the plan's ElementRate
+    int32_t Tracks = 0;        // the file's channel count; 0 until measured
+    uint32_t OrigBits = 0;     // the decoder's source resolution, 0 when it reports none
+    int64_t DataOffset = 0;    // where decoding starts in the file (".mogg" files)
+
+    // Frames of the sound on the mix scale, and its duration; 0 until measured.
+    int64_t Frames() const;
+    double DurationMs() const;
+    // The bits shown for the resource: OrigBits, or 16 for a measured file that reports none.
+    uint32_t BitsShown() const;
 };
 
 // Owns the resources of the loaded plan. UI thread only.
@@ -41,9 +56,13 @@ public:
 
     // The first resource whose name equals the given one, case-sensitively.
     TRes* Find(const QString& name) const;
-    // The resource of that name, created, appended and opened when missing; none for an
-    // empty name.
+    // Creates, appends and opens a resource of that name; none for an empty name.
+    TRes* Add(const QString& name, const ResourceFolders& folders);
+    // The resource of that name, added when missing; none for an empty name.
     TRes* FindOrAdd(const QString& name, const ResourceFolders& folders);
+    // Releases what the audio side still plays of the resource and frees it. The caller makes
+    // sure that no piece names it any more.
+    void Delete(TRes& resource);
 
     int Count() const { return static_cast<int>(m_resources.size()); }
     TRes& At(int index) const { return *m_resources.at(index); }

@@ -1,0 +1,561 @@
+// The live mix: streams, arming, range syncs, rolling, the audition and the lock.
+#include "audio/Mingler.h"
+
+#include "audio/Arming.h"
+#include "audio/AudioFaults.h"
+#include "audio/AudioOutput.h"
+#include "audio/BassApi.h"
+#include "audio/Channels.h"
+#include "audio/MinglerHost.h"
+#include "model/Arrangement.h"
+#include "support/Report.h"
+#include "texts/Parlance.h"
+
+#include <algorithm>
+#include <array>
+#include <stdexcept>
+
+namespace {
+
+constexpr int kTextMixerFailed = 309;
+constexpr int kTextNoMixerLibrary = 310;
+constexpr QWORD kNoPosition = ~QWORD{0};
+
+std::atomic<TTheMingler*> g_current{nullptr};
+
+// The streams each Lock of this thread took, so that Unlock releases the same one.
+constexpr int kLockDepth = 32;
+thread_local std::array<DWORD, kLockDepth> t_locked{};
+thread_local int t_lockDepth = 0;
+
+// Holds the mingler's lock for a scope.
+class Locked {
+public:
+    explicit Locked(TTheMingler& mingler) : m_mingler(mingler) { m_mingler.Lock(); }
+    ~Locked() { m_mingler.Unlock(); }
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+
+private:
+    TTheMingler& m_mingler;
+};
+
+} // namespace
+
+// Target
+
+bool TTheMingler::Target::AddChannel(TChan& chan, Elements delay, int64_t length) {
+    const DWORD flags =
+        (chan.PanMatrix().empty() ? 0 : BASS_MIXER_MATRIX) | m_mingler.m_sourceFlags;
+    if (!BassMix().BASS_Mixer_StreamAddChannelEx(
+            m_mixer, chan.Handle(), flags, static_cast<QWORD>(std::max<int64_t>(delay.count, 0)),
+            static_cast<QWORD>(std::max<int64_t>(length, 0) / 2))) {
+        GBX_AUDIO_FAULT("BASS_Mixer_StreamAddChannelEx " + BassErrorText());
+        return false;
+    }
+    chan.ApplyPan();
+    chan.ApplyLoudness();
+    return true;
+}
+
+TChannels& TTheMingler::Target::ChannelsOf(TPiece& piece) {
+    return PieceChannels(piece);
+}
+
+// Life
+
+TTheMingler::TTheMingler(Arrangement& arrangement, AudioOutput& output, MinglerHost& host,
+                         Setup setup)
+    : m_arrangement(arrangement), m_output(output), m_host(host), m_setup(setup),
+      m_roundRobin(setup.roundRobin), m_sourceFlags(setup.laneMeters ? BASS_MIXER_BUFFER : 0) {
+    g_current = this;
+}
+
+TTheMingler::~TTheMingler() {
+    g_current = nullptr;
+    if (!BassLoaded())
+        return;
+    {
+        Locked locked(*this);
+        ReleaseAudition();
+        removeWrapSync();
+        removeRangeEndSync();
+        SilenceAll();
+    }
+    if (m_handle) {
+        ChannelStop();
+        freeStream(m_handle);
+    }
+    DrainAudioFaults();
+}
+
+TTheMingler* TTheMingler::Current() {
+    return g_current;
+}
+
+// Lock
+
+void TTheMingler::Lock() {
+    const DWORD handle = m_handle;
+    if (t_lockDepth < kLockDepth)
+        t_locked[t_lockDepth] = handle;
+    ++t_lockDepth;
+    if (handle && !Bass().BASS_ChannelLock(handle, TRUE))
+        GBX_AUDIO_FAULT("BASS_ChannelLock " + BassErrorText());
+}
+
+void TTheMingler::Unlock() {
+    if (t_lockDepth == 0)
+        return;
+    --t_lockDepth;
+    const DWORD handle = t_lockDepth < kLockDepth ? t_locked[t_lockDepth] : m_handle.load();
+    // A stream freed while locked took its lock with it.
+    if (handle && !Bass().BASS_ChannelLock(handle, FALSE) && handle == m_handle)
+        GBX_AUDIO_FAULT("BASS_ChannelLock " + BassErrorText());
+}
+
+// Streams
+
+DWORD TTheMingler::CreateMixStream() {
+    if (!BassMixLoaded()) {
+        AudioReport(Text(kTextMixerFailed), Text(kTextNoMixerLibrary), true);
+        return 0;
+    }
+    const int32_t rate = m_arrangement.plan.ElementRate.Value();
+    const DWORD flags = BASS_MIXER_NONSTOP | (decoding() ? BASS_STREAM_DECODE : 0);
+    const DWORD handle =
+        BassMix().BASS_Mixer_StreamCreate(static_cast<DWORD>(std::max(rate, 0)), kChans, flags);
+    if (!handle)
+        AudioReport(Text(kTextMixerFailed), BassErrorName() + " (BASS_Mixer_StreamCreate)", true);
+    return handle;
+}
+
+void TTheMingler::freeStream(std::atomic<DWORD>& stream) {
+    const DWORD handle = stream.exchange(0);
+    if (handle && !Bass().BASS_StreamFree(handle))
+        GBX_AUDIO_FAULT("BASS_StreamFree " + BassErrorText());
+}
+
+void TTheMingler::CreateStream() {
+    try {
+        ReleaseAudition();
+        if (m_handle) {
+            // Nothing may stay armed in, or synced to, the stream that goes.
+            Stop();
+            freeStream(m_handle);
+        }
+        m_handle = CreateMixStream();
+        if (!m_handle)
+            return;
+        if (m_host.FadeInPending()) {
+            m_host.StartFadeIn();
+            SetVolume(0);
+        } else if (!m_host.FadeRunning()) {
+            SetVolume(static_cast<float>(m_arrangement.plan.MasterLoudness.Value()));
+        } else {
+            SetVolume(static_cast<float>(m_host.FadeLevel()));
+        }
+    } catch (const std::exception& e) {
+        GBX_FAULT_CAUGHT("TheMingler.CreateStream", e);
+    }
+}
+
+void TTheMingler::SetVolume(float volume) {
+    Locked locked(*this);
+    if (m_handle && !Bass().BASS_ChannelSetAttribute(m_handle, BASS_ATTRIB_VOL, volume))
+        GBX_AUDIO_FAULT("BASS_ChannelSetAttribute " + BassErrorText());
+}
+
+bool TTheMingler::Play() {
+    m_wrapped = false;
+    if (decoding()) {
+        m_playing = m_handle != 0;
+    } else {
+        m_playing = Bass().BASS_ChannelPlay(m_handle, FALSE) != FALSE;
+        if (!m_playing)
+            GBX_AUDIO_FAULT("BASS_ChannelPlay " + BassErrorText());
+    }
+    return m_playing;
+}
+
+void TTheMingler::ChannelStop() {
+    Locked locked(*this);
+    if (m_handle && !Bass().BASS_ChannelStop(m_handle))
+        GBX_AUDIO_FAULT("BASS_ChannelStop " + BassErrorText());
+}
+
+void TTheMingler::Stop() {
+    {
+        Locked locked(*this);
+        removeWrapSync();
+        removeRangeEndSync();
+        SilenceAll();
+    }
+    ChannelStop();
+    DrainAudioFaults();
+}
+
+int64_t TTheMingler::decodePosition() {
+    const QWORD position = Bass().BASS_ChannelGetPosition(m_handle, BASS_POS_DECODE);
+    if (position == kNoPosition) {
+        GBX_AUDIO_FAULT("BASS_ChannelGetPosition " + BassErrorText());
+        return -1;
+    }
+    return static_cast<int64_t>(position);
+}
+
+Elements TTheMingler::Position() {
+    if (!m_handle)
+        return Elements{0};
+    Locked locked(*this);
+    const int64_t position = decodePosition();
+    return Elements{std::max<int64_t>(position, 0) + m_decodeOrigin};
+}
+
+bool TTheMingler::HeardPosition(Elements& position) {
+    if (!m_handle)
+        return false;
+    const QWORD heard = Bass().BASS_ChannelGetPosition(m_handle, BASS_POS_BYTE);
+    if (heard == kNoPosition)
+        return false;
+    position = Elements{static_cast<int64_t>(heard) + m_origin};
+    return true;
+}
+
+// Rolling and arming
+
+void TTheMingler::Roll(Elements from) {
+    DrainAudioFaults();
+    CreateStream();
+    if (!m_handle) {
+        m_playing = false;
+        return;
+    }
+    Locked locked(*this);
+    m_origin = from.count;
+    m_decodeOrigin = from.count;
+    setWrapSync(from);
+    setRangeEndSync(from);
+    ArmAll(from);
+    if (!Play())
+        Stop();
+}
+
+void TTheMingler::ArmAll(Elements from) {
+    Locked locked(*this);
+    TTheBalls& balls = m_arrangement.balls;
+    const Elements end = m_arrangement.plan.End;
+    const bool looping = m_roundRobin;
+    for (int i = 0; i < balls.Count(); ++i) {
+        TBall& ball = balls.At(i);
+        if (looping && BeyondRangeEnd(ball, from, end))
+            continue;
+        ArmBallFrom(balls, ball, from, m_live);
+    }
+}
+
+void TTheMingler::armIfUnarmed(TBall& ball, Elements from) {
+    const TChannels* chans = ExistingPieceChannels(ball.Piece());
+    if (ball.Sync != 0 || (chans && chans->Count() > 0))
+        return;
+    if (m_roundRobin && BeyondRangeEnd(ball, from, m_arrangement.plan.End))
+        return;
+    ArmBallFrom(m_arrangement.balls, ball, from, m_live);
+}
+
+void TTheMingler::ArmList(const std::vector<TBall*>& balls, Elements from) {
+    Locked locked(*this);
+    for (TBall* ball : balls)
+        armIfUnarmed(*ball, from);
+}
+
+void TTheMingler::RearmList(const std::vector<TBall*>& balls) {
+    if (!m_handle)
+        return;
+    Locked locked(*this);
+    const int64_t position = decodePosition();
+    if (position >= 0)
+        ArmList(balls, Elements{position + m_decodeOrigin});
+}
+
+void TTheMingler::RearmAll() {
+    if (!m_handle)
+        return;
+    Locked locked(*this);
+    SilenceAll();
+    const int64_t position = decodePosition();
+    if (position >= 0)
+        ArmAll(Elements{position + m_decodeOrigin});
+}
+
+void TTheMingler::ArmBall(TBall& ball) {
+    if (!ball.Piece().BasePiece() || ball.Sync != 0 || m_host.CarrierSettling() || !m_handle)
+        return;
+    // A ball armed already (by the roll, as a waiting channel) would sound twice.
+    const TChannels* chans = ExistingPieceChannels(ball.Piece());
+    if (chans && chans->Count() > 0)
+        return;
+    Locked locked(*this);
+    PieceChannels(ball.Piece()); // made here rather than on the mixing thread
+    const int64_t mixed = decodePosition();
+    if (mixed < 0)
+        return;
+    const int64_t start = ball.Start().count - m_decodeOrigin;
+    int64_t at = start;
+    if (mixed + kArmAhead <= start) {
+        ball.PlayOffset = Elements{0};
+    } else {
+        ball.PlayOffset = Elements{(mixed - start + 6) * kSampleBytes};
+        at = mixed + kArmAhead;
+    }
+    ball.Sync = Bass().BASS_ChannelSetSync(m_handle, BASS_SYNC_POS | BASS_SYNC_MIXTIME,
+                                           static_cast<QWORD>(at), BallSync, &ball);
+    if (!ball.Sync)
+        GBX_AUDIO_FAULT("BASS_ChannelSetSync " + BassErrorText());
+}
+
+void TTheMingler::SilenceBall(TBall& ball) {
+    Locked locked(*this);
+    if (ball.Sync != 0) {
+        if (!Bass().BASS_ChannelRemoveSync(m_handle, ball.Sync))
+            GBX_AUDIO_FAULT("BASS_ChannelRemoveSync " + BassErrorText());
+        ball.Sync = 0;
+    }
+    if (TChannels* chans = ExistingPieceChannels(ball.Piece()))
+        chans->Clear();
+}
+
+void TTheMingler::SilenceAll() {
+    Locked locked(*this);
+    TTheBalls& balls = m_arrangement.balls;
+    for (int i = 0; i < balls.Count(); ++i)
+        SilenceBall(balls.At(i));
+}
+
+// Range syncs
+
+void TTheMingler::setWrapSync(Elements from) {
+    const TThePlan& plan = m_arrangement.plan;
+    const int64_t at = plan.End.count - from.count;
+    if (!m_roundRobin || plan.Start == plan.End || at < 0)
+        return;
+    m_wrapSync = Bass().BASS_ChannelSetSync(m_handle, BASS_SYNC_POS | BASS_SYNC_MIXTIME,
+                                            static_cast<QWORD>(at), WrapSync, nullptr);
+    if (!m_wrapSync)
+        GBX_AUDIO_FAULT("BASS_ChannelSetSync " + BassErrorText());
+}
+
+void TTheMingler::setRangeEndSync(Elements from) {
+    const TThePlan& plan = m_arrangement.plan;
+    const int64_t at = plan.End.count - from.count;
+    if (plan.Start == plan.End || at < 0)
+        return;
+    m_rangeEndSync = Bass().BASS_ChannelSetSync(m_handle, BASS_SYNC_POS, static_cast<QWORD>(at),
+                                                EndSync, nullptr);
+    if (!m_rangeEndSync)
+        GBX_AUDIO_FAULT("BASS_ChannelSetSync " + BassErrorText());
+}
+
+void TTheMingler::removeWrapSync() {
+    if (m_wrapSync != 0 && m_playing && !Bass().BASS_ChannelRemoveSync(m_handle, m_wrapSync))
+        GBX_AUDIO_FAULT("BASS_ChannelRemoveSync " + BassErrorText());
+    m_wrapSync = 0;
+}
+
+void TTheMingler::removeRangeEndSync() {
+    if (m_rangeEndSync != 0 && !Bass().BASS_ChannelRemoveSync(m_handle, m_rangeEndSync))
+        GBX_AUDIO_FAULT("BASS_ChannelRemoveSync " + BassErrorText());
+    m_rangeEndSync = 0;
+}
+
+void TTheMingler::Resync() {
+    if (!m_handle)
+        return;
+    Locked locked(*this);
+    removeWrapSync();
+    removeRangeEndSync();
+    setWrapSync(DecodeOrigin());
+    setRangeEndSync(DecodeOrigin());
+}
+
+void TTheMingler::ToggleRoundRobin() {
+    m_roundRobin = !m_roundRobin;
+    const TThePlan& plan = m_arrangement.plan;
+    if (m_host.CarrierRolls() && m_wrapped) {
+        m_host.CarrierJumpTo(m_roundRobin ? plan.Start : plan.End);
+    } else if (m_handle) {
+        Locked locked(*this);
+        removeRangeEndSync();
+        if (m_roundRobin) {
+            setWrapSync(DecodeOrigin());
+            setRangeEndSync(DecodeOrigin());
+        } else {
+            removeWrapSync();
+            std::vector<TBall*> all;
+            all.reserve(static_cast<size_t>(m_arrangement.balls.Count()));
+            for (int i = 0; i < m_arrangement.balls.Count(); ++i)
+                all.push_back(&m_arrangement.balls.At(i));
+            RearmList(all);
+        }
+    }
+    m_host.RepaintRoom();
+    if (Position() > plan.End && plan.Start <= plan.End && m_host.CarrierRolls() && m_roundRobin)
+        m_host.RollCarrierFrom(plan.Start);
+}
+
+void TTheMingler::SetLaneMeters(bool shown) {
+    m_sourceFlags = shown ? BASS_MIXER_BUFFER : 0;
+    RearmAll();
+}
+
+void TTheMingler::ReinitBass(uint32_t rate) {
+    bool rolled = false;
+    Elements from{};
+    if (m_handle) {
+        Locked locked(*this);
+        rolled = m_host.CarrierRolls();
+        if (rolled) {
+            from = m_host.LinePosition();
+            m_host.StopCarrier();
+        }
+    }
+    Stop();
+    ReleaseAudition();
+    if (m_handle)
+        freeStream(m_handle);
+    m_output.FreeBass();
+    m_output.InitBass(rate);
+    if (rolled)
+        m_host.RollCarrierFrom(from);
+}
+
+// Syncs
+
+TTheMingler* TTheMingler::SyncTarget(DWORD channel) {
+    TTheMingler* mingler = g_current;
+    if (!mingler || mingler->m_host.Closing() || mingler->m_handle == 0 ||
+        mingler->m_handle != channel)
+        return nullptr;
+    return mingler;
+}
+
+void TTheMingler::BallSync(DWORD sync, DWORD channel, DWORD, void* user) {
+    SyncScope scope;
+    TTheMingler* mingler = SyncTarget(channel);
+    if (!mingler)
+        return;
+    Locked locked(*mingler);
+    auto& ball = *static_cast<TBall*>(user);
+    if (!Bass().BASS_ChannelRemoveSync(channel, sync))
+        GBX_AUDIO_FAULT("BASS_ChannelRemoveSync " + BassErrorText());
+    ball.Sync = 0;
+    StartBallSound(mingler->m_arrangement.balls, ball, true, Elements{0}, mingler->m_live);
+}
+
+void TTheMingler::WrapSync(DWORD, DWORD channel, DWORD, void*) {
+    SyncScope scope;
+    TTheMingler* mingler = SyncTarget(channel);
+    if (!mingler)
+        return;
+    Locked locked(*mingler);
+    const Elements start = mingler->m_arrangement.plan.Start;
+    mingler->m_wrapped = true;
+    mingler->removeWrapSync();
+    mingler->setWrapSync(start);
+    mingler->SilenceAll();
+    mingler->ArmAll(start);
+    mingler->m_host.LineWrapped(start);
+    // From here on byte 0 of the mix is the range's start.
+    mingler->m_decodeOrigin = start.count;
+    if (!Bass().BASS_ChannelSetPosition(channel, 0, BASS_POS_BYTE))
+        GBX_AUDIO_FAULT("BASS_ChannelSetPosition " + BassErrorText());
+}
+
+void TTheMingler::EndSync(DWORD, DWORD channel, DWORD, void*) {
+    SyncScope scope;
+    TTheMingler* mingler = SyncTarget(channel);
+    if (!mingler)
+        return;
+    {
+        Locked locked(*mingler);
+        mingler->removeRangeEndSync();
+        if (mingler->m_roundRobin) {
+            const Elements start = mingler->m_arrangement.plan.Start;
+            mingler->m_wrapped = false;
+            mingler->m_origin = start.count;
+            mingler->m_host.LineBaseReset(start);
+        }
+        // The end again. On a decoding mix syncs run as data is made, and one set where the mix
+        // stands would run at once, again and again: there it is set only ahead.
+        const QWORD mixed = Bass().BASS_ChannelGetPosition(channel, BASS_POS_DECODE);
+        const int64_t at = mingler->m_arrangement.plan.End.count - mingler->m_origin;
+        if (!mingler->decoding() || (mixed != kNoPosition && at > static_cast<int64_t>(mixed)))
+            mingler->setRangeEndSync(mingler->Origin());
+    }
+    mingler->m_host.RangeEndHeard();
+}
+
+// Audition
+
+void TTheMingler::Audition(TPiece* a, TPiece* b, TLane* lane, bool replace, bool stop) {
+    if (stop) {
+        ReleaseAudition();
+        return;
+    }
+    TPiece* piece = a && a->Resource ? a : b;
+    if (!piece || !piece->Resource || piece->Resource->Life <= 0)
+        return;
+    const bool standIn = !m_handle || !m_host.CarrierRolls();
+    if (standIn && !m_auditionHandle) {
+        m_auditionHandle = CreateMixStream();
+        if (!m_auditionHandle)
+            return;
+        const auto volume = static_cast<float>(m_arrangement.plan.MasterLoudness.Value());
+        if (!Bass().BASS_ChannelSetAttribute(m_auditionHandle, BASS_ATTRIB_VOL, volume))
+            GBX_AUDIO_FAULT("BASS_ChannelSetAttribute " + BassErrorText());
+    }
+    Target& target = standIn ? m_audition : m_live;
+    Locked locked(*this);
+    const DWORD mixer = target.Mixer();
+    Bass().BASS_ChannelLock(mixer, TRUE);
+    if (!m_auditionChannels)
+        m_auditionChannels = std::make_unique<TChannels>();
+    else if (replace)
+        m_auditionChannels->Clear();
+    if (TChan* chan = m_auditionChannels->Play(*piece, 0, Elements{0}, target, lane)) {
+        if (b)
+            chan->Piece = b;
+        if (standIn && !decoding() && !Bass().BASS_ChannelPlay(mixer, FALSE))
+            GBX_AUDIO_FAULT("BASS_ChannelPlay " + BassErrorText());
+    }
+    Bass().BASS_ChannelLock(mixer, FALSE);
+}
+
+void TTheMingler::ReleaseAudition() {
+    Locked locked(*this);
+    m_auditionChannels.reset();
+    freeStream(m_auditionHandle);
+}
+
+void TTheMingler::ReleaseAuditionOf(const TRes& resource) {
+    Locked locked(*this);
+    if (m_auditionChannels)
+        m_auditionChannels->DeleteOfResource(resource);
+}
+
+uint32_t TTheMingler::LaneLevel(const TLane& lane) {
+    const LaneChannels* sounding = ExistingLaneSounding(lane);
+    if (!sounding)
+        return 0;
+    Locked locked(*this);
+    uint32_t left = 0;
+    uint32_t right = 0;
+    for (int i = 0; i < sounding->Count(); ++i) {
+        const DWORD level = BassMix().BASS_Mixer_ChannelGetLevel(sounding->At(i).Handle());
+        if (level == ~DWORD{0})
+            continue;
+        left = std::max(left, level & 0xFFFF);
+        right = std::max(right, level >> 16);
+    }
+    return left | (right << 16);
+}

@@ -1,0 +1,101 @@
+// What the model asks of the audio side, passed to the mingler.
+#include "audio/MinglerHooks.h"
+
+#include "audio/AudioFaults.h"
+#include "audio/BassApi.h"
+#include "audio/Channels.h"
+#include "audio/Mingler.h"
+#include "audio/MinglerHost.h"
+#include "audio/ResourceSound.h"
+#include "model/Arrangement.h"
+
+void MinglerHooks::Attach(Arrangement* arrangement, TTheMingler* mingler, MinglerHost* host) {
+    m_arrangement = arrangement;
+    m_mingler = mingler;
+    m_host = host;
+}
+
+void MinglerHooks::LockMixer() {
+    if (m_mingler)
+        m_mingler->Lock();
+}
+
+void MinglerHooks::UnlockMixer() {
+    if (m_mingler)
+        m_mingler->Unlock();
+}
+
+bool MinglerHooks::RemoveSync(uint32_t sync, QString& errorName) {
+    if (!m_mingler || !m_mingler->Handle())
+        return true;
+    if (Bass().BASS_ChannelRemoveSync(m_mingler->Handle(), sync))
+        return true;
+    errorName = BassErrorName();
+    return false;
+}
+
+void MinglerHooks::StopChannels(TPiece& piece) {
+    if (TChannels* chans = ExistingPieceChannels(piece))
+        chans->Clear();
+}
+
+void MinglerHooks::ReleasePiece(TPiece& piece) {
+    piece.Sound.reset();
+}
+
+void MinglerHooks::StartChannels(TPiece& piece, Elements position, Elements offset) {
+    if (!m_mingler)
+        return;
+    const TPiece* lanePiece = piece.BasePiece();
+    m_mingler->Lock();
+    PieceChannels(piece).Play(piece, offset.count, position, m_mingler->LiveTarget(),
+                              lanePiece ? lanePiece->OwnerLane() : nullptr);
+    m_mingler->Unlock();
+}
+
+bool MinglerHooks::Playing() const {
+    return m_mingler && m_mingler->Handle() && m_host && m_host->CarrierRolls();
+}
+
+void MinglerHooks::SetChannelAttribute(TPiece& piece, int attribute, float value) {
+    const TChannels* chans = ExistingPieceChannels(piece);
+    if (!chans)
+        return;
+    for (int i = 0; i < chans->Count(); ++i) {
+        const DWORD handle = chans->At(i).Handle();
+        if (!handle || Bass().BASS_ChannelIsActive(handle) == BASS_ACTIVE_STOPPED)
+            continue;
+        if (!Bass().BASS_ChannelSetAttribute(handle, static_cast<DWORD>(attribute), value))
+            GBX_AUDIO_FAULT("BASS_ChannelSetAttribute " + BassErrorText());
+    }
+}
+
+void MinglerHooks::OpenResource(TRes& resource) {
+    if (m_arrangement)
+        ::OpenResource(resource, m_arrangement->plan.Memory,
+                       m_arrangement->plan.ElementRate.Value());
+}
+
+void MinglerHooks::ForgetResource(TRes& resource) {
+    if (m_mingler)
+        m_mingler->ReleaseAuditionOf(resource);
+}
+
+bool MinglerHooks::MixerRunning() const {
+    return m_mingler && m_mingler->Handle();
+}
+
+void MinglerHooks::SetOutputVolume(long double loudness) {
+    if (m_mingler)
+        m_mingler->SetVolume(static_cast<float>(loudness));
+}
+
+void MinglerHooks::Reschedule() {
+    if (m_mingler)
+        m_mingler->RearmAll();
+}
+
+void MinglerHooks::ReinitOutput(int32_t elementRate) {
+    if (m_mingler)
+        m_mingler->ReinitBass(static_cast<uint32_t>(std::max(elementRate, 0)));
+}
