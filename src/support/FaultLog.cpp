@@ -91,6 +91,10 @@ void Write(std::string_view unit, int line, std::string_view message, uintptr_t 
     {
         std::lock_guard lock(s.mutex);
         listener = s.faultListener;
+        if (s.folder.isEmpty()) { // before start-up fixes the data folder (tools, benchmarks)
+            std::fprintf(stderr, "%s\n", text.c_str());
+            return;
+        }
         const QString error = appendLine(s.folder + kLogName, text);
         if (!error.isEmpty()) {
             failure = QString::fromStdString(text) + "\n\n" + s.folder + kLogName + ": " + error;
