@@ -10,12 +10,14 @@
 #include "app/WindowPeers.h"
 #include "controls/LineAndPoint.h"
 #include "controls/MixerView.h"
+#include "controls/RoomKeys.h"
 #include "model/Arrangement.h"
 #include "planfile/PlanTitle.h"
 #include "support/FaultLog.h"
 #include "support/WideMemIniFile.h"
 
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -83,6 +85,10 @@ TGlorinbaxMF::TGlorinbaxMF(const MainWindowSetup& setup)
                         {in.Ruler},
                         {in.Lanes}},
                        {in.Slider, in.Watch, in.Lanes, in.Ruler});
+    // A room that carries the line and the point, and takes keys, is wired at once.
+    if (auto* line = dynamic_cast<LineAndPoint*>(in.Room))
+        SetLineAndPoint(line);
+    m_roomKeys = dynamic_cast<RoomKeys*>(in.Room);
     connectTimers();
 }
 
@@ -111,6 +117,16 @@ void TGlorinbaxMF::connectTimers() {
             [this] { guarded("AutoSaveTimer", [this] { m_autoSave.Tick(); }); });
     connect(&t.ReportTimer, &QTimer::timeout, this,
             [this] { guarded("ReportTimer", [this] { m_peers.MoveQueuedReportLines(); }); });
+}
+
+void TGlorinbaxMF::DoneTimers() {
+    m_timers.StopAll();
+    if (m_line)
+        m_line->DisableTimers();
+}
+
+bool TGlorinbaxMF::MoveAllCursorShown() const {
+    return cursor().shape() == Qt::SizeAllCursor;
 }
 
 void TGlorinbaxMF::SetLineAndPoint(LineAndPoint* line) {
@@ -238,6 +254,23 @@ void TGlorinbaxMF::mouseReleaseEvent(QMouseEvent* event) {
 void TGlorinbaxMF::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     guarded("FormMouseLeave", [this] { m_router.MouseLeave(); });
+}
+
+void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
+    bool handled = false;
+    guarded("FormKeyDown", [&] {
+        // The point, then the room, see a key before the window's own key map.
+        const ShiftState shift = ShiftState::FromQt(event->modifiers());
+        handled = m_roomKeys && (m_roomKeys->PointKeyDown(event->key(), shift) ||
+                                 m_roomKeys->RoomKeyDown(event->key(), shift));
+    });
+    if (!handled)
+        QWidget::keyPressEvent(event);
+}
+
+bool TGlorinbaxMF::focusNextPrevChild(bool next) {
+    (void)next;
+    return false;
 }
 
 void TGlorinbaxMF::UpdatePausedTaskbarProgress() {

@@ -19,6 +19,7 @@
 class Arrangement;
 class LineAndPoint;
 class MixerView;
+class RoomKeys;
 class TGenericStopwatch;
 class TaskbarProgress;
 class TWideCustomIniFile;
@@ -69,6 +70,8 @@ public:
     void Relayout() override;
     void RelayoutAndRepaint(bool full) override;
     void AnimateDim(bool dim) override { m_dim.Start(dim); }
+    bool FullScreen() const override { return m_fullScreen; }
+    bool MoveAllCursorShown() const override;
 
     // The line timer's work; direct when called without the timer (the keys, to refresh now).
     void LineTick(bool direct) { m_lineTick.Run(direct); }
@@ -86,7 +89,7 @@ public:
     // The blink timer's work: the point hides for two ticks and shows for two.
     void BlinkTick();
     // Closing: every timer off and detached.
-    void DoneTimers() { m_timers.StopAll(); }
+    void DoneTimers();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -95,6 +98,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    // Tab moves the point, never the focus.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void connectTimers();
@@ -108,6 +114,7 @@ private:
     WindowPeers& m_peers;
     TaskbarProgress* m_taskbar;
     LineAndPoint* m_line = nullptr;
+    RoomKeys* m_roomKeys = nullptr;
 
     int m_padding = 0;
     TLayoutRect m_layoutRect;

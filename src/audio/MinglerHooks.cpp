@@ -95,6 +95,11 @@ void MinglerHooks::Reschedule() {
         m_mingler->RearmAll();
 }
 
+void MinglerHooks::ArmBall(TBall& ball) {
+    if (m_mingler)
+        m_mingler->ArmBall(ball);
+}
+
 void MinglerHooks::ReinitOutput(int32_t elementRate) {
     if (m_mingler)
         m_mingler->ReinitBass(static_cast<uint32_t>(std::max(elementRate, 0)));

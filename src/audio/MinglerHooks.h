@@ -27,6 +27,7 @@ public:
     bool MixerRunning() const override;
     void SetOutputVolume(long double loudness) override;
     void Reschedule() override;
+    void ArmBall(TBall& ball) override;
     void ReinitOutput(int32_t elementRate) override;
 
 private:

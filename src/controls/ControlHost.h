@@ -20,4 +20,8 @@ public:
     virtual void RelayoutAndRepaint(bool full) = 0;
     // The animated dim (darkening) or undim (brightening back) of the controls.
     virtual void AnimateDim(bool dim) = 0;
+    // Full-screen mode: the ruler carries the program's icon at its left end.
+    virtual bool FullScreen() const { return false; }
+    // The four-way move cursor is shown (a key held): a press in the room drags the view.
+    virtual bool MoveAllCursorShown() const { return false; }
 };

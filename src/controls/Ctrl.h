@@ -15,6 +15,7 @@ class ControlHost;
 class DrawingSurfaces;
 class QPainter;
 class TCtrlList;
+class TTheInterior;
 
 // A rectangle of the client area that draws itself into the composition image and takes the
 // mouse. UI thread only.
@@ -84,6 +85,9 @@ public:
 
     ControlHost& Host;
     DrawingSurfaces& Surfaces;
+    // The interior that made the list, through which controls find their neighbours; none for
+    // a list made on its own.
+    TTheInterior* Interior = nullptr;
     TCtrl* CapturedCtrl = nullptr; // holds the mouse until its button is released
     TCtrl* HoveredCtrl = nullptr;  // under the mouse while nothing holds it
 

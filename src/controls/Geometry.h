@@ -3,7 +3,9 @@
 
 #include <QRect>
 
+#include <algorithm>
 #include <cstdint>
+#include <limits>
 
 // Right and Bottom are exclusive.
 struct TRect {
@@ -32,3 +34,10 @@ struct TLayoutRect {
 
     constexpr bool operator==(const TLayoutRect&) const = default;
 };
+
+// Cell and pixel arithmetic runs in 64 bits, since offsets read from a plan can be anything;
+// what goes back into 32-bit fields is clamped.
+constexpr int32_t ClampToInt32(int64_t value) {
+    return static_cast<int32_t>(std::clamp<int64_t>(value, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}

@@ -52,6 +52,7 @@ TTheInterior::TTheInterior(ControlHost& host, const InteriorSettings& settings,
       m_styleNames(settings.styleNames), m_selectedStyle(settings.selectedStyle),
       m_menuIconSize(settings.menuIconSize) {
     m_styleFolder = StyleFolderFor(m_styleNames, m_selectedStyle, m_programFolder);
+    TheCtrls.Interior = this;
     if (settings.leftMeter)
         MeterL = std::make_unique<TThePeakMeter>(TThePeakMeter::Side::Left);
     if (settings.rightMeter)

@@ -27,4 +27,6 @@ public:
     virtual bool HidePoint() = 0;
     virtual bool ShowPoint() = 0;
     virtual Elements LinePosition() const = 0;
+    // Closing: the timers of the line's own (auto-scroll) stop.
+    virtual void DisableTimers() {}
 };

@@ -213,7 +213,7 @@ TEST_F(Mingling, BallPlacedWhileRollingSoundsAtItsStartOrJustAhead) {
     pull(500);
     TBall& ahead = plan.AddBall(1, 0);
     ahead.PlayOffset = Elements{999}; // stale from an earlier roll
-    mingler->ArmBall(ahead);
+    hooks.ArmBall(ahead);             // as the room hands a placed ball over
     EXPECT_NE(ahead.Sync, 0u);
     std::vector<int16_t> out = pull(kStep);
     expectEntry(out, kStep - 500, 0);

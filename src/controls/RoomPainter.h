@@ -1,0 +1,70 @@
+// Drawing the room's cells with their balls, and the length marks that show how long each
+// ball's sound lasts.
+#pragma once
+
+#include "controls/Geometry.h"
+
+#include <QImage>
+#include <QRect>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class Arrangement;
+class NamedImages;
+class QPainter;
+
+// The room's pictures from the style; an empty one falls back to the built-in drawing.
+struct RoomPictures {
+    QImage cell;                 // odd time segments, and every cell without segment pictures
+    QImage segment;              // even time segments
+    std::array<QImage, 2> balls; // balls without a lane, by X div 4 even or odd, masks applied
+
+    static RoomPictures FromStyle(const NamedImages& bitmaps);
+};
+
+// The time segment of a column; rounded towards minus infinity for either sign of the width.
+int64_t TimeSegmentOf(int64_t x, int32_t segmentWidth);
+
+// Where a ball's length mark goes, in client pixels: a bar 5 high from (x0, y), `length` wide,
+// and a head at its end.
+struct LengthMark {
+    enum class Head { None, Small, Large };
+    int64_t x0 = 0;
+    int64_t y = 0;
+    int64_t length = 0;
+    Head head = Head::None;
+};
+
+// The mark of a ball at (x, y) whose sound lasts lengthPixels; nextX is the nearest ball of the
+// same lane to its right. None when it would end left of the room.
+std::optional<LengthMark> LengthMarkOf(const TRect& room, int32_t offsetX, int32_t offsetY,
+                                       int32_t x, int32_t y, int64_t lengthPixels,
+                                       std::optional<int32_t> nextX);
+
+// UI thread only.
+class RoomPainter {
+public:
+    // Without the rug, or without a cell picture, cells are plain squares; with the rug and a
+    // segment picture, cell and segment pictures alternate by time segment.
+    RoomPainter(const Arrangement& model, const TRect& room, const RoomPictures& pictures,
+                int32_t timeSegments, bool rugVisible);
+
+    // Every visible cell that meets the area, with the ball standing in it.
+    void PaintCells(QPainter& painter, const QRect& area) const;
+    // The marks of the balls in the rows that meet the area.
+    void PaintLengthMarks(QPainter& painter, const QRect& area) const;
+
+private:
+    void paintEmptyCell(QPainter& painter, int x, int y, int64_t cellX) const;
+    void paintBall(QPainter& painter, int x, int y, int64_t cellX, uint32_t colour,
+                   bool hasLane) const;
+
+    const Arrangement& m_model;
+    TRect m_room;
+    const RoomPictures& m_pictures;
+    int32_t m_timeSegments;
+    bool m_plainCells;
+    bool m_segmentPictures;
+};

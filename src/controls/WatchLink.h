@@ -1,0 +1,44 @@
+// What the ruler and the room ask of the watch: its digit painter and its typed input.
+#pragma once
+
+#include <QString>
+
+class QPainter;
+
+// The time under the mouse as the ruler shows it in the watch.
+struct PeekedTime {
+    QString minutes;
+    QString seconds;
+    QString milliseconds;
+    bool negative = false;
+    bool operator==(const PeekedTime&) const = default;
+};
+
+// Whatever draws the watch's digits now; the watch calls it on each line tick and repaint.
+class DigitPainter {
+public:
+    virtual ~DigitPainter() = default;
+    virtual void PaintDigits(QPainter& painter) = 0;
+};
+
+// The watch implements it once it exists; the defaults describe a program without a watch.
+// UI thread only.
+class WatchLink {
+public:
+    virtual ~WatchLink() = default;
+
+    // A value is being typed into the watch.
+    virtual bool Typing() const { return false; }
+    // Ends the typing, applying nothing.
+    virtual void EndTyping() {}
+
+    virtual const DigitPainter* CurrentPainter() const { return nullptr; }
+    // Makes the painter the watch's current one and repaints the watch.
+    virtual void SetPainter(DigitPainter& painter) { (void)painter; }
+    // Gives the watch back the painter of its chosen mode.
+    virtual void RestoreChosenPainter() {}
+    // Draws given time digits the way the watch draws its own.
+    virtual void PaintTimeDigits(QPainter& painter, const PeekedTime& time) {
+        (void)painter, (void)time;
+    }
+};

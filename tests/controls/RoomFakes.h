@@ -1,0 +1,97 @@
+// Stand-ins for the audio side, the carrier, the watch and the menus as the room and the ruler
+// see them, recording what they are asked.
+#pragma once
+
+#include "controls/Ctrl.h"
+#include "controls/MixerView.h"
+#include "controls/TransportLink.h"
+#include "controls/WatchLink.h"
+#include "model/AudioHooks.h"
+
+#include <deque>
+#include <vector>
+
+class TBall;
+
+class RoomAudio : public AudioHooks {
+public:
+    void LockMixer() override { ++lockDepth; }
+    void UnlockMixer() override { --lockDepth; }
+    bool Playing() const override { return playing; }
+    bool MixerRunning() const override { return playing; }
+    void ArmBall(TBall& ball) override { armed.push_back(&ball); }
+
+    bool playing = false;
+    int lockDepth = 0;
+    std::vector<TBall*> armed;
+};
+
+// Hands out the scripted positions one read at a time; the last one stays.
+class ScriptedMixer : public MixerView {
+public:
+    PositionReading HeardPosition() override {
+        lockedReads += audio && audio->lockDepth > 0;
+        PositionReading r = readings.empty() ? last : readings.front();
+        if (!readings.empty())
+            readings.pop_front();
+        last = r;
+        return r;
+    }
+    void Script(std::initializer_list<int64_t> positions) {
+        for (int64_t p : positions)
+            readings.push_back({true, Elements{p}, {}});
+    }
+
+    std::deque<PositionReading> readings;
+    PositionReading last{true, Elements{0}, {}};
+    RoomAudio* audio = nullptr;
+    int lockedReads = 0;
+};
+
+class FakeTransport : public TransportLink {
+public:
+    bool Paused() const override { return paused; }
+    void Go(bool repaintLine, bool remember, Elements position) override {
+        gone.push_back(position);
+        (void)repaintLine, (void)remember;
+    }
+    void Roll(bool, Elements position) override { rolled.push_back(position); }
+    bool RoundRobin() const override { return roundRobin; }
+    bool Looping() const override { return looping; }
+    void ChangeRange() override { ++rangeChanges; }
+    void ScheduleBallsAgain() override { ++reschedules; }
+    void UpdatePausedTaskbarProgress() override { ++taskbarUpdates; }
+
+    bool paused = false;
+    bool roundRobin = false;
+    bool looping = false;
+    std::vector<Elements> gone;
+    std::vector<Elements> rolled;
+    int rangeChanges = 0;
+    int reschedules = 0;
+    int taskbarUpdates = 0;
+};
+
+class FakeWatch : public WatchLink {
+public:
+    bool Typing() const override { return typing; }
+    void EndTyping() override {
+        typing = false;
+        ++typingEnds;
+    }
+    const DigitPainter* CurrentPainter() const override { return painter; }
+    void SetPainter(DigitPainter& p) override { painter = &p; }
+    void RestoreChosenPainter() override { painter = nullptr; }
+    void PaintTimeDigits(QPainter&, const PeekedTime& time) override { shown.push_back(time); }
+
+    bool typing = false;
+    int typingEnds = 0;
+    DigitPainter* painter = nullptr;
+    std::vector<PeekedTime> shown;
+};
+
+// A lane strip that takes the bounds the room gives it.
+class BareControl : public TCtrl {
+public:
+    using TCtrl::TCtrl;
+};
