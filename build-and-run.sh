@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the program and runs it: for now the headless start and close, which leaves a
-# complete settings file in the program's data folder.
+# Builds the program and runs it: a start and close without questions, which leaves a complete
+# settings file in the program's data folder, then the window on the demo plan.
 set -euo pipefail
 cd "$(dirname "$0")"
 bash .ci/install-packages.sh
@@ -12,3 +12,7 @@ cmake --build build -j "$(nproc)" --target glorinbax
 build/program/glorinbax --version
 build/program/glorinbax --quit
 echo "Started and closed; settings are in build/program/data/glorinbax.ini"
+build/program/glorinbax --render build/program/data/demo/demo.skw build/demo.wav
+echo "The demo plan is rendered to $(pwd)/build/demo.wav"
+# Last: the window on the demo plan; the script ends when the window is closed.
+exec build/program/glorinbax build/program/data/demo/demo.skw

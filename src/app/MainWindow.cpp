@@ -16,6 +16,7 @@
 #include "support/FaultLog.h"
 #include "support/WideMemIniFile.h"
 
+#include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -100,7 +101,7 @@ void TGlorinbaxMF::connectTimers() {
     WindowTimers& t = m_timers;
     connect(&t.LineTimer, &QTimer::timeout, this, [this] { m_lineTick.Run(false); });
     connect(&t.TitleTimer, &QTimer::timeout, this,
-            [this] { guarded("TitleTimer", [this] { refreshTitle(); }); });
+            [this] { guarded("TitleTimer", [this] { RefreshTitle(); }); });
     connect(&t.FadeTimer, &QTimer::timeout, this,
             [this] { guarded("FadeTimer", [this] { m_fadeIn.Tick(); }); });
     connect(&t.RepeatTimer, &QTimer::timeout, this,
@@ -268,6 +269,15 @@ void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
+void TGlorinbaxMF::closeEvent(QCloseEvent* event) {
+    bool mayClose = true;
+    guarded("FormCloseQuery", [&] { mayClose = !m_closeQuery || m_closeQuery(); });
+    if (mayClose)
+        event->accept();
+    else
+        event->ignore();
+}
+
 bool TGlorinbaxMF::focusNextPrevChild(bool next) {
     (void)next;
     return false;
@@ -301,7 +311,7 @@ void TGlorinbaxMF::BlinkTick() {
     }
 }
 
-void TGlorinbaxMF::refreshTitle() {
+void TGlorinbaxMF::RefreshTitle() {
     setWindowTitle(PlanTitle(m_arrangement.plan, {!m_fullScreen, m_mixer.RenderProgress()}));
 }
 

@@ -14,6 +14,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class Arrangement;
@@ -86,6 +87,10 @@ public:
     void ToggleMaximised();
     // The title follows the plan half a second after it changed.
     void RefreshTitleSoon() { m_timers.TitleTimer.start(); }
+    // The title from the plan now.
+    void RefreshTitle();
+    // Asked when the window is about to close; false keeps it open.
+    void SetCloseQuery(std::function<bool()> query) { m_closeQuery = std::move(query); }
     // The blink timer's work: the point hides for two ticks and shows for two.
     void BlinkTick();
     // Closing: every timer off and detached.
@@ -99,6 +104,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     // Tab moves the point, never the focus.
     bool focusNextPrevChild(bool next) override;
 
@@ -107,7 +113,6 @@ private:
     MeterScene meterScene();
     // The task-bar shows the line between the flags; keepState changes only the value.
     void showLineProgress(const char* operation, bool rolling, bool keepState);
-    void refreshTitle();
 
     Arrangement& m_arrangement;
     MixerView& m_mixer;
@@ -134,4 +139,5 @@ private:
     LineTicker m_lineTick;
     AutoSave m_autoSave;
     ReportStepAside m_stepAside;
+    std::function<bool()> m_closeQuery;
 };

@@ -1,13 +1,20 @@
-// Master level and heard position of the live mix.
+// Master level and heard position of the live mix, and the list of renders.
 #include "audio/MixerViewAdapter.h"
 
 #include "audio/AudioFaults.h"
 #include "audio/BassApi.h"
 #include "audio/Mingler.h"
 #include "audio/MinglerHost.h"
+#include "audio/Perpetuator.h"
 #include "model/Arrangement.h"
 
 #include <algorithm>
+
+MixerViewAdapter::MixerViewAdapter(Arrangement& arrangement, TTheMingler& mingler,
+                                   MinglerHost& host)
+    : m_arrangement(arrangement), m_mingler(mingler), m_host(host) {}
+
+MixerViewAdapter::~MixerViewAdapter() = default;
 
 LevelReading MixerViewAdapter::MasterLevel() {
     DrainAudioFaults();
@@ -41,4 +48,35 @@ bool MixerViewAdapter::LastPlaySucceeded() const {
 void MixerViewAdapter::RestartEngine() {
     m_mingler.ReinitBass(
         static_cast<uint32_t>(std::max(m_arrangement.plan.ElementRate.Value(), 0)));
+}
+
+TThePerpetuator& MixerViewAdapter::AddRender(std::unique_ptr<TThePerpetuator> render) {
+    m_renders.push_back(std::move(render));
+    return *m_renders.back();
+}
+
+int MixerViewAdapter::RenderCount() const {
+    return static_cast<int>(m_renders.size());
+}
+
+bool MixerViewAdapter::RenderActive(int index) const {
+    return m_renders.at(index)->Active();
+}
+
+void MixerViewAdapter::RenderTick(int index) {
+    m_renders.at(index)->RenderTick();
+}
+
+void MixerViewAdapter::RemoveRender(int index) {
+    std::unique_ptr<TThePerpetuator> gone = std::move(m_renders.at(index));
+    m_renders.erase(m_renders.begin() + index);
+}
+
+QStringList MixerViewAdapter::RenderProgress() const {
+    QStringList progress;
+    for (const auto& render : m_renders) {
+        if (render->Active())
+            progress << render->Progress();
+    }
+    return progress;
 }

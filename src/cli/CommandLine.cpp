@@ -2,7 +2,9 @@
 #include "cli/CommandLine.h"
 
 #include "app/HeadlessProgram.h"
+#include "app/ProgramSession.h"
 #include "cli/EvalCommand.h"
+#include "cli/RenderCommand.h"
 #include "planfile/PlanConversion.h"
 
 #include <QFileInfo>
@@ -16,6 +18,7 @@ const char* const kUsage = "usage: glorinbax [FILE]\n"
                            "       glorinbax --eval EXPR [--as int|int64|ext]\n"
                            "       glorinbax --dump PLAN\n"
                            "       glorinbax --convert IN OUT --format binary|text|balls\n"
+                           "       " GBX_RENDER_USAGE "\n"
                            "       glorinbax --quit [FILE]\n";
 
 int badArguments(std::ostream& err, const std::string& why) {
@@ -38,11 +41,21 @@ int runEval(const std::vector<std::string>& args, std::ostream& out, std::ostrea
     return kExitOk;
 }
 
+// The window on a plan, a sound file or a new plan; the engine's own questions explain a halt.
+int runWindow(const std::string& exeName, const std::string& file, SessionMode mode,
+              std::ostream& err) {
+    if (RunWindowProgram(QString::fromStdString(exeName), QString::fromStdString(file), mode) ==
+        ProgramEnd::Halted) {
+        err << "glorinbax: start-up was halted\n";
+        return kExitFailed;
+    }
+    return kExitOk;
+}
+
 int runQuit(const std::string& exeName, const std::vector<std::string>& args, std::ostream& err) {
     if (args.size() > 2)
         return badArguments(err, "--quit takes at most one file");
-    HeadlessProgram program(QString::fromStdString(exeName));
-    return kExitOk;
+    return runWindow(exeName, args.size() == 2 ? args[1] : std::string(), SessionMode::Quit, err);
 }
 
 PlanFileSettings planSettings(const std::string& exeName) {
@@ -73,7 +86,7 @@ int runConvert(const std::string& exeName, const std::vector<std::string>& args,
 int RunCommandLine(const std::string& exeName, const std::vector<std::string>& args,
                    std::ostream& out, std::ostream& err) {
     if (args.empty())
-        return badArguments(err, "this build has no window yet; use one of the headless forms");
+        return runWindow(exeName, std::string(), SessionMode::Interactive, err);
     const std::string& form = args[0];
     if (form == "--help" || form == "-h") {
         out << kUsage;
@@ -91,9 +104,15 @@ int RunCommandLine(const std::string& exeName, const std::vector<std::string>& a
         return runDump(exeName, args, out, err);
     if (form == "--convert")
         return runConvert(exeName, args, err);
+    if (form == "--render")
+        return RunRenderCommand(exeName, args, out, err);
     if (form == "--quit")
         return runQuit(exeName, args, err);
-    return badArguments(err, "unknown argument '" + form + "'");
+    if (form.rfind('-', 0) == 0)
+        return badArguments(err, "unknown argument '" + form + "'");
+    if (args.size() != 1)
+        return badArguments(err, "the window takes at most one file");
+    return runWindow(exeName, form, SessionMode::Interactive, err);
 }
 
 int RunGlorinbax(int argc, char** argv) {

@@ -1,0 +1,81 @@
+// The save question at close and its answers.
+#include "app/ClosingPlan.h"
+
+#include "model/Arrangement.h"
+#include "texts/DurationWords.h"
+#include "texts/Parlance.h"
+#include "texts/TextFormat.h"
+
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kTextTitle = 101;
+constexpr int kTextKeepAsHint = 102;
+constexpr int kTextInstruction = 103;
+constexpr int kTextBegun = 105;
+constexpr int kTextLastSaved = 107;
+
+QString ago(const QDateTime& then, const QDateTime& now) {
+    return DurationInWords(std::chrono::milliseconds(then.msecsTo(now)));
+}
+
+QString userName() {
+    const QString user = qEnvironmentVariable("USER");
+    return user.isEmpty() ? qEnvironmentVariable("LOGNAME") : user;
+}
+
+} // namespace
+
+SaveQuestionTexts SaveQuestionTextsFor(const TThePlan& plan, const QDateTime& now,
+                                       bool offerKeepAs) {
+    SaveQuestionTexts texts;
+    texts.title = Text(kTextTitle);
+    texts.instruction = FormatText(kTextInstruction, {plan.FileName});
+    // The plan keeps no author: the changes began with this user, and the file was last saved
+    // by its owner.
+    const QDateTime begun =
+        plan.FirstChangeTime().isValid() ? plan.FirstChangeTime() : plan.LoadTime;
+    texts.content = FormatText(kTextBegun, {userName(), ago(begun, now)});
+    const QFileInfo file(plan.FileName);
+    if (!plan.Untitled && file.exists())
+        texts.content +=
+            '\n' + FormatText(kTextLastSaved, {file.owner(), ago(file.lastModified(), now)});
+    if (offerKeepAs)
+        texts.content += QStringLiteral("\n\n") + Text(kTextKeepAsHint);
+    return texts;
+}
+
+bool SettleChangedPlan(Arrangement& arrangement, CloseQuestions& questions,
+                       const QString& backupFile, const TGenericStopwatch& stopwatch,
+                       bool& saveSideCopy) {
+    TThePlan& plan = arrangement.plan;
+    if (!plan.Modified())
+        return true;
+    const bool hasFile = !plan.Untitled;
+    SaveAnswer answer = questions.AskSave(
+        SaveQuestionTextsFor(plan, QDateTime::currentDateTime(), hasFile), hasFile);
+    if (answer == SaveAnswer::Yes && !hasFile)
+        answer = SaveAnswer::KeepAs;
+    switch (answer) {
+    case SaveAnswer::Cancel:
+        return false;
+    case SaveAnswer::KeepAs:
+        if (!KeepPlanAs(arrangement, questions, stopwatch))
+            return false;
+        break;
+    case SaveAnswer::Yes:
+        saveSideCopy = false;
+        break;
+    case SaveAnswer::No:
+        plan.ClearModified();
+        break;
+    }
+    if (!plan.Modified())
+        return true;
+    if (SaveWithBackup(arrangement, backupFile, saveSideCopy, false, stopwatch)) {
+        plan.ClearModified();
+        return true;
+    }
+    return KeepPlanAs(arrangement, questions, stopwatch);
+}

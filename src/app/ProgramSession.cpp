@@ -1,0 +1,305 @@
+// Start-up and shut-down of the program with its window.
+#include "app/ProgramSession.h"
+
+#include "app/ClosingPlan.h"
+#include "app/PlanKeeping.h"
+#include "app/StartupPlan.h"
+#include "app/WindowDialogs.h"
+#include "controls/RoomLinks.h"
+#include "controls/TheRoom.h"
+#include "planfile/PlanOperations.h"
+#include "planfile/UnreadablePlanQuestion.h"
+#include "support/FaultLog.h"
+#include "support/PathText.h"
+#include "texts/Parlance.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+
+#include <clocale>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const QString kMainWindowSection = QStringLiteral("GlorinbaxMF");
+const QString kBackupName = QStringLiteral("plan_backup.skw");
+constexpr int kHaltExitCode = 1;
+
+// The fault log knows its folder before anything can fail.
+SessionOptions withFaultLog(const SessionOptions& options) {
+    faultlog::SetFolder(options.folders.dataFolder);
+    faultlog::SetUiThread();
+    return options;
+}
+
+template <class Work> void guarded(const char* operation, Work&& work) {
+    try {
+        work();
+    } catch (const std::exception& e) {
+        GBX_FAULT_CAUGHT(operation, e);
+    }
+}
+
+// A library named without a folder sits beside the program, as the ruler font does.
+QString inProgramFolder(const QString& path, const QString& programFolder) {
+    return !path.isEmpty() && QDir::isRelativePath(path) ? programFolder + path : path;
+}
+
+PlacementState stateOf(const QWidget& window) {
+    if (window.isMinimized())
+        return PlacementState::Minimised;
+    return window.isMaximized() ? PlacementState::Maximised : PlacementState::Normal;
+}
+
+} // namespace
+
+ProgramSession::ProgramSession(const SessionOptions& options)
+    : m_options(withFaultLog(options)), m_startTime(QDateTime::currentDateTime()),
+      m_settings(std::make_unique<ProgramSettings>(m_options.folders)),
+      m_startup(ReadStartupSettings(m_settings->Store(), m_options.folders.programFolder)),
+      m_arrangement(m_audio.Hooks(), m_windowHooks),
+      m_carrier(m_arrangement, m_settings->Store().ReadInteger("Carrier", "RollFrom", 3),
+                m_settings->Store().ReadInteger("Carrier", "SettleTo", 1)) {
+    const bool interactive = m_options.mode == SessionMode::Interactive;
+    LoadParlance(m_settings->Store(), m_options.folders.dataFolder);
+    if (interactive)
+        faultlog::SetFailureHandler([this](const QString& text) {
+            if (!AskGoOnAfterLogFailure(text))
+                endProgramAfterLogFailure();
+        });
+    const QString& programFolder = m_options.folders.programFolder;
+    const LoadOutcome libraries =
+        m_audio.LoadLibraries({inProgramFolder(m_startup.bassLibrary, programFolder),
+                               inProgramFolder(m_startup.bassMixLibrary, programFolder),
+                               inProgramFolder(m_startup.bassFlacLibrary, programFolder)},
+                              interactive ? WindowLoadQuestions() : HeadlessLoadQuestions());
+    if (libraries == LoadOutcome::Halt) {
+        m_halted = true;
+        return;
+    }
+    try {
+        createWindow();
+    } catch (const std::exception& e) {
+        GBX_FAULT_CAUGHT("FormCreate", e);
+        m_window.reset();
+        m_halted = true;
+        return;
+    }
+    guarded("StartUp", [this] { startUp(); });
+    m_window->SetStarted();
+    guarded("FormShow", [this] { showWindow(); });
+    if (interactive) {
+        UnreadablePlanBoxes boxes(*m_window, m_carrier);
+        AskAboutUnreadablePlan(m_arrangement, true, true, boxes,
+                               PlanFileSettings{ToLinuxSeparators(m_settings->Store().ReadString(
+                                   "Resources", "DefaultFolder", QString()))});
+    }
+}
+
+void ProgramSession::createWindow() {
+    const TWideMemIniFile& store = m_settings->Store();
+    ControlMakers makers;
+    AddRoomAndRuler(makers, RoomLinks{m_arrangement, m_mixer, m_carrier, m_watch, m_menus,
+                                      RoomSettings::FromStore(store)});
+    m_window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{m_options.folders, store, m_startup,
+                                                              m_arrangement, m_mixer, m_peers,
+                                                              m_stopwatch, nullptr, makers});
+    m_restored = {stateOf(*m_window), m_window->geometry(), false};
+    TTheRoom* room = TheRoomOf(m_window->Interior());
+    m_carrier.AttachWindow(m_window.get(), room);
+    m_windowHooks.Attach(m_window.get(), room);
+    m_peers.AttachTimer(&m_window->Timers().ReportTimer);
+    *m_reportTimer = &m_window->Timers().ReportTimer;
+    faultlog::SetFaultListener([timer = m_reportTimer] {
+        // Any thread: the timer starts on the UI thread, if it is still there by then.
+        if (QCoreApplication* app = QCoreApplication::instance())
+            QMetaObject::invokeMethod(
+                app,
+                [timer] {
+                    if (*timer)
+                        (*timer)->start();
+                },
+                Qt::QueuedConnection);
+    });
+    if (m_options.mode == SessionMode::Interactive)
+        m_closeQuestions = std::make_unique<DialogCloseQuestions>(*m_window);
+    else
+        m_closeQuestions = std::make_unique<QuietCloseQuestions>();
+    m_window->SetCloseQuery([this] { return queryClose(); });
+}
+
+void ProgramSession::startUp() {
+    const TWideMemIniFile& store = m_settings->Store();
+    AudioStartSettings audio;
+    audio.programFolder = m_options.folders.programFolder;
+    audio.selectedDevice = m_startup.selectedDevice;
+    audio.bufferMsText = m_startup.bufferMsText;
+    audio.mingler.roundRobin = store.ReadBool("Carrier", "RoundRobin", true);
+    audio.mingler.laneMeters = store.ReadBool("Lanes", "Meters.Visible", true);
+    m_audio.StartUp(m_arrangement, m_carrier, audio);
+    m_mixer.Set(m_audio.View());
+    m_carrier.AttachMingler(m_audio.Mingler());
+
+    const PlanFileSettings planSettings{
+        ToLinuxSeparators(store.ReadString("Resources", "DefaultFolder", QString()))};
+    const StartupOpening opening =
+        OpenStartupFile(m_arrangement, m_options.file, planSettings,
+                        store.ReadBool("Carrier", "RollOnStartup", false));
+    if (opening.loaded) {
+        m_carrier.SetLastRollPosition(m_carrier.SettlePosition());
+        m_carrier.MoveLine(m_carrier.RollPosition());
+    }
+    if (opening.roll) {
+        const bool fadeIn = opening.loaded && store.ReadBool("Audio.Out", "FadeInOnStartup", false);
+        const long double step = store.ReadFloat("Audio.Out", "FadeInStep", 0.005);
+        m_carrier.SetFadeIn(fadeIn, step);
+        m_carrier.Roll(true, m_carrier.RollPosition());
+        m_carrier.SetFadeIn(false, step);
+    } else {
+        m_window->Timers().LineTimer.stop();
+    }
+}
+
+void ProgramSession::showWindow() {
+    m_restored =
+        ReadPlacement(m_settings->Store(), kMainWindowSection, m_restored, ScreenLayoutText());
+    ApplyBounds(*m_window, m_restored);
+    m_window->AllowLayout();
+    // Full-screen mode keeps the restored state for the next normal run.
+    ShowInState(*m_window, m_window->FullScreen() ? PlacementState::Maximised : m_restored.state);
+    if (!m_window->LaidOut())
+        m_window->Relayout();
+    m_window->RefreshTitle();
+}
+
+bool ProgramSession::Close() {
+    if (m_window && !m_closed)
+        m_window->close();
+    return m_closed;
+}
+
+bool ProgramSession::queryClose() {
+    try {
+        if (!SettleChangedPlan(m_arrangement, *m_closeQuestions,
+                               m_options.folders.dataFolder + kBackupName, m_stopwatch,
+                               m_saveSideCopy))
+            return false;
+    } catch (const std::exception& e) {
+        GBX_FAULT_CAUGHT("FormCloseQuery", e);
+        return false;
+    }
+    m_closed = true;
+    m_carrier.SetClosing();
+    *m_reportTimer = nullptr;
+    m_window->DoneTimers();
+    return true;
+}
+
+ExitSettings ProgramSession::exitSettings() {
+    ExitSettings s = ExitSettings::FromStore(m_settings->Store());
+    s.selectedLanguage = SelectedLanguage();
+    s.selectedDevice = m_audio.Output().Device;
+    s.bufferMsText = QString::fromStdString(m_audio.Output().BufferMs.Text());
+    if (const TTheMingler* mingler = m_audio.Mingler())
+        s.carrierRoundRobin = mingler->RoundRobin();
+    if (!m_window)
+        return s;
+    s.fullScreen = m_window->FullScreen();
+    TTheInterior& in = m_window->Interior();
+    s.selectedInteriorStyle = in.SelectedInteriorStyle();
+    const auto visible = [](const TCtrl* control, bool kept) {
+        return control ? control->Visible : kept;
+    };
+    s.rulerVisible = visible(in.Ruler, s.rulerVisible);
+    s.menuTriggerVisible = visible(in.MenuTrigger, s.menuTriggerVisible);
+    s.watchVisible = visible(in.Watch, s.watchVisible);
+    s.lanesVisible = visible(in.Lanes, s.lanesVisible);
+    s.carrierVisible = visible(in.Carrier, s.carrierVisible);
+    s.sliderVisible = visible(in.Slider, s.sliderVisible);
+    s.leftMasterMeter = in.MeterL != nullptr;
+    s.rightMasterMeter = in.MeterR != nullptr;
+    if (TTheRoom* room = TheRoomOf(in))
+        s.carrierFollowTheLine = room->AutoScroll().FollowTheLine;
+    return s;
+}
+
+void ProgramSession::saveSettings() {
+    TWideMemIniFile& store = m_settings->Store();
+    try {
+        WindowPlacement placement = PlacementOf(*m_window);
+        if (m_window->FullScreen())
+            placement.state = m_restored.state;
+        SavePlacement(store, kMainWindowSection, placement, ScreenLayoutText());
+    } catch (const std::exception&) {
+        GBX_FAULT("failed to SaveMainFormSettings");
+    }
+    SaveSettings(store, exitSettings());
+}
+
+void ProgramSession::endProgramAfterLogFailure() {
+    if (m_settings)
+        m_settings->Write();
+    std::fflush(nullptr);
+    std::_Exit(kHaltExitCode);
+}
+
+ProgramSession::~ProgramSession() {
+    guarded("FormDestroy", [this] {
+        if (m_window) {
+            guarded("DoneTimers", [this] { m_window->DoneTimers(); });
+            // Closing went around the question: keep the changes beside the plan's file. A plan
+            // without a file of its own cannot be kept without asking for a name.
+            TThePlan& plan = m_arrangement.plan;
+            if (plan.Modified() && m_saveSideCopy && !plan.Untitled)
+                SaveWithBackup(m_arrangement, m_options.folders.dataFolder + kBackupName, true,
+                               false, m_stopwatch);
+            if (m_watch.Typing())
+                m_watch.EndTyping();
+            saveSettings();
+        }
+        m_settings.reset(); // writes the file
+    });
+    guarded("FormDestroy", [this] {
+        // The syncs must not find controls being destroyed.
+        MixerLock lock(m_arrangement.audio);
+        m_carrier.AttachWindow(nullptr, nullptr);
+        m_windowHooks.Attach(nullptr, nullptr);
+        m_window.reset();
+    });
+    m_mixer.Set(nullptr);
+    m_carrier.AttachMingler(nullptr);
+    m_audio.ShutDown();
+    faultlog::SetFaultListener(nullptr);
+    faultlog::SetFailureHandler(nullptr);
+    FreeParlance();
+}
+
+ProgramEnd RunWindowProgram(const QString& exeName, const QString& file, SessionMode mode) {
+    if (mode == SessionMode::Quit && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // One window pixel is one screen pixel, whatever the screen's scale.
+    if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
+        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    std::unique_ptr<QApplication> application;
+    if (!QCoreApplication::instance()) {
+        static int argc = 1;
+        static char name[] = "glorinbax";
+        static char* argv[] = {name, nullptr};
+        application = std::make_unique<QApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("Glorinbax"));
+    // Numbers in files and settings use "." whatever the user's locale.
+    std::setlocale(LC_NUMERIC, "C");
+
+    const QString fullName = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+    ProgramSession session({ProgramFolders::ForExecutable(exeName), fullName, mode});
+    if (session.Halted())
+        return ProgramEnd::Halted;
+    if (mode == SessionMode::Quit)
+        session.Close();
+    else if (!session.Closed())
+        QApplication::exec();
+    return ProgramEnd::Closed;
+}

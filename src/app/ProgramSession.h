@@ -1,0 +1,100 @@
+// The program with its window: folders, settings, texts, the audio side, the window and the
+// first plan brought up in order, and taken down in order at exit.
+#pragma once
+
+#include "app/MainWindow.h"
+#include "app/MixerViewSlot.h"
+#include "app/PlainCarrier.h"
+#include "app/PlanWindowHooks.h"
+#include "app/ProgramFolders.h"
+#include "app/ReportLinesToLog.h"
+#include "app/SettingsFile.h"
+#include "app/WindowPlacement.h"
+#include "audio/ProgramAudio.h"
+#include "controls/MenuLink.h"
+#include "controls/WatchLink.h"
+#include "model/Arrangement.h"
+#include "support/Stopwatch.h"
+
+#include <QDateTime>
+#include <QPointer>
+#include <QTimer>
+
+#include <memory>
+
+class CloseQuestions;
+
+// Interactive: dialogs ask and the user closes. Quit: nothing asks (a failed engine library
+// aborts with its message on stderr, a changed plan is dropped), for scripts and tests.
+enum class SessionMode { Interactive, Quit };
+
+struct SessionOptions {
+    ProgramFolders folders;
+    QString file; // the command line's plan or sound file, as given; empty for a new plan
+    SessionMode mode = SessionMode::Interactive;
+};
+
+// Needs a QApplication. UI thread only; one at a time, since the fault log, the texts and the
+// engine libraries belong to the process.
+class ProgramSession {
+public:
+    // Comes up to the shown window with its plan, unless an engine library halts start-up.
+    explicit ProgramSession(const SessionOptions& options);
+    // Shuts down: the changed plan's side copy when closing was bypassed, the settings with the
+    // window's placement, the window, the audio side, and the texts last.
+    ~ProgramSession();
+    ProgramSession(const ProgramSession&) = delete;
+    ProgramSession& operator=(const ProgramSession&) = delete;
+
+    // Start-up could not go on (an engine library was refused, or the window could not be
+    // made): nothing after the settings and the texts came up.
+    bool Halted() const { return m_halted; }
+    // Closing was accepted.
+    bool Closed() const { return m_closed; }
+    // Closes the window as the user does; false when closing was refused.
+    bool Close();
+
+    TGlorinbaxMF* Window() { return m_window.get(); }
+    Arrangement& Model() { return m_arrangement; }
+    PlainCarrier& Carrier() { return m_carrier; }
+    ProgramAudio& Audio() { return m_audio; }
+
+private:
+    void createWindow();
+    void startUp();
+    void showWindow();
+    // Asked by the window before it closes: the changed plan, then every timer off.
+    bool queryClose();
+    void saveSettings();
+    ExitSettings exitSettings();
+    void endProgramAfterLogFailure();
+
+    const SessionOptions m_options;
+    TGenericStopwatch m_stopwatch;
+    const QDateTime m_startTime;
+    std::unique_ptr<ProgramSettings> m_settings;
+    const StartupSettings m_startup;
+    ProgramAudio m_audio;
+    PlanWindowHooks m_windowHooks;
+    Arrangement m_arrangement;
+    MixerViewSlot m_mixer;
+    PlainCarrier m_carrier;
+    WatchLink m_watch;
+    MenuLink m_menus;
+    ReportLinesToLog m_peers;
+    // Reached from the fault listener, which may run on any thread, through the event loop.
+    std::shared_ptr<QPointer<QTimer>> m_reportTimer = std::make_shared<QPointer<QTimer>>();
+    std::unique_ptr<CloseQuestions> m_closeQuestions;
+    std::unique_ptr<TGlorinbaxMF> m_window;
+    WindowPlacement m_restored; // as the settings gave it
+    bool m_halted = false;
+    bool m_closed = false;
+    bool m_saveSideCopy = true;
+};
+
+enum class ProgramEnd { Closed, Halted };
+
+// Program entry for the window: the application object (made here unless one exists), the
+// session, then the message loop, or for Quit an immediate close on the offscreen platform
+// (unless the environment names another).
+ProgramEnd RunWindowProgram(const QString& exeName, const QString& file, SessionMode mode);

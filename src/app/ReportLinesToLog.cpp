@@ -1,0 +1,15 @@
+// Draining the report queue into the fault log.
+#include "app/ReportLinesToLog.h"
+
+#include "support/FaultLog.h"
+#include "support/Report.h"
+
+#include <QTimer>
+
+void ReportLinesToLog::MoveQueuedReportLines() {
+    if (m_timer)
+        m_timer->stop();
+    faultlog::ShowQueuedFailures();
+    for (const ReportLine& line : reportqueue::TakeAll())
+        GBX_FAULT(("Param: " + line.subject + " | Msg: " + line.text).toStdString());
+}

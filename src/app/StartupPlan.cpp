@@ -1,0 +1,74 @@
+// New plan, plan file or sound file at start-up.
+#include "app/StartupPlan.h"
+
+#include "controls/BallOperations.h"
+#include "model/Arrangement.h"
+#include "planfile/PlanDefaults.h"
+#include "planfile/PlanOperations.h"
+#include "support/Report.h"
+#include "texts/Parlance.h"
+
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kTextUntitled = 29;
+constexpr long double kNewLaneLoudness = 0.8L;
+
+} // namespace
+
+StartupFileKind StartupFileKindOf(const QString& file) {
+    if (file.isEmpty())
+        return StartupFileKind::None;
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    return suffix == QLatin1String("skw") || suffix == QLatin1String("ini")
+               ? StartupFileKind::Plan
+               : StartupFileKind::Sound;
+}
+
+void StartNewPlan(Arrangement& arrangement) {
+    const int32_t previousElementRate = arrangement.plan.ElementRate.Value();
+    StartFromDefaults(arrangement);
+    arrangement.plan.FileName = Text(kTextUntitled);
+    arrangement.plan.Untitled = true;
+    FinishLoad(arrangement, previousElementRate);
+}
+
+void PlaceSoundAtOrigin(Arrangement& arrangement, const QString& soundFile,
+                        const QString& defaultResourcesFolder) {
+    const QFileInfo info(soundFile);
+    TLane& lane = arrangement.lanes.Add(0, TPiece::kNoOwnHue, true);
+    TPiece& piece = lane.Piece();
+    piece.Loudness.SetValue(kNewLaneLoudness);
+    piece.Handle = info.completeBaseName();
+    piece.Resource = arrangement.resources.FindOrAdd(
+        info.absoluteFilePath(), {info.absolutePath(), QString(), defaultResourcesFolder});
+    // The ball sounds its lane's file.
+    PlaceBall(arrangement, nullptr, arrangement.room.OffsetX, arrangement.room.OffsetY, false);
+}
+
+StartupOpening OpenStartupFile(Arrangement& arrangement, const QString& file,
+                               const PlanFileSettings& settings, bool rollOnStartup) {
+    StartupOpening opening;
+    switch (StartupFileKindOf(file)) {
+    case StartupFileKind::None:
+        StartNewPlan(arrangement);
+        break;
+    case StartupFileKind::Plan: {
+        StartNewPlan(arrangement);
+        const QString fullName = QFileInfo(file).absoluteFilePath();
+        arrangement.plan.FileName = fullName;
+        opening.loaded = LoadPlan(arrangement, fullName, settings);
+        if (!opening.loaded)
+            Report(fullName, arrangement.plan.LoadMessages, true);
+        opening.roll = rollOnStartup;
+        break;
+    }
+    case StartupFileKind::Sound:
+        StartNewPlan(arrangement);
+        PlaceSoundAtOrigin(arrangement, file, settings.defaultResourcesFolder);
+        opening.roll = true;
+        break;
+    }
+    return opening;
+}

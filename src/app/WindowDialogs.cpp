@@ -1,0 +1,137 @@
+// Message boxes and the plan's save dialog.
+#include "app/WindowDialogs.h"
+
+#include "app/FileDialogFilter.h"
+#include "app/MainWindow.h"
+#include "app/PlainCarrier.h"
+#include "support/Report.h"
+#include "texts/Parlance.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace {
+
+constexpr int kTextPlanFilter = 40;
+constexpr int kTextSavePlanTitle = 52;
+constexpr int kTextPlanExtension = 53;
+constexpr int kCommandKeepPlanAs = 1032;
+
+// A modal dialog of the program: the report steps aside and the controls dim meanwhile.
+class DialogBracket {
+public:
+    explicit DialogBracket(TGlorinbaxMF& window) : m_window(window) {
+        m_window.StepAsideForDialog();
+        m_window.Interior().SetDimmed(true);
+    }
+    ~DialogBracket() {
+        m_window.Interior().SetDimmed(false);
+        m_window.ReturnAfterDialog();
+    }
+    DialogBracket(const DialogBracket&) = delete;
+    DialogBracket& operator=(const DialogBracket&) = delete;
+
+private:
+    TGlorinbaxMF& m_window;
+};
+
+QString withoutMnemonic(QString caption) {
+    return caption.remove(QLatin1Char('&')).remove(QChar(0x2026)).remove(QStringLiteral("..."));
+}
+
+} // namespace
+
+LoadQuestions WindowLoadQuestions() {
+    return {[](const QString& text) {
+                const auto answer = QMessageBox::critical(nullptr, QString(), text,
+                                                          QMessageBox::Abort | QMessageBox::Retry |
+                                                              QMessageBox::Ignore);
+                if (answer == QMessageBox::Retry)
+                    return LoadAnswer::Retry;
+                return answer == QMessageBox::Ignore ? LoadAnswer::Ignore : LoadAnswer::Abort;
+            },
+            [](const QString& text) { QMessageBox::critical(nullptr, QString(), text); }};
+}
+
+bool AskGoOnAfterLogFailure(const QString& text) {
+    return QMessageBox::critical(nullptr, QStringLiteral("Glorinbax"), text,
+                                 QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Cancel;
+}
+
+SaveAnswer DialogCloseQuestions::AskSave(const SaveQuestionTexts& texts, bool offerKeepAs) {
+    const DialogBracket bracket(m_window);
+    QMessageBox box(QMessageBox::Warning, texts.title, texts.instruction,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &m_window);
+    box.setInformativeText(texts.content);
+    QPushButton* keepAs = nullptr;
+    if (offerKeepAs)
+        keepAs = box.addButton(withoutMnemonic(CommandCaption(kCommandKeepPlanAs)),
+                               QMessageBox::ActionRole);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    if (keepAs && box.clickedButton() == keepAs)
+        return SaveAnswer::KeepAs;
+    switch (box.standardButton(box.clickedButton())) {
+    case QMessageBox::Yes:
+        return SaveAnswer::Yes;
+    case QMessageBox::No:
+        return SaveAnswer::No;
+    default:
+        return SaveAnswer::Cancel;
+    }
+}
+
+bool DialogCloseQuestions::AskPlanFile(QString& fileName, int& filterIndex) {
+    const DialogBracket bracket(m_window);
+    const QStringList filters = QtFileFilters(Text(kTextPlanFilter));
+    QFileDialog dialog(&m_window, Text(kTextSavePlanTitle));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters(filters);
+    if (filterIndex >= 1 && filterIndex <= filters.size())
+        dialog.selectNameFilter(filters[filterIndex - 1]);
+    dialog.setDefaultSuffix(Text(kTextPlanExtension));
+    dialog.selectFile(fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    fileName = dialog.selectedFiles().first();
+    filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    return true;
+}
+
+QuestionAnswer UnreadablePlanBoxes::Ask(const UnreadablePlanTexts& texts) {
+    m_window.StepAsideForDialog();
+    QMessageBox box(QMessageBox::Question, texts.caption, texts.instruction,
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Retry | QMessageBox::Cancel,
+                    &m_window);
+    box.setInformativeText(texts.content + QStringLiteral("\n\n") + texts.question);
+    const int answer = box.exec();
+    m_window.ReturnAfterDialog();
+    switch (answer) {
+    case QMessageBox::Yes:
+        return QuestionAnswer::Yes;
+    case QMessageBox::No:
+        return QuestionAnswer::No;
+    case QMessageBox::Retry:
+        return QuestionAnswer::Retry;
+    default:
+        return QuestionAnswer::Cancel;
+    }
+}
+
+void UnreadablePlanBoxes::SetModal(bool modal) {
+    m_window.Interior().SetDimmed(modal);
+}
+
+void UnreadablePlanBoxes::ReportUnreadable(const QString& fileName) {
+    Report(fileName, Text(198), true);
+}
+
+void UnreadablePlanBoxes::CloseMainWindow() {
+    m_window.close();
+}
+
+void UnreadablePlanBoxes::LineToCarrierPosition() {
+    m_carrier.MoveLine(m_carrier.LastRollPosition());
+}

@@ -1,0 +1,208 @@
+#include "app/ProgramSession.h"
+#include "audio/Mingler.h"
+#include "common/TempDir.h"
+#include "support/WideMemIniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <QtEndian>
+
+#include <cmath>
+
+namespace {
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// A tenth of a second of 16-bit stereo sine at 44100 frames per second.
+QByteArray sineWav() {
+    constexpr int kFrames = 4410;
+    QByteArray data;
+    for (int i = 0; i < kFrames; ++i) {
+        const auto sample = static_cast<int16_t>(8000 * std::sin(i * 0.0627));
+        for (int channel = 0; channel < 2; ++channel)
+            data.append(reinterpret_cast<const char*>(&sample), 2);
+    }
+    const auto le32 = [](uint32_t v) {
+        v = qToLittleEndian(v);
+        return QByteArray(reinterpret_cast<const char*>(&v), 4);
+    };
+    const auto le16 = [](uint16_t v) {
+        v = qToLittleEndian(v);
+        return QByteArray(reinterpret_cast<const char*>(&v), 2);
+    };
+    return "RIFF" + le32(36 + data.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(2) +
+           le32(44100) + le32(44100 * 4) + le16(4) + le16(16) + "data" + le32(data.size()) + data;
+}
+
+// Lets the event loop run until the line passes the position, or five seconds went by.
+bool lineMovesPast(ProgramSession& session, Elements position) {
+    for (int i = 0; i < 100 && session.Carrier().LinePosition() <= position; ++i)
+        QTest::qWait(50);
+    return session.Carrier().LinePosition() > position;
+}
+
+// An otherwise empty program folder with the engine libraries beside the program, as the build
+// places them.
+class ProgramSessionTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"libgbxaudio.so", "libgbxaudiomix.so", "libgbxaudioflac.so"})
+            ASSERT_TRUE(QFile::link(QStringLiteral(GBX_PROGRAM_DIR "/") + name, dir.file(name)));
+    }
+    SessionOptions options(const QString& file = QString()) const {
+        return {folders, file, SessionMode::Quit};
+    }
+    // The settings a run starts from; a file with any section takes every reader's default.
+    void writeSettings(const QByteArray& text) { writeFile(folders.settingsFile, text); }
+    QString settingsText() const { return QString::fromUtf8(readAll(folders.settingsFile)); }
+
+    TempDir dir;
+    ProgramFolders folders = ProgramFolders::ForExecutable(dir.file("glorinbax"));
+};
+
+TEST_F(ProgramSessionTest, QuitInAnEmptyProgramFolderLeavesACompleteSettingsFile) {
+    {
+        ProgramSession session(options());
+        ASSERT_FALSE(session.Halted());
+        ASSERT_TRUE(session.Window()->isVisible());
+        EXPECT_TRUE(session.Window()->Started());
+        EXPECT_TRUE(session.Window()->LaidOut());
+        EXPECT_TRUE(session.Model().plan.Untitled);
+        EXPECT_FALSE(session.Carrier().Rolling()) << "a new plan does not roll";
+        EXPECT_TRUE(session.Close());
+        EXPECT_FALSE(session.Window()->isVisible());
+    }
+    const QString text = settingsText();
+    EXPECT_TRUE(text.contains("HandoutShown=1\n")) << "written at every exit";
+    for (const char* key : {"[Perpetuator]", "EncoderDLL=libgbxlame.so", "BufferMS=500\n",
+                            "RollOnStartup=1\n", "FollowTheLine=1\n", "L.Visible=1\n"})
+        EXPECT_TRUE(text.contains(key)) << key;
+    const TWideMemIniFile ini(folders.settingsFile);
+    EXPECT_TRUE(ini.ValueExists("Audio.Out", "SelectedDevice"));
+    EXPECT_EQ(ini.ReadInteger("GlorinbaxMF", "State", -1), 0);
+    EXPECT_EQ(ini.ReadInteger("GlorinbaxMF", "Width", 0), 768);
+    EXPECT_EQ(ini.ReadInteger("GlorinbaxMF", "Height", 0), 544);
+    for (const char* key : {"Left", "Top", "Screens"})
+        EXPECT_TRUE(ini.ValueExists("GlorinbaxMF", key)) << key;
+}
+
+TEST_F(ProgramSessionTest, TheWindowComesBackWhereItWasLeftOnTheSameScreens) {
+    {
+        ProgramSession session(options());
+        session.Window()->setGeometry(30, 40, 700, 500);
+        session.Close();
+    }
+    {
+        ProgramSession session(options());
+        EXPECT_EQ(session.Window()->geometry(), QRect(30, 40, 700, 500));
+        session.Close();
+    }
+    // Saved under other screens, the position might be off every screen: only the size stays.
+    TWideMemIniFile ini(folders.settingsFile);
+    ini.WriteString("GlorinbaxMF", "Screens", "0,0,3840,2160;3840,0,1920,1080");
+    ini.WriteInteger("GlorinbaxMF", "Left", 4000);
+    ini.UpdateFile();
+    ProgramSession session(options());
+    EXPECT_EQ(session.Window()->size(), QSize(700, 500));
+    EXPECT_NE(session.Window()->x(), 4000);
+    session.Close();
+}
+
+TEST_F(ProgramSessionTest, APlanNamedOnTheCommandLineIsLoadedAndNamesTheWindow) {
+    const QString plan = dir.file("Two Balls.SKW"); // the extension test ignores case
+    writeFile(plan, "[0]\r\nX=4\r\nY=0\r\n[1]\r\nX=9\r\nY=2\r\n");
+    writeSettings("[Carrier]\nRollOnStartup=0\n");
+    ProgramSession session(options(plan));
+    const TThePlan& model = session.Model().plan;
+    EXPECT_EQ(session.Model().balls.Count(), 2);
+    EXPECT_EQ(model.FileName, plan);
+    EXPECT_FALSE(model.Untitled);
+    EXPECT_FALSE(model.Modified());
+    EXPECT_TRUE(session.Window()->windowTitle().contains("Two Balls"))
+        << session.Window()->windowTitle().toStdString();
+    EXPECT_FALSE(session.Carrier().Rolling());
+    session.Close();
+}
+
+TEST_F(ProgramSessionTest, ASoundFileIsPlacedAtTheOriginAndRollsButNeverNamesThePlan) {
+    const QString wav = dir.file("hit.wav");
+    const QByteArray sound = sineWav();
+    writeFile(wav, sound);
+    writeSettings("[Audio.Out]\nSelectedDevice=0\n[Carrier]\nRollOnStartup=0\n");
+    {
+        ProgramSession session(options(wav));
+        Arrangement& model = session.Model();
+        ASSERT_EQ(model.lanes.Count(), 1);
+        const TPiece& lane = model.lanes.At(0).Piece();
+        ASSERT_NE(lane.Resource, nullptr);
+        EXPECT_EQ(lane.Resource->FullName, wav);
+        EXPECT_GT(lane.Resource->Life, 0) << "the sound was opened and measured";
+        EXPECT_EQ(lane.Handle, "hit");
+        const TBall* ball = model.balls.Find(0, 0);
+        ASSERT_NE(ball, nullptr);
+        EXPECT_EQ(ball->Lane(), &model.lanes.At(0));
+        EXPECT_EQ(ball->Piece().EffectiveResource(), lane.Resource);
+
+        EXPECT_TRUE(session.Carrier().Rolling()) << "a sound rolls whatever RollOnStartup says";
+        EXPECT_TRUE(session.Audio().Mingler()->Playing());
+        EXPECT_TRUE(session.Window()->Timers().LineTimer.isActive());
+        EXPECT_FALSE(session.Window()->Timers().FadeTimer.isActive()) << "no fade-in for a sound";
+        EXPECT_TRUE(lineMovesPast(session, Elements{0}));
+
+        EXPECT_TRUE(model.plan.Modified());
+        EXPECT_TRUE(model.plan.Untitled);
+        EXPECT_NE(model.plan.FileName, wav);
+        EXPECT_TRUE(session.Close());
+    }
+    EXPECT_EQ(readAll(wav), sound);
+    EXPECT_EQ(QDir(dir.path()).entryList({"*.skw", "*.ini"}, QDir::Files), QStringList());
+    EXPECT_EQ(QDir(folders.dataFolder).entryList({"*.skw"}, QDir::Files), QStringList());
+}
+
+TEST_F(ProgramSessionTest, TheDemoPlanRollsFromItsRangeStartAndFadesIn) {
+    writeSettings("[Audio.Out]\nSelectedDevice=0\nFadeInOnStartup=1\n"
+                  "[Carrier]\nRollOnStartup=1\nSettleTo=1\nRollFrom=3\n");
+    ProgramSession session(options(QStringLiteral(GBX_PROGRAM_DIR "/data/demo/demo.skw")));
+    const TThePlan& plan = session.Model().plan;
+    EXPECT_GT(session.Model().balls.Count(), 0);
+    EXPECT_TRUE(plan.LoadMessages.isEmpty()) << plan.LoadMessages.toStdString();
+    EXPECT_GT(plan.Start, Elements{0});
+    // The last roll is the settle mark (the range's start), and the roll starts from it.
+    EXPECT_EQ(session.Carrier().LastRollPosition(), plan.Start);
+    EXPECT_TRUE(session.Carrier().Rolling());
+    EXPECT_TRUE(session.Window()->Timers().FadeTimer.isActive());
+    EXPECT_TRUE(lineMovesPast(session, plan.Start));
+    EXPECT_TRUE(session.Close());
+}
+
+TEST_F(ProgramSessionTest, AMissingEngineLibraryHaltsWithTheLoadersMessage) {
+    const QString missing = dir.file("gone/libgbxaudio.so");
+    writeSettings(("[Main]\nBassDLL=" + missing + "\n").toUtf8());
+    testing::internal::CaptureStderr();
+    {
+        ProgramSession session(options());
+        EXPECT_TRUE(session.Halted());
+        EXPECT_EQ(session.Window(), nullptr);
+    }
+    const std::string printed = testing::internal::GetCapturedStderr();
+    EXPECT_NE(printed.find(("BASS_Handle = 0; FilePath = " + missing).toStdString()),
+              std::string::npos)
+        << printed;
+    EXPECT_FALSE(settingsText().contains("HandoutShown")) << "a halt saves nothing else";
+}
+
+} // namespace
