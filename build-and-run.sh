@@ -15,4 +15,8 @@ echo "Started and closed; settings are in build/program/data/glorinbax.ini"
 build/program/glorinbax --render build/program/data/demo/demo.skw build/demo.wav
 echo "The demo plan is rendered to $(pwd)/build/demo.wav"
 # Last: the window on the demo plan; the script ends when the window is closed.
+if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+    echo "No display here: run build/program/glorinbax build/program/data/demo/demo.skw in a desktop session."
+    exit 0
+fi
 exec build/program/glorinbax build/program/data/demo/demo.skw
