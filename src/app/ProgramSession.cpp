@@ -14,7 +14,6 @@
 #include "texts/Parlance.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFileInfo>
 
 #include <clocale>
@@ -42,11 +41,6 @@ template <class Work> void guarded(const char* operation, Work&& work) {
     }
 }
 
-// A library named without a folder sits beside the program, as the ruler font does.
-QString inProgramFolder(const QString& path, const QString& programFolder) {
-    return !path.isEmpty() && QDir::isRelativePath(path) ? programFolder + path : path;
-}
-
 PlacementState stateOf(const QWidget& window) {
     if (window.isMinimized())
         return PlacementState::Minimised;
@@ -71,9 +65,9 @@ ProgramSession::ProgramSession(const SessionOptions& options)
         });
     const QString& programFolder = m_options.folders.programFolder;
     const LoadOutcome libraries =
-        m_audio.LoadLibraries({inProgramFolder(m_startup.bassLibrary, programFolder),
-                               inProgramFolder(m_startup.bassMixLibrary, programFolder),
-                               inProgramFolder(m_startup.bassFlacLibrary, programFolder)},
+        m_audio.LoadLibraries({InProgramFolder(m_startup.bassLibrary, programFolder),
+                               InProgramFolder(m_startup.bassMixLibrary, programFolder),
+                               InProgramFolder(m_startup.bassFlacLibrary, programFolder)},
                               interactive ? WindowLoadQuestions() : HeadlessLoadQuestions());
     if (libraries == LoadOutcome::Halt) {
         m_halted = true;
