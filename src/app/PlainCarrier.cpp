@@ -174,10 +174,9 @@ long double PlainCarrier::FadeLevel() const {
 }
 
 void PlainCarrier::LineWrapped(Elements start) {
-    if (!m_room)
-        return;
-    m_room->Line().SetHighestPosition(start);
-    m_room->AutoScroll().Rewinding = true;
+    LineBaseReset(start);
+    if (m_room)
+        m_room->AutoScroll().Rewinding = true;
 }
 
 void PlainCarrier::LineBaseReset(Elements start) {

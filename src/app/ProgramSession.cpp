@@ -41,12 +41,6 @@ template <class Work> void guarded(const char* operation, Work&& work) {
     }
 }
 
-PlacementState stateOf(const QWidget& window) {
-    if (window.isMinimized())
-        return PlacementState::Minimised;
-    return window.isMaximized() ? PlacementState::Maximised : PlacementState::Normal;
-}
-
 } // namespace
 
 ProgramSession::ProgramSession(const SessionOptions& options)
@@ -100,7 +94,7 @@ void ProgramSession::createWindow() {
     m_window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{m_options.folders, store, m_startup,
                                                               m_arrangement, m_mixer, m_peers,
                                                               m_stopwatch, nullptr, makers});
-    m_restored = {stateOf(*m_window), m_window->geometry(), false};
+    m_restored = {PlacementOf(*m_window).state, m_window->geometry(), false};
     TTheRoom* room = TheRoomOf(m_window->Interior());
     m_carrier.AttachWindow(m_window.get(), room);
     m_windowHooks.Attach(m_window.get(), room);

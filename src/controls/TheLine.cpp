@@ -48,13 +48,7 @@ Elements TTheLine::ReadPositionLocked() {
 }
 
 void TTheLine::Update() {
-    m_position = ReadPosition();
-    if (Painting)
-        return;
-    ComputePixelX();
-    if (PixelX != LastPaintedX)
-        paint();
-    LastPaintedX = PixelX;
+    SetPosition(ReadPosition(), true);
 }
 
 void TTheLine::SetPosition(Elements position, bool repaint) {
@@ -68,13 +62,7 @@ void TTheLine::SetPosition(Elements position, bool repaint) {
 }
 
 void TTheLine::Repaint() {
-    if (Painting)
-        return;
-    ComputePixelX();
-    if (PixelX == LastPaintedX)
-        return;
-    paint();
-    LastPaintedX = PixelX;
+    SetPosition(m_position, true);
 }
 
 int32_t TTheLine::ComputePixelX() {
