@@ -27,13 +27,6 @@ uint32_t windowFrames(const AudioFormat& format) {
     return std::max<uint32_t>(1, format.rate * kLevelWindowMs / 1000);
 }
 
-void peaksOf(const float* data, uint32_t frames, uint32_t chans, float* left, float* right) {
-    for (uint32_t f = 0; f < frames; ++f) {
-        *left = std::max(*left, std::fabs(data[size_t{f} * chans]));
-        *right = std::max(*right, std::fabs(data[size_t{f} * chans + (chans > 1 ? 1 : 0)]));
-    }
-}
-
 // A channel's lock for the length of one call.
 class HeldLock {
 public:

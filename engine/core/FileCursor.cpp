@@ -1,5 +1,7 @@
 #include "FileCursor.h"
 
+#include "LevelWord.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -39,13 +41,9 @@ bool FileCursor::recentPeaks(uint32_t frames, float* left, float* right) const {
     const uint64_t begin = end - std::min<uint64_t>(end, frames);
     const uint32_t chans = m_audio->chans;
     const float* data = m_audio->samples.data();
-    float l = 0, r = 0;
-    for (uint64_t f = begin; f < end; ++f) {
-        l = std::max(l, std::fabs(data[f * chans]));
-        r = std::max(r, std::fabs(data[f * chans + (chans > 1 ? 1 : 0)]));
-    }
-    *left = l;
-    *right = r;
+    *left = 0;
+    *right = 0;
+    peaksOf(data + begin * chans, static_cast<uint32_t>(end - begin), chans, left, right);
     return true;
 }
 

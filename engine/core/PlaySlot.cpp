@@ -1,6 +1,7 @@
 #include "PlaySlot.h"
 
 #include "AllocationGuard.h"
+#include "LevelWord.h"
 
 #include <algorithm>
 #include <cmath>
@@ -95,10 +96,7 @@ void PlaySlot::write(const float* data, uint32_t frames) {
     for (uint32_t from = 0; from < frames; from += kLevelEntryFrames) {
         const uint32_t to = std::min(frames, from + kLevelEntryFrames);
         float left = 0, right = 0;
-        for (uint32_t f = from; f < to; ++f) {
-            left = std::max(left, std::fabs(data[size_t{f} * chans]));
-            right = std::max(right, std::fabs(data[size_t{f} * chans + (chans > 1 ? 1 : 0)]));
-        }
+        peaksOf(data + size_t{from} * chans, to - from, chans, &left, &right);
         m_levels.push(start + from, start + to, 0, left, right);
     }
     m_written.store(at, std::memory_order_release);

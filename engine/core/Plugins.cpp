@@ -1,11 +1,11 @@
 #include "Plugins.h"
 
+#include "FileBytes.h"
 #include "Handles.h"
 #include "SndfileDecoder.h"
 #include "gbxaudio.h"
 
 #include <dlfcn.h>
-#include <sys/stat.h>
 
 namespace gbxaudio {
 
@@ -17,8 +17,8 @@ LoadedPlugin::~LoadedPlugin() {
 }
 
 Handle Plugins::load(const std::string& path, int* error) {
-    struct stat info {};
-    if (path.empty() || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    FileFacts facts;
+    if (!readFileFacts(path, &facts)) {
         *error = BASS_ERROR_FILEOPEN;
         return 0;
     }

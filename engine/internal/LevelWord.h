@@ -18,6 +18,14 @@ inline uint32_t packLevels(float left, float right) {
     return levelFromPeak(left) | (levelFromPeak(right) << 16);
 }
 
+// Raises *left and *right to the peaks of tracks 0 and 1 (0 twice when mono) over the frames.
+inline void peaksOf(const float* data, uint32_t frames, uint32_t chans, float* left, float* right) {
+    for (uint32_t f = 0; f < frames; ++f) {
+        *left = std::max(*left, std::fabs(data[size_t{f} * chans]));
+        *right = std::max(*right, std::fabs(data[size_t{f} * chans + (chans > 1 ? 1 : 0)]));
+    }
+}
+
 inline float unpackLeft(uint32_t word) {
     return static_cast<float>(word & 0xFFFF) / 32768.0f;
 }

@@ -42,8 +42,6 @@ public:
     // Loop start and end in the stream's own bytes.
     int64_t LoopStart() const { return m_loop[0]; }
     int64_t LoopEnd() const { return m_loop[1]; }
-    DWORD PosSync() const { return m_posSync; }
-    DWORD EndSync() const { return m_endSync; }
 
     // Positions the stream `offset` (resource scale) into the sound, sets the loop when the
     // plan loops, and adds it to the target `delay` elements ahead with the fade-in envelope.

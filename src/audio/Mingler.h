@@ -58,7 +58,6 @@ public:
     bool Playing() const { return m_playing; }
     bool RoundRobin() const { return m_roundRobin; }
     bool Wrapped() const { return m_wrapped; }
-    DWORD SourceFlags() const { return m_sourceFlags; }
     // Where the balls' channels go while rolling.
     MixTarget& LiveTarget() { return m_live; }
     TChannels* AuditionChannels() const { return m_auditionChannels.get(); }

@@ -21,7 +21,6 @@ public:
     // or refuses the record (text 359, subject the file being rendered).
     bool Open(const QString& libraryPath, const EncoderRecordBytes& record,
               const QString& fileName);
-    bool IsOpen() const { return m_stream != 0; }
     // The most 16-bit samples, every track counted, that one Encode takes.
     uint32_t ChunkSamples() const { return m_chunkSamples; }
 

@@ -67,7 +67,6 @@ bool TThePerpetuator::StartRender(const RenderOrder& order) {
     m_mp3 = order.output != RenderOutput::Wav;
     m_format.bits = !m_mp3 && (order.bits == 8 || order.bits == 32) ? order.bits : 16;
     m_format.tracks = std::clamp<uint32_t>(order.tracks, 1, m_mp3 ? 2 : kMostTracks);
-    m_sourceFlags = m_format.UsesPairs() ? BASS_MIXER_MATRIX : 0;
     m_state = State::Failed; // until everything is in place
 
     const int32_t rate = std::max(m_arrangement.plan.ElementRate.Value(), 0);
@@ -162,7 +161,8 @@ void TThePerpetuator::armAll(Elements from) {
 
 bool TThePerpetuator::AddChannel(TChan& chan, Elements delay, int64_t length) {
     const std::vector<float> pan = chan.PanMatrix();
-    const DWORD flags = (pan.empty() ? 0 : BASS_MIXER_MATRIX) | m_sourceFlags;
+    // Every source mixes through a matrix when pairs are used.
+    const DWORD flags = pan.empty() && !m_format.UsesPairs() ? 0 : BASS_MIXER_MATRIX;
     // A length that scales below one byte still ends the sound: 0 would mean its whole length.
     const QWORD lengthBytes =
         length > 0 ? std::max<uint64_t>(m_format.BytesOfResourceScale(length), 1) : 0;

@@ -101,7 +101,6 @@ private:
     RenderFormat m_format;
     bool m_mp3 = false;
     int64_t m_pairIndex = 0; // output pair of the lane being armed
-    DWORD m_sourceFlags = 0; // every source mixes through a matrix when pairs are used
     DWORD m_mixer = 0;
     TChannels m_channels;
     QFile m_file;

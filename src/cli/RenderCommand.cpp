@@ -10,10 +10,9 @@
 #include "cli/CommandLine.h"
 #include "model/Arrangement.h"
 #include "planfile/PlanOperations.h"
+#include "support/PathText.h"
 #include "support/Report.h"
 #include "support/WideMemIniFile.h"
-
-#include <QFileInfo>
 
 #include <unistd.h>
 
@@ -186,8 +185,7 @@ int render(const ProgramFolders& folders, const QString& resourcesFolder,
     reportqueue::TakeAll(); // what loading noted is for the window's report
 
     RenderSettings settings = ReadRenderSettings(TWideMemIniFile(folders.settingsFile));
-    if (QFileInfo(settings.encoderLibrary).isRelative())
-        settings.encoderLibrary = folders.programFolder + settings.encoderLibrary;
+    settings.encoderLibrary = InProgramFolder(settings.encoderLibrary, folders.programFolder);
     RenderHost host;
     TThePerpetuator perpetuator(arrangement, nullptr, host, settings);
     RenderOrder order = args.order;

@@ -152,7 +152,7 @@ int32_t TPiece::EffectiveSrcTrack1() const {
 }
 
 Elements TPiece::RealLife() const {
-    const TPiece& master = m_master ? *m_master : *this;
+    const TPiece& master = MasterPiece();
     const Elements life = EffectiveLife();
     if (master.RoundRobin)
         return life;

@@ -42,10 +42,6 @@ double TRes::DurationMs() const {
     return static_cast<double>(Frames() * RateRatio / Rate * 1000.0L);
 }
 
-uint32_t TRes::BitsShown() const {
-    return OrigBits == 0 && Tracks != 0 ? 16 : OrigBits;
-}
-
 TRes* TResources::Add(const QString& name, const ResourceFolders& folders) {
     if (name.isEmpty())
         return nullptr;

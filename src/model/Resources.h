@@ -45,8 +45,6 @@ public:
     // Frames of the sound on the mix scale, and its duration; 0 until measured.
     int64_t Frames() const;
     double DurationMs() const;
-    // The bits shown for the resource: OrigBits, or 16 for a measured file that reports none.
-    uint32_t BitsShown() const;
 };
 
 // Owns the resources of the loaded plan. UI thread only.

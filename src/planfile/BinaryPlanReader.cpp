@@ -174,10 +174,7 @@ private:
             piece.SetHueAsRead(hue);
     }
 
-    static void FinishPiece(TPiece& piece) {
-        if (piece.SrcTrack0 > -1 || piece.SrcTrack1 >= 0)
-            piece.ApplySourceTracks();
-    }
+    static void FinishPiece(TPiece& piece) { piece.ApplySourceTracks(); }
 
     void ReadLanes() {
         int32_t position = 0;

@@ -55,7 +55,7 @@ public:
     template <class Formula, class Number>
     void SetFormula(Tag tag, Formula& formula, Number def) const {
         if (Has(tag))
-            formula.SetText(String(tag, QString()).toStdString());
+            formula.SetText(m_ini.ReadString(m_section, Key(tag), QString()).toStdString());
         else
             formula.SetValue(def);
     }
@@ -118,8 +118,7 @@ public:
         const QString resource = values.String(Resource, QString());
         if (!resource.isEmpty())
             piece.Resource = FindOrAddResource(resource);
-        if (piece.SrcTrack0 > -1 || piece.SrcTrack1 > -1)
-            piece.ApplySourceTracks();
+        piece.ApplySourceTracks();
     }
 
     bool ReadBall(const QString& section) {

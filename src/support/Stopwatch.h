@@ -7,7 +7,6 @@ class TGenericStopwatch {
 public:
     // Ticks per second of Read().
     int64_t Frequency() const { return m_frequency; }
-    bool HasCounter() const { return true; }
 
     int64_t Read() const;
     // Milliseconds since mark; mark becomes now.

@@ -36,7 +36,6 @@ struct ParlanceState {
     QStringList codes;
     int selected = -1;
     QString dataFolder;
-    std::array<QString, 2> boolWords; // false, true
     std::array<QString, 16> dateTimeNames;
     QChar lanesAccelerator = u'L';
     std::vector<std::function<void()>> listeners;
@@ -84,7 +83,6 @@ template <std::size_t N> void readEntries(const QString& path, std::array<QStrin
 
 void refreshDerivedTables() {
     ParlanceState& s = state();
-    s.boolWords = {Text(kFalseText), Text(kTrueText)};
     for (std::size_t i = 0; i < s.dateTimeNames.size(); ++i)
         s.dateTimeNames[i] = Text(kFirstDateTimeName + int(i));
 }
@@ -124,7 +122,7 @@ int SelectedLanguage() {
     return state().selected;
 }
 const QString& BoolWord(bool value) {
-    return state().boolWords[value ? 1 : 0];
+    return Text(value ? kTrueText : kFalseText);
 }
 const std::array<QString, 16>& DateTimeNames() {
     return state().dateTimeNames;
