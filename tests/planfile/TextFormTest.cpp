@@ -119,6 +119,13 @@ TEST(TextReader, MissingKeysTakeTheirDefaults) {
     EXPECT_EQ(read.balls.At(0).Piece().Loudness.Text(), "-1");
 }
 
+TEST(TextReader, FirstSpellingOfAKeyWinsInALongMainSection) {
+    Arrangement read;
+    ASSERT_TRUE(ReadImage(read, QByteArray(kDefaultMain) + "offsetx=3\r\nMph=90\r\nExtra=1\r\n"));
+    EXPECT_EQ(read.room.OffsetX, 8);
+    EXPECT_EQ(read.plan.MPH.Text(), "120");
+}
+
 TEST(TextReader, RefusedBallEndsTheBallsButNotTheLanes) {
     FillWithNumbers();
     Arrangement read;

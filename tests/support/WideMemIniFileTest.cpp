@@ -75,6 +75,31 @@ TEST(WideMemIniFileLookUp, IgnoresLetterCaseAndFirstOccurrenceWins) {
     EXPECT_EQ(ini.ReadSections(), QStringList({"B"}));
 }
 
+TEST(WideMemIniFileLookUp, FirstOccurrenceWinsInLargeStoresToo) {
+    // Past a handful of keys or sections the look-ups are indexed; the rule must not change.
+    constexpr int kCount = 40;
+    QString text;
+    for (int s = 0; s < kCount; ++s) {
+        text += QStringLiteral("[Section%1]\n").arg(s);
+        for (int k = 0; k < kCount; ++k)
+            text += QStringLiteral("Key%1=first %2.%1\n").arg(k).arg(s);
+        text += QStringLiteral("KEY%1=second\n").arg(s); // a later spelling of one key
+    }
+    for (int s = 0; s < kCount; ++s)
+        text += QStringLiteral("[SECTION%1]\nkey0=late section\nOnlyLate=1\n").arg(s);
+    TWideMemIniFile ini(QString{});
+    ini.SetText(text);
+
+    for (int s = 0; s < kCount; s += 13) {
+        const QString section = QStringLiteral("section%1").arg(s);
+        EXPECT_EQ(ini.ReadString(section, QStringLiteral("key%1").arg(s), "-"),
+                  QStringLiteral("first %1.%1").arg(s));
+        EXPECT_EQ(ini.ReadString(section, "KEY0", "-"), QStringLiteral("first %1.0").arg(s));
+        EXPECT_FALSE(ini.ValueExists(section, "OnlyLate"));
+    }
+    EXPECT_EQ(ini.ReadSections().size(), 2 * kCount);
+}
+
 TEST(WideMemIniFileEdit, KeepsOrderAndLookUpsStayRightAfterRemovalsAndAppends) {
     TWideMemIniFile ini(QString{});
     ini.SetText("[S0]\nk=0\n[S1]\nk=1\n[S2]\nk=2\na=x\nb=y\n");

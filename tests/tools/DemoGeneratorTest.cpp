@@ -1,3 +1,4 @@
+#include "demogen/DemoPlan.h"
 #include "demogen/DemoWriter.h"
 
 #include "common/TempDir.h"
@@ -111,6 +112,21 @@ TEST_F(DemoGenerator, HasDistinctlyColouredLanesAndOverAMinuteOfMusic) {
     const long double seconds =
         (last - first) * plan.ElementsPerStep() / (4.0L * plan.ElementRate.Value());
     EXPECT_GE(seconds, 60.0L);
+}
+
+TEST_F(DemoGenerator, OpensOnMusicWithItsLanesFromTheTopRow) {
+    EXPECT_EQ(arrangement.room.OffsetY, 0);
+    EXPECT_GE(arrangement.room.OffsetX, 0);
+    // The first two bars, about what a first screen shows, sound most of the lanes.
+    constexpr int32_t kFirstScreenSteps = 2 * kStepsPerBar;
+    std::set<const TLane*> sounding;
+    for (int i = 0; i < arrangement.balls.Count(); ++i) {
+        const TBall& ball = arrangement.balls.At(i);
+        if (ball.X() < kFirstScreenSteps)
+            sounding.insert(ball.Lane());
+    }
+    EXPECT_GT(3 * static_cast<int>(sounding.size()), 2 * arrangement.lanes.Count())
+        << sounding.size() << " of " << arrangement.lanes.Count() << " lanes";
 }
 
 TEST_F(DemoGenerator, LoopsARangeOfTheMusicAndLoopedSoundsKeepTime) {

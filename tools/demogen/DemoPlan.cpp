@@ -90,11 +90,17 @@ void WriteBar(Score& score, Noise& dice, int32_t bar) {
 
     switch (SectionOf(bar)) {
     case Section::Intro:
+        // Light, but with every part in its first bars: the first screen of the demo is music.
         score.hits(kKick, {0, 4, 8, 12});
-        if (bar < 2)
-            score.hits(kClosedHat, {2, 6, 10, 14}, 70);
+        score.hit(kClap, 12, 60);
+        SixteenthHats(score, dice, false);
+        score.hit(kOpenHat, 14, 50);
+        score.hits(bass, {2, 10}, 70);
+        score.hit(stab, 0, 45);
+        if (phraseEnd)
+            score.snareFill(12);
         else
-            SixteenthHats(score, dice, false);
+            score.hit(kSnare, 7, 30);
         break;
     case Section::Groove:
         score.hits(kKick, {0, 4, 8, 12});
@@ -173,6 +179,9 @@ void BuildDemoPlan(Arrangement& arrangement, const std::array<int64_t, kDemoLane
     plan.ElementRate.SetValue(kSynthRate);
     plan.Frames.SetValue(kDemoBars * kStepsPerBar);
     plan.RecomputeTiming();
+    // Opens with the lanes from the top row and the first bars in view.
+    arrangement.room.OffsetX = 2;
+    arrangement.room.OffsetY = 0;
     // Channels loop; every lane's life is its sound's length, so only balls with a longer life
     // repeat their sound.
     plan.Master.RoundRobin = true;
