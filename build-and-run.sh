@@ -6,6 +6,8 @@ cd "$(dirname "$0")"
 bash .ci/install-packages.sh
 
 export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/glorinbax-ccache}"
+# Precompiled headers come in through -include, which ccache caches with this sloppiness.
+export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 cmake --build build -j "$(nproc)" --target glorinbax

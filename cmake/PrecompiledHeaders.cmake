@@ -1,0 +1,22 @@
+# Headers that most files of a target include, parsed once per target instead of once per file:
+# the Qt and test headers are most of what a clean build spends its time on.
+set(GBX_PCH_STANDARD <algorithm> <cstdint> <functional> <memory> <string> <vector>)
+set(GBX_PCH_QT_CORE <QByteArray> <QDir> <QFile> <QFileInfo> <QHash> <QString> <QStringList>)
+set(GBX_PCH_QT_WIDGETS <QColor> <QImage> <QPainter> <QRect> <QTimer> <QWidget>)
+set(GBX_PCH_TESTS <gtest/gtest.h>)
+
+# gbx_precompile_headers(target [QT_CORE] [QT_WIDGETS] [TESTS])
+function(gbx_precompile_headers target)
+    cmake_parse_arguments(P "QT_CORE;QT_WIDGETS;TESTS" "" "" ${ARGN})
+    set(headers ${GBX_PCH_STANDARD})
+    if(P_QT_CORE OR P_QT_WIDGETS)
+        list(APPEND headers ${GBX_PCH_QT_CORE})
+    endif()
+    if(P_QT_WIDGETS)
+        list(APPEND headers ${GBX_PCH_QT_WIDGETS})
+    endif()
+    if(P_TESTS)
+        list(APPEND headers ${GBX_PCH_TESTS})
+    endif()
+    target_precompile_headers(${target} PRIVATE ${headers})
+endfunction()
