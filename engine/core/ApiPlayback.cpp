@@ -82,6 +82,20 @@ uint32_t pullInto(Channel& channel, void* buffer, uint32_t frames) {
     return done;
 }
 
+// Sets or slides an attribute once its code and value are known to be good.
+template <class F> BOOL changeAttribute(DWORD handle, DWORD attrib, float value, F&& change) {
+    return onChannel(handle, FALSE, [&](const SharedChannel& channel) -> BOOL {
+        Attributes::Id id;
+        if (!Attributes::fromCode(attrib, &id))
+            return fail(BASS_ERROR_ILLTYPE, FALSE);
+        if (!Attributes::isValid(id, value))
+            return fail(BASS_ERROR_ILLPARAM, FALSE);
+        change(channel->attributes(), id);
+        setLastError(BASS_OK);
+        return TRUE;
+    });
+}
+
 } // namespace
 
 extern "C" {
@@ -165,28 +179,14 @@ BOOL BASS_ChannelLock(DWORD handle, BOOL lock) {
 }
 
 BOOL BASS_ChannelSetAttribute(DWORD handle, DWORD attrib, float value) {
-    return onChannel(handle, FALSE, [&](const SharedChannel& channel) -> BOOL {
-        Attributes::Id id;
-        if (!Attributes::fromCode(attrib, &id))
-            return fail(BASS_ERROR_ILLTYPE, FALSE);
-        if (!Attributes::isValid(id, value))
-            return fail(BASS_ERROR_ILLPARAM, FALSE);
-        channel->attributes().set(id, value);
-        setLastError(BASS_OK);
-        return TRUE;
+    return changeAttribute(handle, attrib, value, [&](Attributes& attributes, Attributes::Id id) {
+        attributes.set(id, value);
     });
 }
 
 BOOL BASS_ChannelSlideAttribute(DWORD handle, DWORD attrib, float value, DWORD ms) {
-    return onChannel(handle, FALSE, [&](const SharedChannel& channel) -> BOOL {
-        Attributes::Id id;
-        if (!Attributes::fromCode(attrib, &id))
-            return fail(BASS_ERROR_ILLTYPE, FALSE);
-        if (!Attributes::isValid(id, value))
-            return fail(BASS_ERROR_ILLPARAM, FALSE);
-        channel->attributes().slide(id, value, ms);
-        setLastError(BASS_OK);
-        return TRUE;
+    return changeAttribute(handle, attrib, value, [&](Attributes& attributes, Attributes::Id id) {
+        attributes.slide(id, value, ms);
     });
 }
 
