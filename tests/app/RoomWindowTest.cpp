@@ -4,7 +4,6 @@
 #include "app/SettingsFile.h"
 #include "common/TempDir.h"
 #include "controls/DrawingSurfaces.h"
-#include "controls/MenuLink.h"
 #include "controls/RoomFakes.h"
 #include "controls/TheRoom.h"
 #include "controls/TheRuler.h"
@@ -70,7 +69,7 @@ protected:
     FakePeers peers;
     FakeTransport transport;
     FakeWatch watch;
-    MenuLink menus;
+    FakeMenus menus;
     TGenericStopwatch stopwatch;
     std::unique_ptr<CountingWindow> window;
 };

@@ -5,7 +5,6 @@
 #include "common/TempDir.h"
 #include "controls/ControlFakes.h"
 #include "controls/Interior.h"
-#include "controls/MenuLink.h"
 #include "controls/TheRoom.h"
 #include "controls/TheRuler.h"
 #include "model/Arrangement.h"
@@ -78,7 +77,7 @@ protected:
     ScriptedMixer mixer;
     FakeTransport transport;
     FakeWatch watch;
-    MenuLink menus; // opens nothing
+    FakeMenus menus;
     RoomSettings settings;
     ControlMakers makers;
     std::unique_ptr<TTheInterior> interior;

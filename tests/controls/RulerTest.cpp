@@ -66,6 +66,17 @@ TEST_F(RulerTest, HoveringShowsTheTimeInTheWatchUntilTheMouseLeaves) {
     EXPECT_EQ(watch.painter, nullptr);
 }
 
+TEST_F(RulerTest, ARightClickOpensTheRulerMenuWhereItIsReleasedAndMovesNothing) {
+    make();
+    ruler().MouseDown(MouseButton::Right, 170, 10, {});
+    ruler().MouseUp(175, 12);
+    EXPECT_EQ(menus.rulerMenus, (std::vector<QPoint>{{175, 12}}));
+    EXPECT_TRUE(transport.gone.empty());
+    click(170, {});
+    EXPECT_EQ(menus.rulerMenus.size(), 1u) << "a left click opens no menu";
+    EXPECT_EQ(menus.mainMenus, 0);
+}
+
 TEST_F(RulerTest, NumberedCellsFollowTheLaneStripAndTheMarkerStaysInsideTheRuler) {
     make();
     const QRgb tick = ToQColor(kRulerTickColour).rgb();
