@@ -3,7 +3,6 @@
 
 #include "app/Layout.h"
 #include "app/MasterMeterFeed.h"
-#include "app/ProgramFolders.h"
 #include "app/RenderTicks.h"
 #include "app/SettingsFile.h"
 #include "app/TaskbarProgress.h"
@@ -14,6 +13,7 @@
 #include "model/MixerView.h"
 #include "planfile/PlanTitle.h"
 #include "support/FaultLog.h"
+#include "support/ProgramFolders.h"
 #include "support/WideMemIniFile.h"
 
 #include <QCloseEvent>

@@ -7,13 +7,13 @@
 #include "app/MixerViewSlot.h"
 #include "app/PlainCarrier.h"
 #include "app/PlanWindowHooks.h"
-#include "app/ProgramFolders.h"
 #include "app/SettingsFile.h"
 #include "app/WatchStandIn.h"
 #include "app/WindowPeersStandIn.h"
 #include "app/WindowPlacement.h"
 #include "audio/ProgramAudio.h"
 #include "model/Arrangement.h"
+#include "support/ProgramFolders.h"
 #include "support/Stopwatch.h"
 
 #include <QDateTime>

@@ -1,6 +1,5 @@
 #include "WindowFakes.h"
 #include "app/MainWindow.h"
-#include "app/ProgramFolders.h"
 #include "app/SettingsFile.h"
 #include "common/TempDir.h"
 #include "controls/DrawingSurfaces.h"
@@ -9,6 +8,7 @@
 #include "controls/TheRuler.h"
 #include "model/Arrangement.h"
 #include "support/FaultLog.h"
+#include "support/ProgramFolders.h"
 #include "support/Stopwatch.h"
 #include "support/WideMemIniFile.h"
 
