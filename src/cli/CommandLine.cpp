@@ -4,8 +4,8 @@
 #include "app/HeadlessProgram.h"
 #include "app/ProgramSession.h"
 #include "cli/EvalCommand.h"
+#include "cli/PlanCommands.h"
 #include "cli/RenderCommand.h"
-#include "planfile/PlanConversion.h"
 
 #include <QFileInfo>
 
@@ -74,10 +74,12 @@ int runConvert(const std::string& exeName, const std::vector<std::string>& args,
     // --convert IN OUT --format FORMAT
     if (args.size() != 5 || args[3] != "--format")
         return badArguments(err, "--convert takes IN OUT --format binary|text|balls");
-    const QString format = QString::fromStdString(args[4]);
-    if (format != "binary" && format != "text" && format != "balls")
+    const std::optional<int32_t> format = PlanFormatForWord(QString::fromStdString(args[4]));
+    if (!format)
         return badArguments(err, "--format takes binary, text or balls");
-    return ConvertPlan(QString::fromStdString(args[1]), QString::fromStdString(args[2]), format,
+    if (args[1].empty() || args[2].empty())
+        return badArguments(err, "--convert takes a plan to read and a file to write");
+    return ConvertPlan(QString::fromStdString(args[1]), QString::fromStdString(args[2]), *format,
                        err, planSettings(exeName));
 }
 

@@ -34,12 +34,16 @@ TEST(CommandLine, EvalPrintsValueValidityAndErrorText) {
 }
 
 TEST(CommandLine, BadArgumentsGiveUsageAndCodeTwo) {
-    for (const auto& args : std::vector<std::vector<std::string>>{{"--eval"},
-                                                                  {"--eval", "1", "--as", "float"},
-                                                                  {"--eval", "1", "--to", "int"},
-                                                                  {"--bogus"},
-                                                                  {"--version", "extra"},
-                                                                  {"--quit", "a", "b"}}) {
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--eval"},
+             {"--eval", "1", "--as", "float"},
+             {"--eval", "1", "--to", "int"},
+             {"--bogus"},
+             {"--version", "extra"},
+             {"--quit", "a", "b"},
+             {"--convert", "in.skw", "out.skw", "--format", "wav"},
+             {"--convert", "", "out.skw", "--format", "text"},
+             {"--convert", "in.skw", "", "--format", "text"}}) {
         const CliResult r = runCli(args);
         EXPECT_EQ(r.code, kExitBadArguments) << args[0];
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
@@ -79,9 +83,18 @@ TEST(CommandLine, DumpAndConvertWorkOnPlanFilesAndFailClearly) {
     EXPECT_EQ(runCli({"--convert", plan, binary, "--format", "binary"}, exe).code, kExitOk);
     EXPECT_EQ(runCli({"--dump", binary}, exe).out, dump.out);
 
-    const CliResult missing = runCli({"--dump", dir.file("missing.skw").toStdString()}, exe);
-    EXPECT_EQ(missing.code, kExitFailed);
-    EXPECT_NE(missing.err.find("missing.skw"), std::string::npos);
+    const std::string missing = dir.file("missing.skw").toStdString();
+    const CliResult unreadable = runCli({"--dump", missing}, exe);
+    EXPECT_EQ(unreadable.code, kExitFailed);
+    EXPECT_EQ(unreadable.out, "");
+    EXPECT_NE(unreadable.err.find("missing.skw"), std::string::npos);
+    const std::string out = dir.file("out.skw").toStdString();
+    EXPECT_EQ(runCli({"--convert", missing, out, "--format", "text"}, exe).code, kExitFailed);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
+    const CliResult unwritable = runCli(
+        {"--convert", plan, dir.file("no/folder/out.skw").toStdString(), "--format", "text"}, exe);
+    EXPECT_EQ(unwritable.code, kExitFailed);
+    EXPECT_NE(unwritable.err.find("glorinbax: "), std::string::npos);
     EXPECT_FALSE(QFile::exists(dir.file("data/glorinbax.ini"))) << "scripts change no settings";
 }
 
