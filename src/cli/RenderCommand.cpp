@@ -1,13 +1,13 @@
 // Arguments, start-up, the render loop and its progress display for --render.
 #include "cli/RenderCommand.h"
 
-#include "app/HeadlessProgram.h"
 #include "audio/HeadlessAudio.h"
 #include "audio/MinglerHooks.h"
 #include "audio/Perpetuator.h"
 #include "audio/RenderHost.h"
 #include "audio/RenderSettings.h"
 #include "cli/CommandLine.h"
+#include "cli/HeadlessProgram.h"
 #include "model/Arrangement.h"
 #include "planfile/PlanOperations.h"
 #include "support/PathText.h"
