@@ -14,12 +14,6 @@
 
 #include <QPainter>
 
-class RoomHost : public FakeHost {
-public:
-    bool MoveAllCursorShown() const override { return moveAll; }
-    bool moveAll = false;
-};
-
 // Window 400 x 300 without padding or meters: the ruler spans the top 20 pixels, the lane
 // strip the left 120 below it, and the room (14 columns, 14 rows) the rest.
 class RoomFixture : public ::testing::Test {
@@ -71,7 +65,7 @@ protected:
     }
 
     TempDir dir;
-    RoomHost host;
+    FakeHost host;
     RoomAudio audio;
     Arrangement arrangement{audio};
     ScriptedMixer mixer;
