@@ -3,9 +3,9 @@
 #include "audio/AudioOutput.h"
 #include "audio/BassApi.h"
 #include "audio/Channels.h"
+#include "audio/HeadlessMinglerHost.h"
 #include "audio/Mingler.h"
 #include "audio/MinglerHooks.h"
-#include "audio/MinglerHost.h"
 #include "model/Arrangement.h"
 
 #include <QTemporaryDir>
@@ -91,7 +91,7 @@ Measured measure(const std::vector<QString>& files) {
             arrangement.balls.Add(x, lane, TPiece::kNoOwnHue, false);
     }
     AudioOutput output;
-    MinglerHost host;
+    HeadlessMinglerHost host;
     TTheMingler mingler(arrangement, output, host,
                         TTheMingler::Setup{false, true, TTheMingler::Output::Decode});
     hooks.Attach(&arrangement, &mingler, &host);

@@ -8,6 +8,8 @@
 #include <mutex>
 #include <unordered_map>
 
+// Threads: every call is safe from any thread (one mutex guards the map). A stream it hands out
+// is not guarded: each stream is used by one thread at a time, the render that opened it.
 class StreamRegistry {
 public:
     static StreamRegistry& instance();

@@ -1,5 +1,6 @@
 // Exported calls: playing, the channel lock, attributes, levels and GetData.
 #include "AllocationGuard.h"
+#include "ChannelCall.h"
 #include "Engine.h"
 #include "LastError.h"
 #include "LevelWord.h"
@@ -18,6 +19,8 @@ constexpr DWORD kFailure = 0xFFFFFFFFu;
 // Lengths with any of these bits set are flags this engine does not offer.
 constexpr DWORD kDataFlagBits = 0xF0000000u;
 constexpr uint32_t kDataChunk = 4096;
+// What BASS_ChannelIsActive answers for a handle it does not know.
+constexpr DWORD kUnknownIsStopped = BASS_ACTIVE_STOPPED;
 
 // Locks taken through BASS_ChannelLock by this thread, so that a channel freed while locked can
 // still be unlocked by its handle.
@@ -79,16 +82,27 @@ uint32_t pullInto(Channel& channel, void* buffer, uint32_t frames) {
     return done;
 }
 
+// Sets or slides an attribute once its code and value are known to be good.
+template <class F> BOOL changeAttribute(DWORD handle, DWORD attrib, float value, F&& change) {
+    return onChannel(handle, FALSE, [&](const SharedChannel& channel) -> BOOL {
+        Attributes::Id id;
+        if (!Attributes::fromCode(attrib, &id))
+            return fail(BASS_ERROR_ILLTYPE, FALSE);
+        if (!Attributes::isValid(id, value))
+            return fail(BASS_ERROR_ILLPARAM, FALSE);
+        change(channel->attributes(), id);
+        setLastError(BASS_OK);
+        return TRUE;
+    });
+}
+
 } // namespace
 
 extern "C" {
 
 BOOL BASS_ChannelPlay(DWORD handle, BOOL restart) {
-    return guarded(FALSE, [&]() -> BOOL {
+    return onChannel(handle, FALSE, [&](const SharedChannel& channel) -> BOOL {
         Engine& engine = Engine::instance();
-        auto channel = engine.channel(handle);
-        if (!channel)
-            return fail(BASS_ERROR_HANDLE, FALSE);
         if (channel->isDecoding())
             return fail(BASS_ERROR_DECODE, FALSE);
         auto output = engine.output();
@@ -102,11 +116,8 @@ BOOL BASS_ChannelPlay(DWORD handle, BOOL restart) {
 }
 
 BOOL BASS_ChannelStop(DWORD handle) {
-    return guarded(FALSE, [&]() -> BOOL {
+    return onChannel(handle, FALSE, [&](const SharedChannel& channel) -> BOOL {
         Engine& engine = Engine::instance();
-        auto channel = engine.channel(handle);
-        if (!channel)
-            return fail(BASS_ERROR_HANDLE, FALSE);
         if (channel->isDecoding()) {
             channel->requestStopInMixer();
         } else if (auto output = engine.output()) {
@@ -118,11 +129,8 @@ BOOL BASS_ChannelStop(DWORD handle) {
 }
 
 BOOL BASS_ChannelPause(DWORD handle) {
-    return guarded(FALSE, [&]() -> BOOL {
+    return onChannel(handle, FALSE, [&](const SharedChannel& channel) -> BOOL {
         Engine& engine = Engine::instance();
-        auto channel = engine.channel(handle);
-        if (!channel)
-            return fail(BASS_ERROR_HANDLE, FALSE);
         if (channel->isDecoding())
             return fail(BASS_ERROR_DECODE, FALSE);
         auto output = engine.output();
@@ -134,10 +142,7 @@ BOOL BASS_ChannelPause(DWORD handle) {
 }
 
 DWORD BASS_ChannelIsActive(DWORD handle) {
-    return guarded(DWORD{BASS_ACTIVE_STOPPED}, [&]() -> DWORD {
-        auto channel = Engine::instance().channel(handle);
-        if (!channel)
-            return fail(BASS_ERROR_HANDLE, DWORD{BASS_ACTIVE_STOPPED});
+    return onChannel(handle, kUnknownIsStopped, [&](const SharedChannel& channel) -> DWORD {
         setLastError(BASS_OK);
         if (channel->isDecoding())
             return channel->ended() ? BASS_ACTIVE_STOPPED : BASS_ACTIVE_PLAYING;
@@ -174,42 +179,19 @@ BOOL BASS_ChannelLock(DWORD handle, BOOL lock) {
 }
 
 BOOL BASS_ChannelSetAttribute(DWORD handle, DWORD attrib, float value) {
-    return guarded(FALSE, [&]() -> BOOL {
-        auto channel = Engine::instance().channel(handle);
-        if (!channel)
-            return fail(BASS_ERROR_HANDLE, FALSE);
-        Attributes::Id id;
-        if (!Attributes::fromCode(attrib, &id))
-            return fail(BASS_ERROR_ILLTYPE, FALSE);
-        if (!Attributes::isValid(id, value))
-            return fail(BASS_ERROR_ILLPARAM, FALSE);
-        channel->attributes().set(id, value);
-        setLastError(BASS_OK);
-        return TRUE;
+    return changeAttribute(handle, attrib, value, [&](Attributes& attributes, Attributes::Id id) {
+        attributes.set(id, value);
     });
 }
 
 BOOL BASS_ChannelSlideAttribute(DWORD handle, DWORD attrib, float value, DWORD ms) {
-    return guarded(FALSE, [&]() -> BOOL {
-        auto channel = Engine::instance().channel(handle);
-        if (!channel)
-            return fail(BASS_ERROR_HANDLE, FALSE);
-        Attributes::Id id;
-        if (!Attributes::fromCode(attrib, &id))
-            return fail(BASS_ERROR_ILLTYPE, FALSE);
-        if (!Attributes::isValid(id, value))
-            return fail(BASS_ERROR_ILLPARAM, FALSE);
-        channel->attributes().slide(id, value, ms);
-        setLastError(BASS_OK);
-        return TRUE;
+    return changeAttribute(handle, attrib, value, [&](Attributes& attributes, Attributes::Id id) {
+        attributes.slide(id, value, ms);
     });
 }
 
 DWORD BASS_ChannelGetLevel(DWORD handle) {
-    return guarded(kFailure, [&]() -> DWORD {
-        auto channel = Engine::instance().channel(handle);
-        if (!channel)
-            return fail(BASS_ERROR_HANDLE, kFailure);
+    return onChannel(handle, kFailure, [&](const SharedChannel& channel) -> DWORD {
         if (channel->isDecoding()) {
             if (channel->ended())
                 return fail(BASS_ERROR_NOPLAY, kFailure);
@@ -227,10 +209,7 @@ DWORD BASS_ChannelGetLevel(DWORD handle) {
 }
 
 DWORD BASS_ChannelGetData(DWORD handle, void* buffer, DWORD length) {
-    return guarded(kFailure, [&]() -> DWORD {
-        auto channel = Engine::instance().channel(handle);
-        if (!channel)
-            return fail(BASS_ERROR_HANDLE, kFailure);
+    return onChannel(handle, kFailure, [&](const SharedChannel& channel) -> DWORD {
         if (!channel->isDecoding() || channel->mixer() != 0)
             return fail(BASS_ERROR_NOTAVAIL, kFailure);
         if ((length & kDataFlagBits) || (!buffer && length > 0))

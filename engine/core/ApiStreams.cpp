@@ -1,4 +1,5 @@
 // Exported calls: decoding streams, channel facts and positions.
+#include "ChannelCall.h"
 #include "Engine.h"
 #include "FileBytes.h"
 #include "FileCursor.h"
@@ -109,10 +110,7 @@ BOOL BASS_StreamFree(DWORD stream) {
 }
 
 BOOL BASS_ChannelGetInfo(DWORD handle, BASS_CHANNELINFO* info) {
-    return guarded(FALSE, [&]() -> BOOL {
-        auto channel = Engine::instance().channel(handle);
-        if (!channel)
-            return fail(BASS_ERROR_HANDLE, FALSE);
+    return onChannel(handle, FALSE, [&](const SharedChannel& channel) -> BOOL {
         if (!info)
             return fail(BASS_ERROR_ILLPARAM, FALSE);
         const ChannelIdentity& id = channel->identity();
@@ -130,10 +128,7 @@ BOOL BASS_ChannelGetInfo(DWORD handle, BASS_CHANNELINFO* info) {
 }
 
 QWORD BASS_ChannelGetLength(DWORD handle, DWORD mode) {
-    return guarded(kNoValue, [&]() -> QWORD {
-        auto channel = Engine::instance().channel(handle);
-        if (!channel)
-            return fail(BASS_ERROR_HANDLE, kNoValue);
+    return onChannel(handle, kNoValue, [&](const SharedChannel& channel) -> QWORD {
         const uint64_t frames = channel->producer().lengthFrames();
         if (mode != BASS_POS_BYTE || frames == kUnknownLength)
             return fail(BASS_ERROR_NOTAVAIL, kNoValue);
@@ -143,10 +138,7 @@ QWORD BASS_ChannelGetLength(DWORD handle, DWORD mode) {
 }
 
 double BASS_ChannelBytes2Seconds(DWORD handle, QWORD pos) {
-    return guarded(-1.0, [&]() -> double {
-        auto channel = Engine::instance().channel(handle);
-        if (!channel)
-            return fail(BASS_ERROR_HANDLE, -1.0);
+    return onChannel(handle, -1.0, [&](const SharedChannel& channel) -> double {
         const AudioFormat format = channel->format();
         setLastError(BASS_OK);
         return static_cast<double>(pos) / (double(format.rate) * format.frameBytes());
@@ -154,10 +146,7 @@ double BASS_ChannelBytes2Seconds(DWORD handle, QWORD pos) {
 }
 
 QWORD BASS_ChannelGetPosition(DWORD handle, DWORD mode) {
-    return guarded(kNoValue, [&]() -> QWORD {
-        auto channel = Engine::instance().channel(handle);
-        if (!channel)
-            return fail(BASS_ERROR_HANDLE, kNoValue);
+    return onChannel(handle, kNoValue, [&](const SharedChannel& channel) -> QWORD {
         if ((mode & ~DWORD{BASS_POS_DECODE}) != BASS_POS_BYTE)
             return fail(BASS_ERROR_NOTAVAIL, kNoValue);
         uint64_t frames = channel->position();
@@ -171,10 +160,7 @@ QWORD BASS_ChannelGetPosition(DWORD handle, DWORD mode) {
 }
 
 BOOL BASS_ChannelSetPosition(DWORD handle, QWORD pos, DWORD mode) {
-    return guarded(FALSE, [&]() -> BOOL {
-        auto channel = Engine::instance().channel(handle);
-        if (!channel)
-            return fail(BASS_ERROR_HANDLE, FALSE);
+    return onChannel(handle, FALSE, [&](const SharedChannel& channel) -> BOOL {
         if (mode != BASS_POS_BYTE)
             return fail(BASS_ERROR_NOTAVAIL, FALSE);
         if (!channel->setPosition(channel->format().framesFromBytes(pos)))

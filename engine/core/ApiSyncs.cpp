@@ -1,4 +1,5 @@
 // Exported calls: setting and removing syncs.
+#include "ChannelCall.h"
 #include "Engine.h"
 #include "LastError.h"
 #include "gbxaudio.h"
@@ -8,10 +9,7 @@ using namespace gbxaudio;
 extern "C" {
 
 DWORD BASS_ChannelSetSync(DWORD handle, DWORD type, QWORD param, SYNCPROC* proc, void* user) {
-    return guarded(DWORD{0}, [&]() -> DWORD {
-        auto channel = Engine::instance().channel(handle);
-        if (!channel)
-            return fail(BASS_ERROR_HANDLE, DWORD{0});
+    return onChannel(handle, DWORD{0}, [&](const SharedChannel& channel) -> DWORD {
         if (!proc)
             return fail(BASS_ERROR_ILLPARAM, DWORD{0});
         const DWORD base = type & ~DWORD{BASS_SYNC_MIXTIME};
@@ -32,9 +30,8 @@ DWORD BASS_ChannelSetSync(DWORD handle, DWORD type, QWORD param, SYNCPROC* proc,
 }
 
 BOOL BASS_ChannelRemoveSync(DWORD handle, DWORD sync) {
-    return guarded(FALSE, [&]() -> BOOL {
-        auto channel = Engine::instance().channel(handle);
-        if (!channel || !channel->syncs().remove(sync))
+    return onChannel(handle, FALSE, [&](const SharedChannel& channel) -> BOOL {
+        if (!channel->syncs().remove(sync))
             return fail(BASS_ERROR_HANDLE, FALSE);
         setLastError(BASS_OK);
         return TRUE;

@@ -8,6 +8,9 @@
 
 namespace gbxaudio {
 
+// Threads: filled by the one thread that decodes it, before the cache shares it; from then on it
+// is only read (as const, through shared pointers) by any thread, the mixing thread included,
+// without a lock.
 struct DecodedAudio {
     uint32_t rate = 0;
     uint32_t chans = 0;

@@ -5,6 +5,7 @@
 
 namespace gbxaudio {
 
+// Any thread, the mixing thread and syncs included: lock-free and never allocates.
 Handle newHandle();
 
 } // namespace gbxaudio

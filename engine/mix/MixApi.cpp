@@ -41,6 +41,17 @@ template <class T> T fail(const Host& host, int code, T result) {
     return result;
 }
 
+// Runs a call on a source stream with its mixer locked; a handle that is no mixer's source fails
+// with the reason LockedSource gives.
+template <class T, class F> T onSource(DWORD handle, T failure, F&& call) noexcept {
+    return withHost(failure, [&](const Host& host) -> T {
+        LockedSource source(host, handle);
+        if (source.error() != BASS_OK)
+            return fail(host, source.error(), failure);
+        return call(host, source);
+    });
+}
+
 } // namespace
 
 extern "C" {
@@ -90,10 +101,7 @@ BOOL BASS_Mixer_StreamAddChannelEx(DWORD mixer, DWORD channel, DWORD flags, QWOR
 }
 
 BOOL BASS_Mixer_ChannelSetMatrix(DWORD handle, const float* matrix) {
-    return withHost(FALSE, [&](const Host& host) -> BOOL {
-        LockedSource source(host, handle);
-        if (source.error() != BASS_OK)
-            return fail(host, source.error(), FALSE);
+    return onSource(handle, FALSE, [&](const Host& host, LockedSource& source) -> BOOL {
         if (!source.record().usesMatrix())
             return fail(host, BASS_ERROR_NOTAVAIL, FALSE);
         if (!matrix)
@@ -109,10 +117,7 @@ BOOL BASS_Mixer_ChannelSetMatrix(DWORD handle, const float* matrix) {
 
 BOOL BASS_Mixer_ChannelSetEnvelope(DWORD handle, DWORD type, const BASS_MIXER_NODE* nodes,
                                    DWORD count) {
-    return withHost(FALSE, [&](const Host& host) -> BOOL {
-        LockedSource source(host, handle);
-        if (source.error() != BASS_OK)
-            return fail(host, source.error(), FALSE);
+    return onSource(handle, FALSE, [&](const Host& host, LockedSource& source) -> BOOL {
         if (type != BASS_MIXER_ENV_VOL)
             return fail(host, BASS_ERROR_ILLTYPE, FALSE);
         if (count > 0 && !nodes)
@@ -134,10 +139,7 @@ BOOL BASS_Mixer_ChannelSetEnvelope(DWORD handle, DWORD type, const BASS_MIXER_NO
 }
 
 DWORD BASS_Mixer_ChannelGetLevel(DWORD handle) {
-    return withHost(kFailure, [&](const Host& host) -> DWORD {
-        LockedSource source(host, handle);
-        if (source.error() != BASS_OK)
-            return fail(host, source.error(), kFailure);
+    return onSource(handle, kFailure, [&](const Host& host, LockedSource& source) -> DWORD {
         HostChannel& mixerChannel = source.mixer().channel();
         if (!mixerChannel.isActive())
             return fail(host, BASS_ERROR_NOPLAY, kFailure);
@@ -172,10 +174,7 @@ DWORD BASS_Mixer_ChannelGetLevel(DWORD handle) {
 }
 
 QWORD BASS_Mixer_ChannelGetPosition(DWORD handle, DWORD mode) {
-    return withHost(kNoValue, [&](const Host& host) -> QWORD {
-        LockedSource source(host, handle);
-        if (source.error() != BASS_OK)
-            return fail(host, source.error(), kNoValue);
+    return onSource(handle, kNoValue, [&](const Host& host, LockedSource& source) -> QWORD {
         if ((mode & ~DWORD{BASS_POS_DECODE}) != BASS_POS_BYTE)
             return fail(host, BASS_ERROR_NOTAVAIL, kNoValue);
         HostChannel& stream = source.stream();

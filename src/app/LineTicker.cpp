@@ -3,8 +3,8 @@
 
 #include "app/WindowPeers.h"
 #include "controls/LineAndPoint.h"
-#include "controls/MixerView.h"
 #include "model/AudioHooks.h"
+#include "model/MixerView.h"
 #include "support/FaultLog.h"
 #include "support/Report.h"
 

@@ -3,17 +3,17 @@
 
 #include "app/Layout.h"
 #include "app/MasterMeterFeed.h"
-#include "app/ProgramFolders.h"
 #include "app/RenderTicks.h"
 #include "app/SettingsFile.h"
 #include "app/TaskbarProgress.h"
 #include "app/WindowPeers.h"
 #include "controls/LineAndPoint.h"
-#include "controls/MixerView.h"
 #include "controls/RoomKeys.h"
 #include "model/Arrangement.h"
+#include "model/MixerView.h"
 #include "planfile/PlanTitle.h"
 #include "support/FaultLog.h"
+#include "support/ProgramFolders.h"
 #include "support/WideMemIniFile.h"
 
 #include <QCloseEvent>

@@ -1,8 +1,8 @@
 // Level reading with its three outcomes.
 #include "app/MasterMeterFeed.h"
 
-#include "controls/MixerView.h"
 #include "controls/PeakMeter.h"
+#include "model/MixerView.h"
 #include "support/FaultLog.h"
 
 bool UpdateMasterMeters(MixerView& mixer, TThePeakMeter* left, TThePeakMeter* right,

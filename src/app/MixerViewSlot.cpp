@@ -1,12 +1,13 @@
-// Every call goes to the view when there is one, else to the answers of no mixer.
+// Every call goes to the view when there is one, else to the answers of no mixer: nothing plays,
+// nothing renders, and the last play call did not fail.
 #include "app/MixerViewSlot.h"
 
 LevelReading MixerViewSlot::MasterLevel() {
-    return m_view ? m_view->MasterLevel() : MixerView::MasterLevel();
+    return m_view ? m_view->MasterLevel() : LevelReading{};
 }
 
 PositionReading MixerViewSlot::HeardPosition() {
-    return m_view ? m_view->HeardPosition() : MixerView::HeardPosition();
+    return m_view ? m_view->HeardPosition() : PositionReading{};
 }
 
 void MixerViewSlot::StreamEnded() {
@@ -15,7 +16,7 @@ void MixerViewSlot::StreamEnded() {
 }
 
 bool MixerViewSlot::LastPlaySucceeded() const {
-    return m_view ? m_view->LastPlaySucceeded() : MixerView::LastPlaySucceeded();
+    return !m_view || m_view->LastPlaySucceeded();
 }
 
 void MixerViewSlot::RestartEngine() {

@@ -1,7 +1,7 @@
 // The window's view of the mixer, which the audio side fills once its mingler exists.
 #pragma once
 
-#include "controls/MixerView.h"
+#include "model/MixerView.h"
 
 // The window and its controls are made before the audio side starts and freed after it is
 // gone; until a view is set and after it is cleared, this answers as a program without a mixer.

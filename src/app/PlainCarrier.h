@@ -52,6 +52,8 @@ public:
 
     // MinglerHost
     bool CarrierRolls() const override { return m_rolling; }
+    // Stop settles at once: this transport is never between rolling and settled.
+    bool CarrierSettling() const override { return false; }
     Elements LinePosition() const override;
     void StopCarrier() override { Stop(); }
     void RollCarrierFrom(Elements position) override { Roll(false, position); }
@@ -65,6 +67,8 @@ public:
     bool Closing() const override { return m_closing; }
     void LineWrapped(Elements start) override;
     void LineBaseReset(Elements start) override;
+    // Nothing yet: the task bar starts over at the range end once the carrier's buttons exist.
+    void RangeEndHeard() override {}
 
 private:
     void startRolling();

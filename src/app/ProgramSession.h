@@ -3,17 +3,17 @@
 #pragma once
 
 #include "app/MainWindow.h"
+#include "app/MenusStandIn.h"
 #include "app/MixerViewSlot.h"
 #include "app/PlainCarrier.h"
 #include "app/PlanWindowHooks.h"
-#include "app/ProgramFolders.h"
-#include "app/ReportLinesToLog.h"
 #include "app/SettingsFile.h"
+#include "app/WatchStandIn.h"
+#include "app/WindowPeersStandIn.h"
 #include "app/WindowPlacement.h"
 #include "audio/ProgramAudio.h"
-#include "controls/MenuLink.h"
-#include "controls/WatchLink.h"
 #include "model/Arrangement.h"
+#include "support/ProgramFolders.h"
 #include "support/Stopwatch.h"
 
 #include <QDateTime>
@@ -79,9 +79,9 @@ private:
     Arrangement m_arrangement;
     MixerViewSlot m_mixer;
     PlainCarrier m_carrier;
-    WatchLink m_watch;
-    MenuLink m_menus;
-    ReportLinesToLog m_peers;
+    WatchStandIn m_watch;
+    MenusStandIn m_menus;
+    WindowPeersStandIn m_peers;
     // Reached from the fault listener, which may run on any thread, through the event loop.
     std::shared_ptr<QPointer<QTimer>> m_reportTimer = std::make_shared<QPointer<QTimer>>();
     std::unique_ptr<CloseQuestions> m_closeQuestions;

@@ -1,7 +1,7 @@
 // Backwards, so that removing a render leaves the ones still to visit in place.
 #include "app/RenderTicks.h"
 
-#include "controls/MixerView.h"
+#include "model/MixerView.h"
 
 void TickRenders(MixerView& mixer) {
     for (int i = mixer.RenderCount() - 1; i >= 0; --i) {

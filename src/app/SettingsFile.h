@@ -1,7 +1,7 @@
 // The program settings file "glorinbax.ini": fresh values, start-up reads, exit writes.
 #pragma once
 
-#include "app/ProgramFolders.h"
+#include "support/ProgramFolders.h"
 #include "support/WideMemIniFile.h"
 
 #include <memory>

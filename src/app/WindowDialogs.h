@@ -2,8 +2,8 @@
 #pragma once
 
 #include "app/ClosingPlan.h"
+#include "app/UnreadablePlanQuestion.h"
 #include "audio/LibraryStartup.h"
-#include "planfile/UnreadablePlanQuestion.h"
 
 class PlainCarrier;
 class TGlorinbaxMF;

@@ -3,35 +3,36 @@
 
 #include "model/Units.h"
 
-// The defaults describe a program without a window (tests, scripted runs).
+// The window side implements it over the carrier (PlainCarrier); a run without a window uses
+// HeadlessMinglerHost.
 class MinglerHost {
 public:
     virtual ~MinglerHost() = default;
 
     // UI thread.
-    virtual bool CarrierRolls() const { return false; }
-    virtual bool CarrierSettling() const { return false; }
-    virtual Elements LinePosition() const { return {}; }
-    virtual void StopCarrier() {}
-    virtual void RollCarrierFrom(Elements position) { (void)position; }
-    virtual void CarrierJumpTo(Elements position) { (void)position; }
-    virtual void RepaintRoom() {}
+    virtual bool CarrierRolls() const = 0;
+    virtual bool CarrierSettling() const = 0;
+    virtual Elements LinePosition() const = 0;
+    virtual void StopCarrier() = 0;
+    virtual void RollCarrierFrom(Elements position) = 0;
+    virtual void CarrierJumpTo(Elements position) = 0;
+    virtual void RepaintRoom() = 0;
     // The mix stream stopped by itself.
-    virtual void StreamEnded() {}
+    virtual void StreamEnded() = 0;
     // The start-up fade-in: pending for the first roll; once started, its timer runs the volume.
-    virtual bool FadeInPending() const { return false; }
-    virtual void StartFadeIn() {}
-    virtual bool FadeRunning() const { return false; }
-    virtual long double FadeLevel() const { return 0; }
+    virtual bool FadeInPending() const = 0;
+    virtual void StartFadeIn() = 0;
+    virtual bool FadeRunning() const = 0;
+    virtual long double FadeLevel() const = 0;
 
     // Any thread, the syncs included: single writes that the UI thread reads on its next tick,
     // or work posted to the UI thread. Never blocks.
-    virtual bool Closing() const { return false; }
+    virtual bool Closing() const = 0;
     // Mixing thread, under the mixer lock: the mix wrapped to `start`; the line's highest
     // position is `start` and the view rewinds.
-    virtual void LineWrapped(Elements start) { (void)start; }
+    virtual void LineWrapped(Elements start) = 0;
     // Sync thread, under the mixer lock: what is heard now wrapped; the line counts from `start`.
-    virtual void LineBaseReset(Elements start) { (void)start; }
+    virtual void LineBaseReset(Elements start) = 0;
     // Sync thread: the range end was heard; the task-bar progress starts over.
-    virtual void RangeEndHeard() {}
+    virtual void RangeEndHeard() = 0;
 };

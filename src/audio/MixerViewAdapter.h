@@ -2,7 +2,7 @@
 // and the renders in progress.
 #pragma once
 
-#include "controls/MixerView.h"
+#include "model/MixerView.h"
 
 #include <memory>
 #include <vector>

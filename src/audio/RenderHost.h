@@ -1,4 +1,4 @@
-// What a render asks of the program around it. The defaults describe a run without a window.
+// What a render asks of the program around it: the window's, or the command line's.
 #pragma once
 
 #include <QString>
@@ -9,11 +9,11 @@ public:
     virtual ~RenderHost() = default;
 
     // Whether a finished render gets its report line: the main window exists and is not closing.
-    virtual bool ReportsFinish() const { return true; }
+    virtual bool ReportsFinish() const = 0;
     // The plan's title shows the progress of the renders.
-    virtual void RefreshTitle() {}
+    virtual void RefreshTitle() = 0;
     // After a render whose order asked for it: the editing program (setting
     // Main.EditorialProgram) on the file, or the file's default program.
-    virtual void OpenInEditor(const QString& fileName) { (void)fileName; }
-    virtual void OpenWithDefault(const QString& fileName) { (void)fileName; }
+    virtual void OpenInEditor(const QString& fileName) = 0;
+    virtual void OpenWithDefault(const QString& fileName) = 0;
 };

@@ -1,11 +1,10 @@
 // Dispatches the headless forms; anything else opens the window.
 #include "cli/CommandLine.h"
 
-#include "app/HeadlessProgram.h"
-#include "app/ProgramSession.h"
 #include "cli/EvalCommand.h"
+#include "cli/HeadlessProgram.h"
+#include "cli/PlanCommands.h"
 #include "cli/RenderCommand.h"
-#include "planfile/PlanConversion.h"
 
 #include <QFileInfo>
 
@@ -42,20 +41,19 @@ int runEval(const std::vector<std::string>& args, std::ostream& out, std::ostrea
 }
 
 // The window on a plan, a sound file or a new plan; the engine's own questions explain a halt.
-int runWindow(const std::string& exeName, const std::string& file, SessionMode mode,
-              std::ostream& err) {
-    if (RunWindowProgram(QString::fromStdString(exeName), QString::fromStdString(file), mode) ==
-        ProgramEnd::Halted) {
+int openWindow(const WindowRunner& runWindow, const WindowRequest& request, std::ostream& err) {
+    if (!runWindow(request)) {
         err << "glorinbax: start-up was halted\n";
         return kExitFailed;
     }
     return kExitOk;
 }
 
-int runQuit(const std::string& exeName, const std::vector<std::string>& args, std::ostream& err) {
+int runQuit(const std::string& exeName, const std::vector<std::string>& args, std::ostream& err,
+            const WindowRunner& runWindow) {
     if (args.size() > 2)
         return badArguments(err, "--quit takes at most one file");
-    return runWindow(exeName, args.size() == 2 ? args[1] : std::string(), SessionMode::Quit, err);
+    return openWindow(runWindow, {exeName, args.size() == 2 ? args[1] : std::string(), true}, err);
 }
 
 PlanFileSettings planSettings(const std::string& exeName) {
@@ -74,19 +72,21 @@ int runConvert(const std::string& exeName, const std::vector<std::string>& args,
     // --convert IN OUT --format FORMAT
     if (args.size() != 5 || args[3] != "--format")
         return badArguments(err, "--convert takes IN OUT --format binary|text|balls");
-    const QString format = QString::fromStdString(args[4]);
-    if (format != "binary" && format != "text" && format != "balls")
+    const std::optional<int32_t> format = PlanFormatForWord(QString::fromStdString(args[4]));
+    if (!format)
         return badArguments(err, "--format takes binary, text or balls");
-    return ConvertPlan(QString::fromStdString(args[1]), QString::fromStdString(args[2]), format,
+    if (args[1].empty() || args[2].empty())
+        return badArguments(err, "--convert takes a plan to read and a file to write");
+    return ConvertPlan(QString::fromStdString(args[1]), QString::fromStdString(args[2]), *format,
                        err, planSettings(exeName));
 }
 
 } // namespace
 
 int RunCommandLine(const std::string& exeName, const std::vector<std::string>& args,
-                   std::ostream& out, std::ostream& err) {
+                   std::ostream& out, std::ostream& err, const WindowRunner& runWindow) {
     if (args.empty())
-        return runWindow(exeName, std::string(), SessionMode::Interactive, err);
+        return openWindow(runWindow, {exeName, std::string(), false}, err);
     const std::string& form = args[0];
     if (form == "--help" || form == "-h") {
         out << kUsage;
@@ -107,16 +107,16 @@ int RunCommandLine(const std::string& exeName, const std::vector<std::string>& a
     if (form == "--render")
         return RunRenderCommand(exeName, args, out, err);
     if (form == "--quit")
-        return runQuit(exeName, args, err);
+        return runQuit(exeName, args, err, runWindow);
     if (form.rfind('-', 0) == 0)
         return badArguments(err, "unknown argument '" + form + "'");
     if (args.size() != 1)
         return badArguments(err, "the window takes at most one file");
-    return runWindow(exeName, form, SessionMode::Interactive, err);
+    return openWindow(runWindow, {exeName, form, false}, err);
 }
 
-int RunGlorinbax(int argc, char** argv) {
+int RunGlorinbax(int argc, char** argv, const WindowRunner& runWindow) {
     const std::string exeName = QFileInfo("/proc/self/exe").canonicalFilePath().toStdString();
     return RunCommandLine(exeName, std::vector<std::string>(argv + 1, argv + argc), std::cout,
-                          std::cerr);
+                          std::cerr, runWindow);
 }

@@ -1,13 +1,13 @@
 // Arguments, start-up, the render loop and its progress display for --render.
 #include "cli/RenderCommand.h"
 
-#include "app/HeadlessProgram.h"
 #include "audio/HeadlessAudio.h"
 #include "audio/MinglerHooks.h"
 #include "audio/Perpetuator.h"
 #include "audio/RenderHost.h"
 #include "audio/RenderSettings.h"
 #include "cli/CommandLine.h"
+#include "cli/HeadlessProgram.h"
 #include "model/Arrangement.h"
 #include "planfile/PlanOperations.h"
 #include "support/PathText.h"
@@ -137,6 +137,16 @@ bool printReports(std::ostream& out, std::ostream& err) {
     return error;
 }
 
+// What a render asks of the command line: its finish line is printed with the other report lines;
+// there is no title to refresh, and nothing opens the file afterwards without a window.
+class CommandLineRenderHost : public RenderHost {
+public:
+    bool ReportsFinish() const override { return true; }
+    void RefreshTitle() override {}
+    void OpenInEditor(const QString&) override {}
+    void OpenWithDefault(const QString&) override {}
+};
+
 // Report lines are wanted for the run's messages, not the fault log.
 class TakingReports {
 public:
@@ -186,7 +196,7 @@ int render(const ProgramFolders& folders, const QString& resourcesFolder,
 
     RenderSettings settings = ReadRenderSettings(TWideMemIniFile(folders.settingsFile));
     settings.encoderLibrary = InProgramFolder(settings.encoderLibrary, folders.programFolder);
-    RenderHost host;
+    CommandLineRenderHost host;
     TThePerpetuator perpetuator(arrangement, nullptr, host, settings);
     RenderOrder order = args.order;
     order.from = arrangement.plan.Start;

@@ -21,7 +21,7 @@ public:
     // The animated dim (darkening) or undim (brightening back) of the controls.
     virtual void AnimateDim(bool dim) = 0;
     // Full-screen mode: the ruler carries the program's icon at its left end.
-    virtual bool FullScreen() const { return false; }
+    virtual bool FullScreen() const = 0;
     // The four-way move cursor is shown (a key held): a press in the room drags the view.
-    virtual bool MoveAllCursorShown() const { return false; }
+    virtual bool MoveAllCursorShown() const = 0;
 };

@@ -3,14 +3,14 @@
 
 #include <QPoint>
 
-// The menus implement it once they exist; the defaults open nothing. UI thread only.
+// The menus implement it (MenusStandIn until they exist). UI thread only.
 class MenuLink {
 public:
     virtual ~MenuLink() = default;
 
     // The ruler's own menu, at a point of the window's client area.
-    virtual void OpenRulerMenu(QPoint at) { (void)at; }
+    virtual void OpenRulerMenu(QPoint at) = 0;
     // The main menu, from the program's icon on the ruler in full-screen mode; the menu side
     // opens nothing when its menu closed less than 101 ms ago.
-    virtual void OpenMainMenuFromIcon() {}
+    virtual void OpenMainMenuFromIcon() = 0;
 };

@@ -3,10 +3,10 @@
 
 #include "controls/ControlHost.h"
 #include "controls/DrawingSurfaces.h"
-#include "controls/MixerView.h"
 #include "controls/StyleTables.h"
 #include "controls/TheRoom.h"
 #include "model/Arrangement.h"
+#include "model/MixerView.h"
 #include "support/FaultLog.h"
 
 #include <QPainter>

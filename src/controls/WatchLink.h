@@ -21,24 +21,21 @@ public:
     virtual void PaintDigits(QPainter& painter) = 0;
 };
 
-// The watch implements it once it exists; the defaults describe a program without a watch.
-// UI thread only.
+// The watch implements it (WatchStandIn until it exists). UI thread only.
 class WatchLink {
 public:
     virtual ~WatchLink() = default;
 
     // A value is being typed into the watch.
-    virtual bool Typing() const { return false; }
+    virtual bool Typing() const = 0;
     // Ends the typing, applying nothing.
-    virtual void EndTyping() {}
+    virtual void EndTyping() = 0;
 
-    virtual const DigitPainter* CurrentPainter() const { return nullptr; }
+    virtual const DigitPainter* CurrentPainter() const = 0;
     // Makes the painter the watch's current one and repaints the watch.
-    virtual void SetPainter(DigitPainter& painter) { (void)painter; }
+    virtual void SetPainter(DigitPainter& painter) = 0;
     // Gives the watch back the painter of its chosen mode.
-    virtual void RestoreChosenPainter() {}
+    virtual void RestoreChosenPainter() = 0;
     // Draws given time digits the way the watch draws its own.
-    virtual void PaintTimeDigits(QPainter& painter, const PeekedTime& time) {
-        (void)painter, (void)time;
-    }
+    virtual void PaintTimeDigits(QPainter& painter, const PeekedTime& time) = 0;
 };

@@ -12,6 +12,9 @@
 
 // Lives as long as the main window. The members are declared in the order they may refer to
 // each other, so that balls go before the lanes they point into.
+// Threads: changed on the UI thread only. The mingler's syncs read the plan's timing, the balls,
+// lanes, pieces and resources on the mixing (or sync) thread under the mix lock
+// (AudioHooks::LockMixer), so every change of those holds it; the room is the UI thread's alone.
 class Arrangement {
 public:
     explicit Arrangement(AudioHooks& audioHooks = NoAudio(), WindowHooks& windowHooks = NoWindow());

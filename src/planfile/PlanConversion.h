@@ -1,17 +1,20 @@
-// The headless plan commands: a plan as text on a stream, and a plan saved in another form.
+// A plan file read and put into another form, for the headless commands.
 #pragma once
 
+#include "planfile/PlanImage.h"
 #include "planfile/PlanOperations.h"
 
 #include <QString>
 
-#include <iosfwd>
+#include <cstdint>
 
-// Writes the loaded plan exactly as a save as text (version 2) would write its file.
-// Exit codes: 0 done, 1 the plan could not be read.
-int DumpPlan(const QString& planPath, std::ostream& out, std::ostream& err,
-             const PlanFileSettings& settings = {});
-// Loads a plan and saves it under another name as "binary", "text" or "balls".
-// Exit codes: 0 done, 1 reading or writing failed, 2 bad arguments.
-int ConvertPlan(const QString& inPath, const QString& outPath, const QString& format,
-                std::ostream& err, const PlanFileSettings& settings = {});
+struct ConvertedPlan {
+    bool loaded = false;  // the file was read as a plan
+    QString loadMessages; // what the load had to say, loaded or not; trimmed
+    PlanImage image;      // the plan in the asked form, as saving in that form writes it
+};
+
+// Loads the plan file and builds its image in `format`, one of the save forms (kFormatBinary,
+// kFormatText, kFormatBallSections); no image when the plan could not be read.
+ConvertedPlan ConvertPlanFile(const QString& planPath, int32_t format,
+                              const PlanFileSettings& settings = {});

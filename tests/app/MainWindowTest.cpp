@@ -1,12 +1,12 @@
 #include "app/MainWindow.h"
 #include "WindowFakes.h"
-#include "app/ProgramFolders.h"
 #include "app/SettingsFile.h"
 #include "app/TaskbarProgress.h"
 #include "common/TempDir.h"
 #include "controls/ControlFakes.h"
 #include "model/Arrangement.h"
 #include "support/FaultLog.h"
+#include "support/ProgramFolders.h"
 #include "support/Stopwatch.h"
 #include "support/WideMemIniFile.h"
 

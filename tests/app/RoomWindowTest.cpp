@@ -1,15 +1,14 @@
 #include "WindowFakes.h"
 #include "app/MainWindow.h"
-#include "app/ProgramFolders.h"
 #include "app/SettingsFile.h"
 #include "common/TempDir.h"
 #include "controls/DrawingSurfaces.h"
-#include "controls/MenuLink.h"
 #include "controls/RoomFakes.h"
 #include "controls/TheRoom.h"
 #include "controls/TheRuler.h"
 #include "model/Arrangement.h"
 #include "support/FaultLog.h"
+#include "support/ProgramFolders.h"
 #include "support/Stopwatch.h"
 #include "support/WideMemIniFile.h"
 
@@ -70,7 +69,7 @@ protected:
     FakePeers peers;
     FakeTransport transport;
     FakeWatch watch;
-    MenuLink menus;
+    FakeMenus menus;
     TGenericStopwatch stopwatch;
     std::unique_ptr<CountingWindow> window;
 };

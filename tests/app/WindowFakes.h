@@ -4,8 +4,8 @@
 
 #include "app/WindowPeers.h"
 #include "controls/LineAndPoint.h"
-#include "controls/MixerView.h"
 #include "model/AudioHooks.h"
+#include "model/MixerView.h"
 
 #include <QPainter>
 
@@ -33,6 +33,7 @@ public:
             throw std::runtime_error("the level broke");
         return level;
     }
+    PositionReading HeardPosition() override { return {}; }
     void StreamEnded() override { ++streamEnds; }
     bool LastPlaySucceeded() const override { return lastPlayOk; }
     void RestartEngine() override { ++restarts; }
@@ -40,6 +41,7 @@ public:
     bool RenderActive(int index) const override { return renders.at(index) > 0; }
     void RenderTick(int index) override { ticked.push_back(renders.at(index)); }
     void RemoveRender(int index) override { renders.erase(renders.begin() + index); }
+    QStringList RenderProgress() const override { return {}; }
 
     LevelReading level{LevelReading::Status::Ok, 0, {}};
     bool levelThrows = false;
@@ -55,7 +57,9 @@ class FakePeers : public WindowPeers {
 public:
     void PaintWatchDigits(bool direct) override { watchPaints.push_back(direct); }
     void UpdateLaneMeters() override { ++laneMeterUpdates; }
+    void RepeatCarrierButton() override {}
     void ShowFadeLoudness(long double loudness) override { fadeShown.push_back(loudness); }
+    void MoveQueuedReportLines() override {}
     bool ReportVisible() const override { return reportVisible; }
     bool ReportLinesWaiting() const override { return linesWaiting; }
     void ShowReport(bool visible) override {

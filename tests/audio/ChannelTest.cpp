@@ -3,9 +3,9 @@
 
 #include "audio/AudioOutput.h"
 #include "audio/Channels.h"
+#include "audio/HeadlessMinglerHost.h"
 #include "audio/Mingler.h"
 #include "audio/MinglerHooks.h"
-#include "audio/MinglerHost.h"
 
 using namespace audiotest;
 
@@ -56,7 +56,7 @@ protected:
     MinglerHooks hooks;
     PlanFixture plan{hooks};
     AudioOutput output;
-    MinglerHost host;
+    HeadlessMinglerHost host;
     std::unique_ptr<TTheMingler> mingler;
 };
 

@@ -3,9 +3,9 @@
 
 #include "audio/AudioOutput.h"
 #include "audio/Channels.h"
+#include "audio/HeadlessMinglerHost.h"
 #include "audio/Mingler.h"
 #include "audio/MinglerHooks.h"
-#include "audio/MinglerHost.h"
 
 using namespace audiotest;
 
@@ -26,7 +26,7 @@ TEST_F(LargeRoll, TenThousandBallsAllArmAndStoppingFreesThem) {
             plan.AddBall(x, row);
     }
     AudioOutput output;
-    MinglerHost host;
+    HeadlessMinglerHost host;
     TTheMingler mingler(plan.arrangement, output, host,
                         TTheMingler::Setup{false, true, TTheMingler::Output::Decode});
     mingler.Roll(Elements{0});

@@ -3,9 +3,9 @@
 
 #include "audio/AudioOutput.h"
 #include "audio/Channels.h"
+#include "audio/HeadlessMinglerHost.h"
 #include "audio/Mingler.h"
 #include "audio/MinglerHooks.h"
-#include "audio/MinglerHost.h"
 #include "texts/Parlance.h"
 
 #include <QThread>
@@ -18,7 +18,7 @@ namespace {
 
 constexpr int64_t kStep = PlanFixture::kStepFrames; // frames a step
 
-class RecordingHost : public MinglerHost {
+class RecordingHost : public HeadlessMinglerHost {
 public:
     bool CarrierRolls() const override { return rolls; }
     void LineWrapped(Elements start) override { wrappedTo.push_back(start); }

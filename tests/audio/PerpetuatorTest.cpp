@@ -2,8 +2,8 @@
 #include "RenderTestSupport.h"
 
 #include "audio/AudioOutput.h"
+#include "audio/HeadlessMinglerHost.h"
 #include "audio/Mingler.h"
-#include "audio/MinglerHost.h"
 #include "texts/TextFormat.h"
 
 #include <QFile>
@@ -236,7 +236,7 @@ TEST_F(Rendering, RendersRunTogetherBesideLivePlaybackWithoutDisturbingIt) {
         plan.AddBall(x, x % 2);
     plan.SetRange(0, 6);
     AudioOutput output;
-    MinglerHost minglerHost;
+    HeadlessMinglerHost minglerHost;
     TTheMingler mingler(plan.arrangement, output, minglerHost,
                         {false, false, TTheMingler::Output::Decode});
     hooks.Attach(&plan.arrangement, &mingler, &minglerHost);

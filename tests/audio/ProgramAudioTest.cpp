@@ -2,9 +2,9 @@
 #include "AudioTestSupport.h"
 
 #include "audio/Channels.h"
-#include "audio/MinglerHost.h"
+#include "audio/HeadlessMinglerHost.h"
 #include "audio/ProgramAudio.h"
-#include "controls/MixerView.h"
+#include "model/MixerView.h"
 
 #include <QThread>
 
@@ -38,7 +38,7 @@ TEST_F(ProgramAudioLife, ComesUpPlaysAndGoesDownLeavingNothingLoaded) {
     ASSERT_EQ(audio->LoadLibraries(paths, HeadlessLoadQuestions()), LoadOutcome::Loaded);
     {
         Arrangement arrangement(audio->Hooks());
-        MinglerHost host;
+        HeadlessMinglerHost host;
         AudioStartSettings settings;
         settings.programFolder = QStringLiteral(GBX_PROGRAM_DIR) + "/";
         settings.selectedDevice = AudioOutput::kNoSound;

@@ -14,6 +14,7 @@ namespace audiotest {
 
 class RecordingRenderHost : public RenderHost {
 public:
+    bool ReportsFinish() const override { return true; }
     void RefreshTitle() override { ++titleRefreshes; }
     void OpenInEditor(const QString& fileName) override { opened << "editor " + fileName; }
     void OpenWithDefault(const QString& fileName) override { opened << fileName; }

@@ -15,10 +15,24 @@ struct CliResult {
     std::string err;
 };
 
+// Stands in for the window the executable joins to the command line, recording its requests.
+struct WindowRequests {
+    WindowRunner runner() {
+        return [this](const WindowRequest& request) {
+            made.push_back(request);
+            return !halts;
+        };
+    }
+    std::vector<WindowRequest> made;
+    bool halts = false;
+};
+
 CliResult runCli(const std::vector<std::string>& args,
-                 const std::string& exe = "/nowhere/glorinbax") {
+                 const std::string& exe = "/nowhere/glorinbax", WindowRequests* window = nullptr) {
+    WindowRequests none;
     std::ostringstream out, err;
-    const int code = RunCommandLine(exe, args, out, err);
+    const int code = RunCommandLine(exe, args, out, err, (window ? *window : none).runner());
+    EXPECT_TRUE(window || none.made.empty()) << "a headless form opened the window";
     return {code, out.str(), err.str()};
 }
 
@@ -34,32 +48,43 @@ TEST(CommandLine, EvalPrintsValueValidityAndErrorText) {
 }
 
 TEST(CommandLine, BadArgumentsGiveUsageAndCodeTwo) {
-    for (const auto& args : std::vector<std::vector<std::string>>{{"--eval"},
-                                                                  {"--eval", "1", "--as", "float"},
-                                                                  {"--eval", "1", "--to", "int"},
-                                                                  {"--bogus"},
-                                                                  {"--version", "extra"},
-                                                                  {"--quit", "a", "b"}}) {
-        const CliResult r = runCli(args);
+    for (const auto& args : std::vector<std::vector<std::string>>{
+             {"--eval"},
+             {"--eval", "1", "--as", "float"},
+             {"--eval", "1", "--to", "int"},
+             {"--bogus"},
+             {"--version", "extra"},
+             {"--quit", "a", "b"},
+             {"a.skw", "b.skw"},
+             {"--convert", "in.skw", "out.skw", "--format", "wav"},
+             {"--convert", "", "out.skw", "--format", "text"},
+             {"--convert", "in.skw", "", "--format", "text"}}) {
+        WindowRequests window;
+        const CliResult r = runCli(args, "/nowhere/glorinbax", &window);
         EXPECT_EQ(r.code, kExitBadArguments) << args[0];
         EXPECT_NE(r.err.find("usage:"), std::string::npos);
+        EXPECT_TRUE(window.made.empty()) << args[0];
     }
 }
 
-TEST(CommandLine, QuitWithoutTheEngineBesideTheProgramHaltsWithTheLoadersMessage) {
-    TempDir dir;
-    testing::internal::CaptureStderr();
-    const CliResult r = runCli({"--quit"}, dir.file("glorinbax").toStdString());
-    const std::string printed = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(r.code, kExitFailed);
-    EXPECT_NE(r.err.find("halted"), std::string::npos) << r.err;
-    EXPECT_NE(
-        printed.find("BASS_Handle = 0; FilePath = " + dir.file("libgbxaudio.so").toStdString()),
-        std::string::npos)
-        << printed;
-    QFile file(dir.file("data/glorinbax.ini"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << "the settings are released, fresh";
-    EXPECT_FALSE(file.readAll().contains("HandoutShown=1")) << "a halt saves nothing else";
+TEST(CommandLine, TheWindowFormsAskTheWindowAndAHaltFailsWithCodeOne) {
+    WindowRequests window;
+    EXPECT_EQ(runCli({}, "/p/glorinbax", &window).code, kExitOk);
+    EXPECT_EQ(runCli({"plan.skw"}, "/p/glorinbax", &window).code, kExitOk);
+    EXPECT_EQ(runCli({"--quit", "plan.skw"}, "/p/glorinbax", &window).code, kExitOk);
+    ASSERT_EQ(window.made.size(), 3u);
+    EXPECT_EQ(window.made[0].exeName, "/p/glorinbax");
+    EXPECT_EQ(window.made[0].file, "");
+    EXPECT_FALSE(window.made[0].quit);
+    EXPECT_EQ(window.made[1].file, "plan.skw");
+    EXPECT_FALSE(window.made[1].quit);
+    EXPECT_EQ(window.made[2].file, "plan.skw");
+    EXPECT_TRUE(window.made[2].quit);
+
+    window.halts = true;
+    const CliResult halted = runCli({"--quit"}, "/p/glorinbax", &window);
+    EXPECT_EQ(halted.code, kExitFailed);
+    EXPECT_NE(halted.err.find("halted"), std::string::npos) << halted.err;
 }
 
 TEST(CommandLine, DumpAndConvertWorkOnPlanFilesAndFailClearly) {
@@ -79,9 +104,18 @@ TEST(CommandLine, DumpAndConvertWorkOnPlanFilesAndFailClearly) {
     EXPECT_EQ(runCli({"--convert", plan, binary, "--format", "binary"}, exe).code, kExitOk);
     EXPECT_EQ(runCli({"--dump", binary}, exe).out, dump.out);
 
-    const CliResult missing = runCli({"--dump", dir.file("missing.skw").toStdString()}, exe);
-    EXPECT_EQ(missing.code, kExitFailed);
-    EXPECT_NE(missing.err.find("missing.skw"), std::string::npos);
+    const std::string missing = dir.file("missing.skw").toStdString();
+    const CliResult unreadable = runCli({"--dump", missing}, exe);
+    EXPECT_EQ(unreadable.code, kExitFailed);
+    EXPECT_EQ(unreadable.out, "");
+    EXPECT_NE(unreadable.err.find("missing.skw"), std::string::npos);
+    const std::string out = dir.file("out.skw").toStdString();
+    EXPECT_EQ(runCli({"--convert", missing, out, "--format", "text"}, exe).code, kExitFailed);
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(out)));
+    const CliResult unwritable = runCli(
+        {"--convert", plan, dir.file("no/folder/out.skw").toStdString(), "--format", "text"}, exe);
+    EXPECT_EQ(unwritable.code, kExitFailed);
+    EXPECT_NE(unwritable.err.find("glorinbax: "), std::string::npos);
     EXPECT_FALSE(QFile::exists(dir.file("data/glorinbax.ini"))) << "scripts change no settings";
 }
 

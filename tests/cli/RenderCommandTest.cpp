@@ -1,4 +1,5 @@
 // glorinbax --render on a small plan, in a program folder of its own beside the built engine.
+#include "cli/RenderCommand.h"
 #include "cli/CommandLine.h"
 #include "common/TempDir.h"
 
@@ -38,7 +39,7 @@ protected:
 
     CliResult run(const std::vector<std::string>& args) {
         std::ostringstream out, err;
-        const int code = RunCommandLine(program.file("glorinbax").toStdString(), args, out, err);
+        const int code = RunRenderCommand(program.file("glorinbax").toStdString(), args, out, err);
         return {code, out.str(), err.str()};
     }
     std::string path(const char* name) const { return work.file(name).toStdString(); }

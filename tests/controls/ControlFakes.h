@@ -18,12 +18,16 @@ public:
     void Relayout() override { ++relayouts; }
     void RelayoutAndRepaint(bool full) override { repaints.push_back(full); }
     void AnimateDim(bool dim) override { dims.push_back(dim); }
+    bool FullScreen() const override { return fullScreen; }
+    bool MoveAllCursorShown() const override { return moveAllCursor; }
 
     TLayoutRect layout;
     std::vector<QRect> copied;
     int relayouts = 0;
     std::vector<bool> repaints;
     std::vector<bool> dims;
+    bool fullScreen = false;
+    bool moveAllCursor = false;
 };
 
 // Writes "<name>:<event>" into a shared journal; Resize places it at fixed bounds.

@@ -3,10 +3,11 @@
 #pragma once
 
 #include "controls/Ctrl.h"
-#include "controls/MixerView.h"
+#include "controls/MenuLink.h"
 #include "controls/TransportLink.h"
 #include "controls/WatchLink.h"
 #include "model/AudioHooks.h"
+#include "model/MixerView.h"
 
 #include <deque>
 #include <vector>
@@ -26,9 +27,11 @@ public:
     std::vector<TBall*> armed;
 };
 
-// Hands out the scripted positions one read at a time; the last one stays.
+// Hands out the scripted positions one read at a time; the last one stays. Nothing else plays or
+// renders.
 class ScriptedMixer : public MixerView {
 public:
+    LevelReading MasterLevel() override { return {}; }
     PositionReading HeardPosition() override {
         lockedReads += audio && audio->lockDepth > 0;
         PositionReading r = readings.empty() ? last : readings.front();
@@ -37,6 +40,15 @@ public:
         last = r;
         return r;
     }
+    void StreamEnded() override {}
+    bool LastPlaySucceeded() const override { return true; }
+    void RestartEngine() override {}
+    int RenderCount() const override { return 0; }
+    bool RenderActive(int) const override { return false; }
+    void RenderTick(int) override {}
+    void RemoveRender(int) override {}
+    QStringList RenderProgress() const override { return {}; }
+
     void Script(std::initializer_list<int64_t> positions) {
         for (int64_t p : positions)
             readings.push_back({true, Elements{p}, {}});
@@ -50,6 +62,7 @@ public:
 
 class FakeTransport : public TransportLink {
 public:
+    bool Rolling() const override { return false; }
     bool Paused() const override { return paused; }
     void Go(bool repaintLine, bool remember, Elements position) override {
         gone.push_back(position);
@@ -88,6 +101,15 @@ public:
     int typingEnds = 0;
     DigitPainter* painter = nullptr;
     std::vector<PeekedTime> shown;
+};
+
+class FakeMenus : public MenuLink {
+public:
+    void OpenRulerMenu(QPoint at) override { rulerMenus.push_back(at); }
+    void OpenMainMenuFromIcon() override { ++mainMenus; }
+
+    std::vector<QPoint> rulerMenus;
+    int mainMenus = 0;
 };
 
 // A lane strip that takes the bounds the room gives it.

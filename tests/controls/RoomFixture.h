@@ -5,7 +5,6 @@
 #include "common/TempDir.h"
 #include "controls/ControlFakes.h"
 #include "controls/Interior.h"
-#include "controls/MenuLink.h"
 #include "controls/TheRoom.h"
 #include "controls/TheRuler.h"
 #include "model/Arrangement.h"
@@ -14,12 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
-
-class RoomHost : public FakeHost {
-public:
-    bool MoveAllCursorShown() const override { return moveAll; }
-    bool moveAll = false;
-};
 
 // Window 400 x 300 without padding or meters: the ruler spans the top 20 pixels, the lane
 // strip the left 120 below it, and the room (14 columns, 14 rows) the rest.
@@ -72,13 +65,13 @@ protected:
     }
 
     TempDir dir;
-    RoomHost host;
+    FakeHost host;
     RoomAudio audio;
     Arrangement arrangement{audio};
     ScriptedMixer mixer;
     FakeTransport transport;
     FakeWatch watch;
-    MenuLink menus; // opens nothing
+    FakeMenus menus;
     RoomSettings settings;
     ControlMakers makers;
     std::unique_ptr<TTheInterior> interior;

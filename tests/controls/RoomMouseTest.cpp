@@ -62,7 +62,7 @@ TEST_F(RoomMouseTest, AClickInThePartlyShownColumnScrollsItIntoView) {
 TEST_F(RoomMouseTest, WithTheMoveCursorTheViewFollowsTheMouseACellPerTwentyPixels) {
     make();
     room().SetOffsets(8, 8);
-    host.moveAll = true;
+    host.moveAllCursor = true;
     room().MouseDown(MouseButton::Left, 200, 100, {});
     room().CapturedMouseMove(MouseButton::Left, 201, 101, {});
     EXPECT_EQ(room().Model().room.OffsetX, 8); // no jump on the first small move

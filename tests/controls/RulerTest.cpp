@@ -66,6 +66,26 @@ TEST_F(RulerTest, HoveringShowsTheTimeInTheWatchUntilTheMouseLeaves) {
     EXPECT_EQ(watch.painter, nullptr);
 }
 
+TEST_F(RulerTest, ARightClickOpensItsMenuAndInFullScreenTheIconOpensTheMainMenu) {
+    make();
+    ruler().MouseDown(MouseButton::Right, 170, 10, {});
+    ruler().MouseUp(175, 12);
+    EXPECT_EQ(menus.rulerMenus, (std::vector<QPoint>{{175, 12}}));
+    EXPECT_TRUE(transport.gone.empty()) << "the line stays";
+    click(170, {});
+    EXPECT_EQ(menus.rulerMenus.size(), 1u) << "a left click opens no menu";
+    EXPECT_EQ(menus.mainMenus, 0);
+
+    const int32_t icon = ruler().BoundsRect.Left + 5;
+    click(icon, {});
+    EXPECT_EQ(menus.mainMenus, 0) << "no icon outside full screen";
+    host.fullScreen = true;
+    const size_t moves = transport.gone.size();
+    click(icon, {});
+    EXPECT_EQ(menus.mainMenus, 1);
+    EXPECT_EQ(transport.gone.size(), moves) << "the icon moves no line";
+}
+
 TEST_F(RulerTest, NumberedCellsFollowTheLaneStripAndTheMarkerStaysInsideTheRuler) {
     make();
     const QRgb tick = ToQColor(kRulerTickColour).rgb();

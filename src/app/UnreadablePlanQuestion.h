@@ -1,5 +1,5 @@
 // What happens after a load left messages for a plan whose file is gone: the question to the user
-// and each answer's consequence. The dialog itself belongs to the window.
+// and each answer's consequence; the message box itself is UnreadablePlanBoxes.
 #pragma once
 
 #include <QString>

@@ -1,5 +1,5 @@
 // The program's folder layout, derived from the executable's path.
-#include "app/ProgramFolders.h"
+#include "support/ProgramFolders.h"
 
 #include <QFileInfo>
 

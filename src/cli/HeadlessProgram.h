@@ -1,7 +1,7 @@
 // The start of the scripted forms, which need no window and change no settings.
 #pragma once
 
-#include "app/ProgramFolders.h"
+#include "support/ProgramFolders.h"
 
 // The fault log and the language texts come up from the program folder; the settings file is
 // read, never written.

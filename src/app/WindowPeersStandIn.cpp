@@ -1,12 +1,12 @@
 // Draining the report queue into the fault log.
-#include "app/ReportLinesToLog.h"
+#include "app/WindowPeersStandIn.h"
 
 #include "support/FaultLog.h"
 #include "support/Report.h"
 
 #include <QTimer>
 
-void ReportLinesToLog::MoveQueuedReportLines() {
+void WindowPeersStandIn::MoveQueuedReportLines() {
     if (m_timer)
         m_timer->stop();
     faultlog::ShowQueuedFailures();

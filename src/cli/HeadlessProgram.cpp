@@ -1,5 +1,5 @@
 // Start-up without a window.
-#include "app/HeadlessProgram.h"
+#include "cli/HeadlessProgram.h"
 
 #include "support/FaultLog.h"
 #include "support/PathText.h"

@@ -1,4 +1,4 @@
-#include "planfile/UnreadablePlanQuestion.h"
+#include "app/UnreadablePlanQuestion.h"
 #include "common/TempDir.h"
 #include "planfile/PlanBytes.h"
 #include "support/FaultLog.h"

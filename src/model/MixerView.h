@@ -1,5 +1,5 @@
 // What the window and its controls read from the audio side beyond the model's hooks, and the
-// few things they ask of it. The defaults describe a program without a mixer.
+// few things they ask of it. It lives in the model so that neither side includes the other.
 #pragma once
 
 #include "model/Units.h"
@@ -24,32 +24,31 @@ struct PositionReading {
     QString errorText; // the library's error text when not ok
 };
 
-// The audio side implements it. UI thread only; the reads that touch the mix stream are made
-// while the caller holds the mixer lock (AudioHooks::LockMixer). The model's AudioHooks already
-// answer whether the carrier rolls with a mixer stream and set the mix's master loudness.
+// The audio side implements it over the mingler (MixerViewAdapter); the window reaches it through
+// MixerViewSlot, which answers as a program without a mixer while none exists. UI thread only;
+// the reads that touch the mix stream are made while the caller holds the mixer lock
+// (AudioHooks::LockMixer). The model's AudioHooks already answer whether the carrier rolls with a
+// mixer stream and set the mix's master loudness.
 class MixerView {
 public:
     virtual ~MixerView() = default;
 
-    virtual LevelReading MasterLevel() { return {}; }
-    virtual PositionReading HeardPosition() { return {}; }
+    virtual LevelReading MasterLevel() = 0;
+    virtual PositionReading HeardPosition() = 0;
     // The mix stream stopped by itself: the carrier settles.
-    virtual void StreamEnded() {}
+    virtual void StreamEnded() = 0;
     // Whether the last call that started playing succeeded.
-    virtual bool LastPlaySucceeded() const { return true; }
+    virtual bool LastPlaySucceeded() const = 0;
     // Stops, reloads and reinitialises the audio library, rolling again if it rolled.
-    virtual void RestartEngine() {}
+    virtual void RestartEngine() = 0;
 
     // The running renders, in list order.
-    virtual int RenderCount() const { return 0; }
-    virtual bool RenderActive(int index) const {
-        (void)index;
-        return false;
-    }
+    virtual int RenderCount() const = 0;
+    virtual bool RenderActive(int index) const = 0;
     // One step of a running render.
-    virtual void RenderTick(int index) { (void)index; }
+    virtual void RenderTick(int index) = 0;
     // Takes a finished render out of the list and frees it.
-    virtual void RemoveRender(int index) { (void)index; }
+    virtual void RemoveRender(int index) = 0;
     // The progress of each running render in percent, as the title shows it.
-    virtual QStringList RenderProgress() const { return {}; }
+    virtual QStringList RenderProgress() const = 0;
 };

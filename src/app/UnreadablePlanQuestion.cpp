@@ -1,5 +1,5 @@
 // The unreadable-plan question's logic.
-#include "planfile/UnreadablePlanQuestion.h"
+#include "app/UnreadablePlanQuestion.h"
 
 #include "model/Arrangement.h"
 #include "planfile/PlanOperations.h"
