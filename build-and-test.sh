@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the full build, then the window-less libraries
-# again under AddressSanitizer and UndefinedBehaviorSanitizer.
+# again under AddressSanitizer and UndefinedBehaviorSanitizer, then the program's start-up and
+# shut-down and the tests that open sound devices once more on a running sound server.
 set -uo pipefail
 cd "$(dirname "$0")"
 bash .ci/install-packages.sh || exit 1
@@ -13,14 +14,12 @@ launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccach
 passed=0
 failed=0
 
-# Configures, builds and tests one build directory; adds its counts to the totals.
-run_suite() {
-    local dir=$1
-    shift
-    cmake -S . -B "$dir" -G Ninja "${launcher[@]}" -DGBX_WERROR=ON "$@" >/dev/null || return 1
-    cmake --build "$dir" -j "$jobs" || return 1
-    local log="$dir/ctest.log"
-    (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest -j "$jobs" --output-on-failure --timeout 300) | tee "$log"
+# Runs ctest in a build directory, logging to the named file there, with further ctest
+# arguments; adds its counts to the totals.
+run_ctest() {
+    local dir=$1 log="$1/$2"
+    shift 2
+    (cd "$dir" && QT_QPA_PLATFORM=offscreen ctest -j "$jobs" --output-on-failure --timeout 300 "$@") | tee "$log"
     local total fails
     total=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\2/p' "$log" | tail -1)
     fails=$(sed -n 's/.*tests passed, \([0-9]*\) tests failed out of \([0-9]*\).*/\1/p' "$log" | tail -1)
@@ -29,10 +28,70 @@ run_suite() {
     failed=$((failed + fails))
 }
 
+# Configures, builds and tests one build directory; adds its counts to the totals.
+run_suite() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "${launcher[@]}" -DGBX_WERROR=ON "$@" >/dev/null || return 1
+    cmake --build "$dir" -j "$jobs" || return 1
+    run_ctest "$dir" ctest.log
+}
+
+# --- Sound server phase -------------------------------------------------------------------------
+# A desktop's sound stack: a PulseAudio server with a null sink, and ALSA's default device on its
+# plug-in. The program's start-up and shut-down (DesktopAudio) and the tests that open sound
+# devices (label system-audio), plain and sanitised, run once more there.
+sound_server=""
+
+start_sound_server() {
+    sound_server=$(mktemp -d) || return 1
+    trap stop_sound_server EXIT
+    export PULSE_RUNTIME_PATH="$sound_server" PULSE_STATE_PATH="$sound_server"
+    export PULSE_SERVER="unix:$sound_server/native"
+    if ! timeout 30 pulseaudio --daemonize=yes -n --exit-idle-time=-1 --disallow-exit \
+        --load=module-null-sink \
+        --load="module-native-protocol-unix auth-anonymous=1 socket=$sound_server/native" \
+        --log-target="file:$sound_server/server.log" || [ ! -S "$sound_server/native" ]; then
+        echo "The PulseAudio server did not start:"
+        cat "$sound_server/server.log" 2>/dev/null
+        return 1
+    fi
+    printf 'pcm.!default pulse\nctl.!default pulse\n' >"$sound_server/asound.conf"
+    export ALSA_CONFIG_PATH="/usr/share/alsa/alsa.conf:$sound_server/asound.conf"
+}
+
+stop_sound_server() {
+    [ -n "$sound_server" ] || return 0
+    local pid
+    pid=$(cat "$sound_server/pid" 2>/dev/null) && kill "$pid" 2>/dev/null
+    rm -rf "$sound_server"
+    sound_server=""
+    unset PULSE_RUNTIME_PATH PULSE_STATE_PATH PULSE_SERVER ALSA_CONFIG_PATH
+    trap - EXIT
+}
+
+run_on_sound_server() {
+    echo "=== Once more on a PulseAudio server with a null sink, ALSA's default device on it"
+    local result=0
+    if start_sound_server; then
+        run_ctest build ctest-sound-server.log -R '^DesktopAudio\.' || result=1
+        run_ctest build ctest-sound-server-devices.log -L system-audio || result=1
+        run_ctest build-sanitize ctest-sound-server.log -L system-audio || result=1
+    else
+        result=1
+    fi
+    stop_sound_server
+    return $result
+}
+# -------------------------------------------------------------------------------------------------
+
 status=0
 run_suite build -DCMAKE_BUILD_TYPE=Release || status=1
 if [ $status -eq 0 ]; then
     run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DGBX_SANITIZE=ON -DGBX_WITH_GUI=OFF || status=1
+fi
+if [ $status -eq 0 ]; then
+    run_on_sound_server || status=1
 fi
 [ $failed -eq 0 ] || status=1
 echo "tests: $passed passed, $failed failed"

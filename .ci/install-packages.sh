@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev libgl-dev libgtest-dev
     portaudio19-dev libasound2-dev libsndfile1-dev libflac-dev libsoxr-dev libmp3lame-dev
     fonts-crosextra-carlito fonts-dejavu-core
+    pulseaudio libasound2-plugins
 )
 
 missing=()

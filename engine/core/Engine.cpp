@@ -25,6 +25,10 @@ int Engine::init(int device, uint32_t rate) {
     std::lock_guard lock(m_outputMutex);
     if (m_output)
         return BASS_ERROR_ALREADY;
+    if (device < -1)
+        return BASS_ERROR_DEVICE;
+    // Begun before the list is read, so that the first BASS_Init starts PortAudio once.
+    auto session = device != 0 ? std::make_unique<PortAudioSession>() : nullptr;
     const OutputDevice* chosen = nullptr;
     int number = device;
     if (device == -1) {
@@ -39,11 +43,10 @@ int Engine::init(int device, uint32_t rate) {
         if (static_cast<size_t>(device) > outputs.size())
             return BASS_ERROR_DEVICE;
         chosen = &outputs[device - 1];
-    } else if (device < -1) {
-        return BASS_ERROR_DEVICE;
     }
     int error = BASS_OK;
-    std::unique_ptr<Output> output = Output::open(chosen, rate, bufferMs, &error);
+    std::unique_ptr<Output> output =
+        Output::open(chosen, std::move(session), rate, bufferMs, &error);
     if (!output)
         return error;
     m_output = std::move(output);

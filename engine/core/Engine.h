@@ -37,6 +37,7 @@ public:
 
     // BASS_OK or an error code. device: -1 default, 0 no sound, 1..n the system's outputs.
     int init(int device, uint32_t rate);
+    // Returns once the output's threads, its device and its PortAudio session have ended.
     int free();
     bool initialised() const;
     // The device number BASS_Init opened, or -1 when none is open.

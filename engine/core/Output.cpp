@@ -43,15 +43,22 @@ Output::Output(const OutputDevice* device, uint32_t rate, const std::atomic<uint
       m_chans(device ? static_cast<uint32_t>(std::min(device->maxChannels, 2)) : 0),
       m_bufferMs(bufferMs) {}
 
-std::unique_ptr<Output> Output::open(const OutputDevice* device, uint32_t rate,
+std::unique_ptr<Output> Output::open(const OutputDevice* device,
+                                     std::unique_ptr<PortAudioSession> session, uint32_t rate,
                                      const std::atomic<uint32_t>& bufferMs, int* error) {
     std::unique_ptr<Output> output(new Output(device, rate, bufferMs));
     if (device) {
+        const int index = session && session->running() ? session->indexOf(*device) : -1;
+        if (index < 0) {
+            *error = BASS_ERROR_DRIVER;
+            return nullptr;
+        }
+        output->m_session = std::move(session);
         PaStreamParameters params{};
-        params.device = device->index;
+        params.device = index;
         params.channelCount = static_cast<int>(output->m_chans);
         params.sampleFormat = paFloat32;
-        params.suggestedLatency = Pa_GetDeviceInfo(device->index)->defaultLowOutputLatency;
+        params.suggestedLatency = Pa_GetDeviceInfo(index)->defaultLowOutputLatency;
         PaStream* stream = nullptr;
         if (Pa_OpenStream(&stream, nullptr, &params, rate, paFramesPerBufferUnspecified, paNoFlag,
                           onDevice, output.get()) != paNoError) {
@@ -88,6 +95,7 @@ void Output::shutdown() {
         Pa_CloseStream(static_cast<PaStream*>(m_stream));
         m_stream = nullptr;
     }
+    m_session.reset();
     std::lock_guard lock(m_slotsMutex);
     for (const auto& slot : m_slots)
         slot->channel()->setPlaySlot(nullptr);

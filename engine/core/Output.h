@@ -2,6 +2,7 @@
 #pragma once
 
 #include "PlaySlot.h"
+#include "PortAudioSession.h"
 #include "SystemDevices.h"
 
 #include <atomic>
@@ -18,15 +19,18 @@ namespace gbxaudio {
 // sync thread; the device callback on PortAudio's thread, which only copies from the buffers.
 class Output {
 public:
-    // device nullptr: "no sound". nullptr result with *error BASS_ERROR_DRIVER when the device
-    // does not open.
-    static std::unique_ptr<Output> open(const OutputDevice* device, uint32_t rate,
+    // device nullptr: "no sound", needing no session. A device opens in the session given, which
+    // the output keeps until shutdown. nullptr result with *error BASS_ERROR_DRIVER when the
+    // device does not open.
+    static std::unique_ptr<Output> open(const OutputDevice* device,
+                                        std::unique_ptr<PortAudioSession> session, uint32_t rate,
                                         const std::atomic<uint32_t>& bufferMs, int* error);
     ~Output();
     Output(const Output&) = delete;
     Output& operator=(const Output&) = delete;
 
-    // Joins both threads and closes the device. Not from the mixing or sync thread.
+    // Joins both threads, closes the device and ends its PortAudio session, so that nothing of the
+    // output runs when it returns. Not from the mixing or sync thread.
     void shutdown();
 
     bool play(const std::shared_ptr<Channel>& channel, bool restart);
@@ -50,7 +54,8 @@ private:
     const uint32_t m_rate;
     const uint32_t m_chans;
     const std::atomic<uint32_t>& m_bufferMs;
-    void* m_stream = nullptr; // PaStream
+    std::unique_ptr<PortAudioSession> m_session; // outlives the stream
+    void* m_stream = nullptr;                    // PaStream
 
     std::mutex m_slotsMutex; // the callback only tries it
     std::vector<std::shared_ptr<PlaySlot>> m_slots;

@@ -1,4 +1,4 @@
-// The system's output devices through PortAudio, with ALSA's and JACK's messages silenced.
+// The system's output devices through PortAudio.
 #pragma once
 
 #include <mutex>
@@ -10,30 +10,25 @@ namespace gbxaudio {
 struct OutputDevice {
     std::string name;   // UTF-8
     std::string driver; // the host audio system
-    int index = -1;     // PortAudio's device index
+    int index = -1;     // PortAudio's device index in the session the list was read in
     int maxChannels = 0;
     bool isDefault = false;
 };
 
-// PortAudio is started on first use and ended with the library. The list is read once, so the
-// strings handed out by BASS_GetDeviceInfo stay valid. Thread-safe.
+// The list is read once, in a PortAudio session of its own that ends with the reading (or nests
+// in the session of an output being opened), so the strings handed out by BASS_GetDeviceInfo stay
+// valid and listing leaves nothing running. Thread-safe.
 class SystemDevices {
 public:
-    SystemDevices() = default;
-    ~SystemDevices();
-    SystemDevices(const SystemDevices&) = delete;
-    SystemDevices& operator=(const SystemDevices&) = delete;
-
     // The output devices; empty when PortAudio does not start or finds none.
     const std::vector<OutputDevice>& outputs();
     // The system default among outputs(), or nullptr.
     const OutputDevice* systemDefault();
 
 private:
-    void start();
+    void read();
 
-    std::once_flag m_started;
-    bool m_running = false;
+    std::once_flag m_read;
     std::vector<OutputDevice> m_outputs;
 };
 

@@ -21,9 +21,17 @@ BassMixCalls g_mix;
 LoadedLibrary g_coreLibrary;
 LoadedLibrary g_mixLibrary;
 
-void* OpenLibrary(const QString& filePath, const QString& bareName) {
+// The core stays mapped once closed. It brings in PortAudio, ALSA and ALSA's plug-ins, and
+// unmapping them is safe only when nothing of theirs can still run, which is not ours to know: a
+// thread-local destructor of the engine once kept it loaded past dlclose until the process's exit,
+// where ALSA's clean-up then dropped ALSA's last reference to itself mid-call. BASS_Free has
+// stopped the output and PortAudio before any close, so keeping the code costs address space only.
+constexpr int kCoreFlags = RTLD_NODELETE;
+constexpr int kMixFlags = 0;
+
+void* OpenLibrary(const QString& filePath, const QString& bareName, int flags) {
     const QString name = filePath.isEmpty() ? bareName : filePath;
-    return dlopen(QFile::encodeName(name).constData(), RTLD_NOW | RTLD_LOCAL);
+    return dlopen(QFile::encodeName(name).constData(), RTLD_NOW | RTLD_LOCAL | flags);
 }
 
 #define GBX_RESOLVE(name)                                                                          \
@@ -44,12 +52,12 @@ bool ResolveAll(void* handle, BassMixCalls& calls) {
 }
 
 template <typename Calls>
-bool Load(const QString& filePath, const QString& bareName, LoadedLibrary& library, Calls& calls,
-          QString& errorText) {
+bool Load(const QString& filePath, const QString& bareName, int flags, LoadedLibrary& library,
+          Calls& calls, QString& errorText) {
     if (library.handle)
         return true;
     const QString shownPath = filePath.isEmpty() ? bareName : filePath;
-    void* handle = OpenLibrary(filePath, bareName);
+    void* handle = OpenLibrary(filePath, bareName, flags);
     if (!handle) {
         errorText = QStringLiteral("BASS_Handle = 0; FilePath = ") + shownPath;
         return false;
@@ -96,11 +104,11 @@ bool VersionAccepted(DWORD version) {
 }
 
 bool LoadBassLibrary(const QString& filePath, QString& errorText) {
-    return Load(filePath, kCoreBareName, g_coreLibrary, g_core, errorText);
+    return Load(filePath, kCoreBareName, kCoreFlags, g_coreLibrary, g_core, errorText);
 }
 
 bool LoadBassMixLibrary(const QString& filePath, QString& errorText) {
-    return Load(filePath, kMixBareName, g_mixLibrary, g_mix, errorText);
+    return Load(filePath, kMixBareName, kMixFlags, g_mixLibrary, g_mix, errorText);
 }
 
 void UnloadBassMixLibrary() {

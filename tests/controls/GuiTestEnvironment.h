@@ -18,6 +18,9 @@ public:
         m_app = std::make_unique<QApplication>(argc, argv);
     }
     void TearDown() override { m_app.reset(); }
+    // A death test's child ends with exit() inside its test, so TearDown never runs; Qt's own
+    // statics are gone by the time this runs, and the application is left to the process's end.
+    ~GuiTestEnvironment() override { (void)m_app.release(); }
 
 private:
     std::unique_ptr<QApplication> m_app;

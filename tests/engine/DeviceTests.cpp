@@ -70,6 +70,30 @@ TEST_F(EngineSetup, InitialisingTwiceOrAMissingDeviceIsAnOrdinaryError) {
     ASSERT_TRUE(BASS_Init(0, 44100, 0, nullptr, nullptr));
 }
 
+// PortAudio, and ALSA with its plug-ins (a sound server's client threads among them), runs only
+// while a device is open, so that after BASS_Free nothing of the sound stack is left to run when
+// the engine is unloaded. A device opened again is found again in PortAudio's new session.
+TEST_F(EngineSetup, PortAudioRunsOnlyWhileADeviceIsOpen) {
+    using CountCall = int (*)();
+    const auto paDeviceCount =
+        reinterpret_cast<CountCall>(dlsym(RTLD_DEFAULT, "Pa_GetDeviceCount"));
+    ASSERT_NE(paDeviceCount, nullptr);
+    constexpr int kPaNotInitialized = -10000;
+    BASS_DEVICEINFO info{};
+    BASS_GetDeviceInfo(1, &info);
+    EXPECT_EQ(paDeviceCount(), kPaNotInitialized) << "the list is read, and PortAudio ends";
+    ASSERT_TRUE(BASS_Free());
+    for (int round = 0; round < 2; ++round) {
+        // A machine without a sound device has nothing more to show.
+        if (!BASS_Init(-1, 44100, 0, nullptr, nullptr))
+            break;
+        EXPECT_GE(paDeviceCount(), 0) << round;
+        ASSERT_TRUE(BASS_Free());
+        EXPECT_EQ(paDeviceCount(), kPaNotInitialized) << round;
+    }
+    ASSERT_TRUE(BASS_Init(0, 44100, 0, nullptr, nullptr));
+}
+
 // The program loads the libraries from the program folder and resolves the calls by name.
 TEST(EngineLibraries, LoadFromTheProgramFolderAndExportTheirCallsOnly) {
     const std::pair<const char*, std::vector<const char*>> libraries[] = {
