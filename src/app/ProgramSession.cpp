@@ -52,6 +52,9 @@ ProgramSession::ProgramSession(const SessionOptions& options)
                 m_settings->Store().ReadInteger("Carrier", "SettleTo", 1)) {
     const bool interactive = m_options.mode == SessionMode::Interactive;
     LoadParlance(m_settings->Store(), m_options.folders.dataFolder);
+    // The arrangement was made before the texts were there.
+    m_arrangement.room.TakeFlagCaptions();
+    AddLanguageListener([this] { languageSwitched(); });
     if (interactive)
         faultlog::SetFailureHandler([this](const QString& text) {
             if (!AskGoOnAfterLogFailure(text))
@@ -160,6 +163,12 @@ void ProgramSession::showWindow() {
     if (!m_window->LaidOut())
         m_window->Relayout();
     m_window->RefreshTitle();
+}
+
+void ProgramSession::languageSwitched() {
+    m_arrangement.room.TakeFlagCaptions();
+    if (m_window && m_window->LaidOut())
+        m_window->RelayoutAndRepaint(false);
 }
 
 bool ProgramSession::Close() {
