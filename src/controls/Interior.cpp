@@ -4,10 +4,13 @@
 #include "controls/ControlHost.h"
 #include "controls/RulerFont.h"
 #include "controls/StyleConfig.h"
+#include "support/Report.h"
 #include "support/WideMemIniFile.h"
 #include "texts/CommaText.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QStyle>
 
 InteriorSettings InteriorSettings::FromStore(const TWideCustomIniFile& settings) {
@@ -34,6 +37,15 @@ QString StyleFolderFor(const QStringList& names, int index, const QString& progr
 
 namespace {
 
+// The first listed style whose folder is there, else the default style's folder.
+QString firstStyleThere(const QStringList& names, const QString& programFolder) {
+    for (int i = 0; i < names.size(); ++i)
+        if (const QString folder = StyleFolderFor(names, i, programFolder);
+            QFileInfo(folder).isDir())
+            return folder;
+    return StyleFolderFor({}, -1, programFolder);
+}
+
 TCtrl* make(const ControlMaker& maker, TCtrlList& list) {
     return maker ? &maker(list) : nullptr;
 }
@@ -51,7 +63,7 @@ TTheInterior::TTheInterior(ControlHost& host, const InteriorSettings& settings,
     : TheCtrls(host, Surfaces), m_host(host), m_programFolder(programFolder),
       m_styleNames(settings.styleNames), m_selectedStyle(settings.selectedStyle),
       m_menuIconSize(settings.menuIconSize) {
-    m_styleFolder = StyleFolderFor(m_styleNames, m_selectedStyle, m_programFolder);
+    resolveStyleFolder();
     TheCtrls.Interior = this;
     if (settings.leftMeter)
         MeterL = std::make_unique<TThePeakMeter>(TThePeakMeter::Side::Left);
@@ -77,6 +89,20 @@ TTheInterior::TTheInterior(ControlHost& host, const InteriorSettings& settings,
     RulerFontFamily = ::RulerFontFamily(rulerFontFile, m_programFolder);
 }
 
+void TTheInterior::resolveStyleFolder() {
+    m_styleFolder = StyleFolderFor(m_styleNames, m_selectedStyle, m_programFolder);
+    const bool named = m_selectedStyle >= 0 && m_selectedStyle < m_styleNames.size() &&
+                       !m_styleNames.at(m_selectedStyle).isEmpty();
+    if (!named || QFileInfo(m_styleFolder).isDir())
+        return;
+    // A style not installed (yet): the choice stays, another style stands in.
+    const QString missing = m_styleFolder;
+    m_styleFolder = firstStyleThere(m_styleNames, m_programFolder);
+    Report('"' + missing + '"',
+           m_styleNames.at(m_selectedStyle) + QStringLiteral(" → ") + QDir(m_styleFolder).dirName(),
+           false);
+}
+
 void TTheInterior::LoadStyle() {
     m_style = ReadStyleConfigFile(m_styleFolder + QStringLiteral("config.ini"));
     m_bitmaps.Load(m_styleFolder);
@@ -86,7 +112,7 @@ void TTheInterior::LoadStyle() {
 
 void TTheInterior::SelectStyle(int index) {
     m_selectedStyle = index;
-    m_styleFolder = StyleFolderFor(m_styleNames, m_selectedStyle, m_programFolder);
+    resolveStyleFolder();
     LoadStyle();
     m_host.Relayout();
 }

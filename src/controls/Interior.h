@@ -89,6 +89,10 @@ public:
     void SetDimmed(bool on);
 
 private:
+    // The selected style's folder; a listed style whose folder is missing gives way to the
+    // first listed style that is there (else the default style), and the report says so.
+    void resolveStyleFolder();
+
     ControlHost& m_host;
     QString m_programFolder;
     QStringList m_styleNames;
