@@ -5,7 +5,7 @@
 #include "controls/RulerFont.h"
 #include "controls/StyleConfig.h"
 #include "support/Report.h"
-#include "support/WideMemIniFile.h"
+#include "support/SettingKeys.h"
 #include "texts/CommaText.h"
 
 #include <QApplication>
@@ -15,17 +15,22 @@
 
 InteriorSettings InteriorSettings::FromStore(const TWideCustomIniFile& settings) {
     InteriorSettings s;
-    s.styleNames = SplitCommaText(settings.ReadString("Main", "InteriorStyles", {}));
-    s.selectedStyle = settings.ReadInteger("Main", "SelectedInteriorStyle", 0);
-    s.menuIconSize = settings.ReadInteger("Main", "MenuIconSize", -1);
-    s.leftMeter = settings.ReadBool("MasterMeters", "L.Visible", true);
-    s.rightMeter = settings.ReadBool("MasterMeters", "R.Visible", true);
-    s.watchVisible = settings.ReadBool("Watch", "Visible", true);
-    s.rulerVisible = settings.ReadBool("Ruler", "Visible", true);
-    s.carrierVisible = settings.ReadBool("Carrier", "Visible", true);
-    s.sliderVisible = settings.ReadBool("Slider", "Visible", true);
-    s.lanesVisible = settings.ReadBool("Lanes", "Visible", true);
-    s.menuTriggerVisible = settings.ReadBool("MenuTrigger", "Visible", true);
+    s.styleNames = SplitCommaText(ReadSettingText(settings, Setting("Main", "InteriorStyles")));
+    s.selectedStyle = ReadSettingInt(settings, Setting("Main", "SelectedInteriorStyle"));
+    s.menuIconSize = ReadSettingInt(settings, Setting("Main", "MenuIconSize"));
+    s.leftMeter = ReadSettingBool(settings, Setting("MasterMeters", "L.Visible"));
+    s.rightMeter = ReadSettingBool(settings, Setting("MasterMeters", "R.Visible"));
+    s.watchVisible = ReadSettingBool(settings, Setting("Watch", "Visible"));
+    s.rulerVisible = ReadSettingBool(settings, Setting("Ruler", "Visible"));
+    s.carrierVisible = ReadSettingBool(settings, Setting("Carrier", "Visible"));
+    s.sliderVisible = ReadSettingBool(settings, Setting("Slider", "Visible"));
+    s.lanesVisible = ReadSettingBool(settings, Setting("Lanes", "Visible"));
+    s.menuTriggerVisible = ReadSettingBool(settings, Setting("MenuTrigger", "Visible"));
+    s.laneStrip.metersVisible = ReadSettingBool(settings, Setting("Lanes", "Meters.Visible"));
+    s.laneStrip.handlesZoom = ReadSettingInt(settings, Setting("Lanes", "Handles.Zoom"));
+    s.watch.peekLanesLoudness = ReadSettingBool(settings, Setting("Watch", "PeekLanesLoudness"));
+    s.watch.allowOutOfRange = ReadSettingBool(settings, Setting("Watch", "AllowOutOfRange"));
+    s.watch.secondMode = ReadSettingBool(settings, Setting("Watch", "Mode"));
     return s;
 }
 
@@ -60,9 +65,8 @@ void applyVisible(TCtrl* control, bool visible) {
 TTheInterior::TTheInterior(ControlHost& host, const InteriorSettings& settings,
                            const QString& programFolder, const QString& rulerFontFile,
                            const ControlMakers& makers)
-    : TheCtrls(host, Surfaces), m_host(host), m_programFolder(programFolder),
-      m_styleNames(settings.styleNames), m_selectedStyle(settings.selectedStyle),
-      m_menuIconSize(settings.menuIconSize) {
+    : TheCtrls(host, Surfaces), m_host(host), m_programFolder(programFolder), m_made(settings),
+      m_selectedStyle(settings.selectedStyle) {
     resolveStyleFolder();
     TheCtrls.Interior = this;
     if (settings.leftMeter)
@@ -85,21 +89,43 @@ TTheInterior::TTheInterior(ControlHost& host, const InteriorSettings& settings,
     applyVisible(Lanes, settings.lanesVisible);
     if (MenuTrigger)
         MenuTrigger->Visible = settings.menuTriggerVisible;
+    LaneStripStates = settings.laneStrip;
+    WatchStates = settings.watch;
 
     RulerFontFamily = ::RulerFontFamily(rulerFontFile, m_programFolder);
 }
 
+InteriorSettings TTheInterior::Current() const {
+    InteriorSettings s = m_made;
+    s.selectedStyle = m_selectedStyle;
+    s.leftMeter = MeterL != nullptr;
+    s.rightMeter = MeterR != nullptr;
+    const auto shown = [](const TCtrl* control, bool made) {
+        return control ? control->Visible : made;
+    };
+    s.watchVisible = shown(Watch, m_made.watchVisible);
+    s.rulerVisible = shown(Ruler, m_made.rulerVisible);
+    s.carrierVisible = shown(Carrier, m_made.carrierVisible);
+    s.sliderVisible = shown(Slider, m_made.sliderVisible);
+    s.lanesVisible = shown(Lanes, m_made.lanesVisible);
+    s.menuTriggerVisible = shown(MenuTrigger, m_made.menuTriggerVisible);
+    s.laneStrip = LaneStripStates;
+    s.watch = WatchStates;
+    return s;
+}
+
 void TTheInterior::resolveStyleFolder() {
-    m_styleFolder = StyleFolderFor(m_styleNames, m_selectedStyle, m_programFolder);
-    const bool named = m_selectedStyle >= 0 && m_selectedStyle < m_styleNames.size() &&
-                       !m_styleNames.at(m_selectedStyle).isEmpty();
+    m_styleFolder = StyleFolderFor(m_made.styleNames, m_selectedStyle, m_programFolder);
+    const bool named = m_selectedStyle >= 0 && m_selectedStyle < m_made.styleNames.size() &&
+                       !m_made.styleNames.at(m_selectedStyle).isEmpty();
     if (!named || QFileInfo(m_styleFolder).isDir())
         return;
     // A style not installed (yet): the choice stays, another style stands in.
     const QString missing = m_styleFolder;
-    m_styleFolder = firstStyleThere(m_styleNames, m_programFolder);
+    m_styleFolder = firstStyleThere(m_made.styleNames, m_programFolder);
     Report('"' + missing + '"',
-           m_styleNames.at(m_selectedStyle) + QStringLiteral(" → ") + QDir(m_styleFolder).dirName(),
+           m_made.styleNames.at(m_selectedStyle) + QStringLiteral(" → ") +
+               QDir(m_styleFolder).dirName(),
            false);
 }
 
@@ -107,7 +133,7 @@ void TTheInterior::LoadStyle() {
     m_style = ReadStyleConfigFile(m_styleFolder + QStringLiteral("config.ini"));
     m_bitmaps.Load(m_styleFolder);
     const int systemIconHeight = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
-    m_icons.Load(MenuIconFolder(m_styleFolder, m_menuIconSize, systemIconHeight));
+    m_icons.Load(MenuIconFolder(m_styleFolder, m_made.menuIconSize, systemIconHeight));
 }
 
 void TTheInterior::SelectStyle(int index) {

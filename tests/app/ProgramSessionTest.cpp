@@ -6,7 +6,6 @@
 #include "controls/TheRoom.h"
 #include "support/WideMemIniFile.h"
 #include "texts/Parlance.h"
-#include "texts/PrintQString.h"
 
 #include <gtest/gtest.h>
 
@@ -264,6 +263,37 @@ TEST_F(ProgramSessionTest, TheFlagCaptionsInTheWindowComeFromTheLanguageInForce)
     EXPECT_TRUE(captionBoxShown(window, room.StartFlag()));
     EXPECT_TRUE(captionBoxShown(window, room.EndFlag()));
     session.Close();
+}
+
+TEST_F(ProgramSessionTest, FlagAndLaneStripSettingsAreAppliedAndTheLiveStateIsWrittenAtExit) {
+    writeSettings("[Flags]\nVisible=0\nHandles.Visible=0\n[Lanes]\nMeters.Visible=0\n"
+                  "Handles.Zoom=3\n[Watch]\nMode=1\nVisible=0\n");
+    {
+        ProgramSession session(options());
+        TTheFlags& flags = session.Model().room.Flags;
+        TTheInterior& in = session.Window()->Interior();
+        EXPECT_FALSE(flags.FlagsShown);
+        EXPECT_FALSE(flags.HandlesShown);
+        EXPECT_FALSE(in.LaneStripStates.metersVisible);
+        EXPECT_EQ(in.LaneStripStates.handlesZoom, 3);
+        EXPECT_TRUE(in.WatchStates.secondMode);
+
+        TheRoomOf(in)->ToggleFlagsShown();
+        flags.HandlesShown = true;
+        in.LaneStripStates.metersVisible = true;
+        in.LaneStripStates.handlesZoom = -2;
+        in.WatchStates.secondMode = false;
+        in.WatchStates.allowOutOfRange = true;
+        EXPECT_TRUE(session.Close());
+    }
+    const TWideMemIniFile ini(folders.settingsFile);
+    EXPECT_EQ(ini.ReadString("Flags", "Visible", ""), "1");
+    EXPECT_EQ(ini.ReadString("Flags", "Handles.Visible", ""), "1");
+    EXPECT_EQ(ini.ReadString("Lanes", "Meters.Visible", ""), "1");
+    EXPECT_EQ(ini.ReadString("Lanes", "Handles.Zoom", ""), "-2");
+    EXPECT_EQ(ini.ReadString("Watch", "Mode", ""), "0");
+    EXPECT_EQ(ini.ReadString("Watch", "AllowOutOfRange", ""), "1");
+    EXPECT_EQ(ini.ReadString("Watch", "Visible", ""), "0") << "kept for the watch to come";
 }
 
 } // namespace

@@ -3,7 +3,6 @@
 #include "controls/ControlFakes.h"
 #include "controls/RulerFont.h"
 #include "support/Report.h"
-#include "texts/PrintQString.h"
 
 #include <gtest/gtest.h>
 
