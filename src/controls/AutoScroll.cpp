@@ -28,13 +28,17 @@ void TAutoScroll::StopAutoScroll() {
 void TAutoScroll::Rearm() {
     if (!FollowTheLine)
         return;
-    const TRoomState& room = m_room.Model().room;
-    LineCanLeave = m_room.Line().Position() >= room.EndFlag().Position ||
-                   room.EndFlag().PixelX > m_room.BoundsRect.Right;
+    updateLineCanLeave();
     if (m_audio.Playing() || Rewinding) {
         DelayTimer.stop();
         DelayTimer.start();
     }
+}
+
+void TAutoScroll::updateLineCanLeave() {
+    const TRoomState& room = m_room.Model().room;
+    LineCanLeave = m_room.Line().Position() >= room.EndFlag().Position ||
+                   room.EndFlag().PixelX > m_room.BoundsRect.Right;
 }
 
 void TAutoScroll::Disable() {
@@ -59,6 +63,13 @@ void TAutoScroll::DelayTick() {
     }
 }
 
+void TAutoScroll::endRewinding() {
+    Rewinding = false;
+    // Back at the range's start, the line may leave the view again, whatever it could when
+    // the last forward scroll left the end flag in view.
+    updateLineCanLeave();
+}
+
 int32_t TAutoScroll::pagesToFollow() const {
     const int64_t lineX = m_room.Line().PixelX;
     const int64_t right = m_room.BoundsRect.Right;
@@ -75,9 +86,13 @@ int32_t TAutoScroll::pagesToFollow() const {
 void TAutoScroll::ScrollTick() {
     try {
         const int32_t pages = LineCanLeave ? pagesToFollow() : 0;
-        if (pages != 0) {
+        // While the room rewinds to the range's start the line is not chased to the right: the
+        // wrap is set as the mix is made, ahead of the line that is heard.
+        if (pages < 0 || (pages > 0 && !Rewinding)) {
             // One scroll of all the pages: a line that crossed the room during the pause, or
-            // jumped out of it, comes into view with a single repaint.
+            // jumped out of it, comes into view with a single repaint. Shown where the roll
+            // went on after a wrap, it leaves the rewind nothing to do.
+            Rewinding = false;
             const int key = pages > 0 ? Qt::Key_Right : Qt::Key_Left;
             const int64_t columns = int64_t{std::abs(pages)} * kPageColumns;
             m_room.MovePointByKey(key, ShiftState{false, false, true}, ClampToInt32(columns));
@@ -85,7 +100,7 @@ void TAutoScroll::ScrollTick() {
             if (m_room.Model().room.StartFlag().PixelX < m_room.BoundsRect.Left - 1)
                 m_room.MovePointByKey(Qt::Key_Left, ShiftState{false, false, true}, kPageColumns);
             else
-                Rewinding = false;
+                endRewinding();
         }
     } catch (const std::exception& e) {
         GBX_FAULT_CAUGHT("AutoScrollTimer", e);
