@@ -105,6 +105,7 @@ consteval const SettingKey& Setting(std::string_view section, std::string_view k
     throw "not a key of the program settings";
 }
 
+// A key listed twice would have two fresh values and two readers' defaults.
 consteval bool EveryKeyOnce() {
     for (const SettingKey& a : kSettingKeys)
         for (const SettingKey& b : kSettingKeys)
