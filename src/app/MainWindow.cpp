@@ -14,6 +14,7 @@
 #include "planfile/PlanTitle.h"
 #include "support/FaultLog.h"
 #include "support/ProgramFolders.h"
+#include "support/SettingKeys.h"
 #include "support/WideMemIniFile.h"
 
 #include <QCloseEvent>
@@ -62,7 +63,7 @@ TGlorinbaxMF::TGlorinbaxMF(const MainWindowSetup& setup)
       m_lineTick({m_timers.LineTimer, setup.arrangement.audio, setup.mixer, setup.peers,
                   [this] { return UpdateMasterMeters(); }}),
       m_autoSave(setup.arrangement, setup.folders.dataFolder, setup.stopwatch, applicationActive),
-      m_stepAside(setup.peers, setup.settings.ReadBool("Report", "AutoHide", true)) {
+      m_stepAside(setup.peers, ReadSettingBool(setup.settings, Setting("Report", "AutoHide"))) {
     setAttribute(Qt::WA_OpaquePaintEvent); // the paint handler covers every pixel it is given
     setMouseTracking(true);
     setAcceptDrops(true);

@@ -11,6 +11,7 @@
 #include "planfile/PlanOperations.h"
 #include "support/FaultLog.h"
 #include "support/PathText.h"
+#include "support/SettingKeys.h"
 #include "texts/Parlance.h"
 
 #include <QApplication>
@@ -48,10 +49,13 @@ ProgramSession::ProgramSession(const SessionOptions& options)
       m_settings(std::make_unique<ProgramSettings>(m_options.folders)),
       m_startup(ReadStartupSettings(m_settings->Store(), m_options.folders.programFolder)),
       m_arrangement(m_audio.Hooks(), m_windowHooks),
-      m_carrier(m_arrangement, m_settings->Store().ReadInteger("Carrier", "RollFrom", 3),
-                m_settings->Store().ReadInteger("Carrier", "SettleTo", 1)) {
+      m_carrier(m_arrangement, ReadSettingInt(m_settings->Store(), Setting("Carrier", "RollFrom")),
+                ReadSettingInt(m_settings->Store(), Setting("Carrier", "SettleTo"))) {
     const bool interactive = m_options.mode == SessionMode::Interactive;
     LoadParlance(m_settings->Store(), m_options.folders.dataFolder);
+    // The arrangement was made before the texts were there.
+    m_arrangement.room.TakeFlagCaptions();
+    AddLanguageListener([this] { languageSwitched(); });
     if (interactive)
         faultlog::SetFailureHandler([this](const QString& text) {
             if (!AskGoOnAfterLogFailure(text))
@@ -81,8 +85,8 @@ ProgramSession::ProgramSession(const SessionOptions& options)
     if (interactive) {
         UnreadablePlanBoxes boxes(*m_window, m_carrier);
         AskAboutUnreadablePlan(m_arrangement, true, true, boxes,
-                               PlanFileSettings{ToLinuxSeparators(m_settings->Store().ReadString(
-                                   "Resources", "DefaultFolder", QString()))});
+                               PlanFileSettings{ToLinuxSeparators(ReadSettingText(
+                                   m_settings->Store(), Setting("Resources", "DefaultFolder")))});
     }
 }
 
@@ -124,24 +128,25 @@ void ProgramSession::startUp() {
     audio.programFolder = m_options.folders.programFolder;
     audio.selectedDevice = m_startup.selectedDevice;
     audio.bufferMsText = m_startup.bufferMsText;
-    audio.mingler.roundRobin = store.ReadBool("Carrier", "RoundRobin", true);
-    audio.mingler.laneMeters = store.ReadBool("Lanes", "Meters.Visible", true);
+    audio.mingler.roundRobin = ReadSettingBool(store, Setting("Carrier", "RoundRobin"));
+    audio.mingler.laneMeters = m_window->Interior().LaneStripStates.metersVisible;
     m_audio.StartUp(m_arrangement, m_carrier, audio);
     m_mixer.Set(m_audio.View());
     m_carrier.AttachMingler(m_audio.Mingler());
 
     const PlanFileSettings planSettings{
-        ToLinuxSeparators(store.ReadString("Resources", "DefaultFolder", QString()))};
+        ToLinuxSeparators(ReadSettingText(store, Setting("Resources", "DefaultFolder")))};
     const StartupOpening opening =
         OpenStartupFile(m_arrangement, m_options.file, planSettings,
-                        store.ReadBool("Carrier", "RollOnStartup", false));
+                        ReadSettingBool(store, Setting("Carrier", "RollOnStartup")));
     if (opening.loaded) {
         m_carrier.SetLastRollPosition(m_carrier.SettlePosition());
         m_carrier.MoveLine(m_carrier.RollPosition());
     }
     if (opening.roll) {
-        const bool fadeIn = opening.loaded && store.ReadBool("Audio.Out", "FadeInOnStartup", false);
-        const long double step = store.ReadFloat("Audio.Out", "FadeInStep", 0.005);
+        const bool fadeIn =
+            opening.loaded && ReadSettingBool(store, Setting("Audio.Out", "FadeInOnStartup"));
+        const long double step = ReadSettingFloat(store, Setting("Audio.Out", "FadeInStep"));
         m_carrier.SetFadeIn(fadeIn, step);
         m_carrier.Roll(true, m_carrier.RollPosition());
         m_carrier.SetFadeIn(false, step);
@@ -160,6 +165,12 @@ void ProgramSession::showWindow() {
     if (!m_window->LaidOut())
         m_window->Relayout();
     m_window->RefreshTitle();
+}
+
+void ProgramSession::languageSwitched() {
+    m_arrangement.room.TakeFlagCaptions();
+    if (m_window && m_window->LaidOut())
+        m_window->RelayoutAndRepaint(false);
 }
 
 bool ProgramSession::Close() {
@@ -186,30 +197,38 @@ bool ProgramSession::queryClose() {
 }
 
 ExitSettings ProgramSession::exitSettings() {
-    ExitSettings s = ExitSettings::FromStore(m_settings->Store());
-    s.selectedLanguage = SelectedLanguage();
-    s.selectedDevice = m_audio.Output().Device;
-    s.bufferMsText = QString::fromStdString(m_audio.Output().BufferMs.Text());
-    if (const TTheMingler* mingler = m_audio.Mingler())
-        s.carrierRoundRobin = mingler->RoundRobin();
-    if (!m_window)
-        return s;
+    const TWideMemIniFile& store = m_settings->Store();
+    const InteriorSettings view = m_window->Interior().Current();
+    const TTheFlags& flags = m_arrangement.room.Flags;
+    const TTheMingler* mingler = m_audio.Mingler();
+    TTheRoom* room = TheRoomOf(m_window->Interior());
+    ExitSettings s;
     s.fullScreen = m_window->FullScreen();
-    TTheInterior& in = m_window->Interior();
-    s.selectedInteriorStyle = in.SelectedInteriorStyle();
-    const auto visible = [](const TCtrl* control, bool kept) {
-        return control ? control->Visible : kept;
-    };
-    s.rulerVisible = visible(in.Ruler, s.rulerVisible);
-    s.menuTriggerVisible = visible(in.MenuTrigger, s.menuTriggerVisible);
-    s.watchVisible = visible(in.Watch, s.watchVisible);
-    s.lanesVisible = visible(in.Lanes, s.lanesVisible);
-    s.carrierVisible = visible(in.Carrier, s.carrierVisible);
-    s.sliderVisible = visible(in.Slider, s.sliderVisible);
-    s.leftMasterMeter = in.MeterL != nullptr;
-    s.rightMasterMeter = in.MeterR != nullptr;
-    if (TTheRoom* room = TheRoomOf(in))
-        s.carrierFollowTheLine = room->AutoScroll().FollowTheLine;
+    s.editorialProgram = m_startup.editorialProgram;
+    s.selectedInteriorStyle = view.selectedStyle;
+    s.selectedLanguage = SelectedLanguage();
+    s.bufferMsText = QString::fromStdString(m_audio.Output().BufferMs.Text());
+    s.selectedDevice = m_audio.Output().Device;
+    s.menuTriggerVisible = view.menuTriggerVisible;
+    s.watchPeekLanesLoudness = view.watch.peekLanesLoudness;
+    s.watchAllowOutOfRange = view.watch.allowOutOfRange;
+    s.watchSecondMode = view.watch.secondMode;
+    s.watchVisible = view.watchVisible;
+    s.rulerVisible = view.rulerVisible;
+    s.carrierVisible = view.carrierVisible;
+    // Without the mingler or the room (start-up failed) nothing changed what was read.
+    s.carrierRoundRobin =
+        mingler ? mingler->RoundRobin() : ReadSettingBool(store, Setting("Carrier", "RoundRobin"));
+    s.carrierFollowTheLine = room ? room->AutoScroll().FollowTheLine
+                                  : ReadSettingBool(store, Setting("Carrier", "FollowTheLine"));
+    s.sliderVisible = view.sliderVisible;
+    s.lanesVisible = view.lanesVisible;
+    s.laneMetersVisible = view.laneStrip.metersVisible;
+    s.laneHandlesZoom = view.laneStrip.handlesZoom;
+    s.flagsVisible = flags.FlagsShown;
+    s.flagHandlesVisible = flags.HandlesShown;
+    s.leftMasterMeter = view.leftMeter;
+    s.rightMasterMeter = view.rightMeter;
     return s;
 }
 

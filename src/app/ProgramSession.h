@@ -63,6 +63,8 @@ private:
     void createWindow();
     void startUp();
     void showWindow();
+    // The words the window shows, after the language was switched.
+    void languageSwitched();
     // Asked by the window before it closes: the changed plan, then every timer off.
     bool queryClose();
     void saveSettings();

@@ -1,20 +1,10 @@
-// The program settings file "glorinbax.ini": fresh values, start-up reads, exit writes.
+// The program settings file "glorinbax.ini": start-up reads, exit writes, and the file itself.
 #pragma once
 
 #include "support/ProgramFolders.h"
 #include "support/WideMemIniFile.h"
 
 #include <memory>
-
-// Bare names of the engine libraries and fonts, before settings replace them.
-inline const QString kBassLibraryName = QStringLiteral("libgbxaudio.so");
-inline const QString kBassMixLibraryName = QStringLiteral("libgbxaudiomix.so");
-inline const QString kBassFlacLibraryName = QStringLiteral("libgbxaudioflac.so");
-inline const QString kRulerFontName = QStringLiteral("interior/Default/glorinbax-ruler.ttf");
-inline const QString kEncoderLibraryName = QStringLiteral("libgbxlame.so");
-
-// Fills a store that has no section with every fresh-file value, in table order.
-void WriteDefaultSettings(TWideCustomIniFile& store);
 
 // What start-up reads before the languages, the audio and the interior come up.
 struct StartupSettings {
@@ -32,34 +22,32 @@ struct StartupSettings {
 
 StartupSettings ReadStartupSettings(const TWideCustomIniFile& store, const QString& programFolder);
 
-// The state written back at every exit, in the order it is written.
+// The state written back at every exit, in the order it is written: what the program shows
+// and has chosen now, each from the object that owns it.
 struct ExitSettings {
-    bool fullScreen = false;
+    bool fullScreen{};
     QString editorialProgram;
-    int selectedInteriorStyle = 0;
-    int selectedLanguage = -1;
-    QString bufferMsText = QStringLiteral("1000");
-    int selectedDevice = -1;
-    bool menuTriggerVisible = true;
-    bool watchPeekLanesLoudness = true;
-    bool watchAllowOutOfRange = false;
-    bool watchSecondMode = false;
-    bool watchVisible = true;
-    bool rulerVisible = true;
-    bool carrierVisible = true;
-    bool carrierRoundRobin = true;
-    bool carrierFollowTheLine = true;
-    bool sliderVisible = true;
-    bool lanesVisible = true;
-    bool laneMetersVisible = true;
-    int laneHandlesZoom = 0;
-    bool flagsVisible = true;
-    bool flagHandlesVisible = true;
-    bool leftMasterMeter = true;
-    bool rightMasterMeter = true;
-
-    // The values as the store holds them now, with each reader's default.
-    static ExitSettings FromStore(const TWideCustomIniFile& store);
+    int selectedInteriorStyle{};
+    int selectedLanguage{};
+    QString bufferMsText;
+    int selectedDevice{};
+    bool menuTriggerVisible{};
+    bool watchPeekLanesLoudness{};
+    bool watchAllowOutOfRange{};
+    bool watchSecondMode{};
+    bool watchVisible{};
+    bool rulerVisible{};
+    bool carrierVisible{};
+    bool carrierRoundRobin{};
+    bool carrierFollowTheLine{};
+    bool sliderVisible{};
+    bool lanesVisible{};
+    bool laneMetersVisible{};
+    int laneHandlesZoom{};
+    bool flagsVisible{};
+    bool flagHandlesVisible{};
+    bool leftMasterMeter{};
+    bool rightMasterMeter{};
 };
 
 void SaveSettings(TWideCustomIniFile& store, const ExitSettings& state);

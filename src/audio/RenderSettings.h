@@ -17,5 +17,5 @@ struct RenderSettings {
     uint64_t wavDataLimit = UINT64_MAX;
 };
 
-// Section "Perpetuator" of the settings; a missing key keeps its default.
+// Section "Perpetuator" of the settings; a missing key gives the reader's default.
 RenderSettings ReadRenderSettings(const TWideCustomIniFile& settings);

@@ -1,10 +1,11 @@
-// Auto-scroll: while the plan rolls, the room jumps a page right when the line nears its right
-// edge, and scrolls back to the play range's start after the mix wrapped.
+// Auto-scroll: while the plan rolls, the room jumps by pages when the line nears its right edge
+// or has left it, and scrolls back to the play range's start after the mix wrapped.
 #pragma once
 
 #include <QTimer>
 
 #include <atomic>
+#include <cstdint>
 
 class AudioHooks;
 class TTheRoom;
@@ -36,6 +37,14 @@ public:
     void ScrollTick();
 
 private:
+    // LineCanLeave: the play range ends outside the room, or the line is past its end.
+    void updateLineCanLeave();
+    void endRewinding();
+    // Pages of 18 columns to scroll: right (positive) when the line lies within 80 pixels of
+    // the room's right edge (one page) or beyond it (as many as bring it into view), left
+    // (negative) as many as bring back a line left of the room; else 0.
+    int32_t pagesToFollow() const;
+
     TTheRoom& m_room;
     AudioHooks& m_audio;
 };

@@ -4,25 +4,33 @@
 #include "controls/ControlHost.h"
 #include "controls/RulerFont.h"
 #include "controls/StyleConfig.h"
-#include "support/WideMemIniFile.h"
+#include "support/Report.h"
+#include "support/SettingKeys.h"
 #include "texts/CommaText.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QStyle>
 
 InteriorSettings InteriorSettings::FromStore(const TWideCustomIniFile& settings) {
     InteriorSettings s;
-    s.styleNames = SplitCommaText(settings.ReadString("Main", "InteriorStyles", {}));
-    s.selectedStyle = settings.ReadInteger("Main", "SelectedInteriorStyle", 0);
-    s.menuIconSize = settings.ReadInteger("Main", "MenuIconSize", -1);
-    s.leftMeter = settings.ReadBool("MasterMeters", "L.Visible", true);
-    s.rightMeter = settings.ReadBool("MasterMeters", "R.Visible", true);
-    s.watchVisible = settings.ReadBool("Watch", "Visible", true);
-    s.rulerVisible = settings.ReadBool("Ruler", "Visible", true);
-    s.carrierVisible = settings.ReadBool("Carrier", "Visible", true);
-    s.sliderVisible = settings.ReadBool("Slider", "Visible", true);
-    s.lanesVisible = settings.ReadBool("Lanes", "Visible", true);
-    s.menuTriggerVisible = settings.ReadBool("MenuTrigger", "Visible", true);
+    s.styleNames = SplitCommaText(ReadSettingText(settings, Setting("Main", "InteriorStyles")));
+    s.selectedStyle = ReadSettingInt(settings, Setting("Main", "SelectedInteriorStyle"));
+    s.menuIconSize = ReadSettingInt(settings, Setting("Main", "MenuIconSize"));
+    s.leftMeter = ReadSettingBool(settings, Setting("MasterMeters", "L.Visible"));
+    s.rightMeter = ReadSettingBool(settings, Setting("MasterMeters", "R.Visible"));
+    s.watchVisible = ReadSettingBool(settings, Setting("Watch", "Visible"));
+    s.rulerVisible = ReadSettingBool(settings, Setting("Ruler", "Visible"));
+    s.carrierVisible = ReadSettingBool(settings, Setting("Carrier", "Visible"));
+    s.sliderVisible = ReadSettingBool(settings, Setting("Slider", "Visible"));
+    s.lanesVisible = ReadSettingBool(settings, Setting("Lanes", "Visible"));
+    s.menuTriggerVisible = ReadSettingBool(settings, Setting("MenuTrigger", "Visible"));
+    s.laneStrip.metersVisible = ReadSettingBool(settings, Setting("Lanes", "Meters.Visible"));
+    s.laneStrip.handlesZoom = ReadSettingInt(settings, Setting("Lanes", "Handles.Zoom"));
+    s.watch.peekLanesLoudness = ReadSettingBool(settings, Setting("Watch", "PeekLanesLoudness"));
+    s.watch.allowOutOfRange = ReadSettingBool(settings, Setting("Watch", "AllowOutOfRange"));
+    s.watch.secondMode = ReadSettingBool(settings, Setting("Watch", "Mode"));
     return s;
 }
 
@@ -33,6 +41,15 @@ QString StyleFolderFor(const QStringList& names, int index, const QString& progr
 }
 
 namespace {
+
+// The first listed style whose folder is there, else the default style's folder.
+QString firstStyleThere(const QStringList& names, const QString& programFolder) {
+    for (int i = 0; i < names.size(); ++i)
+        if (const QString folder = StyleFolderFor(names, i, programFolder);
+            QFileInfo(folder).isDir())
+            return folder;
+    return StyleFolderFor({}, -1, programFolder);
+}
 
 TCtrl* make(const ControlMaker& maker, TCtrlList& list) {
     return maker ? &maker(list) : nullptr;
@@ -48,10 +65,9 @@ void applyVisible(TCtrl* control, bool visible) {
 TTheInterior::TTheInterior(ControlHost& host, const InteriorSettings& settings,
                            const QString& programFolder, const QString& rulerFontFile,
                            const ControlMakers& makers)
-    : TheCtrls(host, Surfaces), m_host(host), m_programFolder(programFolder),
-      m_styleNames(settings.styleNames), m_selectedStyle(settings.selectedStyle),
-      m_menuIconSize(settings.menuIconSize) {
-    m_styleFolder = StyleFolderFor(m_styleNames, m_selectedStyle, m_programFolder);
+    : TheCtrls(host, Surfaces), m_host(host), m_programFolder(programFolder), m_made(settings),
+      m_selectedStyle(settings.selectedStyle) {
+    resolveStyleFolder();
     TheCtrls.Interior = this;
     if (settings.leftMeter)
         MeterL = std::make_unique<TThePeakMeter>(TThePeakMeter::Side::Left);
@@ -73,20 +89,56 @@ TTheInterior::TTheInterior(ControlHost& host, const InteriorSettings& settings,
     applyVisible(Lanes, settings.lanesVisible);
     if (MenuTrigger)
         MenuTrigger->Visible = settings.menuTriggerVisible;
+    LaneStripStates = settings.laneStrip;
+    WatchStates = settings.watch;
 
     RulerFontFamily = ::RulerFontFamily(rulerFontFile, m_programFolder);
+}
+
+InteriorSettings TTheInterior::Current() const {
+    InteriorSettings s = m_made;
+    s.selectedStyle = m_selectedStyle;
+    s.leftMeter = MeterL != nullptr;
+    s.rightMeter = MeterR != nullptr;
+    const auto shown = [](const TCtrl* control, bool made) {
+        return control ? control->Visible : made;
+    };
+    s.watchVisible = shown(Watch, m_made.watchVisible);
+    s.rulerVisible = shown(Ruler, m_made.rulerVisible);
+    s.carrierVisible = shown(Carrier, m_made.carrierVisible);
+    s.sliderVisible = shown(Slider, m_made.sliderVisible);
+    s.lanesVisible = shown(Lanes, m_made.lanesVisible);
+    s.menuTriggerVisible = shown(MenuTrigger, m_made.menuTriggerVisible);
+    s.laneStrip = LaneStripStates;
+    s.watch = WatchStates;
+    return s;
+}
+
+void TTheInterior::resolveStyleFolder() {
+    m_styleFolder = StyleFolderFor(m_made.styleNames, m_selectedStyle, m_programFolder);
+    const bool named = m_selectedStyle >= 0 && m_selectedStyle < m_made.styleNames.size() &&
+                       !m_made.styleNames.at(m_selectedStyle).isEmpty();
+    if (!named || QFileInfo(m_styleFolder).isDir())
+        return;
+    // A style not installed (yet): the choice stays, another style stands in.
+    const QString missing = m_styleFolder;
+    m_styleFolder = firstStyleThere(m_made.styleNames, m_programFolder);
+    Report('"' + missing + '"',
+           m_made.styleNames.at(m_selectedStyle) + QStringLiteral(" → ") +
+               QDir(m_styleFolder).dirName(),
+           false);
 }
 
 void TTheInterior::LoadStyle() {
     m_style = ReadStyleConfigFile(m_styleFolder + QStringLiteral("config.ini"));
     m_bitmaps.Load(m_styleFolder);
     const int systemIconHeight = QApplication::style()->pixelMetric(QStyle::PM_SmallIconSize);
-    m_icons.Load(MenuIconFolder(m_styleFolder, m_menuIconSize, systemIconHeight));
+    m_icons.Load(MenuIconFolder(m_styleFolder, m_made.menuIconSize, systemIconHeight));
 }
 
 void TTheInterior::SelectStyle(int index) {
     m_selectedStyle = index;
-    m_styleFolder = StyleFolderFor(m_styleNames, m_selectedStyle, m_programFolder);
+    resolveStyleFolder();
     LoadStyle();
     m_host.Relayout();
 }

@@ -12,6 +12,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 
@@ -23,6 +24,18 @@ class TWideCustomIniFile;
 using ControlMaker = std::function<TCtrl&(TCtrlList&)>;
 struct ControlMakers {
     ControlMaker ruler, menuTrigger, room, watch, lanes, carrier, slider;
+};
+
+// States that the lane strip and the watch will own; until those controls exist the interior
+// keeps them, so that switches change them and the exit writes them.
+struct LaneStripState {
+    bool metersVisible = true; // Lanes.Meters.Visible
+    int32_t handlesZoom = 0;   // Lanes.Handles.Zoom
+};
+struct WatchState {
+    bool peekLanesLoudness = true; // Watch.PeekLanesLoudness
+    bool allowOutOfRange = false;  // Watch.AllowOutOfRange
+    bool secondMode = false;       // Watch.Mode
 };
 
 // What the interior reads from the program settings when it is made.
@@ -38,6 +51,8 @@ struct InteriorSettings {
     bool sliderVisible = true;      // Slider.Visible
     bool lanesVisible = true;       // Lanes.Visible
     bool menuTriggerVisible = true; // MenuTrigger.Visible
+    LaneStripState laneStrip;
+    WatchState watch;
 
     static InteriorSettings FromStore(const TWideCustomIniFile& settings);
 };
@@ -70,6 +85,12 @@ public:
     std::unique_ptr<TThePeakMeter> MeterR;
     // The family of the ruler font file, or the system's sans.
     QString RulerFontFamily;
+    LaneStripState LaneStripStates;
+    WatchState WatchStates;
+
+    // The settings as they stand now, for the exit: the shown state of each control, or for a
+    // control this program does not make (yet) the state the settings gave it.
+    InteriorSettings Current() const;
 
     int SelectedInteriorStyle() const { return m_selectedStyle; }
     const QString& StyleFolder() const { return m_styleFolder; }
@@ -89,11 +110,14 @@ public:
     void SetDimmed(bool on);
 
 private:
+    // The selected style's folder; a listed style whose folder is missing gives way to the
+    // first listed style that is there (else the default style), and the report says so.
+    void resolveStyleFolder();
+
     ControlHost& m_host;
     QString m_programFolder;
-    QStringList m_styleNames;
+    InteriorSettings m_made; // as the interior was made
     int m_selectedStyle = 0;
-    int m_menuIconSize = -1;
     QString m_styleFolder;
     StyleTables m_style;
     NamedImages m_bitmaps{ControlBitmapNames()};

@@ -31,7 +31,11 @@ TTheRoom* TheRoomOf(const TTheInterior& interior) {
 TTheRoom::TTheRoom(TCtrlList& list, const RoomLinks& links)
     : TCtrl(list), TimeSegments(links.settings.timeSegments), RugVisible(links.settings.rugVisible),
       m_links(links), m_line(*this, links.mixer, links.settings.paintOverLanes),
-      m_autoScroll(*this, links.arrangement.audio, links.settings.followTheLine) {}
+      m_autoScroll(*this, links.arrangement.audio, links.settings.followTheLine) {
+    TTheFlags& flags = Model().room.Flags;
+    flags.FlagsShown = links.settings.flagsShown;
+    flags.HandlesShown = links.settings.flagHandlesShown;
+}
 
 const StyleTables& TTheRoom::Style() const {
     return List.Interior->Style();

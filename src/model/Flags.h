@@ -31,6 +31,8 @@ public:
 
     bool FlagsShown = true;
     bool CaptionsShown = true;
+    // The lane strip draws the flags' handles; it reads and switches this state.
+    bool HandlesShown = true;
 
 private:
     std::vector<std::unique_ptr<TFlag>> m_flags;

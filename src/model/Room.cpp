@@ -9,6 +9,9 @@
 
 namespace {
 
+constexpr int kStartCaptionText = 86;
+constexpr int kEndCaptionText = 87;
+
 // Cells far outside the view must not overflow 32-bit pixels.
 int32_t CellPixel(int32_t origin, int64_t offset, int64_t cell) {
     const int64_t pixel = origin + (offset + cell) * kCellPixels;
@@ -22,13 +25,11 @@ TRoomState::TRoomState(Arrangement& arrangement) : m_arrangement(arrangement) {
     TFlag origin;
     origin.Colour = RgbColour(181, 146, 255);
     Flags.Add(origin);
-    TFlag start;
-    start.Caption = Text(86);
-    Flags.Add(start);
+    Flags.Add(TFlag{});
     TFlag end;
-    end.Caption = Text(87);
     end.CaptionOnLeft = true;
     Flags.Add(end);
+    TakeFlagCaptions();
 }
 
 void TRoomState::SetFlagPosition(TFlag& flag, Elements position, bool repaint) {
@@ -50,6 +51,11 @@ void TRoomState::PlaceStartEndCaptions() {
     const bool farApart = int64_t{EndFlag().PixelX} - StartFlag().PixelX >= 81;
     StartFlag().CaptionOnLeft = !farApart;
     EndFlag().CaptionOnLeft = farApart;
+}
+
+void TRoomState::TakeFlagCaptions() {
+    StartFlag().Caption = Text(kStartCaptionText);
+    EndFlag().Caption = Text(kEndCaptionText);
 }
 
 void TRoomState::RecomputePointPixels() {

@@ -2,7 +2,7 @@
 #include "texts/Parlance.h"
 
 #include "support/FaultLog.h"
-#include "support/WideMemIniFile.h"
+#include "support/SettingKeys.h"
 #include "texts/CommaText.h"
 #include "texts/EscapeLanguage.h"
 #include "texts/TextCase.h"
@@ -151,9 +151,9 @@ void LoadParlance(const TWideCustomIniFile& settings, const QString& dataFolder,
     ParlanceState& s = state();
     try {
         s.dataFolder = dataFolder;
-        s.languages = SplitCommaText(settings.ReadString("Main", "Languages", QString()));
-        s.codes = SplitCommaText(settings.ReadString("Main", "LanguageCodes", QString()));
-        s.selected = settings.ReadInteger("Main", "SelectedLanguage", -1);
+        s.languages = SplitCommaText(ReadSettingText(settings, Setting("Main", "Languages")));
+        s.codes = SplitCommaText(ReadSettingText(settings, Setting("Main", "LanguageCodes")));
+        s.selected = ReadSettingInt(settings, Setting("Main", "SelectedLanguage"));
         if (s.selected == -1)
             s.selected = int(s.codes.indexOf(LanguageCodeForLocale(locale)));
         if (s.selected < 0 || s.selected >= s.languages.size() || s.selected >= s.codes.size())

@@ -1,13 +1,18 @@
 #include "app/ProgramSession.h"
 #include "audio/Mingler.h"
 #include "common/TempDir.h"
+#include "controls/DrawingSurfaces.h"
+#include "controls/FlagPainter.h"
+#include "controls/TheRoom.h"
 #include "support/WideMemIniFile.h"
+#include "texts/Parlance.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QTest>
 #include <QtEndian>
 
@@ -68,6 +73,21 @@ protected:
     }
     // The settings a run starts from; a file with any section takes every reader's default.
     void writeSettings(const QByteArray& text) { writeFile(folders.settingsFile, text); }
+    // English as shipped, and a test language "xx" whose range texts (86 and 87) are longer.
+    void writeLanguages() {
+        const QString shipped = QStringLiteral(GBX_SOURCE_DIR "/data/parlance/");
+        const QString parlance = folders.dataFolder + "parlance/";
+        for (const QString name : {"instructions_", "nomenclature_"}) {
+            const QByteArray english = readAll(shipped + name + "en.txt");
+            writeFile(parlance + name + "en.txt", english);
+            QList<QByteArray> lines = english.split('\n');
+            if (name == "nomenclature_") {
+                lines[85] = "beginning of the range";
+                lines[86] = "end of the range";
+            }
+            writeFile(parlance + name + "xx.txt", lines.join('\n'));
+        }
+    }
     QString settingsText() const { return QString::fromUtf8(readAll(folders.settingsFile)); }
 
     TempDir dir;
@@ -203,6 +223,77 @@ TEST_F(ProgramSessionTest, AMissingEngineLibraryHaltsWithTheLoadersMessage) {
               std::string::npos)
         << printed;
     EXPECT_FALSE(settingsText().contains("HandoutShown")) << "a halt saves nothing else";
+}
+
+// Whether the window shows the flag's caption box: its two outer columns, where no letter
+// reaches, in the caption colour.
+bool captionBoxShown(TGlorinbaxMF& window, const TFlag& flag) {
+    const TTheInterior& in = window.Interior();
+    const int width =
+        QFontMetrics(FlagCaptionFont(in.RulerFontFamily)).horizontalAdvance(flag.Caption);
+    const int left = flag.CaptionOnLeft ? flag.PixelX - width - 4 : flag.PixelX + 1;
+    const int right = flag.CaptionOnLeft ? flag.PixelX - 1 : flag.PixelX + width + 4;
+    const int y = in.Ruler->BoundsRect.Top + 1;
+    const QImage& shown = in.Surfaces.CompositionBitmap;
+    const QRgb box = ToQColor(flag.CaptionColour).rgb();
+    return shown.pixel(left, y) == box && shown.pixel(right, y) == box;
+}
+
+TEST_F(ProgramSessionTest, TheFlagCaptionsInTheWindowComeFromTheLanguageInForce) {
+    writeLanguages();
+    writeSettings("[Main]\nLanguages=English,Test\nLanguageCodes=en,xx\nSelectedLanguage=0\n"
+                  "[Carrier]\nRollOnStartup=0\n");
+    const QString plan = dir.file("range.skw");
+    writeFile(plan, "[Main]\r\nStart=44100\r\nEnd=220500\r\n[0]\r\nX=4\r\nY=0\r\n");
+    ProgramSession session(options(plan));
+    TGlorinbaxMF& window = *session.Window();
+    const TRoomState& room = session.Model().room;
+    ASSERT_FALSE(room.StartFlag().CaptionOnLeft) << "the flags lie far apart";
+    EXPECT_EQ(room.StartFlag().Caption, "Start");
+    EXPECT_EQ(room.EndFlag().Caption, "End");
+    EXPECT_TRUE(captionBoxShown(window, room.StartFlag()));
+    EXPECT_TRUE(captionBoxShown(window, room.EndFlag()));
+    TFlag longerStart = room.StartFlag();
+    longerStart.Caption = "beginning of the range";
+    EXPECT_FALSE(captionBoxShown(window, longerStart));
+
+    ASSERT_TRUE(SelectLanguage(1));
+    EXPECT_EQ(room.StartFlag().Caption, "beginning of the range");
+    EXPECT_EQ(room.EndFlag().Caption, "end of the range");
+    EXPECT_TRUE(captionBoxShown(window, room.StartFlag()));
+    EXPECT_TRUE(captionBoxShown(window, room.EndFlag()));
+    session.Close();
+}
+
+TEST_F(ProgramSessionTest, FlagAndLaneStripSettingsAreAppliedAndTheLiveStateIsWrittenAtExit) {
+    writeSettings("[Flags]\nVisible=0\nHandles.Visible=0\n[Lanes]\nMeters.Visible=0\n"
+                  "Handles.Zoom=3\n[Watch]\nMode=1\nVisible=0\n");
+    {
+        ProgramSession session(options());
+        TTheFlags& flags = session.Model().room.Flags;
+        TTheInterior& in = session.Window()->Interior();
+        EXPECT_FALSE(flags.FlagsShown);
+        EXPECT_FALSE(flags.HandlesShown);
+        EXPECT_FALSE(in.LaneStripStates.metersVisible);
+        EXPECT_EQ(in.LaneStripStates.handlesZoom, 3);
+        EXPECT_TRUE(in.WatchStates.secondMode);
+
+        TheRoomOf(in)->ToggleFlagsShown();
+        flags.HandlesShown = true;
+        in.LaneStripStates.metersVisible = true;
+        in.LaneStripStates.handlesZoom = -2;
+        in.WatchStates.secondMode = false;
+        in.WatchStates.allowOutOfRange = true;
+        EXPECT_TRUE(session.Close());
+    }
+    const TWideMemIniFile ini(folders.settingsFile);
+    EXPECT_EQ(ini.ReadString("Flags", "Visible", ""), "1");
+    EXPECT_EQ(ini.ReadString("Flags", "Handles.Visible", ""), "1");
+    EXPECT_EQ(ini.ReadString("Lanes", "Meters.Visible", ""), "1");
+    EXPECT_EQ(ini.ReadString("Lanes", "Handles.Zoom", ""), "-2");
+    EXPECT_EQ(ini.ReadString("Watch", "Mode", ""), "0");
+    EXPECT_EQ(ini.ReadString("Watch", "AllowOutOfRange", ""), "1");
+    EXPECT_EQ(ini.ReadString("Watch", "Visible", ""), "0") << "kept for the watch to come";
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "app/SettingsFile.h"
 #include "common/TempDir.h"
+#include "controls/Interior.h"
 #include "support/FaultLog.h"
 
 #include <gtest/gtest.h>
@@ -59,10 +60,10 @@ TEST_F(SettingsFileTest, AnExistingFileWithOnlyASectionGetsEveryReadersDefault) 
     EXPECT_EQ(s.selectedDevice, -1);
     EXPECT_EQ(s.bassMixLibrary, folders.programFolder + "libgbxaudiomix.so");
     EXPECT_EQ(s.rulerFont, folders.programFolder + "interior/Default/glorinbax-ruler.ttf");
-    const ExitSettings exit = ExitSettings::FromStore(settings.Store());
-    EXPECT_EQ(exit.selectedInteriorStyle, 0);
-    EXPECT_FALSE(exit.watchAllowOutOfRange);
-    EXPECT_TRUE(exit.carrierRoundRobin);
+    const InteriorSettings interior = InteriorSettings::FromStore(settings.Store());
+    EXPECT_EQ(interior.selectedStyle, 0);
+    EXPECT_FALSE(interior.watch.allowOutOfRange);
+    EXPECT_TRUE(interior.laneStrip.metersVisible);
 }
 
 TEST_F(SettingsFileTest, WindowsPathsInSettingsUseSlashes) {
@@ -76,10 +77,10 @@ TEST_F(SettingsFileTest, WindowsPathsInSettingsUseSlashes) {
 TEST_F(SettingsFileTest, ExitWritesItsKeysAndHandoutShownIsAlwaysSet) {
     {
         ProgramSettings settings(folders);
-        ExitSettings state = ExitSettings::FromStore(settings.Store());
+        ExitSettings state;
         state.watchSecondMode = true;
         state.bufferMsText = "2*250";
-        state.leftMasterMeter = false;
+        state.rightMasterMeter = true;
         SaveSettings(settings.Store(), state);
     }
     TWideMemIniFile reread(folders.settingsFile);

@@ -2,6 +2,7 @@
 #include "common/TempDir.h"
 #include "controls/ControlFakes.h"
 #include "controls/RulerFont.h"
+#include "support/Report.h"
 
 #include <gtest/gtest.h>
 
@@ -67,6 +68,7 @@ TEST_F(InteriorTest, ControlsAreMadeInOrderWithTheirVisibilityAndTheMetersAsSet)
 }
 
 TEST_F(InteriorTest, AStyleWithoutConfigOrBitmapsGivesTheBuiltInValues) {
+    QDir().mkpath(dir.path() + "interior/Bare");
     InteriorSettings settings;
     settings.styleNames = {"Bare", ""};
     EXPECT_EQ(StyleFolderFor(settings.styleNames, 1, "/p/"), "/p/interior/Default/");
@@ -96,6 +98,35 @@ TEST_F(InteriorTest, ChoosingAnotherStyleStartsFromTheBuiltInValuesAndItsOwnBitm
     EXPECT_EQ(interior->Style().Ruler.Text, RgbColour(10, 11, 12));
     EXPECT_TRUE(interior->Bitmaps().Image("Room.bmp").isNull());
     EXPECT_EQ(host.relayouts, 1);
+}
+
+TEST_F(InteriorTest, AMissingStyleFolderGivesWayToTheFirstStyleThereAndTheReportSaysSoOnce) {
+    reportqueue::SetAccepting(true);
+    reportqueue::TakeAll();
+    writeStyle("Default", "[Ruler]\nText=0A0B0C\n", false);
+    InteriorSettings settings;
+    settings.styleNames = {"Cosmic", "Default", "Veggy"};
+    settings.selectedStyle = 2;
+    const auto interior = make(settings);
+    interior->LoadStyle();
+    interior->LoadStyle();
+    EXPECT_EQ(interior->StyleFolder(), dir.path() + "interior/Default/");
+    EXPECT_EQ(interior->Style().Ruler.Text, RgbColour(10, 11, 12));
+    EXPECT_EQ(interior->SelectedInteriorStyle(), 2) << "the choice stays for when it arrives";
+    std::vector<ReportLine> lines = reportqueue::TakeAll();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].subject, '"' + dir.path() + "interior/Veggy/\"");
+    EXPECT_EQ(lines[0].text, "Veggy → Default");
+    EXPECT_FALSE(lines[0].isError);
+
+    interior->SelectStyle(0); // missing as well
+    EXPECT_EQ(interior->StyleFolder(), dir.path() + "interior/Default/");
+    lines = reportqueue::TakeAll();
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].text, "Cosmic → Default");
+    interior->SelectStyle(1);
+    EXPECT_TRUE(reportqueue::TakeAll().empty()) << "a style that is there goes without a word";
+    reportqueue::SetAccepting(false);
 }
 
 TEST_F(InteriorTest, DimmingForADialogIsImmediateAndUndimmingIsAnimated) {

@@ -26,7 +26,8 @@ protected:
         host.layout = {0, 0, kWidth, kHeight, kWidth, kHeight};
         mixer.audio = &audio;
     }
-    // Made on first use, so that a test can change the settings and makers first.
+    // Made on first use, so that a test can change the settings, the makers and the window's
+    // size first.
     void make() {
         InteriorSettings s;
         s.leftMeter = s.rightMeter = false;
@@ -35,7 +36,7 @@ protected:
             makers.lanes = [](TCtrlList& list) -> TCtrl& { return list.Create<BareControl>(); };
         interior = std::make_unique<TTheInterior>(host, s, dir.path(), QString(), makers);
         interior->LoadStyle();
-        interior->Surfaces.GrowTo(kWidth, kHeight, Qt::white);
+        interior->Surfaces.GrowTo(host.layout.Width, host.layout.Height, Qt::white);
         interior->ResizeAll();
         room().Model().plan.End = Elements{11025 * 32};
         room().Model().room.SetFlagPosition(room().Model().room.EndFlag(), Elements{11025 * 32},
