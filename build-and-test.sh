@@ -4,7 +4,18 @@
 # shut-down and the tests that open sound devices once more on a running sound server.
 set -uo pipefail
 cd "$(dirname "$0")"
-bash .ci/install-packages.sh || exit 1
+
+phase_times=()
+# Runs one phase, noting its wall time for the summary at the end.
+timed() {
+    local name=$1 start=$SECONDS result=0
+    shift
+    "$@" || result=$?
+    phase_times+=("$(printf '%-38s %5d s' "$name" $((SECONDS - start)))")
+    return $result
+}
+
+timed "installing packages" bash .ci/install-packages.sh || exit 1
 
 export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/glorinbax-ccache}"
 # Precompiled headers come in through -include, which ccache caches with this sloppiness.
@@ -28,13 +39,20 @@ run_ctest() {
     failed=$((failed + fails))
 }
 
-# Configures, builds and tests one build directory; adds its counts to the totals.
-run_suite() {
+build_dir() {
     local dir=$1
     shift
     cmake -S . -B "$dir" -G Ninja "${launcher[@]}" -DGBX_WERROR=ON "$@" >/dev/null || return 1
-    cmake --build "$dir" -j "$jobs" || return 1
-    run_ctest "$dir" ctest.log
+    cmake --build "$dir" -j "$jobs"
+}
+
+# Configures, builds and tests one build directory, named in the summary; adds its counts to the
+# totals.
+run_suite() {
+    local dir=$1 name=$2
+    shift 2
+    timed "$name: configure and build" build_dir "$dir" "$@" || return 1
+    timed "$name: tests" run_ctest "$dir" ctest.log
 }
 
 # --- Sound server phase -------------------------------------------------------------------------
@@ -86,13 +104,17 @@ run_on_sound_server() {
 # -------------------------------------------------------------------------------------------------
 
 status=0
-run_suite build -DCMAKE_BUILD_TYPE=Release || status=1
+run_suite build "release" -DCMAKE_BUILD_TYPE=Release || status=1
 if [ $status -eq 0 ]; then
-    run_suite build-sanitize -DCMAKE_BUILD_TYPE=Debug -DGBX_SANITIZE=ON -DGBX_WITH_GUI=OFF || status=1
+    run_suite build-sanitize "sanitised" -DCMAKE_BUILD_TYPE=Debug -DGBX_SANITIZE=ON \
+        -DGBX_WITH_GUI=OFF || status=1
 fi
 if [ $status -eq 0 ]; then
-    run_on_sound_server || status=1
+    timed "sound server: tests" run_on_sound_server || status=1
 fi
 [ $failed -eq 0 ] || status=1
+echo "Wall time by phase:"
+printf '  %s\n' "${phase_times[@]}"
+printf '  %-38s %5d s\n' "total" "$SECONDS"
 echo "tests: $passed passed, $failed failed"
 exit $status
