@@ -3,6 +3,7 @@
 
 #include "support/FaultLog.h"
 #include "support/PathText.h"
+#include "support/SettingKeys.h"
 #include "support/WideMemIniFile.h"
 #include "texts/Parlance.h"
 
@@ -13,7 +14,7 @@ ScriptEnvironment StartForScript(const QString& exeName) {
     try {
         const TWideMemIniFile settings(env.folders.settingsFile);
         env.defaultResourcesFolder =
-            ToLinuxSeparators(settings.ReadString("Resources", "DefaultFolder", QString()));
+            ToLinuxSeparators(ReadSettingText(settings, Setting("Resources", "DefaultFolder")));
         LoadParlance(settings, env.folders.dataFolder);
     } catch (const std::exception& e) {
         GBX_FAULT_CAUGHT("LoadSettings", e);

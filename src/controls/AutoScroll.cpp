@@ -75,11 +75,14 @@ int32_t TAutoScroll::pagesToFollow() const {
     const int64_t right = m_room.BoundsRect.Right;
     const int64_t left = int64_t{m_room.BoundsRect.Left} - 1;
     const int64_t page = int64_t{kPageColumns} * TTheRoom::kCellSize;
-    const auto pagesOver = [page](int64_t pixels) { return (pixels + page - 1) / page; };
+    // Beyond the right edge the line lands in the room's first page, so that it stays in view
+    // for as long as the room is wide before the next check may come.
+    if (lineX >= right)
+        return ClampToInt32(std::max<int64_t>(1, (lineX - m_room.BoundsRect.Left) / page));
     if (lineX >= right - kNearRightEdge)
-        return ClampToInt32(std::max<int64_t>(1, pagesOver(lineX - right + 1)));
+        return 1;
     if (lineX < left)
-        return ClampToInt32(-pagesOver(left - lineX));
+        return ClampToInt32(-((left - lineX + page - 1) / page));
     return 0;
 }
 

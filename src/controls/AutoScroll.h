@@ -41,8 +41,8 @@ private:
     void updateLineCanLeave();
     void endRewinding();
     // Pages of 18 columns to scroll: right (positive) when the line lies within 80 pixels of
-    // the room's right edge (one page) or beyond it (as many as bring it into view), left
-    // (negative) as many as bring back a line left of the room; else 0.
+    // the room's right edge (one page) or beyond it (as many as bring it into the room's first
+    // page), left (negative) as many as bring back a line left of the room; else 0.
     int32_t pagesToFollow() const;
 
     TTheRoom& m_room;

@@ -151,7 +151,7 @@ TEST_F(AutoScrollTest, ALineThatJumpedLeftOfTheRoomIsBroughtBackInOneScroll) {
     EXPECT_EQ(room().Model().room.OffsetX, 0) << "two pages back";
     EXPECT_EQ(room().Line().PixelX, room().BoundsRect.Left + 2 * 20 - 1);
 
-    // Far beyond the right edge: as many pages as bring it in.
+    // Far beyond the right edge: as many pages as bring it into the room's first page.
     lineAtColumn(60); // 46 columns right of the room's last one
     scroll().DelayTick();
     scroll().ScrollTick();
@@ -197,7 +197,7 @@ TEST_F(AutoScrollTest, ARewindRunsToTheRangesStartBeforeTheLineIsFollowedAgain) 
         scroll().ScrollTick();
     EXPECT_EQ(state.OffsetX, 14);
     scroll().ScrollTick();
-    EXPECT_EQ(state.OffsetX, -76);
+    EXPECT_EQ(state.OffsetX, -94) << "six pages: the line lands in the room's first page";
 
     // A line heard left of the room after the wrap is followed in one scroll, which ends the
     // rewind and starts the pause again.
