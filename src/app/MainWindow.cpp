@@ -9,6 +9,8 @@
 #include "app/WindowPeers.h"
 #include "controls/LineAndPoint.h"
 #include "controls/RoomKeys.h"
+#include "controls/TheWatch.h"
+#include "controls/WatchTyper.h"
 #include "model/Arrangement.h"
 #include "model/MixerView.h"
 #include "planfile/PlanTitle.h"
@@ -215,6 +217,10 @@ void TGlorinbaxMF::paintEvent(QPaintEvent* event) {
     const QImage& composition = m_interior->Surfaces.CompositionBitmap;
     if (composition.isNull())
         return;
+    // While rolling the line tick draws the watch.
+    if (auto* watch = dynamic_cast<TTheWatch*>(m_interior->Watch);
+        watch && !m_arrangement.audio.Playing())
+        guarded("FormPaint", [watch] { watch->PaintDigits(true); });
     QRegion presented;
     const TCtrlList& controls = m_interior->TheCtrls;
     for (int i = 0; i < controls.Count(); ++i)
@@ -261,7 +267,13 @@ void TGlorinbaxMF::leaveEvent(QEvent* event) {
 void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
     bool handled = false;
     guarded("FormKeyDown", [&] {
-        // The point, then the room, see a key before the window's own key map.
+        // A value being typed takes its keys first; then the point, then the room, see a key
+        // before the window's own key map.
+        auto* watch = dynamic_cast<TTheWatch*>(m_interior->Watch);
+        if (watch && watch->Typer().KeyDown(event->key(), event->modifiers())) {
+            handled = true;
+            return;
+        }
         const ShiftState shift = ShiftState::FromQt(event->modifiers());
         handled = m_roomKeys && (m_roomKeys->PointKeyDown(event->key(), shift) ||
                                  m_roomKeys->RoomKeyDown(event->key(), shift));

@@ -7,6 +7,7 @@
 #include "app/UnreadablePlanQuestion.h"
 #include "app/WindowDialogs.h"
 #include "controls/RoomLinks.h"
+#include "controls/TheWatch.h"
 #include "controls/TheRoom.h"
 #include "planfile/PlanOperations.h"
 #include "support/FaultLog.h"
@@ -95,6 +96,7 @@ void ProgramSession::createWindow() {
     ControlMakers makers;
     AddRoomAndRuler(makers, RoomLinks{m_arrangement, m_mixer, m_carrier, m_watch, m_menus,
                                       RoomSettings::FromStore(store)});
+    AddWatch(makers, m_arrangement, m_watch);
     m_window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{m_options.folders, store, m_startup,
                                                               m_arrangement, m_mixer, m_peers,
                                                               m_stopwatch, nullptr, makers});
@@ -103,6 +105,7 @@ void ProgramSession::createWindow() {
     m_carrier.AttachWindow(m_window.get(), room);
     m_windowHooks.Attach(m_window.get(), room);
     m_peers.AttachTimer(&m_window->Timers().ReportTimer);
+    m_peers.AttachWatch(dynamic_cast<TTheWatch*>(m_window->Interior().Watch));
     *m_reportTimer = &m_window->Timers().ReportTimer;
     faultlog::SetFaultListener([timer = m_reportTimer] {
         // Any thread: the timer starts on the UI thread, if it is still there by then.

@@ -8,10 +8,10 @@
 #include "app/PlainCarrier.h"
 #include "app/PlanWindowHooks.h"
 #include "app/SettingsFile.h"
-#include "app/WatchStandIn.h"
 #include "app/WindowPeersStandIn.h"
 #include "app/WindowPlacement.h"
 #include "audio/ProgramAudio.h"
+#include "controls/WatchRelay.h"
 #include "model/Arrangement.h"
 #include "support/ProgramFolders.h"
 #include "support/Stopwatch.h"
@@ -81,7 +81,7 @@ private:
     Arrangement m_arrangement;
     MixerViewSlot m_mixer;
     PlainCarrier m_carrier;
-    WatchStandIn m_watch;
+    WatchRelay m_watch; // the watch once the interior made it
     MenusStandIn m_menus;
     WindowPeersStandIn m_peers;
     // Reached from the fault listener, which may run on any thread, through the event loop.

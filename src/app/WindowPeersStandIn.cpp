@@ -1,6 +1,7 @@
-// Draining the report queue into the fault log.
+// Draining the report queue into the fault log; the watch's digits.
 #include "app/WindowPeersStandIn.h"
 
+#include "controls/TheWatch.h"
 #include "support/FaultLog.h"
 #include "support/Report.h"
 
@@ -12,4 +13,9 @@ void WindowPeersStandIn::MoveQueuedReportLines() {
     faultlog::ShowQueuedFailures();
     for (const ReportLine& line : reportqueue::TakeAll())
         GBX_FAULT(("Param: " + line.subject + " | Msg: " + line.text).toStdString());
+}
+
+void WindowPeersStandIn::PaintWatchDigits(bool direct) {
+    if (m_watch)
+        m_watch->ShowDigits(direct);
 }

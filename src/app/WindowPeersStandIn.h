@@ -1,21 +1,25 @@
 // Stands in for the window's later parts until they exist: the report window's queued lines go
-// to the fault log; the watch, the carrier's buttons, the loudness slider, the lane meters and
-// the menu trigger are not there, so there is nothing to paint, repeat, show or clear.
+// to the fault log; the watch draws its digits; the carrier's buttons, the loudness slider, the
+// lane meters and the menu trigger are not there, so there is nothing to repeat, show or clear.
 #pragma once
 
 #include "app/WindowPeers.h"
 
 class QTimer;
+class TTheWatch;
 
 // UI thread only. Each part's calls go to the part once it exists.
 class WindowPeersStandIn : public WindowPeers {
 public:
     // The timer that moves the lines; it stops once they are moved.
     void AttachTimer(QTimer* reportTimer) { m_timer = reportTimer; }
+    // The watch, when the window has one.
+    void AttachWatch(TTheWatch* watch) { m_watch = watch; }
     // Shows the fault-log failures other threads queued, then logs each queued report line.
     void MoveQueuedReportLines() override;
 
-    void PaintWatchDigits(bool) override {}
+    // The watch's current digits on the screen, the third group whole when called directly.
+    void PaintWatchDigits(bool direct) override;
     void UpdateLaneMeters() override {}
     void RepeatCarrierButton() override {}
     void ShowFadeLoudness(long double) override {}
@@ -27,4 +31,5 @@ public:
 
 private:
     QTimer* m_timer = nullptr;
+    TTheWatch* m_watch = nullptr;
 };

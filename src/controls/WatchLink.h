@@ -21,7 +21,7 @@ public:
     virtual void PaintDigits(QPainter& painter) = 0;
 };
 
-// The watch implements it (WatchStandIn until it exists). UI thread only.
+// The watch implements it (reached through WatchRelay). UI thread only.
 class WatchLink {
 public:
     virtual ~WatchLink() = default;

@@ -1,0 +1,318 @@
+// Typing, keys, the slider scale, the end with its flash, and the tapped tempo.
+#include "controls/WatchTyper.h"
+
+#include "controls/ControlHost.h"
+#include "controls/DrawingSurfaces.h"
+#include "controls/Interior.h"
+#include "controls/TheWatch.h"
+#include "controls/WatchDigitText.h"
+#include "controls/WatchGlyphs.h"
+#include "model/Arrangement.h"
+#include "support/Formula.h"
+
+#include <QApplication>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+int32_t scaledExtended(const TFormulaExt& formula) {
+    const long double scaled = std::nearbyint(formula.Value() * 100);
+    if (!std::isfinite(scaled))
+        return 0;
+    return static_cast<int32_t>(std::clamp<long double>(scaled, INT32_MIN, INT32_MAX));
+}
+
+} // namespace
+
+TWatchTyper::TWatchTyper(TTheWatch& watch) : m_watch(watch) {
+    m_flashTimer.setInterval(kFlashInterval);
+    QObject::connect(&m_caretTimer, &QTimer::timeout, [this] { BlinkCaret(); });
+    QObject::connect(&m_flashTimer, &QTimer::timeout, [this] { FlashTick(); });
+}
+
+bool TWatchTyper::Start(const TyperStart& start) {
+    if (m_active)
+        return false;
+    const bool repeated = m_flashing;
+    m_flashTimer.stop();
+    m_flashing = false;
+    m_start = start;
+    m_last = start;
+    if (start.intTarget)
+        m_previousText = start.intTarget->Text();
+    else if (start.extTarget)
+        m_previousText = start.extTarget->Text();
+    if (!start.previousText.empty())
+        m_previousText = start.previousText;
+
+    int32_t value = start.value;
+    if (start.intTarget)
+        value = start.intTarget->Value();
+    else if (start.extTarget)
+        value = scaledExtended(*start.extTarget);
+    if (start.noneValue && value == *start.noneValue)
+        value = start.value;
+    show(value);
+    m_caret = 1;
+    m_replaceOnFirstKey = true;
+    m_active = true;
+    if (tapsTempo())
+        m_tap.Clear();
+
+    if (repeated)
+        m_watch.List.Host.RelayoutAndRepaint(false);
+    else
+        dimOthers();
+    m_caretTimer.stop();
+    m_caretShown = true;
+    m_watch.SetPainter(*this);
+    const int blink = QApplication::cursorFlashTime() / 2;
+    if (blink > 0) {
+        m_caretTimer.setInterval(blink);
+        m_caretTimer.start();
+    }
+    return true;
+}
+
+bool TWatchTyper::StartAgain() {
+    return m_last && Start(TyperStart(*m_last));
+}
+
+void TWatchTyper::show(int32_t value) {
+    m_value = value;
+    m_negative = value < 0;
+    m_text = WatchPadded(QString::number(std::abs(int64_t{value})), m_digits);
+}
+
+void TWatchTyper::recompute() {
+    QString digits = m_text;
+    digits.remove(QChar(kWatchBlank));
+    const int64_t magnitude = digits.isEmpty() ? 0 : digits.toLongLong();
+    m_value = static_cast<int32_t>(m_negative ? -magnitude : magnitude);
+}
+
+void TWatchTyper::changed() {
+    repaint();
+    if (m_start.changed)
+        m_start.changed(m_value);
+}
+
+void TWatchTyper::typeDigit(int digit) {
+    if (m_replaceOnFirstKey) {
+        m_text = QString(m_digits, QChar(kWatchBlank));
+        m_caret = 1;
+    }
+    m_text[m_caret - 1] = QChar(u'0' + digit);
+    recompute();
+    ++m_caret;
+    if (m_caret > m_digits) {
+        if (m_start.changed)
+            m_start.changed(m_value);
+        End(true);
+        return;
+    }
+    changed();
+}
+
+void TWatchTyper::step(int direction) {
+    const int32_t value = StepTypedValue(m_value, direction, m_caret, m_start.range);
+    if (value == m_value)
+        return;
+    show(value);
+    changed();
+}
+
+void TWatchTyper::removeAtCaret() {
+    if (m_caret <= 1)
+        return;
+    m_text.remove(m_caret - 1, 1);
+    m_text.prepend(QChar(kWatchBlank));
+    recompute();
+    changed();
+}
+
+void TWatchTyper::flipSign() {
+    if (m_start.range.min >= 0)
+        return;
+    m_negative = !m_negative;
+    m_value = -m_value;
+    changed();
+}
+
+bool TWatchTyper::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
+    if (!m_active || (modifiers & ~Qt::KeypadModifier) != Qt::NoModifier)
+        return false;
+    const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        typeDigit(key - Qt::Key_0);
+    else if (key == Qt::Key_Up || (keypad && key == Qt::Key_Plus))
+        step(+1);
+    else if (key == Qt::Key_Down || (keypad && key == Qt::Key_Minus))
+        step(-1);
+    else if (key == Qt::Key_Left || key == Qt::Key_Right) {
+        m_caret = std::clamp(m_caret + (key == Qt::Key_Left ? -1 : 1), 1, m_digits);
+        repaint();
+    } else if (key == Qt::Key_Delete)
+        removeAtCaret();
+    else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        End(true);
+    else if (key == Qt::Key_Escape)
+        End(false);
+    else if (key == Qt::Key_Minus)
+        flipSign();
+    else
+        return false;
+    m_replaceOnFirstKey = false;
+    return true;
+}
+
+int TWatchTyper::SliderPosition() const {
+    return SliderPositionOf(m_value, m_start.range);
+}
+
+void TWatchTyper::SliderMoved(int position) {
+    if (!m_active)
+        return;
+    show(ValueAtSlider(position, m_start.range));
+    m_caret = m_digits;
+    m_replaceOnFirstKey = false;
+    changed();
+}
+
+void TWatchTyper::SetValue(int32_t value) {
+    if (!m_active)
+        return;
+    show(value);
+    m_caret = m_digits;
+    m_replaceOnFirstKey = false;
+    changed();
+}
+
+bool TWatchTyper::tapsTempo() const {
+    return m_start.intTarget == &m_watch.Model().plan.MPH;
+}
+
+void TWatchTyper::Click() {
+    if (!m_active)
+        return;
+    if (!tapsTempo()) {
+        End(true);
+        return;
+    }
+    const std::optional<int32_t> tempo =
+        m_tap.Click(m_clock(), m_start.range.min, m_start.range.max);
+    if (!tempo)
+        return;
+    show(*tempo);
+    m_caret = m_digits;
+    m_replaceOnFirstKey = false;
+    changed();
+}
+
+bool TWatchTyper::writeTarget() {
+    TFormula* target = m_start.intTarget;
+    std::string text = std::to_string(m_value);
+    if (!target && m_start.extTarget) {
+        target = m_start.extTarget;
+        text += "/100";
+    }
+    if (!target || text == target->Text())
+        return false;
+    const std::string before = target->Text();
+    target->SetText(text);
+    // A value of 1 or more that a typed 0 would leave at 0 keeps its text instead.
+    const bool zero = m_start.intTarget ? m_start.intTarget->Value() == 0
+                                        : m_start.extTarget->Value() == 0;
+    if (zero && m_start.range.min >= 1)
+        target->SetText(m_previousText);
+    return target->Text() != before;
+}
+
+void TWatchTyper::End(bool commit) {
+    if (!m_active)
+        return;
+    m_active = false;
+    m_flash = commit ? FlashState::Committed : FlashState::Cancelled;
+    if (commit) {
+        const TypedRange& range = m_start.range;
+        if (!m_watch.States().allowOutOfRange &&
+            (m_value < range.min || m_value > range.max)) {
+            show(std::clamp(m_value, range.min, range.max));
+            m_flash = FlashState::Clamped;
+        }
+        if (writeTarget() && m_start.commandId > 0)
+            m_watch.Model().plan.SetModified(m_start.commandId, true);
+        if (m_start.complete) {
+            m_start.complete(m_value);
+            if (m_flash == FlashState::Committed)
+                m_flash = FlashState::Applied;
+        }
+    } else if (m_start.cancelled) {
+        m_start.cancelled();
+    }
+    m_caretTimer.stop();
+    if (m_start.commandId == kEveryLaneAmendedCommand || m_start.commandId == kTempoTypedCommand) {
+        endTypingView();
+        return;
+    }
+    m_flashing = true;
+    m_flashTicks = 0;
+    repaint();
+    m_flashTimer.start();
+}
+
+void TWatchTyper::FlashTick() {
+    if (!m_flashing)
+        return;
+    if (++m_flashTicks < kFlashRepaints) {
+        repaint();
+        return;
+    }
+    m_flashTimer.stop();
+    endTypingView();
+}
+
+void TWatchTyper::endTypingView() {
+    m_flashing = false;
+    m_watch.RestoreChosenPainter();
+    m_watch.List.Host.AnimateDim(false);
+}
+
+void TWatchTyper::dimOthers() {
+    TCtrlList& controls = m_watch.List;
+    for (int i = 0; i < controls.Count(); ++i)
+        if (&controls.Items(i) != &m_watch)
+            controls.Items(i).Dimmed = true;
+    controls.Host.AnimateDim(true);
+}
+
+void TWatchTyper::BlinkCaret() {
+    m_caretShown = !m_caretShown;
+    repaint();
+}
+
+void TWatchTyper::repaint() {
+    if (m_watch.CurrentPainter() == this)
+        m_watch.ShowDigits(true);
+}
+
+void TWatchTyper::PaintDigits(QPainter& painter) {
+    // The flash shows its word on every other repaint, starting with the word.
+    if (m_flashing && m_flashTicks % 2 == 0) {
+        m_watch.DrawText(painter, QString(kWatchPlaces, QChar(kWatchBlank)));
+        DrawFlashPattern(painter, QPoint(m_watch.BoundsRect.Left, m_watch.BoundsRect.Top), m_flash);
+        return;
+    }
+    QString shown = m_text;
+    if (m_negative && shown.at(0) == QChar(kWatchBlank))
+        shown[0] = QChar(kWatchMinus);
+    m_watch.DrawText(painter, shown);
+    if (m_active && m_caretShown) {
+        const QPoint place = QPoint(m_watch.BoundsRect.Left, m_watch.BoundsRect.Top) +
+                             WatchPlace(m_caret) + QPoint(0, kGlyphHeight + 1);
+        painter.fillRect(QRect(place, QSize(kGlyphWidth, 2)), ToQColor(kWatchDigitColour));
+    }
+}

@@ -1,0 +1,138 @@
+// The watch's typer: a value for a setting or a plan value typed digit by digit into the watch,
+// with the keys, the slider as a coarse input, the caret, the flash at the end, and a tempo
+// tapped on the watch while the plan's tempo is typed.
+#pragma once
+
+#include "controls/FlashPatterns.h"
+#include "controls/TempoTap.h"
+#include "controls/TypedValue.h"
+#include "controls/WatchLink.h"
+
+#include <QString>
+#include <QTimer>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+class TFormulaExt;
+class TFormulaInt;
+class TTheWatch;
+
+// What a command starts the typer with.
+struct TyperStart {
+    // The formula value typed, if any: an integer one as it is, an extended one x 100 (written
+    // back as digits + "/100").
+    TFormulaInt* intTarget = nullptr;
+    TFormulaExt* extTarget = nullptr;
+    // The command that started it; the plan records it as the change when a target changes.
+    int32_t commandId = 0;
+    // The text a target gets back when the typed value would make a value of 1 or more 0; empty:
+    // the target's text at the start.
+    std::string previousText;
+    TypedRange range;
+    // Shown when there is no target, or when the target's (scaled) value is noneValue.
+    int32_t value = 0;
+    std::optional<int32_t> noneValue;
+    // Every change of the typed value.
+    std::function<void(int32_t)> changed;
+    // The value was committed (after the target was written); empty: the commands' default
+    // completion, which needs nothing here.
+    std::function<void(int32_t)> complete;
+    // Typing ended without applying.
+    std::function<void()> cancelled;
+};
+
+// Commands whose end shows no flash: the every-lane amendment and the tempo.
+constexpr int32_t kEveryLaneAmendedCommand = 182;
+constexpr int32_t kTempoTypedCommand = 115;
+
+// Owned by the watch. UI thread only.
+class TWatchTyper : public DigitPainter {
+public:
+    explicit TWatchTyper(TTheWatch& watch);
+
+    static constexpr int kFlashInterval = 100; // ms
+    static constexpr int kFlashRepaints = 8;
+
+    // Takes over the watch, dims the other controls and starts the caret; false while a value
+    // is being typed already. A start while the last one still flashes keeps the dimmed view.
+    bool Start(const TyperStart& start);
+    // The last entry offered again.
+    bool StartAgain();
+    const std::optional<TyperStart>& LastParameters() const { return m_last; }
+    // Committing holds the value in its range (unless out-of-range entry is allowed), writes the
+    // target and tells the plan; then the watch flashes what happened.
+    void End(bool commit);
+
+    bool Active() const { return m_active; }
+    // The end's flash is still shown (the other controls stay dimmed).
+    bool Flashing() const { return m_flashing; }
+    FlashState Flash() const { return m_flash; }
+
+    // A key without modifiers (the numeric pad counts as none); true when the typer took it.
+    bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
+    // A click on the watch: a tapped tempo while the plan's tempo is typed, else the end.
+    void Click();
+    // The slider was moved to a position.
+    void SliderMoved(int position);
+    // A value from outside (a command, the clipboard): shown, the caret at the end.
+    void SetValue(int32_t value);
+
+    const QString& Text() const { return m_text; }
+    int Caret() const { return m_caret; }
+    int32_t Value() const { return m_value; }
+    bool Negative() const { return m_negative; }
+    const TypedRange& Range() const { return m_start.range; }
+    int32_t CommandId() const { return m_start.commandId; }
+    // The slider position that shows the typed value.
+    int SliderPosition() const;
+
+    // The tap measurement reads this clock (replaceable for tests).
+    void SetClock(std::function<TempoTap::Clock::time_point()> clock) { m_clock = std::move(clock); }
+
+    // The timers' work.
+    void BlinkCaret();
+    void FlashTick();
+    QTimer& CaretTimer() { return m_caretTimer; }
+    QTimer& FlashTimer() { return m_flashTimer; }
+
+    // The typed digits, the caret, or the flash.
+    void PaintDigits(QPainter& painter) override;
+
+private:
+    void show(int32_t value);
+    void recompute();
+    void typeDigit(int digit);
+    void step(int direction);
+    void removeAtCaret();
+    void flipSign();
+    // Repaints and tells the start's changed handler.
+    void changed();
+    bool tapsTempo() const;
+    bool writeTarget();
+    void dimOthers();
+    void endTypingView();
+    void repaint();
+
+    TTheWatch& m_watch;
+    TyperStart m_start;
+    std::optional<TyperStart> m_last;
+    std::string m_previousText;
+    bool m_active = false;
+    QString m_text;
+    int m_digits = 7;
+    int m_caret = 1;
+    int32_t m_value = 0;
+    bool m_negative = false;
+    bool m_replaceOnFirstKey = false;
+    bool m_caretShown = true;
+    bool m_flashing = false;
+    int m_flashTicks = 0;
+    FlashState m_flash = FlashState::Committed;
+    TempoTap m_tap;
+    std::function<TempoTap::Clock::time_point()> m_clock = [] { return TempoTap::Clock::now(); };
+    QTimer m_caretTimer;
+    QTimer m_flashTimer;
+};
