@@ -55,11 +55,11 @@ protected:
         return interior->Surfaces.CompositionBitmap.copy(at.x(), at.y(), kGlyphWidth,
                                                          kGlyphHeight);
     }
-    // The characters whose glyphs the seven places show; '?' where no glyph matches.
+    // The characters whose glyphs the seven places show; '#' where no glyph matches.
     QString shownText() {
         QString text;
         for (int place = 1; place <= 7; ++place) {
-            QChar found = u'?';
+            QChar found = u'#';
             for (char16_t c = u'/'; c <= u';'; ++c)
                 if (shownAt(place) == glyph(QChar(c)))
                     found = QChar(c);
