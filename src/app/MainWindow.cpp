@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Layout.h"
+#include "app/MasterLoudnessStep.h"
 #include "app/MasterMeterFeed.h"
 #include "app/RenderTicks.h"
 #include "app/SettingsFile.h"
@@ -9,6 +10,7 @@
 #include "app/WindowPeers.h"
 #include "controls/LineAndPoint.h"
 #include "controls/RoomKeys.h"
+#include "controls/TheSlider.h"
 #include "controls/TheWatch.h"
 #include "controls/WatchTyper.h"
 #include "model/Arrangement.h"
@@ -93,6 +95,10 @@ TGlorinbaxMF::TGlorinbaxMF(const MainWindowSetup& setup)
     if (auto* line = dynamic_cast<LineAndPoint*>(in.Room))
         SetLineAndPoint(line);
     m_roomKeys = dynamic_cast<RoomKeys*>(in.Room);
+    if (TTheSlider* slider = TheSliderOf(in))
+        slider->OnWheel = [this](long double step) {
+            StepMasterLoudness(m_arrangement, m_fadeIn, step);
+        };
     connectTimers();
 }
 
@@ -175,8 +181,9 @@ void TGlorinbaxMF::RelayoutAndRepaint(bool full) {
     if (shown(in.Ruler))
         paint(in.MenuTrigger);
     paint(in.Lanes);
+    paint(in.Slider);
     if (m_presented) {
-        for (TCtrl* control : {in.Room, in.Lanes, in.MenuTrigger, in.Ruler})
+        for (TCtrl* control : {in.Room, in.Lanes, in.MenuTrigger, in.Ruler, in.Slider})
             if (control)
                 control->Present();
     }

@@ -7,8 +7,9 @@
 #include "app/UnreadablePlanQuestion.h"
 #include "app/WindowDialogs.h"
 #include "controls/RoomLinks.h"
-#include "controls/TheWatch.h"
 #include "controls/TheRoom.h"
+#include "controls/TheSlider.h"
+#include "controls/TheWatch.h"
 #include "planfile/PlanOperations.h"
 #include "support/FaultLog.h"
 #include "support/PathText.h"
@@ -97,6 +98,7 @@ void ProgramSession::createWindow() {
     AddRoomAndRuler(makers, RoomLinks{m_arrangement, m_mixer, m_carrier, m_watch, m_menus,
                                       RoomSettings::FromStore(store)});
     AddWatch(makers, m_arrangement, m_watch);
+    AddSlider(makers, SliderLinks{m_arrangement, m_carrier, m_watch, m_menus});
     m_window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{m_options.folders, store, m_startup,
                                                               m_arrangement, m_mixer, m_peers,
                                                               m_stopwatch, nullptr, makers});
@@ -150,12 +152,20 @@ void ProgramSession::startUp() {
         const bool fadeIn =
             opening.loaded && ReadSettingBool(store, Setting("Audio.Out", "FadeInOnStartup"));
         const long double step = ReadSettingFloat(store, Setting("Audio.Out", "FadeInStep"));
+        if (!fadeIn)
+            syncSlider();
         m_carrier.SetFadeIn(fadeIn, step);
         m_carrier.Roll(true, m_carrier.RollPosition());
         m_carrier.SetFadeIn(false, step);
     } else {
         m_window->Timers().LineTimer.stop();
+        syncSlider();
     }
+}
+
+void ProgramSession::syncSlider() {
+    if (TTheSlider* slider = TheSliderOf(m_window->Interior()))
+        slider->SyncToPlan();
 }
 
 void ProgramSession::showWindow() {

@@ -13,11 +13,14 @@
 
 #include <QPainter>
 
+#include <cstdlib>
+
 TTheWatch::TTheWatch(TCtrlList& list, Arrangement& arrangement, WatchRelay* relay)
     : TCtrl(list), m_arrangement(arrangement), m_relay(relay),
       m_builtInStrip(BuiltInDigitStrip()),
       m_timePainter([this](QPainter& painter) { UpdateTimeDigits(painter); }),
       m_stepPainter([this](QPainter& painter) { UpdateFrameDigits(painter); }),
+      m_numberPainter([this](QPainter& painter) { DrawText(painter, m_number); }),
       m_typer(std::make_unique<TWatchTyper>(*this)) {
     if (!List.Interior)
         m_ownStates = std::make_unique<WatchState>();
@@ -145,6 +148,17 @@ void TTheWatch::RestoreChosenPainter() {
 void TTheWatch::PaintTimeDigits(QPainter& painter, const PeekedTime& time) {
     DrawText(painter,
              TimeDigitText(time.minutes, time.seconds, time.milliseconds, time.negative, m_full));
+}
+
+void TTheWatch::ShowNumber(int value, bool negative) {
+    m_number = WatchPadded(QString::number(std::abs(value)), kWatchPlaces);
+    if (negative)
+        m_number[0] = QChar(kWatchMinus);
+    SetPainter(m_numberPainter);
+}
+
+void TTheWatch::RepaintDigits() {
+    ShowDigits(!m_arrangement.audio.Playing());
 }
 
 void TTheWatch::Paint() {

@@ -57,6 +57,9 @@ public:
     void SetPainter(DigitPainter& painter) override;
     void RestoreChosenPainter() override;
     void PaintTimeDigits(QPainter& painter, const PeekedTime& time) override;
+    void ShowNumber(int value, bool negative) override;
+    bool ShowsNumber() const override { return m_current == &m_numberPainter; }
+    void RepaintDigits() override;
 
     // TCtrl
     void Paint() override;
@@ -82,6 +85,8 @@ private:
     QImage m_builtInStrip;
     MemberPainter m_timePainter;
     MemberPainter m_stepPainter;
+    MemberPainter m_numberPainter; // the number last given to ShowNumber
+    QString m_number;
     DigitPainter* m_current = nullptr;
     bool m_full = true;
     std::unique_ptr<WatchState> m_ownStates; // for a watch made without an interior

@@ -24,3 +24,13 @@ void WatchRelay::PaintTimeDigits(QPainter& painter, const PeekedTime& time) {
     if (m_watch)
         m_watch->PaintTimeDigits(painter, time);
 }
+
+void WatchRelay::ShowNumber(int value, bool negative) {
+    if (m_watch)
+        m_watch->ShowNumber(value, negative);
+}
+
+void WatchRelay::RepaintDigits() {
+    if (m_watch)
+        m_watch->RepaintDigits();
+}

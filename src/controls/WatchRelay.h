@@ -17,6 +17,9 @@ public:
     void SetPainter(DigitPainter& painter) override;
     void RestoreChosenPainter() override;
     void PaintTimeDigits(QPainter& painter, const PeekedTime& time) override;
+    void ShowNumber(int value, bool negative) override;
+    bool ShowsNumber() const override { return m_watch && m_watch->ShowsNumber(); }
+    void RepaintDigits() override;
 
 private:
     WatchLink* m_watch = nullptr;

@@ -4,6 +4,7 @@
 #include "controls/ControlHost.h"
 #include "controls/DrawingSurfaces.h"
 #include "controls/Interior.h"
+#include "controls/TheSlider.h"
 #include "controls/TheWatch.h"
 #include "controls/WatchDigitText.h"
 #include "controls/WatchGlyphs.h"
@@ -69,6 +70,7 @@ bool TWatchTyper::Start(const TyperStart& start) {
     m_caretTimer.stop();
     m_caretShown = true;
     m_watch.SetPainter(*this);
+    bindSlider();
     const int blink = QApplication::cursorFlashTime() / 2;
     if (blink > 0) {
         m_caretTimer.setInterval(blink);
@@ -94,8 +96,10 @@ void TWatchTyper::recompute() {
     m_value = static_cast<int32_t>(m_negative ? -magnitude : magnitude);
 }
 
-void TWatchTyper::changed() {
+void TWatchTyper::changed(bool fromSlider) {
     repaint();
+    if (m_slider && !fromSlider)
+        m_slider->SetPositionClamped(SliderPosition(), false);
     if (m_start.changed)
         m_start.changed(m_value);
 }
@@ -179,7 +183,7 @@ void TWatchTyper::SliderMoved(int position) {
     show(ValueAtSlider(position, m_start.range));
     m_caret = m_digits;
     m_replaceOnFirstKey = false;
-    changed();
+    changed(true);
 }
 
 void TWatchTyper::SetValue(int32_t value) {
@@ -254,6 +258,7 @@ void TWatchTyper::End(bool commit) {
         m_start.cancelled();
     }
     m_caretTimer.stop();
+    unbindSlider();
     if (m_start.commandId == kEveryLaneAmendedCommand || m_start.commandId == kTempoTypedCommand) {
         endTypingView();
         return;
@@ -279,6 +284,30 @@ void TWatchTyper::endTypingView() {
     m_flashing = false;
     m_watch.RestoreChosenPainter();
     m_watch.List.Host.AnimateDim(false);
+}
+
+void TWatchTyper::bindSlider() {
+    m_slider = m_watch.List.Interior ? TheSliderOf(*m_watch.List.Interior) : nullptr;
+    if (!m_slider)
+        return;
+    m_sliderPosition = m_slider->Position();
+    m_sliderChange = std::move(m_slider->OnChange);
+    m_sliderWheel = std::move(m_slider->OnWheel);
+    m_slider->SetPositionClamped(SliderPosition(), false);
+    m_slider->OnChange = [this] { SliderMoved(m_slider->Position()); };
+    m_slider->OnWheel = [this](long double loudnessStep) {
+        step(loudnessStep > 0 ? +1 : -1);
+        m_replaceOnFirstKey = false;
+    };
+}
+
+void TWatchTyper::unbindSlider() {
+    if (!m_slider)
+        return;
+    m_slider->OnChange = std::move(m_sliderChange);
+    m_slider->OnWheel = std::move(m_sliderWheel);
+    m_slider->SetPositionClamped(m_sliderPosition, false);
+    m_slider = nullptr;
 }
 
 void TWatchTyper::dimOthers() {

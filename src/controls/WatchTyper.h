@@ -18,6 +18,7 @@
 
 class TFormulaExt;
 class TFormulaInt;
+class TTheSlider;
 class TTheWatch;
 
 // What a command starts the typer with.
@@ -108,8 +109,13 @@ private:
     void step(int direction);
     void removeAtCaret();
     void flipSign();
-    // Repaints and tells the start's changed handler.
-    void changed();
+    // Repaints, moves the slider along (unless it moved itself) and tells the start's changed
+    // handler.
+    void changed(bool fromSlider = false);
+    // The slider shows the typed value and its moves and steps come here; unbinding gives it
+    // back its own position and handlers.
+    void bindSlider();
+    void unbindSlider();
     bool tapsTempo() const;
     bool writeTarget();
     void dimOthers();
@@ -133,6 +139,11 @@ private:
     FlashState m_flash = FlashState::Committed;
     TempoTap m_tap;
     std::function<TempoTap::Clock::time_point()> m_clock = [] { return TempoTap::Clock::now(); };
+    // The slider while bound, with what it had before.
+    TTheSlider* m_slider = nullptr;
+    int m_sliderPosition = 0;
+    std::function<void()> m_sliderChange;
+    std::function<void(long double)> m_sliderWheel;
     QTimer m_caretTimer;
     QTimer m_flashTimer;
 };

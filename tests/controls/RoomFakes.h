@@ -62,7 +62,7 @@ public:
 
 class FakeTransport : public TransportLink {
 public:
-    bool Rolling() const override { return false; }
+    bool Rolling() const override { return rolling; }
     bool Paused() const override { return paused; }
     void Go(bool repaintLine, bool remember, Elements position) override {
         gone.push_back(position);
@@ -75,6 +75,7 @@ public:
     void ScheduleBallsAgain() override { ++reschedules; }
     void UpdatePausedTaskbarProgress() override { ++taskbarUpdates; }
 
+    bool rolling = false;
     bool paused = false;
     bool roundRobin = false;
     bool looping = false;
@@ -93,11 +94,27 @@ public:
         ++typingEnds;
     }
     const DigitPainter* CurrentPainter() const override { return painter; }
-    void SetPainter(DigitPainter& p) override { painter = &p; }
-    void RestoreChosenPainter() override { painter = nullptr; }
+    void SetPainter(DigitPainter& p) override {
+        painter = &p;
+        showsNumber = false;
+    }
+    void RestoreChosenPainter() override {
+        painter = nullptr;
+        showsNumber = false;
+    }
     void PaintTimeDigits(QPainter&, const PeekedTime& time) override { shown.push_back(time); }
+    void ShowNumber(int value, bool negative) override {
+        number = negative ? -value : value;
+        showsNumber = true;
+        painter = nullptr;
+    }
+    bool ShowsNumber() const override { return showsNumber; }
+    void RepaintDigits() override { ++digitRepaints; }
 
     bool typing = false;
+    bool showsNumber = false;
+    int number = 0;
+    int digitRepaints = 0;
     int typingEnds = 0;
     DigitPainter* painter = nullptr;
     std::vector<PeekedTime> shown;
@@ -107,8 +124,10 @@ class FakeMenus : public MenuLink {
 public:
     void OpenRulerMenu(QPoint at) override { rulerMenus.push_back(at); }
     void OpenMainMenuFromIcon() override { ++mainMenus; }
+    void OpenSliderMenu(QPoint at) override { sliderMenus.push_back(at); }
 
     std::vector<QPoint> rulerMenus;
+    std::vector<QPoint> sliderMenus;
     int mainMenus = 0;
 };
 

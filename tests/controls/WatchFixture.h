@@ -8,6 +8,7 @@
 #include "controls/Interior.h"
 #include "controls/TheRoom.h"
 #include "controls/TheRuler.h"
+#include "controls/TheSlider.h"
 #include "controls/TheWatch.h"
 #include "controls/WatchGlyphs.h"
 #include "controls/WatchRelay.h"
@@ -19,7 +20,8 @@
 
 #include <memory>
 
-// Window 400 x 300 without padding: the watch stands at the bottom left, (0, 262)-(120, 300).
+// Window 400 x 300 without padding: the watch stands at the bottom left, (0, 262)-(120, 300),
+// the loudness slider beside it.
 class WatchFixture : public ::testing::Test {
 protected:
     static constexpr int kWidth = 400;
@@ -33,6 +35,7 @@ protected:
     void make() {
         AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, relay, menus, {}});
         AddWatch(makers, arrangement, relay);
+        AddSlider(makers, SliderLinks{arrangement, transport, relay, menus});
         makers.lanes = [](TCtrlList& list) -> TCtrl& { return list.Create<BareControl>(); };
         interior = std::make_unique<TTheInterior>(host, settings, dir.path(), QString(), makers);
         interior->LoadStyle();
@@ -43,6 +46,7 @@ protected:
     TWatchTyper& typer() { return watch().Typer(); }
     TTheRoom& room() { return *TheRoomOf(*interior); }
     TTheRuler& ruler() { return static_cast<TTheRuler&>(*interior->Ruler); }
+    TTheSlider& slider() { return *TheSliderOf(*interior); }
 
     // The glyph of the strip for a character, and what the composition shows at a place.
     QImage glyph(QChar c) {

@@ -120,6 +120,21 @@ TEST_F(WatchTest, TheRulersPeekShowsInTheWatchUntilTheMouseLeaves) {
     EXPECT_EQ(shownText(), "/0/0//0");
 }
 
+TEST_F(WatchTest, TheSlidersValueShowsWhileTheMouseIsOverIt) {
+    make();
+    arrangement.plan.SetMasterLoudness(0.8L, false);
+    slider().SyncToPlan();
+    slider().MouseMove(190, 270);
+    EXPECT_TRUE(watch().ShowsNumber());
+    EXPECT_EQ(shownText(), "/////80");
+    slider().SetPeekedLane(TTheSlider::PeekedLane{25, true}); // a pan of -50
+    slider().MouseMove(191, 270);
+    EXPECT_EQ(shownText(), ":////50");
+    slider().MouseLeave();
+    EXPECT_FALSE(watch().ShowsNumber());
+    EXPECT_EQ(shownText(), "/0/0//0");
+}
+
 TEST_F(WatchTest, TheRelayLetsGoOfAWatchThatIsGone) {
     make();
     EXPECT_EQ(relay.Attached(), &watch());

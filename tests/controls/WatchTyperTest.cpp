@@ -233,6 +233,28 @@ TEST_F(WatchTyperTest, TheSliderScaleSnapsTheMp3EntriesToTheirPresets) {
     EXPECT_EQ(SliderPositionOf(9999999, time), 100);
 }
 
+TEST_F(WatchTyperTest, TheSliderTypesWhileBoundAndGetsItsOwnJobBack) {
+    arrangement.plan.SetMasterLoudness(0.5L, false);
+    slider().SyncToPlan();
+    TyperStart start = plain(8, 320, 128);
+    start.range = {8, 320, 10, 3, false, false, PresetSnap::Mp3BitRate};
+    ASSERT_TRUE(typer().Start(start));
+    EXPECT_EQ(slider().Position(), 39);
+    slider().SetPosition(30, true); // as a drag does
+    EXPECT_EQ(typer().Value(), 96);
+    EXPECT_EQ(slider().Position(), 30); // the slider stays where it was dragged
+    slider().OnWheel(TTheSlider::kLoudnessStep);
+    EXPECT_EQ(typer().Value(), 97);
+    keys({Qt::Key_Up});
+    EXPECT_EQ(slider().Position(), 29); // (98 - 10) / 3
+    EXPECT_DOUBLE_EQ(static_cast<double>(arrangement.plan.MasterLoudness.Value()), 0.5);
+    keys({Qt::Key_Return});
+    EXPECT_EQ(slider().Position(), 50);
+    slider().SetPosition(60, true);
+    EXPECT_DOUBLE_EQ(static_cast<double>(arrangement.plan.MasterLoudness.Value()), 0.6);
+    EXPECT_EQ(typer().Value(), 98);
+}
+
 TEST_F(WatchTyperTest, ClicksTapTheTempoWhileItIsTyped) {
     auto now = TempoTap::Clock::time_point{};
     typer().SetClock([&now] { return now; });
