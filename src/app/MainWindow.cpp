@@ -28,6 +28,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScopeGuard>
+#include <QWheelEvent>
 
 namespace {
 
@@ -225,8 +226,7 @@ void TGlorinbaxMF::paintEvent(QPaintEvent* event) {
     if (composition.isNull())
         return;
     // While rolling the line tick draws the watch.
-    if (auto* watch = dynamic_cast<TTheWatch*>(m_interior->Watch);
-        watch && !m_arrangement.audio.Playing())
+    if (TTheWatch* watch = TheWatchOf(*m_interior); watch && !m_arrangement.audio.Playing())
         guarded("FormPaint", [watch] { watch->PaintDigits(true); });
     QRegion presented;
     const TCtrlList& controls = m_interior->TheCtrls;
@@ -276,7 +276,7 @@ void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
     guarded("FormKeyDown", [&] {
         // A value being typed takes its keys first; then the point, then the room, see a key
         // before the window's own key map.
-        auto* watch = dynamic_cast<TTheWatch*>(m_interior->Watch);
+        TTheWatch* watch = TheWatchOf(*m_interior);
         if (watch && watch->Typer().KeyDown(event->key(), event->modifiers())) {
             handled = true;
             return;
@@ -287,6 +287,22 @@ void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
     });
     if (!handled)
         QWidget::keyPressEvent(event);
+}
+
+void TGlorinbaxMF::wheelEvent(QWheelEvent* event) {
+    const QPoint at = event->position().toPoint();
+    TTheWatch* watch = TheWatchOf(*m_interior);
+    // Over the watch a turn is Up or Down for the value being typed.
+    if (watch && watch->Visible && watch->BoundsRect.Contains(at.x(), at.y())) {
+        const int turn = event->angleDelta().y();
+        if (turn != 0)
+            guarded("FormMouseWheel", [&] {
+                watch->Typer().KeyDown(turn > 0 ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
+            });
+        event->accept();
+        return;
+    }
+    QWidget::wheelEvent(event);
 }
 
 void TGlorinbaxMF::closeEvent(QCloseEvent* event) {

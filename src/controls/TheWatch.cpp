@@ -179,6 +179,10 @@ void TTheWatch::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftState s
         m_typer->Click();
 }
 
+TTheWatch* TheWatchOf(const TTheInterior& interior) {
+    return dynamic_cast<TTheWatch*>(interior.Watch);
+}
+
 void AddWatch(ControlMakers& makers, Arrangement& arrangement, WatchRelay& relay) {
     makers.watch = [&arrangement, &relay](TCtrlList& list) -> TCtrl& {
         return list.Create<TTheWatch>(arrangement, &relay);

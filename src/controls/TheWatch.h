@@ -11,6 +11,7 @@
 #include <memory>
 
 class Arrangement;
+class TTheInterior;
 class TWatchTyper;
 class WatchRelay;
 struct WatchState;
@@ -92,6 +93,9 @@ private:
     std::unique_ptr<WatchState> m_ownStates; // for a watch made without an interior
     std::unique_ptr<TWatchTyper> m_typer;
 };
+
+// The interior's watch, or none.
+TTheWatch* TheWatchOf(const TTheInterior& interior);
 
 struct ControlMakers;
 // Sets the maker of the watch.

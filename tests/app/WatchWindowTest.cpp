@@ -1,0 +1,141 @@
+#include "WindowFakes.h"
+#include "app/MainWindow.h"
+#include "app/SettingsFile.h"
+#include "app/WindowPeersStandIn.h"
+#include "common/TempDir.h"
+#include "controls/RoomFakes.h"
+#include "controls/TheRoom.h"
+#include "controls/TheSlider.h"
+#include "controls/TheWatch.h"
+#include "controls/WatchDigitText.h"
+#include "controls/WatchGlyphs.h"
+#include "controls/WatchRelay.h"
+#include "controls/WatchTyper.h"
+#include "model/Arrangement.h"
+#include "support/FaultLog.h"
+#include "support/ProgramFolders.h"
+#include "support/Stopwatch.h"
+#include "support/WideMemIniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QTest>
+
+namespace {
+
+// The window at 400 x 300 without padding or meters, with our room, ruler, watch and slider; the
+// room and the slider reach the watch through the relay and the window's peers paint it, as in
+// the program.
+class WatchWindowTest : public ::testing::Test {
+protected:
+    WatchWindowTest() {
+        faultlog::SetFolder(dir.path());
+        settings.SetText("[MasterMeters]\nL.Visible=0\nR.Visible=0\n");
+        ControlMakers makers;
+        AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, relay, menus, {}});
+        AddWatch(makers, arrangement, relay);
+        AddSlider(makers, SliderLinks{arrangement, transport, relay, menus});
+        makers.lanes = [](TCtrlList& list) -> TCtrl& { return list.Create<BareControl>(); };
+        window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{
+            folders, settings, startup, arrangement, mixer, peers, stopwatch, nullptr, makers});
+        peers.AttachWatch(&watch());
+        window->AllowLayout();
+        window->SetStarted();
+        window->resize(400, 300);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    TTheWatch& watch() { return *TheWatchOf(window->Interior()); }
+    TWatchTyper& typer() { return watch().Typer(); }
+    QPoint inWatch() { return QPoint(watch().BoundsRect.Left + 60, watch().BoundsRect.Top + 20); }
+
+    // The characters whose strip glyphs an image of the window shows at the places; '#' where
+    // none matches.
+    QString shownText(const QImage& image) {
+        const QImage& strip = watch().DigitStrip();
+        QString text;
+        for (int place = 1; place <= kWatchPlaces; ++place) {
+            const QPoint at =
+                QPoint(watch().BoundsRect.Left, watch().BoundsRect.Top) + WatchPlace(place);
+            const QImage shown = image.copy(at.x(), at.y(), kGlyphWidth, kGlyphHeight)
+                                     .convertToFormat(QImage::Format_RGB32);
+            QChar found = u'#';
+            for (int g = 0; g < kGlyphCount; ++g)
+                if (shown == strip.copy(g * kGlyphWidth, 0, kGlyphWidth, kGlyphHeight)
+                                 .convertToFormat(QImage::Format_RGB32))
+                    found = QChar(kWatchBlank + g);
+            text += found;
+        }
+        return text;
+    }
+    QString onScreen() { return shownText(window->grab().toImage()); }
+
+    TempDir dir;
+    ProgramFolders folders = ProgramFolders::ForExecutable(dir.file("glorinbax"));
+    TWideMemIniFile settings{QString()};
+    StartupSettings startup;
+    FakeAudio audio;
+    Arrangement arrangement{audio};
+    FakeMixer mixer;
+    WindowPeersStandIn peers;
+    FakeTransport transport;
+    WatchRelay relay;
+    FakeMenus menus;
+    TGenericStopwatch stopwatch;
+    std::unique_ptr<TGlorinbaxMF> window;
+};
+
+TEST_F(WatchWindowTest, TheWindowShowsTheLinesTimeAndTheLineTickFollowsIt) {
+    EXPECT_EQ(watch().BoundsRect, (TRect{0, 262, 120, 300}));
+    EXPECT_EQ(onScreen(), "/0/0//0");
+    TheRoomOf(window->Interior())->Line().SetPosition(Elements{44100 * 4 * 65 + 44100}, false);
+    window->LineTick(true); // a direct tick shows the third group whole
+    EXPECT_EQ(shownText(window->Interior().Surfaces.CompositionBitmap), "/1/5250");
+    QTest::qWait(0);
+    EXPECT_EQ(onScreen(), "/1/5250");
+    window->LineTick(false); // while rolling the third group ends in the mark
+    EXPECT_EQ(shownText(window->Interior().Surfaces.CompositionBitmap), "/1/525;");
+}
+
+TEST_F(WatchWindowTest, KeysPressedInTheWindowTypeTheTempo) {
+    TyperStart start;
+    start.intTarget = &arrangement.plan.MPH;
+    start.commandId = kTempoTypedCommand;
+    start.range = {1, 999, 70, 1};
+    ASSERT_TRUE(typer().Start(start));
+    QTest::keyClick(window.get(), Qt::Key_9);
+    QTest::keyClick(window.get(), Qt::Key_5, Qt::KeypadModifier);
+    QTest::qWait(0);
+    EXPECT_EQ(onScreen(), "95/////");
+    QWheelEvent up(QPointF(inWatch()), window->mapToGlobal(QPointF(inWatch())), {}, {0, 120},
+                   Qt::NoButton, {}, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(window.get(), &up); // the wheel over the watch is Up
+    EXPECT_EQ(typer().Value(), 96);
+    QTest::keyClick(window.get(), Qt::Key_Return);
+    EXPECT_EQ(arrangement.plan.MPH.Text(), "96");
+    EXPECT_EQ(arrangement.plan.LastChangeCode(), kTempoTypedCommand);
+}
+
+TEST_F(WatchWindowTest, EscapeEndsTypingWithoutClosingAndAClickOnTheWatchCommits) {
+    TLane& lane = arrangement.lanes.Add(0, 0, false);
+    TyperStart start;
+    start.extTarget = &lane.Piece().Pan;
+    start.commandId = 114;
+    start.range = {-100, 100, -100, 2};
+    start.noneValue = -100000;
+    ASSERT_TRUE(typer().Start(start));
+    QTest::keyClick(window.get(), Qt::Key_3);
+    QTest::keyClick(window.get(), Qt::Key_Escape);
+    EXPECT_FALSE(typer().Active());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(lane.Piece().Pan.Value(), TPiece::kPanNotSet);
+
+    ASSERT_TRUE(typer().Start(start));
+    QTest::keyClick(window.get(), Qt::Key_3);
+    QTest::keyClick(window.get(), Qt::Key_Minus);
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, inWatch());
+    EXPECT_FALSE(typer().Active());
+    EXPECT_EQ(lane.Piece().Pan.Text(), "-3/100");
+}
+
+} // namespace
