@@ -119,3 +119,10 @@ void TEachLaneAmender::Restore() {
     for (int i = 0; i < count; ++i)
         applyText(i, m_saved[i], false);
 }
+
+bool AmendEveryLane(std::unique_ptr<TEachLaneAmender>& kept, Arrangement& arrangement,
+                    TWatchTyper& typer, AmendedValue what, AmendMode mode) {
+    if (!kept)
+        kept = std::make_unique<TEachLaneAmender>(arrangement, typer);
+    return kept->Start(what, mode);
+}

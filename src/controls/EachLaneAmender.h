@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,3 +47,7 @@ private:
     std::vector<std::string> m_saved; // each lane's own text, to restore
     std::vector<std::string> m_bases; // each lane's effective value, clamped, to amend
 };
+
+// Amends every lane: the amender kept by the lanes is made on first use, then started.
+bool AmendEveryLane(std::unique_ptr<TEachLaneAmender>& kept, Arrangement& arrangement,
+                    TWatchTyper& typer, AmendedValue what, AmendMode mode);

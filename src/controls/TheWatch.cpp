@@ -16,8 +16,7 @@
 #include <cstdlib>
 
 TTheWatch::TTheWatch(TCtrlList& list, Arrangement& arrangement, WatchRelay* relay)
-    : TCtrl(list), m_arrangement(arrangement), m_relay(relay),
-      m_builtInStrip(BuiltInDigitStrip()),
+    : TCtrl(list), m_arrangement(arrangement), m_relay(relay), m_builtInStrip(BuiltInDigitStrip()),
       m_timePainter([this](QPainter& painter) { UpdateTimeDigits(painter); }),
       m_stepPainter([this](QPainter& painter) { UpdateFrameDigits(painter); }),
       m_numberPainter([this](QPainter& painter) { DrawText(painter, m_number); }),
@@ -99,8 +98,8 @@ void TTheWatch::DrawText(QPainter& painter, const QString& text) {
 namespace {
 
 Elements linePosition(const TCtrlList& list) {
-    const auto* line = list.Interior ? dynamic_cast<const LineAndPoint*>(list.Interior->Room)
-                                     : nullptr;
+    const auto* line =
+        list.Interior ? dynamic_cast<const LineAndPoint*>(list.Interior->Room) : nullptr;
     return line ? line->LinePosition() : Elements{};
 }
 
@@ -108,8 +107,8 @@ Elements linePosition(const TCtrlList& list) {
 
 void TTheWatch::UpdateTimeDigits(QPainter& painter) {
     try {
-        const int64_t ms = MillisecondsOfPosition(linePosition(List),
-                                                  m_arrangement.plan.ElementRate.Value());
+        const int64_t ms =
+            MillisecondsOfPosition(linePosition(List), m_arrangement.plan.ElementRate.Value());
         DrawText(painter, TimeDigitText(ms, m_full));
     } catch (const std::exception& e) {
         GBX_FAULT_CAUGHT("TheWatch.UpdateTimeDigits", e);
@@ -118,8 +117,7 @@ void TTheWatch::UpdateTimeDigits(QPainter& painter) {
 
 void TTheWatch::UpdateFrameDigits(QPainter& painter) {
     try {
-        DrawText(painter,
-                 StepDigitText(linePosition(List), m_arrangement.plan.ElementsPerStep()));
+        DrawText(painter, StepDigitText(linePosition(List), m_arrangement.plan.ElementsPerStep()));
     } catch (const std::exception& e) {
         GBX_FAULT_CAUGHT("TheWatch.UpdateFrameDigits", e);
     }

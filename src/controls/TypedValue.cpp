@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int32_t kBitRates[] = {0,  8,  16,  24,  32,  40,  48,  56,  64, 80,
+constexpr int32_t kBitRates[] = {0,  8,   16,  24,  32,  40,  48,  56,  64, 80,
                                  96, 112, 128, 144, 160, 192, 224, 256, 320};
 constexpr int32_t kSampleRates[] = {0,     8000,  11025, 12000, 16000,
                                     22050, 24000, 32000, 44100, 48000};
@@ -49,8 +49,8 @@ int32_t SnapToPreset(int32_t value, PresetSnap snap) {
 
 int64_t TimeOfTypedDigits(int32_t digits) {
     const int64_t whole = std::llabs(int64_t{digits});
-    const int64_t ms = whole / 100000 * 60000 + std::min<int64_t>(whole / 1000 % 100, 59) * 1000 +
-                       whole % 1000;
+    const int64_t ms =
+        whole / 100000 * 60000 + std::min<int64_t>(whole / 1000 % 100, 59) * 1000 + whole % 1000;
     return digits < 0 ? -ms : ms;
 }
 
@@ -63,8 +63,7 @@ int32_t TypedDigitsOfTime(int64_t milliseconds) {
 
 int SliderPositionOf(int32_t value, const TypedRange& range) {
     const int64_t step = std::max(range.step, 1);
-    const int64_t offset =
-        range.timeEntry ? TimeOfTypedDigits(value) : int64_t{value} - range.base;
+    const int64_t offset = range.timeEntry ? TimeOfTypedDigits(value) : int64_t{value} - range.base;
     return static_cast<int>(std::clamp<int64_t>(offset / step, 0, kSliderPositions));
 }
 

@@ -16,8 +16,7 @@ QString TimeDigitText(const QString& minutes, const QString& seconds, const QStr
     if (negative)
         group1 = QString(QChar(kWatchMinus)) + group1.right(1);
     const QString group3 = WatchPadded(milliseconds, 3);
-    return group1 + WatchPadded(seconds, 2) +
-           (full ? group3 : group3.left(2) + QChar(kWatchMark));
+    return group1 + WatchPadded(seconds, 2) + (full ? group3 : group3.left(2) + QChar(kWatchMark));
 }
 
 QString TimeDigitText(int64_t milliseconds, bool full) {

@@ -14,7 +14,7 @@ constexpr std::array<int, kWatchPlaces> kPlaceX{23, 33, 53, 63, 83, 93, 103};
 constexpr int kPlaceY = 17;
 
 // Seven segments a..g: top, upper right, lower right, bottom, lower left, upper left, middle.
-constexpr std::array<QRect, 7> kSegments{QRect(1, 0, 6, 2), QRect(5, 0, 2, 8), QRect(5, 6, 2, 8),
+constexpr std::array<QRect, 7> kSegments{QRect(1, 0, 6, 2),  QRect(5, 0, 2, 8), QRect(5, 6, 2, 8),
                                          QRect(1, 12, 6, 2), QRect(1, 6, 2, 8), QRect(1, 0, 2, 8),
                                          QRect(1, 6, 6, 2)};
 // Bit n lights segment n.

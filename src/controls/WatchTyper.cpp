@@ -228,8 +228,8 @@ bool TWatchTyper::writeTarget() {
     const std::string before = target->Text();
     target->SetText(text);
     // A value of 1 or more that a typed 0 would leave at 0 keeps its text instead.
-    const bool zero = m_start.intTarget ? m_start.intTarget->Value() == 0
-                                        : m_start.extTarget->Value() == 0;
+    const bool zero =
+        m_start.intTarget ? m_start.intTarget->Value() == 0 : m_start.extTarget->Value() == 0;
     if (zero && m_start.range.min >= 1)
         target->SetText(m_previousText);
     return target->Text() != before;
@@ -242,8 +242,7 @@ void TWatchTyper::End(bool commit) {
     m_flash = commit ? FlashState::Committed : FlashState::Cancelled;
     if (commit) {
         const TypedRange& range = m_start.range;
-        if (!m_watch.States().allowOutOfRange &&
-            (m_value < range.min || m_value > range.max)) {
+        if (!m_watch.States().allowOutOfRange && (m_value < range.min || m_value > range.max)) {
             show(std::clamp(m_value, range.min, range.max));
             m_flash = FlashState::Clamped;
         }

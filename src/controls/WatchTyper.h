@@ -91,7 +91,9 @@ public:
     int SliderPosition() const;
 
     // The tap measurement reads this clock (replaceable for tests).
-    void SetClock(std::function<TempoTap::Clock::time_point()> clock) { m_clock = std::move(clock); }
+    void SetClock(std::function<TempoTap::Clock::time_point()> clock) {
+        m_clock = std::move(clock);
+    }
 
     // The timers' work.
     void BlinkCaret();

@@ -1,7 +1,7 @@
+#include "controls/EachLaneAmender.h"
 #include "RoomFakes.h"
 #include "controls/ControlFakes.h"
 #include "controls/DrawingSurfaces.h"
-#include "controls/EachLaneAmender.h"
 #include "controls/TheWatch.h"
 #include "controls/WatchTyper.h"
 #include "model/Arrangement.h"
@@ -58,7 +58,7 @@ TEST_F(EachLaneAmenderTest, LoudnessIsScaledFromEachLanesOwnOrInheritedValue) {
     EXPECT_EQ(own.Piece().Loudness.Text(), "(1/4+0.25) * 1.5");
     EXPECT_DOUBLE_EQ(value(own.Piece().Loudness), 0.75);
     EXPECT_DOUBLE_EQ(value(inherited.Piece().Loudness), 0.15); // from the master's 0.1
-    type({Qt::Key_Minus, Qt::Key_Return});                   // -50 %
+    type({Qt::Key_Minus, Qt::Key_Return});                     // -50 %
     EXPECT_DOUBLE_EQ(value(own.Piece().Loudness), 0.25);
     EXPECT_EQ(arrangement.plan.LastChangeCode(), TEachLaneAmender::kCommand);
     EXPECT_FALSE(watch.Typer().Flashing());
@@ -83,14 +83,17 @@ TEST_F(EachLaneAmenderTest, UnsetValuesAreAmendedAsHeardAndHeldInRange) {
 
     ASSERT_TRUE(amender.Start(AmendedValue::Loudness, AmendMode::Relative));
     type({Qt::Key_1, Qt::Key_0, Qt::Key_0, Qt::Key_Return}); // doubled
-    EXPECT_DOUBLE_EQ(value(unset.Piece().Loudness), 0.0);   // silent, never negative
-    EXPECT_DOUBLE_EQ(value(loud.Piece().Loudness), 1.0);    // 1.6 held at full
+    EXPECT_DOUBLE_EQ(value(unset.Piece().Loudness), 0.0);    // silent, never negative
+    EXPECT_DOUBLE_EQ(value(loud.Piece().Loudness), 1.0);     // 1.6 held at full
 }
 
 TEST_F(EachLaneAmenderTest, CancellingPutsEveryLanesOwnTextBack) {
     TLane& a = lane("-1", "0.5*2");
     TLane& b = lane("0.3", "-1000");
-    ASSERT_TRUE(amender.Start(AmendedValue::Pan, AmendMode::Absolute));
+    std::unique_ptr<TEachLaneAmender> kept;
+    ASSERT_TRUE(
+        AmendEveryLane(kept, arrangement, watch.Typer(), AmendedValue::Pan, AmendMode::Absolute));
+    ASSERT_TRUE(kept);
     type({Qt::Key_2, Qt::Key_0});
     EXPECT_DOUBLE_EQ(value(a.Piece().Pan), 0.2);
     EXPECT_DOUBLE_EQ(value(b.Piece().Pan), 0.2);
@@ -98,7 +101,7 @@ TEST_F(EachLaneAmenderTest, CancellingPutsEveryLanesOwnTextBack) {
     EXPECT_EQ(a.Piece().Pan.Text(), "0.5*2");
     EXPECT_EQ(b.Piece().Pan.Text(), "-1000");
     EXPECT_FALSE(arrangement.plan.Modified());
-    EXPECT_FALSE(amender.Active());
+    EXPECT_FALSE(kept->Active());
 }
 
 TEST_F(EachLaneAmenderTest, SoundingBallsFollowAtOnce) {

@@ -50,14 +50,15 @@ protected:
 
     // The glyph of the strip for a character, and what the composition shows at a place.
     QImage glyph(QChar c) {
-        return watch().DigitStrip().copy(GlyphOf(c) * kGlyphWidth, 0, kGlyphWidth, kGlyphHeight)
+        return watch()
+            .DigitStrip()
+            .copy(GlyphOf(c) * kGlyphWidth, 0, kGlyphWidth, kGlyphHeight)
             .convertToFormat(QImage::Format_RGB32);
     }
     QImage shownAt(int place) {
-        const QPoint at = QPoint(watch().BoundsRect.Left, watch().BoundsRect.Top) +
-                          WatchPlace(place);
-        return interior->Surfaces.CompositionBitmap.copy(at.x(), at.y(), kGlyphWidth,
-                                                         kGlyphHeight);
+        const QPoint at =
+            QPoint(watch().BoundsRect.Left, watch().BoundsRect.Top) + WatchPlace(place);
+        return interior->Surfaces.CompositionBitmap.copy(at.x(), at.y(), kGlyphWidth, kGlyphHeight);
     }
     // The characters whose glyphs the seven places show; '#' where no glyph matches.
     QString shownText() {

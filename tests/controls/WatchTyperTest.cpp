@@ -177,8 +177,7 @@ TEST_F(WatchTyperTest, ATimeStepsByTheGroupTheCaretStandsIn) {
     EXPECT_EQ(typer().Value(), 205250);
     keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Up});
     EXPECT_EQ(typer().Value(), 206250);
-    keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right,
-          Qt::Key_Down});
+    keys({Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Right, Qt::Key_Down});
     EXPECT_EQ(typer().Caret(), 7);
     EXPECT_EQ(typer().Value(), 206249);
     typer().SetValue(5959999);
@@ -304,7 +303,7 @@ TEST_F(WatchTyperTest, CancellingWritesNothingAndTheLastEntryCanBeOfferedAgain) 
     EXPECT_EQ(typer().Flash(), FlashState::Cancelled);
     EXPECT_EQ(lane.Piece().Pan.Value(), TPiece::kPanNotSet);
     EXPECT_FALSE(arrangement.plan.Modified());
-    ASSERT_TRUE(typer().StartAgain()); // while the flash still shows
+    ASSERT_TRUE(typer().StartAgain());             // while the flash still shows
     EXPECT_EQ(host.dims, std::vector<bool>{true}); // the view stayed dimmed
     EXPECT_EQ(typer().CommandId(), 114);
     keys({Qt::Key_1, Qt::Key_Return});
@@ -313,8 +312,8 @@ TEST_F(WatchTyperTest, CancellingWritesNothingAndTheLastEntryCanBeOfferedAgain) 
 
 TEST_F(WatchTyperTest, TheCaretBlinksUnderItsPlace) {
     ASSERT_TRUE(typer().Start(plain(0, 99, 7)));
-    const QPoint under = QPoint(watch().BoundsRect.Left, watch().BoundsRect.Top) +
-                         WatchPlace(1) + QPoint(2, kGlyphHeight + 1);
+    const QPoint under = QPoint(watch().BoundsRect.Left, watch().BoundsRect.Top) + WatchPlace(1) +
+                         QPoint(2, kGlyphHeight + 1);
     const QImage& composition = interior->Surfaces.CompositionBitmap;
     const QRgb shown = composition.pixel(under);
     typer().BlinkCaret();
