@@ -105,6 +105,16 @@ Elements linePosition(const TCtrlList& list) {
 
 } // namespace
 
+QString TTheWatch::CopiedText() {
+    if (m_typer->Active())
+        return m_typer->Range().timeEntry ? WatchTimeText(TimeOfTypedDigits(m_typer->Value()))
+                                          : QString::number(m_typer->Value());
+    const Elements position = linePosition(List);
+    if (StepMode())
+        return QString::number(StepOfPosition(position, m_arrangement.plan.ElementsPerStep()));
+    return WatchTimeText(MillisecondsOfPosition(position, m_arrangement.plan.ElementRate.Value()));
+}
+
 void TTheWatch::UpdateTimeDigits(QPainter& painter) {
     try {
         const int64_t ms =

@@ -47,6 +47,10 @@ public:
     // Whether the painter now at work shows the third group whole.
     bool Full() const { return m_full; }
 
+    // What the watch's copy puts on the clipboard: the typed value while typing (a time entry as
+    // a time), else the line's step number or its time, as the chosen mode shows it.
+    QString CopiedText();
+
     // The two painters of the chosen mode; a fault is reported and the last digits stay.
     void UpdateTimeDigits(QPainter& painter);
     void UpdateFrameDigits(QPainter& painter);

@@ -25,6 +25,15 @@ QString TimeDigitText(int64_t milliseconds, bool full) {
                          QString::number(whole % 1000), milliseconds < 0, full);
 }
 
+QString WatchTimeText(int64_t milliseconds) {
+    const int64_t whole = std::llabs(milliseconds);
+    const auto padded = [](int64_t value, int width) {
+        return QString::number(value).rightJustified(width, u'0');
+    };
+    return (milliseconds < 0 ? QStringLiteral("-") : QString()) + padded(whole / 60000 % 60, 2) +
+           u':' + padded(whole / 1000 % 60, 2) + u':' + padded(whole % 1000, 3);
+}
+
 int64_t MillisecondsOfPosition(Elements position, int32_t elementRate) {
     if (elementRate <= 0)
         return 0;

@@ -23,6 +23,9 @@ QString TimeDigitText(int64_t milliseconds, bool full);
 // The same from the parts as the ruler gives them (decimal texts, unpadded).
 QString TimeDigitText(const QString& minutes, const QString& seconds, const QString& milliseconds,
                       bool negative, bool full);
+// A time as the watch's copy gives it: "mm:ss:zzz" zero-padded (minutes of the hour), with "-"
+// in front when negative; TimeFromText reads it back.
+QString WatchTimeText(int64_t milliseconds);
 // The time of a line position: position / (elementRate x 4) seconds, rounded to milliseconds;
 // 0 without a usable rate.
 int64_t MillisecondsOfPosition(Elements position, int32_t elementRate);

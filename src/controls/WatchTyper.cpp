@@ -19,11 +19,12 @@
 
 namespace {
 
-int32_t scaledExtended(const TFormulaExt& formula) {
-    const long double scaled = std::nearbyint(formula.Value() * 100);
-    if (!std::isfinite(scaled))
+// Rounded and held in 32 bits; 0 for what is not a number.
+int32_t clampedInt32(long double value) {
+    const long double rounded = std::nearbyint(value);
+    if (std::isnan(rounded))
         return 0;
-    return static_cast<int32_t>(std::clamp<long double>(scaled, INT32_MIN, INT32_MAX));
+    return static_cast<int32_t>(std::clamp<long double>(rounded, INT32_MIN, INT32_MAX));
 }
 
 } // namespace
@@ -53,10 +54,11 @@ bool TWatchTyper::Start(const TyperStart& start) {
     if (start.intTarget)
         value = start.intTarget->Value();
     else if (start.extTarget)
-        value = scaledExtended(*start.extTarget);
+        value = clampedInt32(start.extTarget->Value() * 100);
     if (start.noneValue && value == *start.noneValue)
         value = start.value;
     show(value);
+    m_startValue = value;
     m_caret = 1;
     m_replaceOnFirstKey = true;
     m_active = true;
@@ -80,7 +82,11 @@ bool TWatchTyper::Start(const TyperStart& start) {
 }
 
 bool TWatchTyper::StartAgain() {
-    return m_last && Start(TyperStart(*m_last));
+    if (!m_last || m_active)
+        return false;
+    if (m_last->restoreView)
+        m_last->restoreView();
+    return Start(TyperStart(*m_last));
 }
 
 void TWatchTyper::show(int32_t value) {
@@ -193,6 +199,27 @@ void TWatchTyper::SetValue(int32_t value) {
     m_caret = m_digits;
     m_replaceOnFirstKey = false;
     changed();
+}
+
+bool TWatchTyper::Paste(const QString& text) {
+    QString digits;
+    for (QChar c : text)
+        if (c == u'-' || c.isDigit())
+            digits += c;
+    bool ok = false;
+    const int32_t value = digits.toInt(&ok);
+    if (!ok || !m_active)
+        return false;
+    SetValue(value);
+    return true;
+}
+
+int32_t TWatchTyper::StartTextValue() const {
+    if (!m_start.intTarget && !m_start.extTarget)
+        return m_startValue;
+    const FormulaResult result = EvaluateFormula(m_previousText);
+    const long double value = m_start.extTarget ? result.value * 100 : result.value;
+    return result.ok ? clampedInt32(value) : m_startValue;
 }
 
 bool TWatchTyper::tapsTempo() const {

@@ -43,6 +43,9 @@ struct TyperStart {
     std::function<void(int32_t)> complete;
     // Typing ended without applying.
     std::function<void()> cancelled;
+    // Puts back what the entry was offered with (the lanes' zoom, the current ball) before the
+    // same entry is offered again.
+    std::function<void()> restoreView;
 };
 
 // Commands whose end shows no flash: the every-lane amendment and the tempo.
@@ -80,6 +83,12 @@ public:
     void SliderMoved(int position);
     // A value from outside (a command, the clipboard): shown, the caret at the end.
     void SetValue(int32_t value);
+    // A pasted text: every character but "-" and the digits goes (so a time text gives its
+    // digits); false when what is left is no integer.
+    bool Paste(const QString& text);
+    // The value shown when typing started, and the value of the target's text then.
+    int32_t StartValue() const { return m_startValue; }
+    int32_t StartTextValue() const;
 
     const QString& Text() const { return m_text; }
     int Caret() const { return m_caret; }
@@ -133,6 +142,7 @@ private:
     int m_digits = 7;
     int m_caret = 1;
     int32_t m_value = 0;
+    int32_t m_startValue = 0;
     bool m_negative = false;
     bool m_replaceOnFirstKey = false;
     bool m_caretShown = true;

@@ -1,5 +1,6 @@
 #include "WatchFixture.h"
 #include "controls/WatchDigitText.h"
+#include "support/TimeText.h"
 
 #include <QDir>
 
@@ -133,6 +134,22 @@ TEST_F(WatchTest, TheSlidersValueShowsWhileTheMouseIsOverIt) {
     slider().MouseLeave();
     EXPECT_FALSE(watch().ShowsNumber());
     EXPECT_EQ(shownText(), "/0/0//0");
+}
+
+TEST_F(WatchTest, CopyingGivesTheTimeTheStepOrTheTypedValue) {
+    make();
+    room().Line().SetPosition(Elements{44100 * 4 * 65 + 44100}, false); // 1:05.250
+    EXPECT_EQ(watch().CopiedText(), "01:05:250");
+    EXPECT_EQ(TimeFromText(watch().CopiedText()).count(), 65250);
+    room().Line().SetPosition(Elements{-44100 * 4 * 61}, false);
+    EXPECT_EQ(watch().CopiedText(), "-01:01:000");
+    watch().SwitchMode();
+    EXPECT_EQ(watch().CopiedText(), "-976"); // 61 s of 62.5 ms steps
+    TyperStart start;
+    start.range = {-959999, 5959999, 0, 5000, true};
+    start.value = 105250;
+    ASSERT_TRUE(watch().Typer().Start(start));
+    EXPECT_EQ(watch().CopiedText(), "01:05:250");
 }
 
 TEST_F(WatchTest, TheRelayLetsGoOfAWatchThatIsGone) {

@@ -310,6 +310,36 @@ TEST_F(WatchTyperTest, CancellingWritesNothingAndTheLastEntryCanBeOfferedAgain) 
     EXPECT_EQ(lane.Piece().Pan.Text(), "1/100");
 }
 
+TEST_F(WatchTyperTest, PastedTextsAndTheStartValuesBecomeTheTypedValue) {
+    arrangement.plan.MPH.SetText("60*2");
+    TyperStart start = tempo();
+    start.intTarget = nullptr;
+    start.value = 77;
+    int restored = 0;
+    start.restoreView = [&restored] { ++restored; };
+    ASSERT_TRUE(typer().Start(start));
+    EXPECT_TRUE(typer().Paste("  1:05.250 ")); // a time text gives its digits
+    EXPECT_EQ(typer().Value(), 105250);
+    EXPECT_TRUE(typer().Paste("-12"));
+    EXPECT_EQ(typer().Value(), -12);
+    EXPECT_FALSE(typer().Paste("abc"));
+    EXPECT_EQ(typer().Value(), -12);
+    EXPECT_EQ(typer().StartValue(), 77);
+    EXPECT_EQ(typer().StartTextValue(), 77); // no target: the start value
+    EXPECT_FALSE(typer().StartAgain());      // not while typing
+    keys({Qt::Key_Escape});
+    EXPECT_TRUE(typer().StartAgain());
+    EXPECT_EQ(restored, 1);
+    keys({Qt::Key_Escape});
+
+    ASSERT_TRUE(typer().Start(tempo()));
+    EXPECT_EQ(typer().StartTextValue(), 120);
+    keys({Qt::Key_Escape});
+    lane.Piece().Pan.SetText("1/4");
+    ASSERT_TRUE(typer().Start(panOf(lane.Piece().Pan)));
+    EXPECT_EQ(typer().StartTextValue(), 25);
+}
+
 TEST_F(WatchTyperTest, TheCaretBlinksUnderItsPlace) {
     ASSERT_TRUE(typer().Start(plain(0, 99, 7)));
     const QPoint under = QPoint(watch().BoundsRect.Left, watch().BoundsRect.Top) + WatchPlace(1) +
