@@ -132,6 +132,8 @@ void TGlorinbaxMF::connectTimers() {
 
 void TGlorinbaxMF::DoneTimers() {
     m_timers.StopAll();
+    if (TTheWatch* watch = TheWatchOf(*m_interior))
+        watch->Typer().StopTimers();
     if (m_line)
         m_line->DisableTimers();
 }

@@ -344,6 +344,11 @@ void TWatchTyper::dimOthers() {
     controls.Host.AnimateDim(true);
 }
 
+void TWatchTyper::StopTimers() {
+    m_caretTimer.stop();
+    m_flashTimer.stop();
+}
+
 void TWatchTyper::BlinkCaret() {
     m_caretShown = !m_caretShown;
     repaint();

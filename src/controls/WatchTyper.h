@@ -104,6 +104,8 @@ public:
         m_clock = std::move(clock);
     }
 
+    // Closing: the caret and the flash stop.
+    void StopTimers();
     // The timers' work.
     void BlinkCaret();
     void FlashTick();

@@ -116,6 +116,18 @@ TEST_F(WatchWindowTest, KeysPressedInTheWindowTypeTheTempo) {
     EXPECT_EQ(arrangement.plan.LastChangeCode(), kTempoTypedCommand);
 }
 
+TEST_F(WatchWindowTest, ClosingStopsTheCaretAndTheFlash) {
+    TyperStart start;
+    start.range = {0, 99, 0, 1};
+    ASSERT_TRUE(typer().Start(start));
+    EXPECT_EQ(typer().CaretTimer().isActive(), QApplication::cursorFlashTime() > 0);
+    typer().End(true);
+    EXPECT_TRUE(typer().FlashTimer().isActive());
+    window->DoneTimers();
+    EXPECT_FALSE(typer().CaretTimer().isActive());
+    EXPECT_FALSE(typer().FlashTimer().isActive());
+}
+
 TEST_F(WatchWindowTest, EscapeEndsTypingWithoutClosingAndAClickOnTheWatchCommits) {
     TLane& lane = arrangement.lanes.Add(0, 0, false);
     TyperStart start;
