@@ -4,6 +4,7 @@
 #include "controls/ControlHost.h"
 #include "controls/RulerFont.h"
 #include "controls/StyleConfig.h"
+#include "controls/TheWatch.h"
 #include "support/Report.h"
 #include "support/SettingKeys.h"
 #include "texts/CommaText.h"
@@ -154,6 +155,14 @@ void TTheInterior::PresentAll() {
 }
 
 void TTheInterior::SetDimmed(bool on) {
+    // While a value is typed the rest is dimmed already: only the typing controls follow.
+    if (const TTheWatch* watch = TheWatchOf(*this); watch && watch->TypingView()) {
+        for (TCtrl* control : {Watch, Carrier, Slider})
+            if (control)
+                control->Dimmed = on;
+        m_host.RelayoutAndRepaint(false);
+        return;
+    }
     if (!on) {
         m_host.AnimateDim(false);
         return;

@@ -115,22 +115,32 @@ QString TTheWatch::CopiedText() {
     return WatchTimeText(MillisecondsOfPosition(position, m_arrangement.plan.ElementRate.Value()));
 }
 
-void TTheWatch::UpdateTimeDigits(QPainter& painter) {
+void TTheWatch::drawDigitsOf(QPainter& painter, const char* operation,
+                             const std::function<QString()>& digits) {
     try {
-        const int64_t ms =
-            MillisecondsOfPosition(linePosition(List), m_arrangement.plan.ElementRate.Value());
-        DrawText(painter, TimeDigitText(ms, m_full));
+        m_lastDigits = digits();
     } catch (const std::exception& e) {
-        GBX_FAULT_CAUGHT("TheWatch.UpdateTimeDigits", e);
+        GBX_FAULT_CAUGHT(operation, e);
     }
+    DrawText(painter, m_lastDigits);
+}
+
+void TTheWatch::UpdateTimeDigits(QPainter& painter) {
+    drawDigitsOf(painter, "TheWatch.UpdateTimeDigits", [this] {
+        return TimeDigitText(
+            MillisecondsOfPosition(linePosition(List), m_arrangement.plan.ElementRate.Value()),
+            m_full);
+    });
 }
 
 void TTheWatch::UpdateFrameDigits(QPainter& painter) {
-    try {
-        DrawText(painter, StepDigitText(linePosition(List), m_arrangement.plan.ElementsPerStep()));
-    } catch (const std::exception& e) {
-        GBX_FAULT_CAUGHT("TheWatch.UpdateFrameDigits", e);
-    }
+    drawDigitsOf(painter, "TheWatch.UpdateFrameDigits", [this] {
+        return StepDigitText(linePosition(List), m_arrangement.plan.ElementsPerStep());
+    });
+}
+
+bool TTheWatch::TypingView() const {
+    return m_typer->TypingView();
 }
 
 bool TTheWatch::Typing() const {
@@ -148,8 +158,8 @@ void TTheWatch::SetPainter(DigitPainter& painter) {
 
 void TTheWatch::RestoreChosenPainter() {
     // While typing (or flashing its end) the typer's digits are the chosen ones.
-    m_current = m_typer->Active() || m_typer->Flashing() ? static_cast<DigitPainter*>(m_typer.get())
-                                                         : &chosenPainter();
+    m_current =
+        m_typer->TypingView() ? static_cast<DigitPainter*>(m_typer.get()) : &chosenPainter();
     ShowDigits(!m_arrangement.audio.Playing());
 }
 

@@ -26,6 +26,8 @@ public:
     static constexpr int kModeChangeCommand = 1086;
 
     TWatchTyper& Typer() { return *m_typer; }
+    // Typing or the flash that ends it.
+    bool TypingView() const;
     Arrangement& Model() { return m_arrangement; }
     // The watch's settings (mode, peeking, out-of-range entry), kept by the interior.
     WatchState& States();
@@ -83,6 +85,9 @@ private:
     };
 
     DigitPainter& chosenPainter();
+    // Draws the digits a painter worked out; a fault is reported and the last digits stay.
+    void drawDigitsOf(QPainter& painter, const char* operation,
+                      const std::function<QString()>& digits);
     void paintBackground(QPainter& painter);
 
     Arrangement& m_arrangement;
@@ -92,6 +97,7 @@ private:
     MemberPainter m_stepPainter;
     MemberPainter m_numberPainter; // the number last given to ShowNumber
     QString m_number;
+    QString m_lastDigits = QString(7, QChar(u'/'));
     DigitPainter* m_current = nullptr;
     bool m_full = true;
     std::unique_ptr<WatchState> m_ownStates; // for a watch made without an interior

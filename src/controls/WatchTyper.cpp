@@ -338,9 +338,15 @@ void TWatchTyper::unbindSlider() {
 
 void TWatchTyper::dimOthers() {
     TCtrlList& controls = m_watch.List;
-    for (int i = 0; i < controls.Count(); ++i)
-        if (&controls.Items(i) != &m_watch)
-            controls.Items(i).Dimmed = true;
+    // The carrier and the slider stay usable: the slider types too.
+    const TTheInterior* in = controls.Interior;
+    for (int i = 0; i < controls.Count(); ++i) {
+        TCtrl& control = controls.Items(i);
+        const bool typingControl =
+            &control == &m_watch || (in && (&control == in->Carrier || &control == in->Slider));
+        if (!typingControl)
+            control.Dimmed = true;
+    }
     controls.Host.AnimateDim(true);
 }
 

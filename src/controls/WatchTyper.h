@@ -60,7 +60,8 @@ public:
     static constexpr int kFlashInterval = 100; // ms
     static constexpr int kFlashRepaints = 8;
 
-    // Takes over the watch, dims the other controls and starts the caret; false while a value
+    // Takes over the watch, dims the controls that do not take part (all but the watch, the
+    // carrier and the slider) and starts the caret; false while a value
     // is being typed already. A start while the last one still flashes keeps the dimmed view.
     bool Start(const TyperStart& start);
     // The last entry offered again.
@@ -73,6 +74,8 @@ public:
     bool Active() const { return m_active; }
     // The end's flash is still shown (the other controls stay dimmed).
     bool Flashing() const { return m_flashing; }
+    // Typing or its flash: the other controls are dimmed for it.
+    bool TypingView() const { return m_active || m_flashing; }
     FlashState Flash() const { return m_flash; }
 
     // A key without modifiers (the numeric pad counts as none); true when the typer took it.

@@ -70,6 +70,15 @@ TEST_F(WatchTyperTest, TypingOtherControlsDimAndTheFlashEndsTheTypingView) {
     EXPECT_TRUE(room().Dimmed);
     EXPECT_TRUE(ruler().Dimmed);
     EXPECT_FALSE(watch().Dimmed);
+    EXPECT_FALSE(slider().Dimmed); // it types too
+    EXPECT_EQ(host.dims, std::vector<bool>{true});
+    interior->SetDimmed(true); // a dialog over the typing: only the typing controls follow
+    EXPECT_TRUE(watch().Dimmed);
+    EXPECT_TRUE(slider().Dimmed);
+    interior->SetDimmed(false);
+    EXPECT_FALSE(watch().Dimmed);
+    EXPECT_FALSE(slider().Dimmed);
+    EXPECT_TRUE(room().Dimmed);
     EXPECT_EQ(host.dims, std::vector<bool>{true});
     EXPECT_FALSE(typer().Start(plain(0, 100, 5))); // one entry at a time
     keys({Qt::Key_Return});
