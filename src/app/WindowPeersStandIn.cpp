@@ -1,5 +1,9 @@
-// Draining the report queue into the fault log.
+// Draining the report queue into the fault log; the slider and the menu trigger.
 #include "app/WindowPeersStandIn.h"
+
+#include "controls/Interior.h"
+#include "controls/TheMenuTrigger.h"
+#include "controls/TheSlider.h"
 
 #include "support/FaultLog.h"
 #include "support/Report.h"
@@ -12,4 +16,15 @@ void WindowPeersStandIn::MoveQueuedReportLines() {
     faultlog::ShowQueuedFailures();
     for (const ReportLine& line : reportqueue::TakeAll())
         GBX_FAULT(("Param: " + line.subject + " | Msg: " + line.text).toStdString());
+}
+
+void WindowPeersStandIn::ShowFadeLoudness(long double loudness) {
+    if (TTheSlider* slider = m_interior ? TheSliderOf(*m_interior) : nullptr)
+        slider->ShowFadeLoudness(loudness);
+}
+
+void WindowPeersStandIn::ClearMenuTriggerHighlight() {
+    TTheMenuTrigger* trigger = m_interior ? TheMenuTriggerOf(*m_interior) : nullptr;
+    if (trigger && trigger->Highlighted)
+        trigger->SetHighlighted(false);
 }

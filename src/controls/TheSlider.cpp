@@ -194,6 +194,11 @@ TTheSlider::TTheSlider(TCtrlList& list, const SliderLinks& links) : TSlider(list
     OnChange = [this] { StoreMasterLoudness(); };
 }
 
+void TTheSlider::ShowFadeLoudness(long double loudness) {
+    if (!m_peeked)
+        SetPositionClamped(static_cast<int>(std::lround(loudness * 100)), false);
+}
+
 void TTheSlider::StoreMasterLoudness() {
     m_links.arrangement.plan.SetMasterLoudness(Position() / 100.0L, false);
 }
