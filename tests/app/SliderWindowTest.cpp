@@ -22,9 +22,9 @@
 
 namespace {
 
-// The window at 400 x 300 with a padding of 4 and without meters, with our room, ruler, loudness slider and
-// menu trigger and a bare lane strip; the plan tells the window about its loudness, and the
-// window asks the slider and the trigger, as in the program.
+// The window at 400 x 300 with a padding of 4 and without meters, with our room, ruler, loudness
+// slider and menu trigger and a bare lane strip; the plan tells the window about its loudness, and
+// the window asks the slider and the trigger, as in the program.
 class SliderWindowTest : public ::testing::Test {
 protected:
     static constexpr int kPadding = 4;
