@@ -30,6 +30,10 @@ constexpr int32_t kTrackAreaTop = 19;
 constexpr int32_t kTrackAreaWidth = 123;
 constexpr int32_t kTrackAreaHeight = 14;
 
+// Two arcs opening to the left, right of the loudspeaker, relative to the slider's top left.
+const QPoint kSoundWaves[] = {{67, 6},  {67, 10}, {68, 7},  {68, 8}, {68, 9}, {70, 5},
+                              {70, 11}, {71, 6},  {71, 10}, {72, 7}, {72, 8}, {72, 9}};
+
 void fill(QPainter& painter, int32_t left, int32_t top, int32_t right, int32_t bottom,
           uint32_t colour) {
     painter.fillRect(left, top, right - left, bottom - top, ToQColor(colour));
@@ -251,13 +255,9 @@ void TTheSlider::paintLoudspeaker(QPainter& painter) const {
     for (int32_t i = 0; i < 4; ++i)
         fill(painter, left + 62 + i, top + 7 - i / 2 - 1, left + 63 + i, top + 10 + i / 2 + 1,
              style.HandleOutline);
-    fill(painter, left + 68, top + 7, left + 69, top + 10, style.LargeTick);
-    fill(painter, left + 69, top + 6, left + 70, top + 7, style.LargeTick);
-    fill(painter, left + 69, top + 10, left + 70, top + 11, style.LargeTick);
-    fill(painter, left + 71, top + 6, left + 72, top + 11, style.LargeTick);
-    fill(painter, left + 72, top + 5, left + 73, top + 6, style.LargeTick);
-    fill(painter, left + 72, top + 11, left + 73, top + 12, style.LargeTick);
-    fill(painter, left + 74, top + 6, left + 75, top + 11, style.LargeTick);
+    for (const QPoint& p : kSoundWaves)
+        fill(painter, left + p.x(), top + p.y(), left + p.x() + 1, top + p.y() + 1,
+             style.LargeTick);
 }
 
 void TTheSlider::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftState shift) {
