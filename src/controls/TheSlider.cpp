@@ -268,7 +268,7 @@ void TTheSlider::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftState 
         return;
     if (Dragging()) {
         Reanchor(x);
-        if (!PeekWhileHovering)
+        if (!PeekWhileHovering && !m_links.watch.Typing())
             ShowValueInWatch();
         return;
     }
@@ -292,7 +292,7 @@ void TTheSlider::MouseMove(int32_t x, int32_t y) {
 void TTheSlider::MouseUp(int32_t x, int32_t y) {
     if (m_pressed == MouseButton::Right)
         m_links.menus.OpenSliderMenu(QPoint(x, y));
-    else if (Dragging())
+    else if (Dragging() && m_links.watch.ShowsNumber()) // a typed value keeps its painter
         m_links.watch.RestoreChosenPainter();
     m_pressed = MouseButton::None;
     TSlider::MouseUp(x, y);
