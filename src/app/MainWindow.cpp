@@ -7,7 +7,9 @@
 #include "app/RenderTicks.h"
 #include "app/SettingsFile.h"
 #include "app/TaskbarProgress.h"
+#include "app/WheelRouting.h"
 #include "app/WindowPeers.h"
+#include "controls/Interior.h"
 #include "controls/LineAndPoint.h"
 #include "controls/RoomKeys.h"
 #include "controls/TheSlider.h"
@@ -276,6 +278,10 @@ void TGlorinbaxMF::leaveEvent(QEvent* event) {
 void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
     bool handled = false;
     guarded("FormKeyDown", [&] {
+        // Ctrl held: the slider's drag turns fine.
+        if (TTheSlider* slider = TheSliderOf(*m_interior);
+            slider && event->key() == Qt::Key_Control)
+            slider->SetFineAdjustment(true);
         // A value being typed takes its keys first; then the point, then the room, see a key
         // before the window's own key map.
         TTheWatch* watch = TheWatchOf(*m_interior);
@@ -291,20 +297,38 @@ void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
 }
 
+void TGlorinbaxMF::keyReleaseEvent(QKeyEvent* event) {
+    guarded("FormKeyUp", [&] {
+        if (TTheSlider* slider = TheSliderOf(*m_interior);
+            slider && event->key() == Qt::Key_Control)
+            slider->SetFineAdjustment(false);
+    });
+    QWidget::keyReleaseEvent(event);
+}
+
 void TGlorinbaxMF::wheelEvent(QWheelEvent* event) {
-    const QPoint at = event->position().toPoint();
-    TTheWatch* watch = TheWatchOf(*m_interior);
-    // Over the watch a turn is Up or Down for the value being typed.
-    if (watch && watch->Visible && watch->BoundsRect.Contains(at.x(), at.y())) {
-        const int turn = event->angleDelta().y();
-        if (turn != 0)
-            guarded("FormMouseWheel", [&] {
-                watch->Typer().KeyDown(turn > 0 ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
-            });
-        event->accept();
+    const int turn = event->angleDelta().y();
+    if (turn == 0)
         return;
-    }
-    QWidget::wheelEvent(event);
+    guarded("FormMouseWheel", [&] {
+        const long double step = WheelLoudnessStep(turn);
+        switch (WheelTargetAt(*m_interior, event->position().toPoint())) {
+        case WheelTarget::Slider:
+            if (TTheSlider* slider = TheSliderOf(*m_interior); slider && slider->OnWheel)
+                slider->OnWheel(step);
+            break;
+        case WheelTarget::Elsewhere:
+            StepMasterLoudness(m_arrangement, m_fadeIn, step);
+            break;
+        case WheelTarget::Watch:
+            // Up or Down for the value being typed.
+            if (TTheWatch* watch = TheWatchOf(*m_interior))
+                watch->Typer().KeyDown(turn > 0 ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
+            break;
+        case WheelTarget::Room:
+            break; // its wheel handling comes with the room's own work
+        }
+    });
 }
 
 void TGlorinbaxMF::closeEvent(QCloseEvent* event) {

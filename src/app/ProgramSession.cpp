@@ -7,6 +7,7 @@
 #include "app/UnreadablePlanQuestion.h"
 #include "app/WindowDialogs.h"
 #include "controls/RoomLinks.h"
+#include "controls/TheMenuTrigger.h"
 #include "controls/TheRoom.h"
 #include "controls/TheSlider.h"
 #include "controls/TheWatch.h"
@@ -99,6 +100,7 @@ void ProgramSession::createWindow() {
                                       RoomSettings::FromStore(store)});
     AddWatch(makers, m_arrangement, m_watch);
     AddSlider(makers, SliderLinks{m_arrangement, m_carrier, m_watch, m_menus});
+    AddMenuTrigger(makers, m_menus);
     m_window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{m_options.folders, store, m_startup,
                                                               m_arrangement, m_mixer, m_peers,
                                                               m_stopwatch, nullptr, makers});
@@ -107,7 +109,7 @@ void ProgramSession::createWindow() {
     m_carrier.AttachWindow(m_window.get(), room);
     m_windowHooks.Attach(m_window.get(), room);
     m_peers.AttachTimer(&m_window->Timers().ReportTimer);
-    m_peers.AttachWatch(dynamic_cast<TTheWatch*>(m_window->Interior().Watch));
+    m_peers.AttachInterior(&m_window->Interior());
     *m_reportTimer = &m_window->Timers().ReportTimer;
     faultlog::SetFaultListener([timer = m_reportTimer] {
         // Any thread: the timer starts on the UI thread, if it is still there by then.
@@ -286,6 +288,7 @@ ProgramSession::~ProgramSession() {
         MixerLock lock(m_arrangement.audio);
         m_carrier.AttachWindow(nullptr, nullptr);
         m_windowHooks.Attach(nullptr, nullptr);
+        m_peers.AttachInterior(nullptr);
         m_window.reset();
     });
     m_mixer.Set(nullptr);

@@ -1,6 +1,9 @@
-// Draining the report queue into the fault log; the watch's digits.
+// Draining the report queue into the fault log; the watch, the slider and the menu trigger.
 #include "app/WindowPeersStandIn.h"
 
+#include "controls/Interior.h"
+#include "controls/TheMenuTrigger.h"
+#include "controls/TheSlider.h"
 #include "controls/TheWatch.h"
 #include "support/FaultLog.h"
 #include "support/Report.h"
@@ -16,6 +19,17 @@ void WindowPeersStandIn::MoveQueuedReportLines() {
 }
 
 void WindowPeersStandIn::PaintWatchDigits(bool direct) {
-    if (m_watch)
-        m_watch->ShowDigits(direct);
+    if (TTheWatch* watch = m_interior ? TheWatchOf(*m_interior) : nullptr)
+        watch->ShowDigits(direct);
+}
+
+void WindowPeersStandIn::ShowFadeLoudness(long double loudness) {
+    if (TTheSlider* slider = m_interior ? TheSliderOf(*m_interior) : nullptr)
+        slider->ShowFadeLoudness(loudness);
+}
+
+void WindowPeersStandIn::ClearMenuTriggerHighlight() {
+    TTheMenuTrigger* trigger = m_interior ? TheMenuTriggerOf(*m_interior) : nullptr;
+    if (trigger && trigger->Highlighted)
+        trigger->SetHighlighted(false);
 }

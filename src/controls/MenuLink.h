@@ -2,6 +2,10 @@
 #pragma once
 
 #include <QPoint>
+#include <QRect>
+
+#include <chrono>
+#include <optional>
 
 // The menus implement it (MenusStandIn until they exist). UI thread only.
 class MenuLink {
@@ -15,4 +19,8 @@ public:
     virtual void OpenMainMenuFromIcon() = 0;
     // The slider's own menu, at a point of the window's client area.
     virtual void OpenSliderMenu(QPoint at) = 0;
+    // The main menu below the menu trigger's rectangle (client area); returns once it closed.
+    virtual void OpenMainMenu(QRect trigger) = 0;
+    // When the main menu last closed; none while it never opened.
+    virtual std::optional<std::chrono::steady_clock::time_point> MainMenuClosedAt() const = 0;
 };

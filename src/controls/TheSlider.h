@@ -100,6 +100,8 @@ public:
     const std::optional<PeekedLane>& PeekedLaneValue() const { return m_peeked; }
     // Master loudness, or the peeked lane's value; never notifies.
     void SyncToPlan();
+    // The start-up fade reached this loudness: shown, unless a lane's value is.
+    void ShowFadeLoudness(long double loudness);
     // The slider's own change: the plan's master loudness becomes Position / 100. OnChange
     // does this unless someone else (a lane being edited) has bound it.
     void StoreMasterLoudness();

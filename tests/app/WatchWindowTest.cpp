@@ -38,13 +38,14 @@ protected:
         makers.lanes = [](TCtrlList& list) -> TCtrl& { return list.Create<BareControl>(); };
         window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{
             folders, settings, startup, arrangement, mixer, peers, stopwatch, nullptr, makers});
-        peers.AttachWatch(&watch());
+        peers.AttachInterior(&window->Interior());
         window->AllowLayout();
         window->SetStarted();
         window->resize(400, 300);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
+    ~WatchWindowTest() override { peers.AttachInterior(nullptr); }
     TTheWatch& watch() { return *TheWatchOf(window->Interior()); }
     TWatchTyper& typer() { return watch().Typer(); }
     QPoint inWatch() { return QPoint(watch().BoundsRect.Left + 60, watch().BoundsRect.Top + 20); }

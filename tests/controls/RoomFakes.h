@@ -10,6 +10,7 @@
 #include "model/MixerView.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 class TBall;
@@ -125,9 +126,23 @@ public:
     void OpenRulerMenu(QPoint at) override { rulerMenus.push_back(at); }
     void OpenMainMenuFromIcon() override { ++mainMenus; }
     void OpenSliderMenu(QPoint at) override { sliderMenus.push_back(at); }
+    void OpenMainMenu(QRect trigger) override {
+        mainMenuTriggers.push_back(trigger);
+        if (whileOpen)
+            whileOpen();
+        closedAt = now;
+    }
+    std::optional<std::chrono::steady_clock::time_point> MainMenuClosedAt() const override {
+        return closedAt;
+    }
 
     std::vector<QPoint> rulerMenus;
     std::vector<QPoint> sliderMenus;
+    std::vector<QRect> mainMenuTriggers;
+    std::function<void()> whileOpen;
+    // The clock the menu closes by, and when it last closed.
+    std::chrono::steady_clock::time_point now{};
+    std::optional<std::chrono::steady_clock::time_point> closedAt;
     int mainMenus = 0;
 };
 
