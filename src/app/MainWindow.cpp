@@ -254,8 +254,17 @@ void TGlorinbaxMF::resizeEvent(QResizeEvent* event) {
 void TGlorinbaxMF::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     guarded("FormMouseDown", [&] {
-        m_router.MouseDown(MouseButtonFromQt(event->button()), at.x(), at.y(),
-                           ShiftState::FromQt(event->modifiers()));
+        const MouseButton button = MouseButtonFromQt(event->button());
+        if (m_router.MouseDown(button, at.x(), at.y(), ShiftState::FromQt(event->modifiers())) ||
+            button == MouseButton::Right)
+            return;
+        // A press on a master meter's strip ends the typing without applying.
+        const TThePeakMeter* left = m_interior->MeterL.get();
+        const TThePeakMeter* right = m_interior->MeterR.get();
+        const bool onMeter = (left && at.x() < m_layoutRect.Left + left->Width) ||
+                             (right && at.x() >= m_layoutRect.Right - right->Width);
+        if (TTheWatch* watch = TheWatchOf(*m_interior); onMeter && watch && watch->Typing())
+            watch->EndTyping();
     });
 }
 

@@ -28,9 +28,13 @@ namespace {
 // the program.
 class WatchWindowTest : public ::testing::Test {
 protected:
-    WatchWindowTest() {
+    WatchWindowTest() { make(false); }
+    // Made again with the master meters when a test needs them.
+    void make(bool meters) {
         faultlog::SetFolder(dir.path());
-        settings.SetText("[MasterMeters]\nL.Visible=0\nR.Visible=0\n");
+        peers.AttachInterior(nullptr);
+        window.reset();
+        settings.SetText(meters ? QString() : "[MasterMeters]\nL.Visible=0\nR.Visible=0\n");
         ControlMakers makers;
         AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, relay, menus, {}});
         AddWatch(makers, arrangement, relay);
@@ -149,6 +153,20 @@ TEST_F(WatchWindowTest, EscapeEndsTypingWithoutClosingAndAClickOnTheWatchCommits
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, inWatch());
     EXPECT_FALSE(typer().Active());
     EXPECT_EQ(lane.Piece().Pan.Text(), "-3/100");
+}
+
+TEST_F(WatchWindowTest, ALeftPressOnAMasterMeterEndsTypingWithoutApplying) {
+    make(true);
+    TyperStart start;
+    start.range = {0, 99, 0, 1};
+    int ended = 0;
+    start.cancelled = [&ended] { ++ended; };
+    ASSERT_TRUE(typer().Start(start));
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, QPoint(398, 100));
+    EXPECT_TRUE(typer().Active()); // the right button opens the meters' menu instead
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(1, 100));
+    EXPECT_FALSE(typer().Active());
+    EXPECT_EQ(ended, 1);
 }
 
 } // namespace
