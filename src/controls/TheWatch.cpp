@@ -20,6 +20,7 @@ TTheWatch::TTheWatch(TCtrlList& list, Arrangement& arrangement, WatchRelay* rela
       m_timePainter([this](QPainter& painter) { UpdateTimeDigits(painter); }),
       m_stepPainter([this](QPainter& painter) { UpdateFrameDigits(painter); }),
       m_numberPainter([this](QPainter& painter) { DrawText(painter, m_number); }),
+      m_lastDigits(kWatchPlaces, QChar(kWatchBlank)),
       m_typer(std::make_unique<TWatchTyper>(*this)) {
     if (!List.Interior)
         m_ownStates = std::make_unique<WatchState>();

@@ -23,8 +23,6 @@ public:
     TTheWatch(TCtrlList& list, Arrangement& arrangement, WatchRelay* relay = nullptr);
     ~TTheWatch() override;
 
-    static constexpr int kModeChangeCommand = 1086;
-
     TWatchTyper& Typer() { return *m_typer; }
     // Typing or the flash that ends it.
     bool TypingView() const;
@@ -46,8 +44,6 @@ public:
     void ShowDigits(bool full);
     // A text of glyph characters (WatchDigitText.h) at the places, dimmed when the watch is.
     void DrawText(QPainter& painter, const QString& text);
-    // Whether the painter now at work shows the third group whole.
-    bool Full() const { return m_full; }
 
     // What the watch's copy puts on the clipboard: the typed value while typing (a time entry as
     // a time), else the line's step number or its time, as the chosen mode shows it.
@@ -97,7 +93,7 @@ private:
     MemberPainter m_stepPainter;
     MemberPainter m_numberPainter; // the number last given to ShowNumber
     QString m_number;
-    QString m_lastDigits = QString(7, QChar(u'/'));
+    QString m_lastDigits;
     DigitPainter* m_current = nullptr;
     bool m_full = true;
     std::unique_ptr<WatchState> m_ownStates; // for a watch made without an interior
