@@ -153,10 +153,16 @@ void TWatchTyper::flipSign() {
 }
 
 bool TWatchTyper::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
-    if (!m_active || (modifiers & ~Qt::KeypadModifier) != Qt::NoModifier)
+    if (!m_active)
+        return false;
+    const bool digit = key >= Qt::Key_0 && key <= Qt::Key_9;
+    // Layouts such as AZERTY give the digits of the top row with Shift.
+    const Qt::KeyboardModifiers ignored =
+        digit ? Qt::KeypadModifier | Qt::ShiftModifier : Qt::KeypadModifier;
+    if ((modifiers & ~ignored) != Qt::NoModifier)
         return false;
     const bool keypad = modifiers.testFlag(Qt::KeypadModifier);
-    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+    if (digit)
         typeDigit(key - Qt::Key_0);
     else if (key == Qt::Key_Up || (keypad && key == Qt::Key_Plus))
         step(+1);

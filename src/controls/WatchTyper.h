@@ -78,7 +78,8 @@ public:
     bool TypingView() const { return m_active || m_flashing; }
     FlashState Flash() const { return m_flash; }
 
-    // A key without modifiers (the numeric pad counts as none); true when the typer took it.
+    // A key without modifiers (the numeric pad counts as none, and Shift for a digit, which some
+    // layouts need); true when the typer took it.
     bool KeyDown(int key, Qt::KeyboardModifiers modifiers);
     // A click on the watch: a tapped tempo while the plan's tempo is typed, else the end.
     void Click();

@@ -55,7 +55,8 @@ TEST_F(WatchTyperTest, SevenDigitsCompleteTheEntryWithoutReturn) {
     ASSERT_TRUE(typer().Start(start));
     EXPECT_EQ(typer().Text(), "/////42");
     EXPECT_EQ(watch().CurrentPainter(), &typer());
-    keys({Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6});
+    keys({Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5});
+    typer().KeyDown(Qt::Key_6, Qt::ShiftModifier); // the top row's digit on an AZERTY layout
     EXPECT_TRUE(typer().Active());
     EXPECT_EQ(typer().Value(), 123456);
     typer().KeyDown(Qt::Key_7, Qt::KeypadModifier); // the numeric pad's digits count
@@ -205,6 +206,7 @@ TEST_F(WatchTyperTest, DeleteLeftRightAndModifiersFollowTheirRules) {
     EXPECT_EQ(typer().Text(), "/13////");
     EXPECT_EQ(typer().Value(), 13);
     EXPECT_FALSE(typer().KeyDown(Qt::Key_5, Qt::ControlModifier));
+    EXPECT_FALSE(typer().KeyDown(Qt::Key_Up, Qt::ShiftModifier));
     EXPECT_FALSE(typer().KeyDown(Qt::Key_A, {}));
     keys({Qt::Key_Minus}); // no negative values here
     EXPECT_EQ(typer().Value(), 13);
