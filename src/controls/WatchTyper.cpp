@@ -135,10 +135,11 @@ void TWatchTyper::step(int direction) {
     changed();
 }
 
-void TWatchTyper::removeAtCaret() {
+void TWatchTyper::removeBeforeCaret() {
     if (m_caret <= 1)
         return;
-    m_text.remove(m_caret - 1, 1);
+    // The digits shift right by the blank in front, so the caret stays after the last of them.
+    m_text.remove(m_caret - 2, 1);
     m_text.prepend(QChar(kWatchBlank));
     recompute();
     changed();
@@ -172,7 +173,7 @@ bool TWatchTyper::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
         m_caret = std::clamp(m_caret + (key == Qt::Key_Left ? -1 : 1), 1, m_digits);
         repaint();
     } else if (key == Qt::Key_Delete)
-        removeAtCaret();
+        removeBeforeCaret();
     else if (key == Qt::Key_Return || key == Qt::Key_Enter)
         End(true);
     else if (key == Qt::Key_Escape)

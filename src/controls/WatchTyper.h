@@ -124,7 +124,8 @@ private:
     void recompute();
     void typeDigit(int digit);
     void step(int direction);
-    void removeAtCaret();
+    // Delete: the digit before the caret goes and a blank comes in at the front.
+    void removeBeforeCaret();
     void flipSign();
     // Repaints, moves the slider along (unless it moved itself) and tells the start's changed
     // handler.

@@ -202,19 +202,24 @@ TEST_F(WatchTyperTest, ATimeStepsByTheGroupTheCaretStandsIn) {
 
 TEST_F(WatchTyperTest, DeleteLeftRightAndModifiersFollowTheirRules) {
     ASSERT_TRUE(typer().Start(plain(0, 9999999, 0)));
-    keys({Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_Left, Qt::Key_Left, Qt::Key_Delete});
-    EXPECT_EQ(typer().Text(), "/13////");
-    EXPECT_EQ(typer().Value(), 13);
+    keys({Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_Delete});
+    EXPECT_EQ(typer().Text(), "/12////");
+    EXPECT_EQ(typer().Value(), 12);
+    keys({Qt::Key_4}); // the caret still follows the last digit
+    EXPECT_EQ(typer().Text(), "/124///");
+    keys({Qt::Key_Left, Qt::Key_Left, Qt::Key_Delete});
+    EXPECT_EQ(typer().Text(), "//24///");
+    EXPECT_EQ(typer().Value(), 24);
     EXPECT_FALSE(typer().KeyDown(Qt::Key_5, Qt::ControlModifier));
     EXPECT_FALSE(typer().KeyDown(Qt::Key_Up, Qt::ShiftModifier));
     EXPECT_FALSE(typer().KeyDown(Qt::Key_A, {}));
     keys({Qt::Key_Minus}); // no negative values here
-    EXPECT_EQ(typer().Value(), 13);
+    EXPECT_EQ(typer().Value(), 24);
     for (int i = 0; i < 9; ++i)
         keys({Qt::Key_Left});
     EXPECT_EQ(typer().Caret(), 1);
     keys({Qt::Key_Delete}); // nothing before the first place
-    EXPECT_EQ(typer().Text(), "/13////");
+    EXPECT_EQ(typer().Text(), "//24///");
 }
 
 TEST_F(WatchTyperTest, TheSliderScaleSnapsTheMp3EntriesToTheirPresets) {
