@@ -153,6 +153,9 @@ void TTheWatch::EndTyping() {
 }
 
 void TTheWatch::SetPainter(DigitPainter& painter) {
+    // Hovering the ruler or the slider does not take the digits from a value being typed.
+    if (TypingView() && &painter != m_typer.get())
+        return;
     m_current = &painter;
     ShowDigits(!m_arrangement.audio.Playing());
 }

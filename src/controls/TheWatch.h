@@ -53,7 +53,7 @@ public:
     void UpdateTimeDigits(QPainter& painter);
     void UpdateFrameDigits(QPainter& painter);
 
-    // WatchLink
+    // WatchLink; while typing, no other painter takes over.
     bool Typing() const override;
     void EndTyping() override;
     const DigitPainter* CurrentPainter() const override { return m_current; }

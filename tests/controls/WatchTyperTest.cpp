@@ -356,6 +356,16 @@ TEST_F(WatchTyperTest, PastedTextsAndTheStartValuesBecomeTheTypedValue) {
     EXPECT_EQ(typer().StartTextValue(), 25);
 }
 
+TEST_F(WatchTyperTest, HoveringTheRulerOrTheSliderLeavesTheTypedDigits) {
+    ASSERT_TRUE(typer().Start(plain(0, 99, 42)));
+    ruler().MouseMove(320, 10);
+    slider().MouseMove(190, 270);
+    EXPECT_EQ(watch().CurrentPainter(), &typer());
+    EXPECT_EQ(shownText(), "/////42");
+    ruler().MouseLeave();
+    EXPECT_EQ(watch().CurrentPainter(), &typer());
+}
+
 TEST_F(WatchTyperTest, TheCaretBlinksUnderItsPlace) {
     ASSERT_TRUE(typer().Start(plain(0, 99, 7)));
     const QPoint under = QPoint(watch().BoundsRect.Left, watch().BoundsRect.Top) + WatchPlace(1) +
