@@ -9,7 +9,6 @@
 #include "app/TaskbarProgress.h"
 #include "app/WheelRouting.h"
 #include "app/WindowPeers.h"
-#include "controls/Interior.h"
 #include "controls/LineAndPoint.h"
 #include "controls/RoomKeys.h"
 #include "controls/TheSlider.h"

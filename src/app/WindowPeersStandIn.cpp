@@ -4,7 +4,6 @@
 #include "controls/Interior.h"
 #include "controls/TheMenuTrigger.h"
 #include "controls/TheSlider.h"
-
 #include "support/FaultLog.h"
 #include "support/Report.h"
 
