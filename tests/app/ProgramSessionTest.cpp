@@ -4,6 +4,7 @@
 #include "controls/DrawingSurfaces.h"
 #include "controls/FlagPainter.h"
 #include "controls/TheRoom.h"
+#include "controls/TheWatch.h"
 #include "support/WideMemIniFile.h"
 #include "texts/Parlance.h"
 
@@ -276,13 +277,15 @@ TEST_F(ProgramSessionTest, FlagAndLaneStripSettingsAreAppliedAndTheLiveStateIsWr
         EXPECT_FALSE(flags.HandlesShown);
         EXPECT_FALSE(in.LaneStripStates.metersVisible);
         EXPECT_EQ(in.LaneStripStates.handlesZoom, 3);
-        EXPECT_TRUE(in.WatchStates.secondMode);
+        ASSERT_NE(TheWatchOf(in), nullptr);
+        EXPECT_TRUE(TheWatchOf(in)->StepMode());
+        EXPECT_FALSE(TheWatchOf(in)->Visible);
 
         TheRoomOf(in)->ToggleFlagsShown();
         flags.HandlesShown = true;
         in.LaneStripStates.metersVisible = true;
         in.LaneStripStates.handlesZoom = -2;
-        in.WatchStates.secondMode = false;
+        TheWatchOf(in)->SwitchMode();
         in.WatchStates.allowOutOfRange = true;
         EXPECT_TRUE(session.Close());
     }
@@ -293,7 +296,7 @@ TEST_F(ProgramSessionTest, FlagAndLaneStripSettingsAreAppliedAndTheLiveStateIsWr
     EXPECT_EQ(ini.ReadString("Lanes", "Handles.Zoom", ""), "-2");
     EXPECT_EQ(ini.ReadString("Watch", "Mode", ""), "0");
     EXPECT_EQ(ini.ReadString("Watch", "AllowOutOfRange", ""), "1");
-    EXPECT_EQ(ini.ReadString("Watch", "Visible", ""), "0") << "kept for the watch to come";
+    EXPECT_EQ(ini.ReadString("Watch", "Visible", ""), "0");
 }
 
 } // namespace
