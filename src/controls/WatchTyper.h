@@ -60,15 +60,16 @@ public:
     static constexpr int kFlashInterval = 100; // ms
     static constexpr int kFlashRepaints = 8;
 
-    // Takes over the watch, dims the controls that do not take part (all but the watch, the
-    // carrier and the slider) and starts the caret; false while a value
-    // is being typed already. A start while the last one still flashes keeps the dimmed view.
+    // Takes over the watch and the slider, dims the controls that do not take part (all but the
+    // watch, the carrier and the slider) and starts the caret; false while a value is being
+    // typed already. A start while the last one still flashes keeps the dimmed view.
     bool Start(const TyperStart& start);
     // The last entry offered again.
     bool StartAgain();
     const std::optional<TyperStart>& LastParameters() const { return m_last; }
     // Committing holds the value in its range (unless out-of-range entry is allowed), writes the
-    // target and tells the plan; then the watch flashes what happened.
+    // target's text from the held, signed value and tells the plan; then the watch flashes what
+    // happened (no flash for the tempo and the every-lane amendment).
     void End(bool commit);
 
     bool Active() const { return m_active; }
