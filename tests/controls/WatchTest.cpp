@@ -72,6 +72,10 @@ TEST_F(WatchTest, StepModeShowsANegativeCountWithTheMinusGlyph) {
     room().Line().SetPosition(Elements{-3 * kStep - 1}, false);
     watch().Paint();
     EXPECT_EQ(shownText(), "://///4");
+    audio.playing = true; // steps show the same while rolling
+    watch().Paint();
+    EXPECT_EQ(shownText(), "://///4");
+    audio.playing = false;
     room().Line().SetPosition(Elements{27 * kStep}, false);
     watch().Paint();
     EXPECT_EQ(shownText(), "/////27");
