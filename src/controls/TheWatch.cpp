@@ -173,7 +173,7 @@ void TTheWatch::PaintTimeDigits(QPainter& painter, const PeekedTime& time) {
 }
 
 void TTheWatch::ShowNumber(int value, bool negative) {
-    m_number = WatchPadded(QString::number(std::abs(value)), kWatchPlaces);
+    m_number = WatchPadded(QString::number(std::abs(int64_t{value})), kWatchPlaces);
     if (negative)
         m_number[0] = QChar(kWatchMinus);
     SetPainter(m_numberPainter);
