@@ -7,6 +7,7 @@
 #include "app/UnreadablePlanQuestion.h"
 #include "app/WindowDialogs.h"
 #include "controls/RoomLinks.h"
+#include "controls/TheLaneStrip.h"
 #include "controls/TheRoom.h"
 #include "planfile/PlanOperations.h"
 #include "support/FaultLog.h"
@@ -95,6 +96,9 @@ void ProgramSession::createWindow() {
     ControlMakers makers;
     AddRoomAndRuler(makers, RoomLinks{m_arrangement, m_mixer, m_carrier, m_watch, m_menus,
                                       RoomSettings::FromStore(store)});
+    m_soundFiles = std::make_unique<SoundFileDialog>(m_arrangement, store);
+    SoundFileLink& soundFiles = m_options.soundFiles ? *m_options.soundFiles : *m_soundFiles;
+    AddLaneStrip(makers, LaneStripLinks{m_arrangement, m_mixer, m_watch, soundFiles});
     m_window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{m_options.folders, store, m_startup,
                                                               m_arrangement, m_mixer, m_peers,
                                                               m_stopwatch, nullptr, makers});
@@ -103,6 +107,8 @@ void ProgramSession::createWindow() {
     m_carrier.AttachWindow(m_window.get(), room);
     m_windowHooks.Attach(m_window.get(), room);
     m_peers.AttachTimer(&m_window->Timers().ReportTimer);
+    m_peers.AttachLaneStrip(TheLaneStripOf(m_window->Interior()));
+    m_soundFiles->Attach(m_window.get());
     *m_reportTimer = &m_window->Timers().ReportTimer;
     faultlog::SetFaultListener([timer = m_reportTimer] {
         // Any thread: the timer starts on the UI thread, if it is still there by then.
@@ -273,6 +279,9 @@ ProgramSession::~ProgramSession() {
         MixerLock lock(m_arrangement.audio);
         m_carrier.AttachWindow(nullptr, nullptr);
         m_windowHooks.Attach(nullptr, nullptr);
+        m_peers.AttachLaneStrip(nullptr);
+        if (m_soundFiles)
+            m_soundFiles->Attach(nullptr);
         m_window.reset();
     });
     m_mixer.Set(nullptr);

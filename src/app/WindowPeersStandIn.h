@@ -6,17 +6,20 @@
 #include "app/WindowPeers.h"
 
 class QTimer;
+class TTheLaneStrip;
 
 // UI thread only. Each part's calls go to the part once it exists.
 class WindowPeersStandIn : public WindowPeers {
 public:
     // The timer that moves the lines; it stops once they are moved.
     void AttachTimer(QTimer* reportTimer) { m_timer = reportTimer; }
+    // The window's lane strip, when it has one; none once the window goes.
+    void AttachLaneStrip(TTheLaneStrip* strip) { m_laneStrip = strip; }
     // Shows the fault-log failures other threads queued, then logs each queued report line.
     void MoveQueuedReportLines() override;
 
     void PaintWatchDigits(bool) override {}
-    void UpdateLaneMeters() override {}
+    void UpdateLaneMeters() override;
     void RepeatCarrierButton() override {}
     void ShowFadeLoudness(long double) override {}
     // No report window: nothing is ever shown or waiting in it.
@@ -27,4 +30,5 @@ public:
 
 private:
     QTimer* m_timer = nullptr;
+    TTheLaneStrip* m_laneStrip = nullptr;
 };
