@@ -22,6 +22,10 @@ void FadeIn::Stop() {
     m_timer.stop();
 }
 
+bool FadeIn::Running() const {
+    return m_timer.isActive();
+}
+
 void FadeIn::Tick() {
     const long double master = m_arrangement.plan.MasterLoudness.Value();
     m_loudness = std::min(m_loudness + m_step, master);

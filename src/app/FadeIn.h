@@ -21,6 +21,7 @@ public:
     void Start(long double step);
     // Ends a running fade where it is (the user set the loudness).
     void Stop();
+    bool Running() const;
     // One step; the timer stops once the plan's master loudness is reached.
     void Tick();
     long double FadeLoudness() const { return m_loudness; }

@@ -2,13 +2,17 @@
 #include "app/MainWindow.h"
 
 #include "app/Layout.h"
+#include "app/MasterLoudnessStep.h"
 #include "app/MasterMeterFeed.h"
 #include "app/RenderTicks.h"
 #include "app/SettingsFile.h"
 #include "app/TaskbarProgress.h"
+#include "app/WheelRouting.h"
 #include "app/WindowPeers.h"
+#include "controls/Interior.h"
 #include "controls/LineAndPoint.h"
 #include "controls/RoomKeys.h"
+#include "controls/TheSlider.h"
 #include "model/Arrangement.h"
 #include "model/MixerView.h"
 #include "planfile/PlanTitle.h"
@@ -24,6 +28,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScopeGuard>
+#include <QWheelEvent>
 
 namespace {
 
@@ -91,6 +96,10 @@ TGlorinbaxMF::TGlorinbaxMF(const MainWindowSetup& setup)
     if (auto* line = dynamic_cast<LineAndPoint*>(in.Room))
         SetLineAndPoint(line);
     m_roomKeys = dynamic_cast<RoomKeys*>(in.Room);
+    if (TTheSlider* slider = TheSliderOf(in))
+        slider->OnWheel = [this](long double step) {
+            StepMasterLoudness(m_arrangement, m_fadeIn, step);
+        };
     connectTimers();
 }
 
@@ -173,8 +182,9 @@ void TGlorinbaxMF::RelayoutAndRepaint(bool full) {
     if (shown(in.Ruler))
         paint(in.MenuTrigger);
     paint(in.Lanes);
+    paint(in.Slider);
     if (m_presented) {
-        for (TCtrl* control : {in.Room, in.Lanes, in.MenuTrigger, in.Ruler})
+        for (TCtrl* control : {in.Room, in.Lanes, in.MenuTrigger, in.Ruler, in.Slider})
             if (control)
                 control->Present();
     }
@@ -261,6 +271,10 @@ void TGlorinbaxMF::leaveEvent(QEvent* event) {
 void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
     bool handled = false;
     guarded("FormKeyDown", [&] {
+        // Ctrl held: the slider's drag turns fine.
+        if (TTheSlider* slider = TheSliderOf(*m_interior);
+            slider && event->key() == Qt::Key_Control)
+            slider->SetFineAdjustment(true);
         // The point, then the room, see a key before the window's own key map.
         const ShiftState shift = ShiftState::FromQt(event->modifiers());
         handled = m_roomKeys && (m_roomKeys->PointKeyDown(event->key(), shift) ||
@@ -268,6 +282,36 @@ void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
     });
     if (!handled)
         QWidget::keyPressEvent(event);
+}
+
+void TGlorinbaxMF::keyReleaseEvent(QKeyEvent* event) {
+    guarded("FormKeyUp", [&] {
+        if (TTheSlider* slider = TheSliderOf(*m_interior);
+            slider && event->key() == Qt::Key_Control)
+            slider->SetFineAdjustment(false);
+    });
+    QWidget::keyReleaseEvent(event);
+}
+
+void TGlorinbaxMF::wheelEvent(QWheelEvent* event) {
+    const int turn = event->angleDelta().y();
+    if (turn == 0)
+        return;
+    guarded("FormMouseWheel", [&] {
+        const long double step = WheelLoudnessStep(turn);
+        switch (WheelTargetAt(*m_interior, event->position().toPoint())) {
+        case WheelTarget::Slider:
+            if (TTheSlider* slider = TheSliderOf(*m_interior); slider && slider->OnWheel)
+                slider->OnWheel(step);
+            break;
+        case WheelTarget::Elsewhere:
+            StepMasterLoudness(m_arrangement, m_fadeIn, step);
+            break;
+        case WheelTarget::Watch:
+        case WheelTarget::Room:
+            break; // their wheel handling comes with those controls' own work
+        }
+    });
 }
 
 void TGlorinbaxMF::closeEvent(QCloseEvent* event) {

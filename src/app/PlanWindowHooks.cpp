@@ -3,6 +3,7 @@
 
 #include "app/MainWindow.h"
 #include "controls/TheRoom.h"
+#include "controls/TheSlider.h"
 
 void PlanWindowHooks::TitleChanged() {
     if (m_window)
@@ -12,4 +13,10 @@ void PlanWindowHooks::TitleChanged() {
 void PlanWindowHooks::RepaintRoom() {
     if (m_room)
         m_room->RepaintWhole();
+}
+
+void PlanWindowHooks::MoveLoudnessSlider(int position) {
+    (void)position; // the slider reads the plan: a lane it shows keeps its place
+    if (TTheSlider* slider = m_window ? TheSliderOf(m_window->Interior()) : nullptr)
+        slider->SyncToPlan();
 }

@@ -1,4 +1,5 @@
-// What the plan tells the main window: the title to rebuild, the room to repaint.
+// What the plan tells the main window: the title to rebuild, the room to repaint, the loudness
+// slider to move.
 #pragma once
 
 #include "model/WindowHooks.h"
@@ -17,6 +18,7 @@ public:
 
     void TitleChanged() override;
     void RepaintRoom() override;
+    void MoveLoudnessSlider(int position) override;
 
 private:
     TGlorinbaxMF* m_window = nullptr;

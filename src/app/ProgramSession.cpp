@@ -8,7 +8,9 @@
 #include "app/WindowDialogs.h"
 #include "controls/RoomLinks.h"
 #include "controls/TheLaneStrip.h"
+#include "controls/TheMenuTrigger.h"
 #include "controls/TheRoom.h"
+#include "controls/TheSlider.h"
 #include "planfile/PlanOperations.h"
 #include "support/FaultLog.h"
 #include "support/PathText.h"
@@ -99,6 +101,8 @@ void ProgramSession::createWindow() {
     m_soundFiles = std::make_unique<SoundFileDialog>(m_arrangement, store);
     SoundFileLink& soundFiles = m_options.soundFiles ? *m_options.soundFiles : *m_soundFiles;
     AddLaneStrip(makers, LaneStripLinks{m_arrangement, m_mixer, m_watch, soundFiles});
+    AddSlider(makers, SliderLinks{m_arrangement, m_carrier, m_watch, m_menus});
+    AddMenuTrigger(makers, m_menus);
     m_window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{m_options.folders, store, m_startup,
                                                               m_arrangement, m_mixer, m_peers,
                                                               m_stopwatch, nullptr, makers});
@@ -107,7 +111,7 @@ void ProgramSession::createWindow() {
     m_carrier.AttachWindow(m_window.get(), room);
     m_windowHooks.Attach(m_window.get(), room);
     m_peers.AttachTimer(&m_window->Timers().ReportTimer);
-    m_peers.AttachLaneStrip(TheLaneStripOf(m_window->Interior()));
+    m_peers.AttachInterior(&m_window->Interior());
     m_soundFiles->Attach(m_window.get());
     *m_reportTimer = &m_window->Timers().ReportTimer;
     faultlog::SetFaultListener([timer = m_reportTimer] {
@@ -153,12 +157,20 @@ void ProgramSession::startUp() {
         const bool fadeIn =
             opening.loaded && ReadSettingBool(store, Setting("Audio.Out", "FadeInOnStartup"));
         const long double step = ReadSettingFloat(store, Setting("Audio.Out", "FadeInStep"));
+        if (!fadeIn)
+            syncSlider();
         m_carrier.SetFadeIn(fadeIn, step);
         m_carrier.Roll(true, m_carrier.RollPosition());
         m_carrier.SetFadeIn(false, step);
     } else {
         m_window->Timers().LineTimer.stop();
+        syncSlider();
     }
+}
+
+void ProgramSession::syncSlider() {
+    if (TTheSlider* slider = TheSliderOf(m_window->Interior()))
+        slider->SyncToPlan();
 }
 
 void ProgramSession::showWindow() {
@@ -279,7 +291,7 @@ ProgramSession::~ProgramSession() {
         MixerLock lock(m_arrangement.audio);
         m_carrier.AttachWindow(nullptr, nullptr);
         m_windowHooks.Attach(nullptr, nullptr);
-        m_peers.AttachLaneStrip(nullptr);
+        m_peers.AttachInterior(nullptr);
         if (m_soundFiles)
             m_soundFiles->Attach(nullptr);
         m_window.reset();

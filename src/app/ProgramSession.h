@@ -66,6 +66,8 @@ public:
 private:
     void createWindow();
     void startUp();
+    // The loudness slider shows the plan's master loudness.
+    void syncSlider();
     void showWindow();
     // The words the window shows, after the language was switched.
     void languageSwitched();

@@ -4,7 +4,7 @@
 #include "controls/WatchLink.h"
 
 // There is no watch yet: nothing is typed into it, it has no painter to swap and draws no
-// digits. UI thread only.
+// digits or numbers. UI thread only.
 class WatchStandIn : public WatchLink {
 public:
     bool Typing() const override { return false; }
@@ -13,4 +13,7 @@ public:
     void SetPainter(DigitPainter&) override {}
     void RestoreChosenPainter() override {}
     void PaintTimeDigits(QPainter&, const PeekedTime&) override {}
+    void ShowNumber(int, bool) override {}
+    bool ShowsNumber() const override { return false; }
+    void RepaintDigits() override {}
 };

@@ -1,7 +1,11 @@
-// Draining the report queue into the fault log.
+// Draining the report queue into the fault log; the slider, the menu trigger and the lane meters.
 #include "app/WindowPeersStandIn.h"
 
+#include "controls/Interior.h"
 #include "controls/TheLaneStrip.h"
+#include "controls/TheMenuTrigger.h"
+#include "controls/TheSlider.h"
+
 #include "support/FaultLog.h"
 #include "support/Report.h"
 
@@ -16,6 +20,17 @@ void WindowPeersStandIn::MoveQueuedReportLines() {
 }
 
 void WindowPeersStandIn::UpdateLaneMeters() {
-    if (m_laneStrip)
-        m_laneStrip->UpdateMeters();
+    if (TTheLaneStrip* strip = m_interior ? TheLaneStripOf(*m_interior) : nullptr)
+        strip->UpdateMeters();
+}
+
+void WindowPeersStandIn::ShowFadeLoudness(long double loudness) {
+    if (TTheSlider* slider = m_interior ? TheSliderOf(*m_interior) : nullptr)
+        slider->ShowFadeLoudness(loudness);
+}
+
+void WindowPeersStandIn::ClearMenuTriggerHighlight() {
+    TTheMenuTrigger* trigger = m_interior ? TheMenuTriggerOf(*m_interior) : nullptr;
+    if (trigger && trigger->Highlighted)
+        trigger->SetHighlighted(false);
 }

@@ -1,7 +1,11 @@
-// What the ruler asks of the pop-up menus.
+// What the ruler, the slider and the menu trigger ask of the pop-up menus.
 #pragma once
 
 #include <QPoint>
+#include <QRect>
+
+#include <chrono>
+#include <optional>
 
 // The menus implement it (MenusStandIn until they exist). UI thread only.
 class MenuLink {
@@ -13,4 +17,10 @@ public:
     // The main menu, from the program's icon on the ruler in full-screen mode; the menu side
     // opens nothing when its menu closed less than 101 ms ago.
     virtual void OpenMainMenuFromIcon() = 0;
+    // The slider's own menu, at a point of the window's client area.
+    virtual void OpenSliderMenu(QPoint at) = 0;
+    // The main menu below the menu trigger's rectangle (client area); returns once it closed.
+    virtual void OpenMainMenu(QRect trigger) = 0;
+    // When the main menu last closed; none while it never opened.
+    virtual std::optional<std::chrono::steady_clock::time_point> MainMenuClosedAt() const = 0;
 };

@@ -1,4 +1,5 @@
-// What the ruler and the room ask of the watch: its digit painter and its typed input.
+// What the ruler, the room and the slider ask of the watch: its digit painter, its typed input
+// and the numbers it shows for the slider.
 #pragma once
 
 #include <QString>
@@ -38,4 +39,11 @@ public:
     virtual void RestoreChosenPainter() = 0;
     // Draws given time digits the way the watch draws its own.
     virtual void PaintTimeDigits(QPainter& painter, const PeekedTime& time) = 0;
+
+    // Shows a number in the digit places (the slider's or a lane's value) until the chosen painter
+    // returns.
+    virtual void ShowNumber(int value, bool negative) = 0;
+    virtual bool ShowsNumber() const = 0;
+    // The watch redraws its current digits straight on the screen (a drag while not rolling).
+    virtual void RepaintDigits() = 0;
 };

@@ -10,6 +10,7 @@
 #include "model/MixerView.h"
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 class TBall;
@@ -64,7 +65,7 @@ public:
 
 class FakeTransport : public TransportLink {
 public:
-    bool Rolling() const override { return false; }
+    bool Rolling() const override { return rolling; }
     bool Paused() const override { return paused; }
     void Go(bool repaintLine, bool remember, Elements position) override {
         gone.push_back(position);
@@ -77,6 +78,7 @@ public:
     void ScheduleBallsAgain() override { ++reschedules; }
     void UpdatePausedTaskbarProgress() override { ++taskbarUpdates; }
 
+    bool rolling = false;
     bool paused = false;
     bool roundRobin = false;
     bool looping = false;
@@ -95,11 +97,27 @@ public:
         ++typingEnds;
     }
     const DigitPainter* CurrentPainter() const override { return painter; }
-    void SetPainter(DigitPainter& p) override { painter = &p; }
-    void RestoreChosenPainter() override { painter = nullptr; }
+    void SetPainter(DigitPainter& p) override {
+        painter = &p;
+        showsNumber = false;
+    }
+    void RestoreChosenPainter() override {
+        painter = nullptr;
+        showsNumber = false;
+    }
     void PaintTimeDigits(QPainter&, const PeekedTime& time) override { shown.push_back(time); }
+    void ShowNumber(int value, bool negative) override {
+        number = negative ? -value : value;
+        showsNumber = true;
+        painter = nullptr;
+    }
+    bool ShowsNumber() const override { return showsNumber; }
+    void RepaintDigits() override { ++digitRepaints; }
 
     bool typing = false;
+    bool showsNumber = false;
+    int number = 0;
+    int digitRepaints = 0;
     int typingEnds = 0;
     DigitPainter* painter = nullptr;
     std::vector<PeekedTime> shown;
@@ -109,8 +127,24 @@ class FakeMenus : public MenuLink {
 public:
     void OpenRulerMenu(QPoint at) override { rulerMenus.push_back(at); }
     void OpenMainMenuFromIcon() override { ++mainMenus; }
+    void OpenSliderMenu(QPoint at) override { sliderMenus.push_back(at); }
+    void OpenMainMenu(QRect trigger) override {
+        mainMenuTriggers.push_back(trigger);
+        if (whileOpen)
+            whileOpen();
+        closedAt = now;
+    }
+    std::optional<std::chrono::steady_clock::time_point> MainMenuClosedAt() const override {
+        return closedAt;
+    }
 
     std::vector<QPoint> rulerMenus;
+    std::vector<QPoint> sliderMenus;
+    std::vector<QRect> mainMenuTriggers;
+    std::function<void()> whileOpen;
+    // The clock the menu closes by, and when it last closed.
+    std::chrono::steady_clock::time_point now{};
+    std::optional<std::chrono::steady_clock::time_point> closedAt;
     int mainMenus = 0;
 };
 

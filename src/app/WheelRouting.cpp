@@ -1,0 +1,30 @@
+// Wheel targets by position.
+#include "app/WheelRouting.h"
+
+#include "controls/Interior.h"
+
+namespace {
+
+constexpr int kNotch = 120;
+constexpr long double kLoudnessPerNotch = 0.05L;
+
+bool shownAt(const TCtrl* control, QPoint at) {
+    return control && control->Visible && control->BoundsRect.Contains(at.x(), at.y());
+}
+
+} // namespace
+
+WheelTarget WheelTargetAt(const TTheInterior& interior, QPoint at) {
+    if (shownAt(interior.Watch, at))
+        return WheelTarget::Watch;
+    if (shownAt(interior.Slider, at))
+        return WheelTarget::Slider;
+    for (const TCtrl* control : {interior.Room, interior.Ruler, interior.Lanes})
+        if (shownAt(control, at))
+            return WheelTarget::Room;
+    return WheelTarget::Elsewhere;
+}
+
+long double WheelLoudnessStep(int angleDelta) {
+    return kLoudnessPerNotch * angleDelta / kNotch;
+}

@@ -1,0 +1,186 @@
+#include "WindowFakes.h"
+#include "app/MainWindow.h"
+#include "app/PlanWindowHooks.h"
+#include "app/SettingsFile.h"
+#include "app/WindowPeersStandIn.h"
+#include "common/TempDir.h"
+#include "controls/RoomFakes.h"
+#include "controls/TheMenuTrigger.h"
+#include "controls/TheRoom.h"
+#include "controls/TheSlider.h"
+#include "model/Arrangement.h"
+#include "support/FaultLog.h"
+#include "support/ProgramFolders.h"
+#include "support/Stopwatch.h"
+#include "support/WideMemIniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QWheelEvent>
+
+namespace {
+
+// The window at 400 x 300 with a padding of 4 and without meters, with our room, ruler, loudness
+// slider and menu trigger and a bare lane strip; the plan tells the window about its loudness, and
+// the window asks the slider and the trigger, as in the program.
+class SliderWindowTest : public ::testing::Test {
+protected:
+    static constexpr int kPadding = 4;
+    static constexpr QPoint kInThePadding{398, 298};
+
+    SliderWindowTest() {
+        faultlog::SetFolder(dir.path());
+        settings.SetText("[MasterMeters]\nL.Visible=0\nR.Visible=0\n");
+        startup.interiorPadding = kPadding;
+        ControlMakers makers;
+        AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, watch, menus, {}});
+        AddSlider(makers, SliderLinks{arrangement, transport, watch, menus});
+        AddMenuTrigger(makers, menus);
+        makers.lanes = [](TCtrlList& list) -> TCtrl& { return list.Create<BareControl>(); };
+        window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{
+            folders, settings, startup, arrangement, mixer, peers, stopwatch, nullptr, makers});
+        hooks.Attach(window.get(), nullptr);
+        peers.AttachInterior(&window->Interior());
+        TheMenuTriggerOf(window->Interior())->Now = [this] { return menus.now; };
+        window->AllowLayout();
+        window->SetStarted();
+        window->resize(400, 300);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    ~SliderWindowTest() override {
+        hooks.Attach(nullptr, nullptr);
+        peers.AttachInterior(nullptr);
+    }
+    TTheSlider& slider() { return *TheSliderOf(window->Interior()); }
+    QPoint onTrack(int dx) const {
+        const TRect& r = TheSliderOf(window->Interior())->BoundsRect;
+        return QPoint(r.Left + dx, r.Top + 26);
+    }
+    QPoint handleCentre() { return onTrack(19 + slider().Position()); }
+    TTheMenuTrigger& trigger() { return *TheMenuTriggerOf(window->Interior()); }
+    void turnWheel(QPoint at, int angleDelta) {
+        QWheelEvent event(at, window->mapToGlobal(at), {}, {0, angleDelta}, Qt::NoButton, {},
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window.get(), &event);
+    }
+    long double master() const { return arrangement.plan.MasterLoudness.Value(); }
+
+    TempDir dir;
+    ProgramFolders folders = ProgramFolders::ForExecutable(dir.file("glorinbax"));
+    TWideMemIniFile settings{QString()};
+    StartupSettings startup;
+    FakeAudio audio;
+    PlanWindowHooks hooks;
+    Arrangement arrangement{audio, hooks};
+    FakeMixer mixer;
+    WindowPeersStandIn peers;
+    FakeTransport transport;
+    FakeWatch watch;
+    FakeMenus menus;
+    TGenericStopwatch stopwatch;
+    std::unique_ptr<TGlorinbaxMF> window;
+};
+
+TEST_F(SliderWindowTest, TheSliderShowsAndSetsThePlansMasterLoudness) {
+    EXPECT_EQ(slider().BoundsRect, (TRect{124, 258, 264, 296}));
+    arrangement.plan.SetMasterLoudness(0.5L, true);
+    EXPECT_EQ(slider().Position(), 50);
+
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, handleCentre());
+    QTest::mouseMove(window.get(), handleCentre() + QPoint(12, 0));
+    EXPECT_EQ(slider().Position(), 62);
+    EXPECT_NEAR(static_cast<double>(master()), 0.62, 1e-9);
+    QTest::mouseMove(window.get(), onTrack(-100)); // off the window's controls: still dragging
+    EXPECT_EQ(slider().Position(), 0);
+    EXPECT_EQ(master(), 0);
+    QTest::mouseMove(window.get(), onTrack(260));
+    EXPECT_EQ(slider().Position(), 100);
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, onTrack(260));
+    EXPECT_EQ(master(), 1);
+    EXPECT_FALSE(slider().Dragging());
+}
+
+TEST_F(SliderWindowTest, TrackClicksStepTheLoudnessByAFifthOfATenthAndEndTheFadeIn) {
+    arrangement.plan.SetMasterLoudness(0.5L, true);
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, onTrack(15));
+    EXPECT_NEAR(static_cast<double>(master()), 0.45, 1e-9);
+    EXPECT_EQ(slider().Position(), 45);
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, onTrack(125));
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, onTrack(125));
+    EXPECT_NEAR(static_cast<double>(master()), 0.55, 1e-9);
+    EXPECT_EQ(slider().Position(), 55);
+
+    window->Fade().Start(0.1L);
+    window->Fade().Tick();
+    window->Fade().Tick(); // heard at 0.2 of 0.55
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, onTrack(125));
+    EXPECT_FALSE(window->Fade().Running());
+    EXPECT_NEAR(static_cast<double>(master()), 0.25, 1e-9);
+    EXPECT_EQ(slider().Position(), 25);
+}
+
+TEST_F(SliderWindowTest, CtrlHeldDuringADragMovesOnePositionPerThreePixels) {
+    arrangement.plan.SetMasterLoudness(0.3L, true);
+    const QPoint start = handleCentre();
+    QTest::mousePress(window.get(), Qt::LeftButton, {}, start);
+    QTest::mouseMove(window.get(), start + QPoint(4, 0));
+    EXPECT_EQ(slider().Position(), 34);
+    QTest::keyPress(window.get(), Qt::Key_Control);
+    QTest::mouseMove(window.get(), start + QPoint(10, 0), -1);
+    EXPECT_EQ(slider().Position(), 36); // 6 pixels on from where Ctrl went down
+    QTest::keyRelease(window.get(), Qt::Key_Control);
+    QTest::mouseMove(window.get(), start + QPoint(11, 0));
+    EXPECT_EQ(slider().Position(), 37);
+    QTest::mouseRelease(window.get(), Qt::LeftButton, {}, start + QPoint(11, 0));
+    EXPECT_NEAR(static_cast<double>(master()), 0.37, 1e-9);
+}
+
+TEST_F(SliderWindowTest, TheWheelStepsTheLoudnessOverTheSliderAndOverEmptySpaceOnly) {
+    arrangement.plan.SetMasterLoudness(0.5L, true);
+    turnWheel(onTrack(60), 120);
+    EXPECT_NEAR(static_cast<double>(master()), 0.55, 1e-9);
+    EXPECT_EQ(slider().Position(), 55);
+    turnWheel(kInThePadding, -240);
+    EXPECT_NEAR(static_cast<double>(master()), 0.45, 1e-9);
+    turnWheel(QPoint(200, 100), 120); // over the room: its own business
+    EXPECT_NEAR(static_cast<double>(master()), 0.45, 1e-9);
+
+    window->Fade().Start(0.1L);
+    window->Fade().Tick();
+    EXPECT_EQ(slider().Position(), 10); // the slider follows the fade
+    turnWheel(kInThePadding, 120);
+    EXPECT_FALSE(window->Fade().Running());
+    EXPECT_NEAR(static_cast<double>(master()), 0.15, 1e-9);
+}
+
+TEST_F(SliderWindowTest, TheMenuTriggerOpensTheMainMenuButNotAgainWithin100ms) {
+    EXPECT_EQ(trigger().BoundsRect, (TRect{376, 4, 396, 24}));
+    menus.now += std::chrono::hours(1);
+    bool highlightedWhileOpen = false;
+    menus.whileOpen = [&] {
+        highlightedWhileOpen = trigger().Highlighted;
+        window->StepAsideForDialog(); // a command from the menu opens a dialog
+        EXPECT_FALSE(trigger().Highlighted);
+    };
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(386, 14));
+    EXPECT_TRUE(highlightedWhileOpen);
+    menus.whileOpen = nullptr;
+    menus.now += std::chrono::milliseconds(40);
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(386, 14));
+    EXPECT_EQ(menus.mainMenuTriggers.size(), 1u);
+    menus.now += std::chrono::milliseconds(70);
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, QPoint(386, 14));
+    EXPECT_EQ(menus.mainMenuTriggers, (std::vector<QRect>(2, QRect(376, 4, 20, 20))));
+}
+
+TEST_F(SliderWindowTest, TheMinimumHeightHoldsTheRulerOverTheSlider) {
+    EXPECT_EQ(window->minimumSize().height(), 20 + TSlider::kHeight - 1 + 2 * kPadding);
+    slider().SetVisible(false);
+    window->Relayout();
+    EXPECT_EQ(window->minimumSize().height(), 20 + 2 * kPadding);
+}
+
+} // namespace
