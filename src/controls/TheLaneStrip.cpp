@@ -7,6 +7,7 @@
 #include "controls/LaneMeters.h"
 #include "controls/SoundFileLink.h"
 #include "controls/TheRoom.h"
+#include "controls/TheSlider.h"
 #include "controls/WatchLink.h"
 #include "model/Arrangement.h"
 #include "model/LaneEdits.h"
@@ -231,15 +232,50 @@ void TTheLaneStrip::strikeBoxPressed(MouseButton button, int32_t y) {
         AddLaneWithSoundFile(position, file);
 }
 
+TTheSlider* TTheLaneStrip::slider() const {
+    return TheSliderOf(*List.Interior);
+}
+
+void TTheLaneStrip::peekHovered() {
+    TTheSlider* s = slider();
+    if (!s)
+        return;
+    const TLane* lane = HoveredLane();
+    if (!lane) {
+        s->SetPeekedLane(std::nullopt);
+        s->EndPeek();
+        return;
+    }
+    s->SetPeekedLane(TTheSlider::PeekedLane{LoudnessSliderPosition(*lane), false});
+    if (List.Interior->WatchStates.peekLanesLoudness && !m_links.watch.Typing())
+        s->ShowValueInWatch();
+}
+
 void TTheLaneStrip::beginEditing(TLane& lane, bool pan, int32_t x) {
-    (void)x;
     m_editing = lane.Position();
     m_hovered = m_editing;
     m_editingPan = pan;
+    TTheSlider* s = slider();
+    if (!s)
+        return;
+    s->SetPeekedLane(
+        TTheSlider::PeekedLane{pan ? PanSliderPosition(lane) : LoudnessSliderPosition(lane), pan});
+    m_sliderOnChange = s->OnChange;
+    s->OnChange = [this, s] { SliderChanged(s->Position()); };
+    s->BeginDrag(x);
+    s->ShowValueInWatch();
 }
 
-void TTheLaneStrip::endEditing() {
+void TTheLaneStrip::endEditing(int32_t x, int32_t y) {
+    if (!m_editing)
+        return;
     m_editing.reset();
+    if (TTheSlider* s = slider()) {
+        if (s->Dragging())
+            s->MouseUp(x, y);
+        s->OnChange = std::move(m_sliderOnChange);
+        m_sliderOnChange = nullptr;
+    }
 }
 
 void TTheLaneStrip::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftState shift) {
@@ -260,20 +296,29 @@ void TTheLaneStrip::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftSta
 }
 
 void TTheLaneStrip::MouseMove(int32_t x, int32_t y) {
-    (void)x;
-    if (m_editing)
+    if (m_editing) {
+        if (TTheSlider* s = slider(); s && s->Dragging())
+            s->MouseMove(x, y);
         return;
-    m_hovered = positionOf(LaneAtY(y));
+    }
+    const std::optional<int32_t> hovered = positionOf(LaneAtY(y));
+    if (hovered == m_hovered)
+        return;
+    m_hovered = hovered;
+    peekHovered();
 }
 
 void TTheLaneStrip::MouseUp(int32_t x, int32_t y) {
-    endEditing();
+    endEditing(x, y);
     if (!BoundsRect.Contains(x, y) || !LaneAtY(y))
         m_hovered.reset();
+    peekHovered();
     TCtrl::MouseUp(x, y);
 }
 
 void TTheLaneStrip::MouseLeave() {
-    if (!m_editing)
-        m_hovered.reset();
+    if (m_editing || !m_hovered)
+        return;
+    m_hovered.reset();
+    peekHovered();
 }

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <unordered_map>
 #include <vector>
@@ -17,6 +18,7 @@ class Arrangement;
 class MixerView;
 class SoundFileLink;
 class TLane;
+class TTheSlider;
 class WatchLink;
 struct ControlMakers;
 struct LaneStripState;
@@ -88,9 +90,14 @@ private:
     void strikeBoxPressed(MouseButton button, int32_t y);
     // The lane's row in the room again, since its balls are drawn in its hue.
     void repaintRoomRow(const TLane& lane);
-    // The slider takes the lane's value and goes on dragging from x.
+    TTheSlider* slider() const;
+    // The slider takes the lane's value and goes on dragging from x; its changes are the lane's
+    // until the button is released.
     void beginEditing(TLane& lane, bool pan, int32_t x);
-    void endEditing();
+    void endEditing(int32_t x, int32_t y);
+    // The slider shows the hovered lane's loudness (in the watch too, when it peeks at lanes),
+    // or the master loudness again.
+    void peekHovered();
     std::optional<int32_t> positionOf(const TLane* lane) const;
 
     LaneStripLinks m_links;
@@ -99,6 +106,7 @@ private:
     std::optional<int32_t> m_hovered; // lane positions
     std::optional<int32_t> m_editing;
     bool m_editingPan = false;
+    std::function<void()> m_sliderOnChange; // the slider's own, while a lane borrows it
     // The meters' last levels by lane position, so that only changed meters are drawn.
     std::unordered_map<int32_t, uint32_t> m_levels;
 };

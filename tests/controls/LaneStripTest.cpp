@@ -3,6 +3,7 @@
 #include "controls/LaneMeters.h"
 #include "controls/SoundFileLink.h"
 #include "controls/TheLaneStrip.h"
+#include "controls/TheSlider.h"
 #include "model/LaneEdits.h"
 
 #include <QColor>
@@ -41,7 +42,9 @@ protected:
         arrangement.plan.Master.Loudness.SetValue(1.0L);
         arrangement.plan.Master.Pan.SetValue(0.0L);
         AddLaneStrip(makers, LaneStripLinks{arrangement, mixer, watch, soundFiles});
+        AddSlider(makers, SliderLinks{arrangement, transport, watch, menus});
     }
+    TTheSlider& slider() { return *TheSliderOf(*interior); }
     TTheLaneStrip& strip() { return *TheLaneStripOf(*interior); }
     // A style folder of our own, made before the interior loads it.
     QString styleFolder() {
@@ -160,6 +163,52 @@ TEST_F(LaneStripTest, APressRightOfTheStrikeBoxEditsTheLaneThereAndNothingOnAnEm
     strip().MouseDown(MouseButton::Left, 60, rowY(1), {});
     EXPECT_EQ(watch.typingEnds, 1);
     EXPECT_EQ(strip().EditingLane(), nullptr);
+}
+
+TEST_F(LaneStripTest, DraggingFromALaneSetsItsPanOrLoudnessThroughTheSlider) {
+    make();
+    TLane& lane = arrangement.lanes.Add(0, TPiece::kNoOwnHue, true);
+    arrangement.plan.SetMasterLoudness(0.3L, false);
+    // Shift: pan. Unset, the lane plays centred: the slider starts at 50, not at -49950.
+    strip().MouseDown(MouseButton::Left, 60, rowY(0), {true, false, false});
+    EXPECT_EQ(slider().Position(), 50);
+    EXPECT_TRUE(slider().Dragging());
+    for (const auto& [x, pan] : {std::pair{10, -1.0L}, {60, 0.0L}, {110, 1.0L}}) {
+        strip().MouseMove(x, rowY(3)); // the drag goes on wherever the mouse is
+        EXPECT_EQ(lane.Piece().Pan.Value(), pan) << x;
+    }
+    EXPECT_EQ(arrangement.plan.LastChangeCode(), kChangeLanePan);
+    EXPECT_EQ(watch.number, 100); // the watch shows the pan as +-100
+    strip().MouseUp(110, rowY(0));
+    EXPECT_FALSE(slider().Dragging());
+    EXPECT_EQ(arrangement.plan.MasterLoudness.Value(), 0.3L); // the master kept its loudness
+
+    // Without Shift: loudness. Unset, it shows what the master piece gives, not -100.
+    strip().MouseDown(MouseButton::Left, 60, rowY(0), {});
+    EXPECT_EQ(slider().Position(), 100);
+    strip().MouseMove(20, rowY(0));
+    strip().MouseUp(20, rowY(0));
+    EXPECT_EQ(lane.Piece().Loudness.Value(), 0.6L);
+    EXPECT_EQ(arrangement.plan.LastChangeCode(), kChangeLaneLoudness);
+    // The slider is the master's again once the mouse leaves the strip.
+    strip().MouseLeave();
+    EXPECT_EQ(slider().Position(), 30);
+    slider().SetPosition(70, true);
+    EXPECT_EQ(arrangement.plan.MasterLoudness.Value(), 0.7L);
+    EXPECT_EQ(lane.Piece().Loudness.Value(), 0.6L);
+}
+
+TEST_F(LaneStripTest, HoveringALaneShowsItsLoudnessInTheSlider) {
+    make();
+    TLane& lane = arrangement.lanes.Add(1, TPiece::kNoOwnHue, true);
+    lane.Piece().Loudness.SetValue(0.45L);
+    strip().MouseMove(60, rowY(1));
+    EXPECT_EQ(strip().HoveredLane(), &lane);
+    EXPECT_EQ(slider().Position(), 45);
+    EXPECT_EQ(watch.number, 45);
+    strip().MouseMove(60, rowY(0));
+    EXPECT_EQ(strip().HoveredLane(), nullptr);
+    EXPECT_EQ(slider().Position(), 100); // the master loudness
 }
 
 TEST_F(LaneStripTest, MetersFillByTheFourthRootOfTheLevel) {

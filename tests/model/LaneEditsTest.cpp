@@ -119,3 +119,46 @@ TEST(DisplayNameTest, UnderscoresReadAsBlanks) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(SplitLaneTracksTest, EachFurtherTrackGetsALaneBelowPannedInTurnWithABall) {
+    RecordingAudio audio;
+    Arrangement arrangement{audio};
+    TRes* sound = arrangement.resources.Add(QStringLiteral("/sounds/four.wav"), {});
+    ASSERT_NE(sound, nullptr);
+    sound->Tracks = 4;
+    sound->Life = 1000;
+    TLane& lane = arrangement.lanes.Add(10, TPiece::kNoOwnHue, true);
+    lane.Piece().Resource = sound;
+    lane.Piece().Handle = QStringLiteral("four");
+    TLane& taken = arrangement.lanes.Add(12, TPiece::kNoOwnHue, true);
+
+    const std::vector<TLane*> made = SplitLaneTracks(arrangement, lane, 7);
+    EXPECT_EQ(lane.Piece().SrcTrack0, 0);
+    EXPECT_EQ(lane.Piece().SrcTrack1, 0);
+    EXPECT_EQ(lane.Piece().Matrix.size(), 8u);
+    ASSERT_EQ(made.size(), 2u); // position 12 (track 2, right) has a lane already
+    EXPECT_EQ(arrangement.lanes.AtPosition(12), &taken);
+    const std::pair<int32_t, long double> expected[] = {{11, -1.0L}, {13, -1.0L}};
+    for (size_t i = 0; i < made.size(); ++i) {
+        const TLane& added = *made[i];
+        const int32_t track = expected[i].first - 10;
+        EXPECT_EQ(added.Position(), expected[i].first);
+        EXPECT_EQ(added.Piece().SrcTrack0, track);
+        EXPECT_EQ(added.Piece().SrcTrack1, track);
+        EXPECT_EQ(added.Piece().Pan.Value(), expected[i].second);
+        EXPECT_EQ(added.Piece().Resource, sound);
+        EXPECT_EQ(added.Piece().Handle, QStringLiteral("four"));
+        const TBall* ball = arrangement.balls.Find(7, added.Position());
+        ASSERT_NE(ball, nullptr);
+        EXPECT_EQ(ball->Lane(), &added);
+    }
+    EXPECT_EQ(arrangement.resources.Count(), 1); // the lanes share the sound
+
+    // A mono sound has nothing to split.
+    sound->Tracks = 1;
+    EXPECT_TRUE(SplitLaneTracks(arrangement, lane, 0).empty());
+}
+
+} // namespace
