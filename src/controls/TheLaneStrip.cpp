@@ -120,6 +120,9 @@ void TTheLaneStrip::Paint() {
     QImage& composition = List.Surfaces.CompositionBitmap;
     if (!Visible || composition.isNull())
         return;
+    // Meters show what sounds; once nothing rolls they are empty.
+    if (!Model().audio.Playing())
+        m_levels.clear();
     QPainter painter(&composition);
     painter.setClipRect(BoundsRect.ToQRect());
     paintRows(painter, look());
