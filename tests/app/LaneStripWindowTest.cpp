@@ -1,8 +1,9 @@
 #include "app/ProgramSession.h"
 #include "audio/Perpetuator.h"
 #include "audio/RenderHost.h"
+#include "common/SineWav.h"
 #include "common/TempDir.h"
-#include "controls/SoundFileLink.h"
+#include "controls/SoundFileFakes.h"
 #include "controls/TheLaneStrip.h"
 #include "model/LaneEdits.h"
 
@@ -28,38 +29,6 @@ QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
-
-// A tenth of a second of a 16-bit mono sine at 44100 frames per second.
-QByteArray sineWav() {
-    constexpr int kFrames = 4410;
-    QByteArray data;
-    for (int i = 0; i < kFrames; ++i) {
-        const auto sample = qToLittleEndian(static_cast<int16_t>(8000 * std::sin(i * 0.0627)));
-        data.append(reinterpret_cast<const char*>(&sample), 2);
-    }
-    const auto le32 = [](uint32_t v) {
-        v = qToLittleEndian(v);
-        return QByteArray(reinterpret_cast<const char*>(&v), 4);
-    };
-    const auto le16 = [](uint16_t v) {
-        v = qToLittleEndian(v);
-        return QByteArray(reinterpret_cast<const char*>(&v), 2);
-    };
-    return "RIFF" + le32(36 + data.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(1) +
-           le32(44100) + le32(44100 * 2) + le16(2) + le16(16) + "data" + le32(data.size()) + data;
-}
-
-class ChosenFile : public SoundFileLink {
-public:
-    QString ChooseSoundFile() override {
-        ++asked;
-        return answer;
-    }
-    QString DefaultResourcesFolder() const override { return {}; }
-
-    QString answer;
-    int asked = 0;
-};
 
 class QuietRenderHost : public RenderHost {
 public:
@@ -107,7 +76,7 @@ protected:
 
     TempDir dir;
     ProgramFolders folders = ProgramFolders::ForExecutable(dir.file("glorinbax"));
-    ChosenFile chooser;
+    ChosenSoundFile chooser;
     std::unique_ptr<ProgramSession> session;
 };
 
@@ -116,7 +85,7 @@ TEST_F(LaneStripWindowTest, AnEmptyRowsStrikeBoxAddsALaneForTheChosenFileAndItsB
     // A ball already stands on the row: it has no lane and sounds nothing yet.
     ASSERT_NE(model.balls.Add(0, 3, TPiece::kNoOwnHue, false), nullptr);
     chooser.answer = dir.file("soft_kick.wav");
-    writeFile(chooser.answer, sineWav());
+    writeFile(chooser.answer, SineWav(1));
 
     QTest::mouseClick(session->Window(), Qt::LeftButton, {}, strikeBoxOf(3));
     EXPECT_EQ(chooser.asked, 1);

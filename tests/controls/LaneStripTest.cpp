@@ -1,7 +1,7 @@
 #include "RoomFixture.h"
+#include "SoundFileFakes.h"
 #include "controls/DrawingSurfaces.h"
 #include "controls/LaneMeters.h"
-#include "controls/SoundFileLink.h"
 #include "controls/TheLaneStrip.h"
 #include "controls/TheSlider.h"
 #include "model/LaneEdits.h"
@@ -10,18 +10,6 @@
 #include <QDir>
 
 namespace {
-
-class FakeSoundFiles : public SoundFileLink {
-public:
-    QString ChooseSoundFile() override {
-        ++asked;
-        return answer;
-    }
-    QString DefaultResourcesFolder() const override { return {}; }
-
-    QString answer;
-    int asked = 0;
-};
 
 // A square picture of one colour, written as a style bitmap.
 void writeBitmap(const QString& path, const QColor& colour) {
@@ -58,7 +46,7 @@ protected:
     }
     static int rowY(int row) { return 20 + row * 20 + 10; }
 
-    FakeSoundFiles soundFiles;
+    ChosenSoundFile soundFiles;
 };
 
 TEST_F(LaneStripTest, ALanesBallsShowTheRoomsBallPictureTintedWithItsHue) {
