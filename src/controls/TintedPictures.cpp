@@ -21,10 +21,22 @@ QImage MaskedPicture(const QImage& picture, const QImage& mask) {
     return result;
 }
 
+namespace {
+
+// Degrees in 0 .. 360; a hue that is no number (a damaged file's) reads as 0.
+long double normalHue(long double degrees) {
+    if (!std::isfinite(degrees))
+        return 0;
+    const long double turned = std::fmod(degrees, 360.0L);
+    return turned < 0 ? turned + 360 : turned;
+}
+
+} // namespace
+
 QImage TintedWithHue(const QImage& picture, long double hueDegrees) {
     if (picture.isNull())
         return {};
-    const int hue = ((static_cast<int>(std::lround(hueDegrees)) % 360) + 360) % 360;
+    const int hue = static_cast<int>(std::lround(normalHue(hueDegrees))) % 360;
     QImage tinted = picture.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < tinted.height(); ++y) {
         auto* line = reinterpret_cast<QRgb*>(tinted.scanLine(y));
@@ -50,6 +62,7 @@ void TintedPictures::SetSources(const std::vector<QImage>& sources) {
 }
 
 const std::vector<QImage>& TintedPictures::For(long double hueDegrees) {
+    hueDegrees = normalHue(hueDegrees);
     if (const auto found = m_byHue.find(hueDegrees); found != m_byHue.end())
         return found->second;
     if (m_byHue.size() >= kMaxHues)

@@ -234,3 +234,27 @@ TEST_F(LaneStripTest, ZoomHandlesStepTheNameSize) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(TintedPicturesTest, PixelsTakeTheHueGreysStayAndAnyHueIsSafe) {
+    QImage picture(2, 1, QImage::Format_ARGB32);
+    picture.setPixel(0, 0, QColor::fromHsv(240, 200, 150, 128).rgba());
+    picture.setPixel(1, 0, qRgba(90, 90, 90, 255));
+    const QImage tinted = TintedWithHue(picture, 400); // 40 degrees
+    const QColor first = QColor::fromRgba(tinted.pixel(0, 0));
+    EXPECT_NEAR(first.hsvHue(), 40, 1);
+    EXPECT_NEAR(first.hsvSaturation(), 200, 1);
+    EXPECT_EQ(first.value(), 150);
+    EXPECT_EQ(first.alpha(), 128);
+    EXPECT_EQ(tinted.pixel(1, 0), qRgba(90, 90, 90, 255));
+
+    TintedPictures pictures;
+    pictures.SetSources({picture});
+    const std::vector<QImage>& same = pictures.For(-320); // 40 degrees too: made once
+    EXPECT_EQ(&same, &pictures.For(40));
+    EXPECT_EQ(pictures.For(std::nanl("")).size(), 1u);
+    EXPECT_EQ(pictures.For(1e30L).size(), 1u);
+}
+
+} // namespace
