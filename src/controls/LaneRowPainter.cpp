@@ -54,6 +54,15 @@ void paintStrikeBox(QPainter& painter, int left, int top, const TLane& lane,
 
 } // namespace
 
+uint32_t LaneNameColour(const TLane& lane, const LanesStyle& style) {
+    const long double hue = lane.Piece().Hue();
+    if (style.MoreDeepYellow && hue >= 40 && hue < 90)
+        return HsvColour(hue, 1, 0.78L);
+    if (style.LessDeepPurple && hue >= 260 && hue < 300)
+        return HsvColour(hue, 0.4L, 1);
+    return lane.Colour();
+}
+
 QString FittedLaneName(const QString& name, const QFont& font, int width) {
     return QFontMetrics(font).elidedText(name, Qt::ElideRight, width);
 }
@@ -72,7 +81,7 @@ void PaintLaneRow(QPainter& painter, int left, int top, int width, const TLane& 
     painter.setPen(ToQColor(look.style.Shadow));
     for (int d = 1; d <= look.style.ShadowDepth; ++d)
         painter.drawText(box.translated(d, d), flags, text);
-    painter.setPen(ToQColor(lane.Colour()));
+    painter.setPen(ToQColor(LaneNameColour(lane, look.style)));
     painter.drawText(box, flags, text);
     painter.restore();
 

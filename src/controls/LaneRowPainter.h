@@ -32,5 +32,10 @@ void PaintLaneRow(QPainter& painter, int left, int top, int width, const TLane& 
                   const QImage& lanePicture, const LaneRowLook& look,
                   std::optional<uint32_t> meterLevel);
 
+// The colour of a lane's name: its own, but deeper for yellow hues when the style asks for
+// MoreDeepYellow (pale yellow text is hard to read on grey) and lighter for purple ones with
+// LessDeepPurple.
+uint32_t LaneNameColour(const TLane& lane, const LanesStyle& style);
+
 // The name's text as it fits the width: cut at its end with an ellipsis.
 QString FittedLaneName(const QString& name, const QFont& font, int width);

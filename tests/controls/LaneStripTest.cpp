@@ -2,6 +2,8 @@
 #include "SoundFileFakes.h"
 #include "controls/DrawingSurfaces.h"
 #include "controls/LaneMeters.h"
+#include "controls/LaneRowPainter.h"
+#include "controls/StyleTables.h"
 #include "controls/TheLaneStrip.h"
 #include "controls/TheSlider.h"
 #include "model/LaneEdits.h"
@@ -236,6 +238,23 @@ TEST_F(LaneStripTest, ZoomHandlesStepTheNameSize) {
 } // namespace
 
 namespace {
+
+TEST(LaneNameColourTest, YellowNamesGoDeeperAndPurpleOnesLighterWhenTheStyleSaysSo) {
+    Arrangement arrangement;
+    TLane& yellow = arrangement.lanes.Add(0, 60, false);
+    TLane& purple = arrangement.lanes.Add(1, 280, false);
+    TLane& blue = arrangement.lanes.Add(2, 220, false);
+    LanesStyle style; // MoreDeepYellow on, LessDeepPurple off
+    EXPECT_EQ(LaneNameColour(yellow, style), HsvColour(60, 1, 0.78L));
+    EXPECT_LT(QColor(ToQColor(LaneNameColour(yellow, style))).value(),
+              QColor(ToQColor(yellow.Colour())).value());
+    EXPECT_EQ(LaneNameColour(purple, style), purple.Colour());
+    EXPECT_EQ(LaneNameColour(blue, style), blue.Colour());
+    style.MoreDeepYellow = false;
+    style.LessDeepPurple = true;
+    EXPECT_EQ(LaneNameColour(yellow, style), yellow.Colour());
+    EXPECT_EQ(LaneNameColour(purple, style), HsvColour(280, 0.4L, 1));
+}
 
 TEST(TintedPicturesTest, PixelsTakeTheHueGreysStayAndAnyHueIsSafe) {
     QImage picture(2, 1, QImage::Format_ARGB32);
