@@ -9,8 +9,8 @@
 #include "app/TaskbarProgress.h"
 #include "app/WheelRouting.h"
 #include "app/WindowPeers.h"
-#include "controls/Interior.h"
 #include "controls/LineAndPoint.h"
+#include "controls/MenuLink.h"
 #include "controls/RoomKeys.h"
 #include "controls/TheSlider.h"
 #include "model/Arrangement.h"
@@ -50,6 +50,12 @@ void paint(TCtrl* control) {
         control->Paint();
 }
 
+// From the window's edge to a master meter's inner edge, at any height.
+bool onMeterStrip(const TTheInterior& in, const TLayoutRect& layout, int x) {
+    return (in.MeterL && x < layout.Left + in.MeterL->Width) ||
+           (in.MeterR && x >= layout.Right - in.MeterR->Width);
+}
+
 bool applicationActive() {
     return QGuiApplication::applicationState() == Qt::ApplicationActive;
 }
@@ -58,7 +64,7 @@ bool applicationActive() {
 
 TGlorinbaxMF::TGlorinbaxMF(const MainWindowSetup& setup)
     : m_arrangement(setup.arrangement), m_mixer(setup.mixer), m_peers(setup.peers),
-      m_taskbar(setup.taskbar), m_padding(setup.startup.interiorPadding),
+      m_menus(setup.menus), m_taskbar(setup.taskbar), m_padding(setup.startup.interiorPadding),
       m_fullScreen(setup.startup.fullScreen), m_timers(setup.taskbar != nullptr),
       m_interior(std::make_unique<TTheInterior>(*this, InteriorSettings::FromStore(setup.settings),
                                                 setup.folders.programFolder,
@@ -260,7 +266,12 @@ void TGlorinbaxMF::mouseMoveEvent(QMouseEvent* event) {
 
 void TGlorinbaxMF::mouseReleaseEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    guarded("FormMouseUp", [&] { m_router.MouseUp(at.x(), at.y()); });
+    guarded("FormMouseUp", [&] {
+        const MouseButton pressed = m_router.PressedButton;
+        if (!m_router.MouseUp(at.x(), at.y()) && pressed == MouseButton::Right && m_menus &&
+            onMeterStrip(*m_interior, m_layoutRect, at.x()))
+            m_menus->OpenPeakMeterMenu(at);
+    });
 }
 
 void TGlorinbaxMF::leaveEvent(QEvent* event) {

@@ -19,6 +19,7 @@
 
 class Arrangement;
 class LineAndPoint;
+class MenuLink;
 class MixerView;
 class RoomKeys;
 class TGenericStopwatch;
@@ -40,6 +41,7 @@ struct MainWindowSetup {
     const TGenericStopwatch& stopwatch;
     TaskbarProgress* taskbar = nullptr; // none where no progress display is available
     ControlMakers makers;
+    MenuLink* menus = nullptr; // the peak-meter menu; none: a right click there opens nothing
 };
 
 // Lives for the whole run. UI thread only.
@@ -119,6 +121,7 @@ private:
     Arrangement& m_arrangement;
     MixerView& m_mixer;
     WindowPeers& m_peers;
+    MenuLink* m_menus;
     TaskbarProgress* m_taskbar;
     LineAndPoint* m_line = nullptr;
     RoomKeys* m_roomKeys = nullptr;

@@ -9,6 +9,7 @@ public:
     void OpenRulerMenu(QPoint) override {}
     void OpenMainMenuFromIcon() override {}
     void OpenSliderMenu(QPoint) override {}
+    void OpenPeakMeterMenu(QPoint) override {}
     void OpenMainMenu(QRect) override {}
     std::optional<std::chrono::steady_clock::time_point> MainMenuClosedAt() const override {
         return std::nullopt;

@@ -103,9 +103,9 @@ void ProgramSession::createWindow() {
     AddLaneStrip(makers, LaneStripLinks{m_arrangement, m_mixer, m_watch, soundFiles});
     AddSlider(makers, SliderLinks{m_arrangement, m_carrier, m_watch, m_menus});
     AddMenuTrigger(makers, m_menus);
-    m_window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{m_options.folders, store, m_startup,
-                                                              m_arrangement, m_mixer, m_peers,
-                                                              m_stopwatch, nullptr, makers});
+    m_window = std::make_unique<TGlorinbaxMF>(
+        MainWindowSetup{m_options.folders, store, m_startup, m_arrangement, m_mixer, m_peers,
+                        m_stopwatch, nullptr, makers, &m_menus});
     m_restored = {PlacementOf(*m_window).state, m_window->geometry(), false};
     TTheRoom* room = TheRoomOf(m_window->Interior());
     m_carrier.AttachWindow(m_window.get(), room);

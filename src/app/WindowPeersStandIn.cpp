@@ -5,7 +5,6 @@
 #include "controls/TheLaneStrip.h"
 #include "controls/TheMenuTrigger.h"
 #include "controls/TheSlider.h"
-
 #include "support/FaultLog.h"
 #include "support/Report.h"
 

@@ -40,3 +40,8 @@ QColor ToQColor(uint32_t colour) {
     return QColor(static_cast<int>(RedOf(colour)), static_cast<int>(GreenOf(colour)),
                   static_cast<int>(BlueOf(colour)));
 }
+
+void FillSpan(QPainter& painter, int32_t left, int32_t top, int32_t right, int32_t bottom,
+              uint32_t colour) {
+    painter.fillRect(left, top, right - left, bottom - top, ToQColor(colour));
+}

@@ -36,3 +36,7 @@ uint32_t DimmedColour(uint32_t colour, uint8_t dimAlpha);
 
 // A style colour (red in the low byte) as Qt takes it.
 QColor ToQColor(uint32_t colour);
+
+// Fills the pixels from left to right - 1 and from top to bottom - 1 with a style colour.
+void FillSpan(QPainter& painter, int32_t left, int32_t top, int32_t right, int32_t bottom,
+              uint32_t colour);

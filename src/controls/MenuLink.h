@@ -1,4 +1,4 @@
-// What the ruler, the slider and the menu trigger ask of the pop-up menus.
+// What the window's controls ask of the pop-up menus.
 #pragma once
 
 #include <QPoint>
@@ -19,6 +19,8 @@ public:
     virtual void OpenMainMenuFromIcon() = 0;
     // The slider's own menu, at a point of the window's client area.
     virtual void OpenSliderMenu(QPoint at) = 0;
+    // The master meters' menu, at a point of the window's client area.
+    virtual void OpenPeakMeterMenu(QPoint at) = 0;
     // The main menu below the menu trigger's rectangle (client area); returns once it closed.
     virtual void OpenMainMenu(QRect trigger) = 0;
     // When the main menu last closed; none while it never opened.

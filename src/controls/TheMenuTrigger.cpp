@@ -8,15 +8,6 @@
 
 #include <QPainter>
 
-namespace {
-
-void fill(QPainter& painter, int32_t left, int32_t top, int32_t right, int32_t bottom,
-          uint32_t colour) {
-    painter.fillRect(left, top, right - left, bottom - top, ToQColor(colour));
-}
-
-} // namespace
-
 TTheMenuTrigger::TTheMenuTrigger(TCtrlList& list, MenuLink& menus) : TCtrl(list), m_menus(menus) {}
 
 void TTheMenuTrigger::Resize() {
@@ -43,22 +34,22 @@ void TTheMenuTrigger::Paint() {
     const int32_t r = BoundsRect.Right;
     const int32_t b = BoundsRect.Bottom;
     QPainter painter(&composition);
-    fill(painter, l, t, r, b, style.Outline);
+    FillSpan(painter, l, t, r, b, style.Outline);
     int32_t barsX = l + 5;
     int32_t barsY = t;
     if (Highlighted) {
-        fill(painter, l + 2, t + 2, r - 1, b - 1, style.DownBG);
-        fill(painter, l + 1, t + 2, l + 2, b - 1, style.Shadow);
-        fill(painter, l + 1, t + 1, r - 1, t + 2, style.Shadow);
+        FillSpan(painter, l + 2, t + 2, r - 1, b - 1, style.DownBG);
+        FillSpan(painter, l + 1, t + 2, l + 2, b - 1, style.Shadow);
+        FillSpan(painter, l + 1, t + 1, r - 1, t + 2, style.Shadow);
         barsX = l + 6;
         barsY = t + 1;
     } else {
-        fill(painter, l + 1, t + 1, r - 1, b - 1, style.OutlineHighlight);
-        fill(painter, l + 2, t + 2, r - 2, b - 2, style.BG);
+        FillSpan(painter, l + 1, t + 1, r - 1, b - 1, style.OutlineHighlight);
+        FillSpan(painter, l + 2, t + 2, r - 2, b - 2, style.BG);
     }
     for (int32_t dy : {6, 9, 12})
-        fill(painter, barsX, barsY + dy, barsX + 10, barsY + dy + 2,
-             Highlighted ? style.Down : style.Normal);
+        FillSpan(painter, barsX, barsY + dy, barsX + 10, barsY + dy + 2,
+                 Highlighted ? style.Down : style.Normal);
     if (rulerDimmed())
         List.Surfaces.DimBlend(painter, BoundsRect.ToQRect());
 }

@@ -30,10 +30,9 @@ constexpr int32_t kTrackAreaTop = 19;
 constexpr int32_t kTrackAreaWidth = 123;
 constexpr int32_t kTrackAreaHeight = 14;
 
-void fill(QPainter& painter, int32_t left, int32_t top, int32_t right, int32_t bottom,
-          uint32_t colour) {
-    painter.fillRect(left, top, right - left, bottom - top, ToQColor(colour));
-}
+// Two arcs opening to the left, right of the loudspeaker, relative to the slider's top left.
+const QPoint kSoundWaves[] = {{67, 6},  {67, 10}, {68, 7},  {68, 8}, {68, 9}, {70, 5},
+                              {70, 11}, {71, 6},  {71, 10}, {72, 7}, {72, 8}, {72, 9}};
 
 } // namespace
 
@@ -147,12 +146,12 @@ void TSlider::paintScale(QPainter& painter) const {
     const int32_t top = BoundsRect.Top;
     for (int32_t i = 0; i <= 10; ++i) {
         const int32_t x = left + kZeroX + 10 * i;
-        fill(painter, x, top + (i >= 4 && i <= 6 ? 13 : 11), x + 1, top + 19, style.LargeTick);
+        FillSpan(painter, x, top + (i >= 4 && i <= 6 ? 13 : 11), x + 1, top + 19, style.LargeTick);
     }
     for (int32_t i = 0; i < 10; ++i)
         for (int32_t dx : {21, 23, 25, 27})
-            fill(painter, left + 10 * i + dx, top + 15, left + 10 * i + dx + 1, top + 19,
-                 style.SmallTick);
+            FillSpan(painter, left + 10 * i + dx, top + 15, left + 10 * i + dx + 1, top + 19,
+                     style.SmallTick);
 }
 
 void TSlider::paintTrackAndHandle(QPainter& painter) const {
@@ -162,28 +161,28 @@ void TSlider::paintTrackAndHandle(QPainter& painter) const {
     painter.fillRect(left + kTrackAreaLeft, top + kTrackAreaTop, kTrackAreaWidth, kTrackAreaHeight,
                      List.Interior ? List.Interior->WindowColour() : QColor(Qt::white));
     // The track: a frame around the background, with a groove lit up to the handle.
-    fill(painter, left + 8, top + 20, left + 131, top + 32, style.BG);
-    fill(painter, left + 8, top + 20, left + 131, top + 21, style.Outline);
-    fill(painter, left + 8, top + 20, left + 9, top + 32, style.Outline);
-    fill(painter, left + 130, top + 20, left + 131, top + 32, style.OutlineShadow);
-    fill(painter, left + 8, top + 32, left + 131, top + 33, style.OutlineShadow);
+    FillSpan(painter, left + 8, top + 20, left + 131, top + 32, style.BG);
+    FillSpan(painter, left + 8, top + 20, left + 131, top + 21, style.Outline);
+    FillSpan(painter, left + 8, top + 20, left + 9, top + 32, style.Outline);
+    FillSpan(painter, left + 130, top + 20, left + 131, top + 32, style.OutlineShadow);
+    FillSpan(painter, left + 8, top + 32, left + 131, top + 33, style.OutlineShadow);
     const int32_t centre = left + kZeroX + m_position;
-    fill(painter, left + kZeroX - 2, top + 24, left + kZeroX + kMaxPosition + 3, top + 29,
-         style.HoleOutline);
-    fill(painter, left + kZeroX - 1, top + 25, left + kZeroX + kMaxPosition + 2, top + 28,
-         style.HoleBig);
-    fill(painter, left + kZeroX - 1, top + 27, left + kZeroX + kMaxPosition + 2, top + 28,
-         style.HoleLine);
-    fill(painter, left + kZeroX - 1, top + 25, centre, top + 26, style.HoleGlowBig);
-    fill(painter, left + kZeroX - 1, top + 26, centre, top + 27, style.HoleGlowMid);
-    fill(painter, left + kZeroX - 1, top + 27, centre, top + 28, style.HoleGlowLine);
+    FillSpan(painter, left + kZeroX - 2, top + 24, left + kZeroX + kMaxPosition + 3, top + 29,
+             style.HoleOutline);
+    FillSpan(painter, left + kZeroX - 1, top + 25, left + kZeroX + kMaxPosition + 2, top + 28,
+             style.HoleBig);
+    FillSpan(painter, left + kZeroX - 1, top + 27, left + kZeroX + kMaxPosition + 2, top + 28,
+             style.HoleLine);
+    FillSpan(painter, left + kZeroX - 1, top + 25, centre, top + 26, style.HoleGlowBig);
+    FillSpan(painter, left + kZeroX - 1, top + 26, centre, top + 27, style.HoleGlowMid);
+    FillSpan(painter, left + kZeroX - 1, top + 27, centre, top + 28, style.HoleGlowLine);
     // The handle: outlined, light on top and shaded below, with its centre marked.
     const TRect h = HandleRect();
-    fill(painter, h.Left, h.Top, h.Right, h.Bottom, style.HandleOutline);
-    fill(painter, h.Left + 1, h.Top + 1, h.Right - 1, h.Bottom - 1, style.Handle);
-    fill(painter, h.Left + 1, h.Top + 7, h.Right - 1, h.Bottom - 1, style.HandleGradient);
-    fill(painter, h.Left + 1, h.Bottom - 2, h.Right - 1, h.Bottom - 1, style.HandleShadow);
-    fill(painter, centre, h.Top + 3, centre + 1, h.Bottom - 3, style.MidLine);
+    FillSpan(painter, h.Left, h.Top, h.Right, h.Bottom, style.HandleOutline);
+    FillSpan(painter, h.Left + 1, h.Top + 1, h.Right - 1, h.Bottom - 1, style.Handle);
+    FillSpan(painter, h.Left + 1, h.Top + 7, h.Right - 1, h.Bottom - 1, style.HandleGradient);
+    FillSpan(painter, h.Left + 1, h.Bottom - 2, h.Right - 1, h.Bottom - 1, style.HandleShadow);
+    FillSpan(painter, centre, h.Top + 3, centre + 1, h.Bottom - 3, style.MidLine);
     if (Dimmed)
         List.Surfaces.DimBlend(painter, QRect(left + 8, top + 20, 123, 13));
 }
@@ -247,17 +246,13 @@ void TTheSlider::paintLoudspeaker(QPainter& painter) const {
     const int32_t left = BoundsRect.Left;
     const int32_t top = BoundsRect.Top;
     // The magnet, the cone widening to the right, and two sound waves.
-    fill(painter, left + 59, top + 7, left + 62, top + 10, style.HandleOutline);
+    FillSpan(painter, left + 59, top + 7, left + 62, top + 10, style.HandleOutline);
     for (int32_t i = 0; i < 4; ++i)
-        fill(painter, left + 62 + i, top + 7 - i / 2 - 1, left + 63 + i, top + 10 + i / 2 + 1,
-             style.HandleOutline);
-    fill(painter, left + 68, top + 7, left + 69, top + 10, style.LargeTick);
-    fill(painter, left + 69, top + 6, left + 70, top + 7, style.LargeTick);
-    fill(painter, left + 69, top + 10, left + 70, top + 11, style.LargeTick);
-    fill(painter, left + 71, top + 6, left + 72, top + 11, style.LargeTick);
-    fill(painter, left + 72, top + 5, left + 73, top + 6, style.LargeTick);
-    fill(painter, left + 72, top + 11, left + 73, top + 12, style.LargeTick);
-    fill(painter, left + 74, top + 6, left + 75, top + 11, style.LargeTick);
+        FillSpan(painter, left + 62 + i, top + 7 - i / 2 - 1, left + 63 + i, top + 10 + i / 2 + 1,
+                 style.HandleOutline);
+    for (const QPoint& p : kSoundWaves)
+        FillSpan(painter, left + p.x(), top + p.y(), left + p.x() + 1, top + p.y() + 1,
+                 style.LargeTick);
 }
 
 void TTheSlider::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftState shift) {
@@ -273,7 +268,7 @@ void TTheSlider::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftState 
         return;
     if (Dragging()) {
         Reanchor(x);
-        if (!PeekWhileHovering)
+        if (!PeekWhileHovering && !m_links.watch.Typing())
             ShowValueInWatch();
         return;
     }
@@ -297,7 +292,7 @@ void TTheSlider::MouseMove(int32_t x, int32_t y) {
 void TTheSlider::MouseUp(int32_t x, int32_t y) {
     if (m_pressed == MouseButton::Right)
         m_links.menus.OpenSliderMenu(QPoint(x, y));
-    else if (Dragging())
+    else if (Dragging() && m_links.watch.ShowsNumber()) // a typed value keeps its painter
         m_links.watch.RestoreChosenPainter();
     m_pressed = MouseButton::None;
     TSlider::MouseUp(x, y);

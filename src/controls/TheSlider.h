@@ -26,7 +26,8 @@ public:
     static constexpr int32_t kFinePixelsPerUnit = 3;
 
     uint8_t Position() const { return m_position; }
-    // A different value is stored through OnStore, repainted and presented; notify: OnChange.
+    // A different value (kept within 0..100) is stored, also through OnStore, repainted and
+    // presented; notify: OnChange.
     virtual void SetPosition(int value, bool notify);
     void SetPositionClamped(int value, bool notify);
     bool Dragging() const { return m_dragging; }
@@ -41,7 +42,6 @@ public:
     std::function<void()> OnChange; // after a user change
     // Also stores a new position elsewhere; Position always holds it.
     std::function<void(int)> OnStore;
-    int32_t LastMouseX() const { return m_lastMouseX; }
 
     // The handle and the track, in client coordinates.
     TRect HandleRect() const;
@@ -54,13 +54,12 @@ public:
     void MouseMove(int32_t x, int32_t y) override;
     void MouseUp(int32_t x, int32_t y) override;
 
-protected:
+private:
     // The scale's ticks, above the track.
     void paintScale(QPainter& painter) const;
     // The track with the handle at Position, dimmed when Dimmed.
     void paintTrackAndHandle(QPainter& painter) const;
 
-private:
     uint8_t m_position = 0;
     bool m_dragging = false;
     int32_t m_dragStartX = 0;

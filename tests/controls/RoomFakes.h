@@ -128,6 +128,7 @@ public:
     void OpenRulerMenu(QPoint at) override { rulerMenus.push_back(at); }
     void OpenMainMenuFromIcon() override { ++mainMenus; }
     void OpenSliderMenu(QPoint at) override { sliderMenus.push_back(at); }
+    void OpenPeakMeterMenu(QPoint at) override { meterMenus.push_back(at); }
     void OpenMainMenu(QRect trigger) override {
         mainMenuTriggers.push_back(trigger);
         if (whileOpen)
@@ -140,6 +141,7 @@ public:
 
     std::vector<QPoint> rulerMenus;
     std::vector<QPoint> sliderMenus;
+    std::vector<QPoint> meterMenus;
     std::vector<QRect> mainMenuTriggers;
     std::function<void()> whileOpen;
     // The clock the menu closes by, and when it last closed.

@@ -222,6 +222,22 @@ TEST_F(SliderTest, HoveringShowsTheValueInTheWatchAPanWithItsSignUntilTheMouseLe
     EXPECT_FALSE(watch.showsNumber);
 }
 
+TEST_F(SliderTest, WhileAValueIsTypedADragLeavesTheWatchsPainterAlone) {
+    make();
+    struct TypedDigits : DigitPainter {
+        void PaintDigits(QPainter&) override {}
+    } typer;
+    watch.painter = &typer;
+    watch.typing = true;
+    slider().PeekWhileHovering = false;
+    press(handleCentre());
+    slider().MouseMove(handleCentre() + 5, kTrackY);
+    slider().MouseUp(handleCentre(), kTrackY);
+    EXPECT_FALSE(watch.showsNumber);
+    EXPECT_EQ(watch.painter, &typer);
+    EXPECT_EQ(watch.digitRepaints, 1); // the typed digits follow the slider on the screen
+}
+
 TEST_F(SliderTest, ARightClickOpensItsMenuAndAnAltClickRestoresTheDefaultLoudness) {
     make();
     press(kLeft + 20, {}, MouseButton::Right);

@@ -22,25 +22,26 @@
 
 namespace {
 
-// The window at 400 x 300 with a padding of 4 and without meters, with our room, ruler, loudness
+// The window at 400 x 300 with a padding of 4 and both master meters (4 wide: the left strip is
+// x < 8, the right one x >= 392), with our room, ruler, loudness
 // slider and menu trigger and a bare lane strip; the plan tells the window about its loudness, and
 // the window asks the slider and the trigger, as in the program.
-class SliderWindowTest : public ::testing::Test {
+class SliderMeterTriggerWindowTest : public ::testing::Test {
 protected:
     static constexpr int kPadding = 4;
     static constexpr QPoint kInThePadding{398, 298};
 
-    SliderWindowTest() {
+    SliderMeterTriggerWindowTest() {
         faultlog::SetFolder(dir.path());
-        settings.SetText("[MasterMeters]\nL.Visible=0\nR.Visible=0\n");
         startup.interiorPadding = kPadding;
         ControlMakers makers;
         AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, watch, menus, {}});
         AddSlider(makers, SliderLinks{arrangement, transport, watch, menus});
         AddMenuTrigger(makers, menus);
         makers.lanes = [](TCtrlList& list) -> TCtrl& { return list.Create<BareControl>(); };
-        window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{
-            folders, settings, startup, arrangement, mixer, peers, stopwatch, nullptr, makers});
+        window = std::make_unique<TGlorinbaxMF>(
+            MainWindowSetup{folders, settings, startup, arrangement, mixer, peers, stopwatch,
+                            nullptr, makers, &menus});
         hooks.Attach(window.get(), nullptr);
         peers.AttachInterior(&window->Interior());
         TheMenuTriggerOf(window->Interior())->Now = [this] { return menus.now; };
@@ -50,7 +51,7 @@ protected:
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
-    ~SliderWindowTest() override {
+    ~SliderMeterTriggerWindowTest() override {
         hooks.Attach(nullptr, nullptr);
         peers.AttachInterior(nullptr);
     }
@@ -84,8 +85,8 @@ protected:
     std::unique_ptr<TGlorinbaxMF> window;
 };
 
-TEST_F(SliderWindowTest, TheSliderShowsAndSetsThePlansMasterLoudness) {
-    EXPECT_EQ(slider().BoundsRect, (TRect{124, 258, 264, 296}));
+TEST_F(SliderMeterTriggerWindowTest, TheSliderShowsAndSetsThePlansMasterLoudness) {
+    EXPECT_EQ(slider().BoundsRect, (TRect{128, 258, 268, 296}));
     arrangement.plan.SetMasterLoudness(0.5L, true);
     EXPECT_EQ(slider().Position(), 50);
 
@@ -103,7 +104,7 @@ TEST_F(SliderWindowTest, TheSliderShowsAndSetsThePlansMasterLoudness) {
     EXPECT_FALSE(slider().Dragging());
 }
 
-TEST_F(SliderWindowTest, TrackClicksStepTheLoudnessByAFifthOfATenthAndEndTheFadeIn) {
+TEST_F(SliderMeterTriggerWindowTest, TrackClicksStepTheLoudnessByAFifthOfATenthAndEndTheFadeIn) {
     arrangement.plan.SetMasterLoudness(0.5L, true);
     QTest::mouseClick(window.get(), Qt::LeftButton, {}, onTrack(15));
     EXPECT_NEAR(static_cast<double>(master()), 0.45, 1e-9);
@@ -122,7 +123,7 @@ TEST_F(SliderWindowTest, TrackClicksStepTheLoudnessByAFifthOfATenthAndEndTheFade
     EXPECT_EQ(slider().Position(), 25);
 }
 
-TEST_F(SliderWindowTest, CtrlHeldDuringADragMovesOnePositionPerThreePixels) {
+TEST_F(SliderMeterTriggerWindowTest, CtrlHeldDuringADragMovesOnePositionPerThreePixels) {
     arrangement.plan.SetMasterLoudness(0.3L, true);
     const QPoint start = handleCentre();
     QTest::mousePress(window.get(), Qt::LeftButton, {}, start);
@@ -138,7 +139,7 @@ TEST_F(SliderWindowTest, CtrlHeldDuringADragMovesOnePositionPerThreePixels) {
     EXPECT_NEAR(static_cast<double>(master()), 0.37, 1e-9);
 }
 
-TEST_F(SliderWindowTest, TheWheelStepsTheLoudnessOverTheSliderAndOverEmptySpaceOnly) {
+TEST_F(SliderMeterTriggerWindowTest, TheWheelStepsTheLoudnessOverTheSliderAndOverEmptySpaceOnly) {
     arrangement.plan.SetMasterLoudness(0.5L, true);
     turnWheel(onTrack(60), 120);
     EXPECT_NEAR(static_cast<double>(master()), 0.55, 1e-9);
@@ -156,8 +157,8 @@ TEST_F(SliderWindowTest, TheWheelStepsTheLoudnessOverTheSliderAndOverEmptySpaceO
     EXPECT_NEAR(static_cast<double>(master()), 0.15, 1e-9);
 }
 
-TEST_F(SliderWindowTest, TheMenuTriggerOpensTheMainMenuButNotAgainWithin100ms) {
-    EXPECT_EQ(trigger().BoundsRect, (TRect{376, 4, 396, 24}));
+TEST_F(SliderMeterTriggerWindowTest, TheMenuTriggerOpensTheMainMenuButNotAgainWithin100ms) {
+    EXPECT_EQ(trigger().BoundsRect, (TRect{372, 4, 392, 24}));
     menus.now += std::chrono::hours(1);
     bool highlightedWhileOpen = false;
     menus.whileOpen = [&] {
@@ -165,22 +166,31 @@ TEST_F(SliderWindowTest, TheMenuTriggerOpensTheMainMenuButNotAgainWithin100ms) {
         window->StepAsideForDialog(); // a command from the menu opens a dialog
         EXPECT_FALSE(trigger().Highlighted);
     };
-    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(386, 14));
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(382, 14));
     EXPECT_TRUE(highlightedWhileOpen);
     menus.whileOpen = nullptr;
     menus.now += std::chrono::milliseconds(40);
-    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(386, 14));
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(382, 14));
     EXPECT_EQ(menus.mainMenuTriggers.size(), 1u);
     menus.now += std::chrono::milliseconds(70);
-    QTest::mouseClick(window.get(), Qt::RightButton, {}, QPoint(386, 14));
-    EXPECT_EQ(menus.mainMenuTriggers, (std::vector<QRect>(2, QRect(376, 4, 20, 20))));
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, QPoint(382, 14));
+    EXPECT_EQ(menus.mainMenuTriggers, (std::vector<QRect>(2, QRect(372, 4, 20, 20))));
 }
 
-TEST_F(SliderWindowTest, TheMinimumHeightHoldsTheRulerOverTheSlider) {
+TEST_F(SliderMeterTriggerWindowTest, TheMinimumHeightHoldsTheRulerOverTheSlider) {
     EXPECT_EQ(window->minimumSize().height(), 20 + TSlider::kHeight - 1 + 2 * kPadding);
     slider().SetVisible(false);
     window->Relayout();
     EXPECT_EQ(window->minimumSize().height(), 20 + 2 * kPadding);
+}
+
+TEST_F(SliderMeterTriggerWindowTest, ARightClickOnAMeterStripOpensThePeakMeterMenu) {
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, QPoint(395, 150));
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, QPoint(1, 299)); // the padding counts
+    QTest::mouseClick(window.get(), Qt::LeftButton, {}, QPoint(395, 150));
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, QPoint(391, 150)); // the room's edge
+    QTest::mouseClick(window.get(), Qt::RightButton, {}, QPoint(8, 150));   // the lane strip's
+    EXPECT_EQ(menus.meterMenus, (std::vector<QPoint>{{395, 150}, {1, 299}}));
 }
 
 } // namespace
