@@ -12,6 +12,7 @@
 #include "controls/LineAndPoint.h"
 #include "controls/MenuLink.h"
 #include "controls/RoomKeys.h"
+#include "controls/TheLaneStrip.h"
 #include "controls/TheSlider.h"
 #include "model/Arrangement.h"
 #include "model/MixerView.h"
@@ -286,6 +287,9 @@ void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
         if (TTheSlider* slider = TheSliderOf(*m_interior);
             slider && event->key() == Qt::Key_Control)
             slider->SetFineAdjustment(true);
+        if (TTheLaneStrip* strip = TheLaneStripOf(*m_interior);
+            strip && event->key() == Qt::Key_Shift)
+            strip->PeekPan(true);
         // The point, then the room, see a key before the window's own key map.
         const ShiftState shift = ShiftState::FromQt(event->modifiers());
         handled = m_roomKeys && (m_roomKeys->PointKeyDown(event->key(), shift) ||
@@ -300,6 +304,9 @@ void TGlorinbaxMF::keyReleaseEvent(QKeyEvent* event) {
         if (TTheSlider* slider = TheSliderOf(*m_interior);
             slider && event->key() == Qt::Key_Control)
             slider->SetFineAdjustment(false);
+        if (TTheLaneStrip* strip = TheLaneStripOf(*m_interior);
+            strip && event->key() == Qt::Key_Shift)
+            strip->PeekPan(false);
     });
     QWidget::keyReleaseEvent(event);
 }

@@ -249,7 +249,8 @@ void TTheLaneStrip::peekHovered() {
         s->EndPeek();
         return;
     }
-    s->SetPeekedLane(TTheSlider::PeekedLane{LoudnessSliderPosition(*lane), false});
+    s->SetPeekedLane(TTheSlider::PeekedLane{
+        m_peekPan ? PanSliderPosition(*lane) : LoudnessSliderPosition(*lane), m_peekPan});
     if (List.Interior->WatchStates.peekLanesLoudness && !m_links.watch.Typing())
         s->ShowValueInWatch();
 }
@@ -279,6 +280,14 @@ void TTheLaneStrip::endEditing(int32_t x, int32_t y) {
         s->OnChange = std::move(m_sliderOnChange);
         m_sliderOnChange = nullptr;
     }
+}
+
+void TTheLaneStrip::PeekPan(bool pan) {
+    if (pan == m_peekPan)
+        return;
+    m_peekPan = pan;
+    if (!m_editing && m_hovered)
+        peekHovered();
 }
 
 void TTheLaneStrip::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftState shift) {

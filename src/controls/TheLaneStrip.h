@@ -67,6 +67,9 @@ public:
     void SplitTracks(TLane& lane, int32_t column, bool repaint);
     // The name's size grows or shrinks by the step; the strip is drawn again when shown.
     void ZoomHandles(int32_t step);
+    // Shift held or released: the hovered lane shows its pan rather than its loudness, as a
+    // press with Shift would edit it.
+    void PeekPan(bool pan);
     // The meters of the lanes in view, read from what sounds in them now.
     void UpdateMeters();
 
@@ -106,6 +109,7 @@ private:
     std::optional<int32_t> m_hovered; // lane positions
     std::optional<int32_t> m_editing;
     bool m_editingPan = false;
+    bool m_peekPan = false;
     std::function<void()> m_sliderOnChange; // the slider's own, while a lane borrows it
     // The meters' last levels by lane position, so that only changed meters are drawn.
     std::unordered_map<int32_t, uint32_t> m_levels;

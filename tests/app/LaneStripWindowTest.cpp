@@ -5,6 +5,7 @@
 #include "common/TempDir.h"
 #include "controls/SoundFileFakes.h"
 #include "controls/TheLaneStrip.h"
+#include "controls/TheSlider.h"
 #include "model/LaneEdits.h"
 
 #include <gtest/gtest.h>
@@ -141,6 +142,21 @@ TEST_F(LaneStripWindowTest, ClicksOnTheRealWindowStrikeAndSoloLanes) {
     EXPECT_TRUE(lanes[2]->Striked);
     EXPECT_EQ(chooser.asked, 0);
     EXPECT_EQ(model.plan.LastChangeCode(), kChangeLaneStruck);
+}
+
+TEST_F(LaneStripWindowTest, ShiftOverALaneShowsItsPanInTheSlider) {
+    Arrangement& model = session->Model();
+    TLane& lane = model.lanes.Add(1, TPiece::kNoOwnHue, true);
+    lane.Piece().Loudness.SetValue(0.45L);
+    lane.Piece().Pan.SetValue(0.5L);
+    TTheSlider& slider = *TheSliderOf(session->Window()->Interior());
+    QTest::mouseMove(session->Window(), strikeBoxOf(1) + QPoint(50, 0));
+    ASSERT_EQ(strip().HoveredLane(), &lane);
+    EXPECT_EQ(slider.Position(), 45);
+    QTest::keyPress(session->Window(), Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_EQ(slider.Position(), 75);
+    QTest::keyRelease(session->Window(), Qt::Key_Shift);
+    EXPECT_EQ(slider.Position(), 45);
 }
 
 } // namespace

@@ -196,6 +196,13 @@ TEST_F(LaneStripTest, HoveringALaneShowsItsLoudnessInTheSlider) {
     EXPECT_EQ(strip().HoveredLane(), &lane);
     EXPECT_EQ(slider().Position(), 45);
     EXPECT_EQ(watch.number, 45);
+    // Shift held: its pan, as a press would edit it.
+    lane.Piece().Pan.SetValue(-0.5L);
+    strip().PeekPan(true);
+    EXPECT_EQ(slider().Position(), 25);
+    EXPECT_EQ(watch.number, -50);
+    strip().PeekPan(false);
+    EXPECT_EQ(slider().Position(), 45);
     strip().MouseMove(60, rowY(0));
     EXPECT_EQ(strip().HoveredLane(), nullptr);
     EXPECT_EQ(slider().Position(), 100); // the master loudness
