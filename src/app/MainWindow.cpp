@@ -12,6 +12,7 @@
 #include "controls/LineAndPoint.h"
 #include "controls/MenuLink.h"
 #include "controls/RoomKeys.h"
+#include "controls/TheLaneStrip.h"
 #include "controls/TheSlider.h"
 #include "controls/TheWatch.h"
 #include "controls/WatchTyper.h"
@@ -299,6 +300,9 @@ void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
         if (TTheSlider* slider = TheSliderOf(*m_interior);
             slider && event->key() == Qt::Key_Control)
             slider->SetFineAdjustment(true);
+        if (TTheLaneStrip* strip = TheLaneStripOf(*m_interior);
+            strip && event->key() == Qt::Key_Shift)
+            strip->PeekPan(true);
         // A value being typed takes its keys first; then the point, then the room, see a key
         // before the window's own key map.
         TTheWatch* watch = TheWatchOf(*m_interior);
@@ -319,6 +323,9 @@ void TGlorinbaxMF::keyReleaseEvent(QKeyEvent* event) {
         if (TTheSlider* slider = TheSliderOf(*m_interior);
             slider && event->key() == Qt::Key_Control)
             slider->SetFineAdjustment(false);
+        if (TTheLaneStrip* strip = TheLaneStripOf(*m_interior);
+            strip && event->key() == Qt::Key_Shift)
+            strip->PeekPan(false);
     });
     QWidget::keyReleaseEvent(event);
 }

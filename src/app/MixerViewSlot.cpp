@@ -6,6 +6,10 @@ LevelReading MixerViewSlot::MasterLevel() {
     return m_view ? m_view->MasterLevel() : LevelReading{};
 }
 
+uint32_t MixerViewSlot::LaneLevel(const TLane& lane) {
+    return m_view ? m_view->LaneLevel(lane) : 0;
+}
+
 PositionReading MixerViewSlot::HeardPosition() {
     return m_view ? m_view->HeardPosition() : PositionReading{};
 }

@@ -11,6 +11,7 @@ public:
     void Set(MixerView* view) { m_view = view; }
 
     LevelReading MasterLevel() override;
+    uint32_t LaneLevel(const TLane& lane) override;
     PositionReading HeardPosition() override;
     void StreamEnded() override;
     bool LastPlaySucceeded() const override;

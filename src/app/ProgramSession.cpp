@@ -7,6 +7,7 @@
 #include "app/UnreadablePlanQuestion.h"
 #include "app/WindowDialogs.h"
 #include "controls/RoomLinks.h"
+#include "controls/TheLaneStrip.h"
 #include "controls/TheMenuTrigger.h"
 #include "controls/TheRoom.h"
 #include "controls/TheSlider.h"
@@ -99,6 +100,9 @@ void ProgramSession::createWindow() {
     AddRoomAndRuler(makers, RoomLinks{m_arrangement, m_mixer, m_carrier, m_watch, m_menus,
                                       RoomSettings::FromStore(store)});
     AddWatch(makers, m_arrangement, m_watch);
+    m_soundFiles = std::make_unique<SoundFileDialog>(m_arrangement, store);
+    SoundFileLink& soundFiles = m_options.soundFiles ? *m_options.soundFiles : *m_soundFiles;
+    AddLaneStrip(makers, LaneStripLinks{m_arrangement, m_mixer, m_watch, soundFiles});
     AddSlider(makers, SliderLinks{m_arrangement, m_carrier, m_watch, m_menus});
     AddMenuTrigger(makers, m_menus);
     m_window = std::make_unique<TGlorinbaxMF>(
@@ -110,6 +114,7 @@ void ProgramSession::createWindow() {
     m_windowHooks.Attach(m_window.get(), room);
     m_peers.AttachTimer(&m_window->Timers().ReportTimer);
     m_peers.AttachInterior(&m_window->Interior());
+    m_soundFiles->Attach(m_window.get());
     *m_reportTimer = &m_window->Timers().ReportTimer;
     faultlog::SetFaultListener([timer = m_reportTimer] {
         // Any thread: the timer starts on the UI thread, if it is still there by then.
@@ -289,6 +294,8 @@ ProgramSession::~ProgramSession() {
         m_carrier.AttachWindow(nullptr, nullptr);
         m_windowHooks.Attach(nullptr, nullptr);
         m_peers.AttachInterior(nullptr);
+        if (m_soundFiles)
+            m_soundFiles->Attach(nullptr);
         m_window.reset();
     });
     m_mixer.Set(nullptr);

@@ -23,6 +23,8 @@
 #include <memory>
 
 class CloseQuestions;
+class SoundFileDialog;
+class SoundFileLink;
 
 // Interactive: dialogs ask and the user closes. Quit: nothing asks (a failed engine library
 // aborts with its message on stderr, a changed plan is dropped), for scripts and tests.
@@ -32,6 +34,8 @@ struct SessionOptions {
     ProgramFolders folders;
     QString file; // the command line's plan or sound file, as given; empty for a new plan
     SessionMode mode = SessionMode::Interactive;
+    // Where the lane strip gets sound files; none: the sound-file dialog.
+    SoundFileLink* soundFiles = nullptr;
 };
 
 // Needs a QApplication. UI thread only; one at a time, since the fault log, the texts and the
@@ -86,6 +90,7 @@ private:
     WatchRelay m_watch; // the watch once the interior made it
     MenusStandIn m_menus;
     WindowPeersStandIn m_peers;
+    std::unique_ptr<SoundFileDialog> m_soundFiles;
     // Reached from the fault listener, which may run on any thread, through the event loop.
     std::shared_ptr<QPointer<QTimer>> m_reportTimer = std::make_shared<QPointer<QTimer>>();
     std::unique_ptr<CloseQuestions> m_closeQuestions;

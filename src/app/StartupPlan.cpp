@@ -3,6 +3,7 @@
 
 #include "controls/BallOperations.h"
 #include "model/Arrangement.h"
+#include "model/LaneEdits.h"
 #include "planfile/PlanDefaults.h"
 #include "planfile/PlanOperations.h"
 #include "support/Report.h"
@@ -13,7 +14,6 @@
 namespace {
 
 constexpr int kTextUntitled = 29;
-constexpr long double kNewLaneLoudness = 0.8L;
 
 } // namespace
 
@@ -37,12 +37,10 @@ void StartNewPlan(Arrangement& arrangement) {
 void PlaceSoundAtOrigin(Arrangement& arrangement, const QString& soundFile,
                         const QString& defaultResourcesFolder) {
     const QFileInfo info(soundFile);
-    TLane& lane = arrangement.lanes.Add(0, TPiece::kNoOwnHue, true);
-    TPiece& piece = lane.Piece();
-    piece.Loudness.SetValue(kNewLaneLoudness);
-    piece.Handle = info.completeBaseName();
-    piece.Resource = arrangement.resources.FindOrAdd(
-        info.absoluteFilePath(), {info.absolutePath(), QString(), defaultResourcesFolder});
+    // A file that cannot be decoded has its report line and gets no lane.
+    if (!AddLaneWithSoundFile(arrangement, 0, soundFile,
+                              {info.absolutePath(), QString(), defaultResourcesFolder}))
+        return;
     // The ball sounds its lane's file.
     PlaceBall(arrangement, nullptr, arrangement.room.OffsetX, arrangement.room.OffsetY, false);
 }

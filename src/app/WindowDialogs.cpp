@@ -4,12 +4,19 @@
 #include "app/FileDialogFilter.h"
 #include "app/MainWindow.h"
 #include "app/PlainCarrier.h"
+#include "model/Arrangement.h"
+#include "support/PathText.h"
 #include "support/Report.h"
+#include "support/SettingKeys.h"
 #include "texts/Parlance.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+
+#include <optional>
 
 namespace {
 
@@ -17,6 +24,8 @@ constexpr int kTextPlanFilter = 40;
 constexpr int kTextSavePlanTitle = 52;
 constexpr int kTextPlanExtension = 53;
 constexpr int kCommandKeepPlanAs = 1032;
+constexpr int kTextChooseSoundFile = 9;
+constexpr int kTextSoundFileFilter = 10;
 
 // A modal dialog of the program: the report steps aside and the controls dim meanwhile.
 class DialogBracket {
@@ -134,4 +143,23 @@ void UnreadablePlanBoxes::CloseMainWindow() {
 
 void UnreadablePlanBoxes::LineToCarrierPosition() {
     m_carrier.MoveLine(m_carrier.LastRollPosition());
+}
+
+QString SoundFileDialog::DefaultResourcesFolder() const {
+    return ToLinuxSeparators(ReadSettingText(m_settings, Setting("Resources", "DefaultFolder")));
+}
+
+QString SoundFileDialog::ChooseSoundFile() {
+    const TThePlan& plan = m_arrangement.plan;
+    QString folder = ToLinuxSeparators(plan.ResourcesFolder);
+    for (const QString& candidate :
+         {DefaultResourcesFolder(),
+          plan.Untitled ? QString() : QFileInfo(plan.FileName).absolutePath()})
+        if (folder.isEmpty() || !QDir(folder).exists())
+            folder = candidate;
+    std::optional<DialogBracket> bracket;
+    if (m_window)
+        bracket.emplace(*m_window);
+    return QFileDialog::getOpenFileName(m_window, Text(kTextChooseSoundFile), folder,
+                                        QtFileFilters(Text(kTextSoundFileFilter)).join(";;"));
 }

@@ -4,8 +4,11 @@
 #include "app/ClosingPlan.h"
 #include "app/UnreadablePlanQuestion.h"
 #include "audio/LibraryStartup.h"
+#include "controls/SoundFileLink.h"
 
+class Arrangement;
 class PlainCarrier;
+class TWideCustomIniFile;
 class TGlorinbaxMF;
 
 // Abort, Retry or Ignore with the stop icon, and the last OK before a halt; no parent window.
@@ -39,4 +42,21 @@ public:
 private:
     TGlorinbaxMF& m_window;
     PlainCarrier& m_carrier;
+};
+
+// The sound-file dialog of the lane strip, with the language's sound-file filters, starting in
+// the plan's resources folder, else the default one, else the plan's folder. Made before the
+// window it belongs to; until Attach it has no parent.
+class SoundFileDialog : public SoundFileLink {
+public:
+    SoundFileDialog(const Arrangement& arrangement, const TWideCustomIniFile& settings)
+        : m_arrangement(arrangement), m_settings(settings) {}
+    void Attach(TGlorinbaxMF* window) { m_window = window; }
+    QString ChooseSoundFile() override;
+    QString DefaultResourcesFolder() const override;
+
+private:
+    const Arrangement& m_arrangement;
+    const TWideCustomIniFile& m_settings;
+    TGlorinbaxMF* m_window = nullptr;
 };

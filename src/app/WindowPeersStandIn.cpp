@@ -1,7 +1,9 @@
-// Draining the report queue into the fault log; the watch, the slider and the menu trigger.
+// Draining the report queue into the fault log; the watch, the slider, the menu trigger and the
+// lane meters.
 #include "app/WindowPeersStandIn.h"
 
 #include "controls/Interior.h"
+#include "controls/TheLaneStrip.h"
 #include "controls/TheMenuTrigger.h"
 #include "controls/TheSlider.h"
 #include "controls/TheWatch.h"
@@ -21,6 +23,11 @@ void WindowPeersStandIn::MoveQueuedReportLines() {
 void WindowPeersStandIn::PaintWatchDigits(bool direct) {
     if (TTheWatch* watch = m_interior ? TheWatchOf(*m_interior) : nullptr)
         watch->ShowDigits(direct);
+}
+
+void WindowPeersStandIn::UpdateLaneMeters() {
+    if (TTheLaneStrip* strip = m_interior ? TheLaneStripOf(*m_interior) : nullptr)
+        strip->UpdateMeters();
 }
 
 void WindowPeersStandIn::ShowFadeLoudness(long double loudness) {

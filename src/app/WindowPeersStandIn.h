@@ -20,7 +20,7 @@ public:
 
     // The watch's current digits on the screen, the third group whole when called directly.
     void PaintWatchDigits(bool direct) override;
-    void UpdateLaneMeters() override {}
+    void UpdateLaneMeters() override;
     void RepeatCarrierButton() override {}
     void ShowFadeLoudness(long double loudness) override;
     // No report window: nothing is ever shown or waiting in it.

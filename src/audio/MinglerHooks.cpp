@@ -9,6 +9,12 @@
 #include "audio/ResourceSound.h"
 #include "model/Arrangement.h"
 
+namespace {
+
+constexpr int kAttributeVolume = 2;
+
+} // namespace
+
 void MinglerHooks::Attach(Arrangement* arrangement, TTheMingler* mingler, MinglerHost* host) {
     m_arrangement = arrangement;
     m_mingler = mingler;
@@ -98,6 +104,35 @@ void MinglerHooks::Reschedule() {
 void MinglerHooks::ArmBall(TBall& ball) {
     if (m_mingler)
         m_mingler->ArmBall(ball);
+}
+
+void MinglerHooks::ApplyToLaneSounding(TLane& lane, int attribute) {
+    if (!Playing())
+        return;
+    const LaneChannels* sounding = ExistingLaneSounding(lane);
+    if (!sounding)
+        return;
+    m_mingler->Lock();
+    for (int i = 0; i < sounding->Count(); ++i) {
+        TChan& chan = sounding->At(i);
+        if (!chan.Handle() || Bass().BASS_ChannelIsActive(chan.Handle()) == BASS_ACTIVE_STOPPED)
+            continue;
+        if (attribute == kAttributeVolume)
+            chan.ApplyLoudness();
+        else
+            chan.ApplyPan();
+    }
+    m_mingler->Unlock();
+}
+
+void MinglerHooks::RescheduleLane(TLane& lane) {
+    if (!Playing())
+        return;
+    m_mingler->Lock();
+    for (TBall* ball : lane.LaneBalls)
+        m_mingler->SilenceBall(*ball);
+    m_mingler->RearmList(lane.LaneBalls);
+    m_mingler->Unlock();
 }
 
 void MinglerHooks::ReinitOutput(int32_t elementRate) {

@@ -28,6 +28,8 @@ public:
     void SetOutputVolume(long double loudness) override;
     void Reschedule() override;
     void ArmBall(TBall& ball) override;
+    void ApplyToLaneSounding(TLane& lane, int attribute) override;
+    void RescheduleLane(TLane& lane) override;
     void ReinitOutput(int32_t elementRate) override;
 
 private:

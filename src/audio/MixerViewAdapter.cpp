@@ -29,6 +29,10 @@ LevelReading MixerViewAdapter::MasterLevel() {
     return {LevelReading::Status::Failed, 0, BassErrorName()};
 }
 
+uint32_t MixerViewAdapter::LaneLevel(const TLane& lane) {
+    return m_mingler.Handle() ? m_mingler.LaneLevel(lane) : 0;
+}
+
 PositionReading MixerViewAdapter::HeardPosition() {
     PositionReading reading;
     reading.ok = m_mingler.HeardPosition(reading.position);

@@ -20,6 +20,7 @@ public:
     ~MixerViewAdapter() override;
 
     LevelReading MasterLevel() override;
+    uint32_t LaneLevel(const TLane& lane) override;
     PositionReading HeardPosition() override;
     void StreamEnded() override;
     bool LastPlaySucceeded() const override;

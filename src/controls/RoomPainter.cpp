@@ -25,23 +25,6 @@ bool isOdd(int64_t value) {
     return value % 2 != 0;
 }
 
-// A mask paints white where the cell shows through and black where the picture shows.
-QImage masked(const QImage& picture, const QImage& mask) {
-    if (picture.isNull())
-        return {};
-    QImage result = picture.convertToFormat(QImage::Format_ARGB32);
-    if (mask.size() != picture.size())
-        return result;
-    for (int y = 0; y < result.height(); ++y)
-        for (int x = 0; x < result.width(); ++x) {
-            const QRgb pixel = result.pixel(x, y);
-            result.setPixel(
-                x, y,
-                qRgba(qRed(pixel), qGreen(pixel), qBlue(pixel), 255 - qGray(mask.pixel(x, y))));
-        }
-    return result;
-}
-
 constexpr int kCell = kCellPixels;
 
 } // namespace
@@ -50,9 +33,22 @@ RoomPictures RoomPictures::FromStyle(const NamedImages& bitmaps) {
     RoomPictures p;
     p.cell = bitmaps.Image("Room.bmp");
     p.segment = bitmaps.Image("Room_Alt.bmp");
-    p.balls[0] = masked(bitmaps.Image("Ball.bmp"), bitmaps.Image("Ball_Mask.bmp"));
-    p.balls[1] = masked(bitmaps.Image("Ball_Alt.bmp"), bitmaps.Image("Ball_Mask_Alt.bmp"));
+    p.balls[0] = MaskedPicture(bitmaps.Image("Ball.bmp"), bitmaps.Image("Ball_Mask.bmp"));
+    p.balls[1] = MaskedPicture(bitmaps.Image("Ball_Alt.bmp"), bitmaps.Image("Ball_Mask_Alt.bmp"));
     return p;
+}
+
+const RoomPictures& RoomPictureCache::From(const NamedImages& bitmaps) {
+    std::vector<qint64> keys;
+    for (const char* name : {"Room.bmp", "Room_Alt.bmp", "Ball.bmp", "Ball_Mask.bmp",
+                             "Ball_Alt.bmp", "Ball_Mask_Alt.bmp"})
+        keys.push_back(bitmaps.Image(QLatin1String(name)).cacheKey());
+    if (keys != m_keys) {
+        m_keys = std::move(keys);
+        m_pictures = RoomPictures::FromStyle(bitmaps);
+        m_laneBalls.SetSources({m_pictures.balls[0], m_pictures.balls[1]});
+    }
+    return m_pictures;
 }
 
 int64_t TimeSegmentOf(int64_t x, int32_t segmentWidth) {
@@ -84,11 +80,11 @@ std::optional<LengthMark> LengthMarkOf(const TRect& room, int32_t offsetX, int32
     return m;
 }
 
-RoomPainter::RoomPainter(const Arrangement& model, const TRect& room, const RoomPictures& pictures,
-                         int32_t timeSegments, bool rugVisible)
-    : m_model(model), m_room(room), m_pictures(pictures), m_timeSegments(timeSegments),
-      m_plainCells(!rugVisible || pictures.cell.isNull()),
-      m_segmentPictures(rugVisible && !pictures.segment.isNull()) {}
+RoomPainter::RoomPainter(const Arrangement& model, const TRect& room, RoomPictureCache& pictures,
+                         const NamedImages& bitmaps, int32_t timeSegments, bool rugVisible)
+    : m_model(model), m_room(room), m_cache(pictures), m_pictures(pictures.From(bitmaps)),
+      m_timeSegments(timeSegments), m_plainCells(!rugVisible || m_pictures.cell.isNull()),
+      m_segmentPictures(rugVisible && !m_pictures.segment.isNull()) {}
 
 void RoomPainter::paintEmptyCell(QPainter& painter, int x, int y, int64_t cellX) const {
     const bool odd = isOdd(TimeSegmentOf(cellX, m_timeSegments));
@@ -99,15 +95,17 @@ void RoomPainter::paintEmptyCell(QPainter& painter, int x, int y, int64_t cellX)
         DrawPlainCell(painter, x, y, !odd);
 }
 
-void RoomPainter::paintBall(QPainter& painter, int x, int y, int64_t cellX, uint32_t colour,
-                            bool hasLane) const {
+void RoomPainter::paintBall(QPainter& painter, int x, int y, int64_t cellX,
+                            const TBall& ball) const {
     paintEmptyCell(painter, x, y, cellX);
-    // Lanes tint their own ball pictures; until a lane has them its balls are dots.
-    const QImage* picture = hasLane ? nullptr : &m_pictures.balls[isOdd(floorDiv(cellX, 4))];
-    if (picture && !picture->isNull())
-        painter.drawImage(x, y, *picture);
+    const size_t pair = isOdd(floorDiv(cellX, 4)) ? 1 : 0;
+    const TLane* lane = ball.Lane();
+    const QImage& picture =
+        lane ? m_cache.LaneBalls(lane->Piece().Hue()).at(pair) : m_pictures.balls[pair];
+    if (!picture.isNull())
+        painter.drawImage(x, y, picture);
     else
-        DrawBallDot(painter, QPoint(x + 9, y + 9), colour);
+        DrawBallDot(painter, QPoint(x + 9, y + 9), lane ? lane->Colour() : ball.Piece().Colour());
 }
 
 void RoomPainter::PaintCells(QPainter& painter, const QRect& area) const {
@@ -125,9 +123,7 @@ void RoomPainter::PaintCells(QPainter& painter, const QRect& area) const {
             const int y = m_room.Top + r * kCell;
             const int64_t cellX = int64_t{c} - room.OffsetX;
             if (const TBall* ball = m_model.balls.FindAtCell(c, r)) {
-                const TLane* lane = ball->Lane();
-                paintBall(painter, x, y, cellX, lane ? lane->Colour() : ball->Piece().Colour(),
-                          lane != nullptr);
+                paintBall(painter, x, y, cellX, *ball);
             } else {
                 paintEmptyCell(painter, x, y, cellX);
             }

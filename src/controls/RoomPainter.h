@@ -3,6 +3,7 @@
 #pragma once
 
 #include "controls/Geometry.h"
+#include "controls/TintedPictures.h"
 
 #include <QImage>
 #include <QRect>
@@ -10,10 +11,12 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 class Arrangement;
 class NamedImages;
 class QPainter;
+class TBall;
 
 // The room's pictures from the style; an empty one falls back to the built-in drawing.
 struct RoomPictures {
@@ -22,6 +25,20 @@ struct RoomPictures {
     std::array<QImage, 2> balls; // balls without a lane, by X div 4 even or odd, masks applied
 
     static RoomPictures FromStyle(const NamedImages& bitmaps);
+};
+
+// The room's pictures, made from the style's bitmaps again only when those change, and each
+// lane's ball pair: the room's balls tinted with the lane's hue. UI thread only.
+class RoomPictureCache {
+public:
+    const RoomPictures& From(const NamedImages& bitmaps);
+    // After From: the pair for a hue, by X div 4 even or odd.
+    const std::vector<QImage>& LaneBalls(long double hue) { return m_laneBalls.For(hue); }
+
+private:
+    std::vector<qint64> m_keys;
+    RoomPictures m_pictures;
+    TintedPictures m_laneBalls;
 };
 
 // The time segment of a column; rounded towards minus infinity for either sign of the width.
@@ -48,8 +65,9 @@ class RoomPainter {
 public:
     // Without the rug, or without a cell picture, cells are plain squares; with the rug and a
     // segment picture, cell and segment pictures alternate by time segment.
-    RoomPainter(const Arrangement& model, const TRect& room, const RoomPictures& pictures,
-                int32_t timeSegments, bool rugVisible);
+    // A lane's balls are drawn with its tinted pair from the cache.
+    RoomPainter(const Arrangement& model, const TRect& room, RoomPictureCache& pictures,
+                const NamedImages& bitmaps, int32_t timeSegments, bool rugVisible);
 
     // Every visible cell that meets the area, with the ball standing in it.
     void PaintCells(QPainter& painter, const QRect& area) const;
@@ -58,11 +76,11 @@ public:
 
 private:
     void paintEmptyCell(QPainter& painter, int x, int y, int64_t cellX) const;
-    void paintBall(QPainter& painter, int x, int y, int64_t cellX, uint32_t colour,
-                   bool hasLane) const;
+    void paintBall(QPainter& painter, int x, int y, int64_t cellX, const TBall& ball) const;
 
     const Arrangement& m_model;
     TRect m_room;
+    RoomPictureCache& m_cache;
     const RoomPictures& m_pictures;
     int32_t m_timeSegments;
     bool m_plainCells;

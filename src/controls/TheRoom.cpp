@@ -119,8 +119,8 @@ void TTheRoom::paintArea(const QRect& area) {
     if (clip.isEmpty())
         return;
     ColourStartAndEndFlags();
-    const RoomPictures pictures = RoomPictures::FromStyle(List.Interior->Bitmaps());
-    const RoomPainter painter(Model(), BoundsRect, pictures, TimeSegments, RugVisible);
+    const RoomPainter painter(Model(), BoundsRect, m_pictures, List.Interior->Bitmaps(),
+                              TimeSegments, RugVisible);
     QPainter p(&composition);
     p.setClipRegion(clip);
     painter.PaintCells(p, area);

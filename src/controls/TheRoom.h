@@ -9,6 +9,7 @@
 #include "controls/RoomKeys.h"
 #include "controls/RoomLinks.h"
 #include "controls/RoomNeighbours.h"
+#include "controls/RoomPainter.h"
 #include "controls/TheLine.h"
 
 #include <QPoint>
@@ -126,6 +127,7 @@ private:
     void drag(int32_t x, int32_t y);
 
     RoomLinks m_links;
+    RoomPictureCache m_pictures;
     TTheLine m_line;
     TAutoScroll m_autoScroll;
     bool m_pointHidden = false;

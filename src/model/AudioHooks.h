@@ -8,6 +8,7 @@
 #include <cstdint>
 
 class TBall;
+class TLane;
 class TPiece;
 class TRes;
 
@@ -49,6 +50,15 @@ public:
 
     // A ball just placed: the mixer schedules it when the plan rolls (ArmBall).
     virtual void ArmBall(TBall& ball) { (void)ball; }
+    // A lane's loudness (attribute 2) or pan (3) changed: the channels sounding in it take their
+    // effective value at once.
+    virtual void ApplyToLaneSounding(TLane& lane, int attribute) {
+        (void)lane;
+        (void)attribute;
+    }
+    // A lane was struck, opened or added: while the plan rolls, its balls are silenced and
+    // armed again from the position mixed now (a struck lane's balls then start nothing).
+    virtual void RescheduleLane(TLane& lane) { (void)lane; }
 
     // Opens and measures a resource that was just added to the list.
     virtual void OpenResource(TRes& resource) { (void)resource; }

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+class TLane;
+
 // The master level of the live mix: left in the low 16 bits, right in the high 16 bits.
 struct LevelReading {
     enum class Status { Ok, NotPlaying, Failed };
@@ -34,6 +36,9 @@ public:
     virtual ~MixerView() = default;
 
     virtual LevelReading MasterLevel() = 0;
+    // The heard level of the channels sounding in a lane, as the master level packs it; 0 when
+    // nothing of it plays.
+    virtual uint32_t LaneLevel(const TLane& lane) = 0;
     virtual PositionReading HeardPosition() = 0;
     // The mix stream stopped by itself: the carrier settles.
     virtual void StreamEnded() = 0;

@@ -1,5 +1,6 @@
 #include "app/ProgramSession.h"
 #include "audio/Mingler.h"
+#include "common/SineWav.h"
 #include "common/TempDir.h"
 #include "controls/DrawingSurfaces.h"
 #include "controls/FlagPainter.h"
@@ -31,27 +32,6 @@ void writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-// A tenth of a second of 16-bit stereo sine at 44100 frames per second.
-QByteArray sineWav() {
-    constexpr int kFrames = 4410;
-    QByteArray data;
-    for (int i = 0; i < kFrames; ++i) {
-        const auto sample = static_cast<int16_t>(8000 * std::sin(i * 0.0627));
-        for (int channel = 0; channel < 2; ++channel)
-            data.append(reinterpret_cast<const char*>(&sample), 2);
-    }
-    const auto le32 = [](uint32_t v) {
-        v = qToLittleEndian(v);
-        return QByteArray(reinterpret_cast<const char*>(&v), 4);
-    };
-    const auto le16 = [](uint16_t v) {
-        v = qToLittleEndian(v);
-        return QByteArray(reinterpret_cast<const char*>(&v), 2);
-    };
-    return "RIFF" + le32(36 + data.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(2) +
-           le32(44100) + le32(44100 * 4) + le16(4) + le16(16) + "data" + le32(data.size()) + data;
 }
 
 // Lets the event loop run until the line passes the position, or five seconds went by.
@@ -161,7 +141,7 @@ TEST_F(ProgramSessionTest, APlanNamedOnTheCommandLineIsLoadedAndNamesTheWindow) 
 
 TEST_F(ProgramSessionTest, ASoundFileIsPlacedAtTheOriginAndRollsButNeverNamesThePlan) {
     const QString wav = dir.file("hit.wav");
-    const QByteArray sound = sineWav();
+    const QByteArray sound = SineWav(2);
     writeFile(wav, sound);
     writeSettings("[Audio.Out]\nSelectedDevice=0\n[Carrier]\nRollOnStartup=0\n");
     {

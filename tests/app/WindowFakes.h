@@ -33,6 +33,7 @@ public:
             throw std::runtime_error("the level broke");
         return level;
     }
+    uint32_t LaneLevel(const TLane&) override { return laneLevel; }
     PositionReading HeardPosition() override { return {}; }
     void StreamEnded() override { ++streamEnds; }
     bool LastPlaySucceeded() const override { return lastPlayOk; }
@@ -44,6 +45,7 @@ public:
     QStringList RenderProgress() const override { return {}; }
 
     LevelReading level{LevelReading::Status::Ok, 0, {}};
+    uint32_t laneLevel = 0;
     bool levelThrows = false;
     bool lastPlayOk = true;
     int levelReads = 0;

@@ -33,6 +33,7 @@ public:
 class ScriptedMixer : public MixerView {
 public:
     LevelReading MasterLevel() override { return {}; }
+    uint32_t LaneLevel(const TLane&) override { return laneLevel; }
     PositionReading HeardPosition() override {
         lockedReads += audio && audio->lockDepth > 0;
         PositionReading r = readings.empty() ? last : readings.front();
@@ -59,6 +60,7 @@ public:
     PositionReading last{true, Elements{0}, {}};
     RoomAudio* audio = nullptr;
     int lockedReads = 0;
+    uint32_t laneLevel = 0;
 };
 
 class FakeTransport : public TransportLink {

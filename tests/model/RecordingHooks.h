@@ -33,6 +33,10 @@ public:
     bool MixerRunning() const override { return playing; }
     void SetOutputVolume(long double loudness) override { volumes.push_back(loudness); }
     void Reschedule() override { ++reschedules; }
+    void ApplyToLaneSounding(TLane& lane, int attribute) override {
+        laneAttributes.push_back({&lane, attribute});
+    }
+    void RescheduleLane(TLane& lane) override { rescheduledLanes.push_back(&lane); }
     void ReinitOutput(int32_t elementRate) override { reinitRates.push_back(elementRate); }
 
     bool playing = false;
@@ -48,6 +52,8 @@ public:
     std::vector<std::pair<int, float>> attributes;
     std::vector<long double> volumes;
     std::vector<int32_t> reinitRates;
+    std::vector<std::pair<TLane*, int>> laneAttributes;
+    std::vector<TLane*> rescheduledLanes;
 };
 
 class RecordingWindow : public WindowHooks {

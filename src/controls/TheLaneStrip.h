@@ -1,0 +1,119 @@
+// The lane strip: the column left of the room with one row per lane, where lanes are struck,
+// soloed, given their loudness or pan with the slider, and added for a sound file.
+#pragma once
+
+#include "controls/Ctrl.h"
+#include "controls/LaneRowPainter.h"
+#include "controls/TintedPictures.h"
+
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+class Arrangement;
+class MixerView;
+class SoundFileLink;
+class TLane;
+class TTheSlider;
+class WatchLink;
+struct ControlMakers;
+struct LaneStripState;
+
+// Everything referenced outlives the strip.
+struct LaneStripLinks {
+    Arrangement& arrangement;
+    MixerView& mixer;
+    WatchLink& watch;
+    SoundFileLink& soundFiles;
+};
+
+// Sets the maker of the lane strip.
+void AddLaneStrip(ControlMakers& makers, const LaneStripLinks& links);
+
+// The room lays the strip out (120 pixels left of it); row r of the strip shows the lane whose
+// position + OffsetY is r, as the room's row r does. The strip draws straight into the
+// composition. Lanes are remembered by position, so a plan that changes under a hovered or
+// edited lane leaves nothing dangling. UI thread only.
+class TTheLaneStrip : public TCtrl {
+public:
+    TTheLaneStrip(TCtrlList& list, const LaneStripLinks& links);
+
+    static constexpr int32_t kWidth = 120;
+    static constexpr int32_t kRowHeight = 20;
+    static constexpr int32_t kRightLineX = 119;
+
+    Arrangement& Model() const { return m_links.arrangement; }
+    // The lane at a pixel row of the strip, or none.
+    TLane* LaneAtY(int32_t y) const;
+    // The lane whose value the slider shows while the mouse is over the strip, or none.
+    TLane* HoveredLane() const;
+    // The lane the slider edits now, or none; its pan rather than its loudness when EditingPan.
+    TLane* EditingLane() const;
+    bool EditingPan() const { return m_editingPan; }
+
+    // Strikes or opens a lane; the mixer schedules its balls again.
+    void SetStruck(TLane& lane, bool struck);
+    // A new slider position for the lane being edited: its loudness or pan, applied at once.
+    void SliderChanged(int position);
+    // A hue from the slider (none: an automatic one); the lane is drawn in it at once.
+    void HueFromSlider(TLane& lane, std::optional<int> position);
+    // Adds a lane for the file at a position; false when the file could not be decoded.
+    bool AddLaneWithSoundFile(int32_t position, const QString& file);
+    // Spreads the lane's tracks over new lanes below it, with a ball each at the column.
+    void SplitTracks(TLane& lane, int32_t column, bool repaint);
+    // The name's size grows or shrinks by the step; the strip is drawn again when shown.
+    void ZoomHandles(int32_t step);
+    // Shift held or released: the hovered lane shows its pan rather than its loudness, as a
+    // press with Shift would edit it.
+    void PeekPan(bool pan);
+    // The meters of the lanes in view, read from what sounds in them now.
+    void UpdateMeters();
+
+    // Paints and presents the whole strip.
+    void RepaintWhole();
+
+    // TCtrl
+    void Paint() override;
+    void MouseDown(MouseButton button, int32_t x, int32_t y, ShiftState shift) override;
+    void MouseMove(int32_t x, int32_t y) override;
+    void MouseUp(int32_t x, int32_t y) override;
+    void MouseLeave() override;
+
+private:
+    LaneStripState& state() const;
+    LaneRowLook look() const;
+    // The lane's strike-box picture tinted with its hue; empty without a style picture.
+    const QImage& lanePicture(const TLane& lane);
+    void paintRows(QPainter& painter, const LaneRowLook& look);
+    // Strike and solo; a press on a row without a lane asks for a sound file.
+    void strikeBoxPressed(MouseButton button, int32_t y);
+    // The lane's row in the room again, since its balls are drawn in its hue.
+    void repaintRoomRow(const TLane& lane);
+    TTheSlider* slider() const;
+    // The slider takes the lane's value and goes on dragging from x; its changes are the lane's
+    // until the button is released.
+    void beginEditing(TLane& lane, bool pan, int32_t x);
+    void endEditing(int32_t x, int32_t y);
+    // The slider shows the hovered lane's loudness (in the watch too, when it peeks at lanes),
+    // or the master loudness again.
+    void peekHovered();
+    std::optional<int32_t> positionOf(const TLane* lane) const;
+
+    LaneStripLinks m_links;
+    TintedPictures m_lanePictures;
+    std::vector<qint64> m_lanePictureKeys;
+    std::optional<int32_t> m_hovered; // lane positions
+    std::optional<int32_t> m_editing;
+    bool m_editingPan = false;
+    bool m_peekPan = false;
+    std::function<void()> m_sliderOnChange; // the slider's own, while a lane borrows it
+    // The meters' last levels by lane position, so that only changed meters are drawn.
+    std::unordered_map<int32_t, uint32_t> m_levels;
+};
+
+// The lane strip of the interior when it is ours.
+TTheLaneStrip* TheLaneStripOf(const TTheInterior& interior);

@@ -1,0 +1,162 @@
+#include "app/ProgramSession.h"
+#include "audio/Perpetuator.h"
+#include "audio/RenderHost.h"
+#include "common/SineWav.h"
+#include "common/TempDir.h"
+#include "controls/SoundFileFakes.h"
+#include "controls/TheLaneStrip.h"
+#include "controls/TheSlider.h"
+#include "model/LaneEdits.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTest>
+#include <QtEndian>
+
+#include <cmath>
+
+namespace {
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class QuietRenderHost : public RenderHost {
+public:
+    bool ReportsFinish() const override { return false; }
+    void RefreshTitle() override {}
+    void OpenInEditor(const QString&) override {}
+    void OpenWithDefault(const QString&) override {}
+};
+
+// The program with its window on the "no sound" device, an empty new plan, and a sound-file
+// chooser of the test's.
+class LaneStripWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"libgbxaudio.so", "libgbxaudiomix.so", "libgbxaudioflac.so"})
+            ASSERT_TRUE(QFile::link(QStringLiteral(GBX_PROGRAM_DIR "/") + name, dir.file(name)));
+        QDir().mkpath(folders.dataFolder);
+        writeFile(folders.settingsFile,
+                  "[Audio.Out]\nSelectedDevice=0\n[Carrier]\nRollOnStartup=0\n");
+        SessionOptions options{folders, QString(), SessionMode::Quit};
+        options.soundFiles = &chooser;
+        session = std::make_unique<ProgramSession>(options);
+        ASSERT_FALSE(session->Halted());
+    }
+    void TearDown() override {
+        if (session)
+            session->Close();
+    }
+    TTheLaneStrip& strip() { return *TheLaneStripOf(session->Window()->Interior()); }
+    // The middle of the strike box of the row that shows a lane position.
+    QPoint strikeBoxOf(int32_t position) {
+        const TRect& bounds = strip().BoundsRect;
+        return {bounds.Left + 10,
+                bounds.Top + (position + session->Model().room.OffsetY) * 20 + 10};
+    }
+    // The largest sample of a 16-bit WAV render's data.
+    static int loudestSample(const QString& wav) {
+        const QByteArray bytes = readAll(wav);
+        int loudest = 0;
+        for (qsizetype at = 44; at + 1 < bytes.size(); at += 2)
+            loudest = std::max(loudest,
+                               std::abs(int{qFromLittleEndian<int16_t>(bytes.constData() + at)}));
+        return loudest;
+    }
+
+    TempDir dir;
+    ProgramFolders folders = ProgramFolders::ForExecutable(dir.file("glorinbax"));
+    ChosenSoundFile chooser;
+    std::unique_ptr<ProgramSession> session;
+};
+
+TEST_F(LaneStripWindowTest, AnEmptyRowsStrikeBoxAddsALaneForTheChosenFileAndItsBallsSound) {
+    Arrangement& model = session->Model();
+    // A ball already stands on the row: it has no lane and sounds nothing yet.
+    ASSERT_NE(model.balls.Add(0, 3, TPiece::kNoOwnHue, false), nullptr);
+    chooser.answer = dir.file("soft_kick.wav");
+    writeFile(chooser.answer, SineWav(1));
+
+    QTest::mouseClick(session->Window(), Qt::LeftButton, {}, strikeBoxOf(3));
+    EXPECT_EQ(chooser.asked, 1);
+    ASSERT_EQ(model.lanes.Count(), 1);
+    const TLane& lane = model.lanes.At(0);
+    EXPECT_EQ(lane.Position(), 3);
+    EXPECT_EQ(lane.Piece().Handle, QStringLiteral("soft kick"));
+    EXPECT_EQ(lane.Piece().Loudness.Value(), kNewLaneLoudness);
+    EXPECT_TRUE(lane.Piece().HueAuto());
+    ASSERT_NE(lane.Piece().Resource, nullptr);
+    EXPECT_GT(lane.Piece().Resource->Life, 0);
+    EXPECT_EQ(model.balls.Find(0, 3)->Lane(), &lane);
+    EXPECT_EQ(model.plan.LastChangeCode(), kChangeLaneAdded);
+
+    QuietRenderHost host;
+    TThePerpetuator render(model, session->Audio().Mingler(), host, RenderSettings{});
+    const QString wav = dir.file("out.wav");
+    ASSERT_TRUE(render.StartRender({wav, RenderOutput::Wav, 2, 16, Elements{0}}));
+    for (int i = 0; i < 100000 && render.Active(); ++i)
+        render.RenderTick();
+    ASSERT_EQ(render.Outcome(), TThePerpetuator::State::Rendered);
+    // 8000 at loudness 0.8, centred.
+    EXPECT_GT(loudestSample(wav), 3000);
+}
+
+TEST_F(LaneStripWindowTest, AFileThatCannotBeDecodedAddsNothingAndIsReported) {
+    Arrangement& model = session->Model();
+    chooser.answer = dir.file("not a sound.wav");
+    writeFile(chooser.answer, QByteArray(4000, 'x'));
+    QTest::mouseClick(session->Window(), Qt::LeftButton, {}, strikeBoxOf(2));
+    EXPECT_EQ(chooser.asked, 1);
+    EXPECT_EQ(model.lanes.Count(), 0);
+    EXPECT_EQ(model.resources.Count(), 0);
+    EXPECT_FALSE(model.plan.Modified());
+    session->Close();
+    session.reset();
+    const QString log = QString::fromUtf8(readAll(folders.dataFolder + "funny stuff.log"));
+    EXPECT_TRUE(log.contains("not a sound.wav")) << log.toStdString();
+    EXPECT_TRUE(log.contains("BASS_StreamCreateFile")) << log.toStdString();
+}
+
+TEST_F(LaneStripWindowTest, ClicksOnTheRealWindowStrikeAndSoloLanes) {
+    Arrangement& model = session->Model();
+    std::vector<TLane*> lanes;
+    for (int32_t position = 0; position < 3; ++position)
+        lanes.push_back(&model.lanes.Add(position, TPiece::kNoOwnHue, true));
+    QTest::mouseClick(session->Window(), Qt::RightButton, {}, strikeBoxOf(0));
+    EXPECT_FALSE(lanes[0]->Striked);
+    EXPECT_TRUE(lanes[1]->Striked && lanes[2]->Striked);
+    QTest::mouseClick(session->Window(), Qt::RightButton, {}, strikeBoxOf(0));
+    EXPECT_FALSE(lanes[1]->Striked || lanes[2]->Striked);
+    QTest::mouseClick(session->Window(), Qt::LeftButton, {}, strikeBoxOf(2));
+    EXPECT_TRUE(lanes[2]->Striked);
+    EXPECT_EQ(chooser.asked, 0);
+    EXPECT_EQ(model.plan.LastChangeCode(), kChangeLaneStruck);
+}
+
+TEST_F(LaneStripWindowTest, ShiftOverALaneShowsItsPanInTheSlider) {
+    Arrangement& model = session->Model();
+    TLane& lane = model.lanes.Add(1, TPiece::kNoOwnHue, true);
+    lane.Piece().Loudness.SetValue(0.45L);
+    lane.Piece().Pan.SetValue(0.5L);
+    TTheSlider& slider = *TheSliderOf(session->Window()->Interior());
+    QTest::mouseMove(session->Window(), strikeBoxOf(1) + QPoint(50, 0));
+    ASSERT_EQ(strip().HoveredLane(), &lane);
+    EXPECT_EQ(slider.Position(), 45);
+    QTest::keyPress(session->Window(), Qt::Key_Shift, Qt::ShiftModifier);
+    EXPECT_EQ(slider.Position(), 75);
+    QTest::keyRelease(session->Window(), Qt::Key_Shift);
+    EXPECT_EQ(slider.Position(), 45);
+}
+
+} // namespace
