@@ -9,6 +9,7 @@
 #include "app/WindowPeers.h"
 #include "controls/LineAndPoint.h"
 #include "controls/RoomKeys.h"
+#include "controls/TheCarrier.h"
 #include "model/Arrangement.h"
 #include "model/MixerView.h"
 #include "planfile/PlanTitle.h"
@@ -63,7 +64,8 @@ TGlorinbaxMF::TGlorinbaxMF(const MainWindowSetup& setup)
       m_lineTick({m_timers.LineTimer, setup.arrangement.audio, setup.mixer, setup.peers,
                   [this] { return UpdateMasterMeters(); }}),
       m_autoSave(setup.arrangement, setup.folders.dataFolder, setup.stopwatch, applicationActive),
-      m_stepAside(setup.peers, ReadSettingBool(setup.settings, Setting("Report", "AutoHide"))) {
+      m_stepAside(setup.peers, ReadSettingBool(setup.settings, Setting("Report", "AutoHide"))),
+      m_carrierKeys(setup.arrangement, [this] { LineTick(true); }) {
     setAttribute(Qt::WA_OpaquePaintEvent); // the paint handler covers every pixel it is given
     setMouseTracking(true);
     setAcceptDrops(true);
@@ -91,6 +93,7 @@ TGlorinbaxMF::TGlorinbaxMF(const MainWindowSetup& setup)
     if (auto* line = dynamic_cast<LineAndPoint*>(in.Room))
         SetLineAndPoint(line);
     m_roomKeys = dynamic_cast<RoomKeys*>(in.Room);
+    m_carrierKeys.SetCarrier(dynamic_cast<TTheCarrier*>(in.Carrier));
     connectTimers();
 }
 
@@ -173,6 +176,7 @@ void TGlorinbaxMF::RelayoutAndRepaint(bool full) {
     if (shown(in.Ruler))
         paint(in.MenuTrigger);
     paint(in.Lanes);
+    paint(in.Carrier);
     if (m_presented) {
         for (TCtrl* control : {in.Room, in.Lanes, in.MenuTrigger, in.Ruler})
             if (control)
@@ -258,16 +262,43 @@ void TGlorinbaxMF::leaveEvent(QEvent* event) {
     guarded("FormMouseLeave", [this] { m_router.MouseLeave(); });
 }
 
+namespace {
+
+// The numeric pad's divide and multiply differ from the main keyboard's by the keypad bit.
+int keyOf(const QKeyEvent& event) {
+    const int key = event.key();
+    const bool keypadSign = key == Qt::Key_Slash || key == Qt::Key_Asterisk;
+    return keypadSign && event.modifiers().testFlag(Qt::KeypadModifier)
+               ? key | static_cast<int>(Qt::KeypadModifier)
+               : key;
+}
+
+} // namespace
+
+bool TGlorinbaxMF::KeyDown(int key, ShiftState shift) {
+    // The point, then the room, see a key before the window's own key map.
+    return (m_roomKeys &&
+            (m_roomKeys->PointKeyDown(key, shift) || m_roomKeys->RoomKeyDown(key, shift))) ||
+           m_carrierKeys.KeyDown(key, shift);
+}
+
+bool TGlorinbaxMF::KeyUp(int key) {
+    return m_carrierKeys.KeyUp(key);
+}
+
 void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
     bool handled = false;
-    guarded("FormKeyDown", [&] {
-        // The point, then the room, see a key before the window's own key map.
-        const ShiftState shift = ShiftState::FromQt(event->modifiers());
-        handled = m_roomKeys && (m_roomKeys->PointKeyDown(event->key(), shift) ||
-                                 m_roomKeys->RoomKeyDown(event->key(), shift));
-    });
+    guarded("FormKeyDown",
+            [&] { handled = KeyDown(keyOf(*event), ShiftState::FromQt(event->modifiers())); });
     if (!handled)
         QWidget::keyPressEvent(event);
+}
+
+void TGlorinbaxMF::keyReleaseEvent(QKeyEvent* event) {
+    bool handled = false;
+    guarded("FormKeyUp", [&] { handled = !event->isAutoRepeat() && KeyUp(keyOf(*event)); });
+    if (!handled)
+        QWidget::keyReleaseEvent(event);
 }
 
 void TGlorinbaxMF::closeEvent(QCloseEvent* event) {
@@ -286,6 +317,11 @@ bool TGlorinbaxMF::focusNextPrevChild(bool next) {
 
 void TGlorinbaxMF::UpdatePausedTaskbarProgress() {
     showLineProgress("TGlorinbaxMF.UpdatePausedTaskbarProgress", false, false);
+}
+
+void TGlorinbaxMF::SetTaskbarState(ProgressState state) {
+    if (m_taskbar)
+        guarded("TaskbarProgress", [&] { m_taskbar->SetState(state); });
 }
 
 void TGlorinbaxMF::showLineProgress(const char* operation, bool rolling, bool keepState) {

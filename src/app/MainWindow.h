@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/AutoSave.h"
+#include "app/CarrierKeys.h"
 #include "app/DimAnimation.h"
 #include "app/FadeIn.h"
 #include "app/LineTicker.h"
@@ -23,6 +24,7 @@ class MixerView;
 class RoomKeys;
 class TGenericStopwatch;
 class TaskbarProgress;
+enum class ProgressState;
 class TWideCustomIniFile;
 class WindowPeers;
 struct MeterScene;
@@ -78,6 +80,8 @@ public:
     void LineTick(bool direct) { m_lineTick.Run(direct); }
     bool UpdateMasterMeters();
     void UpdatePausedTaskbarProgress();
+    // The task bar's progress state, where a progress display is available.
+    void SetTaskbarState(ProgressState state);
     // The task-bar timer's work; direct (without the timer) sets only the value.
     void TaskbarTick(bool direct) { showLineProgress("TaskbarTimer", true, direct); }
     // Brackets for every modal dialog of the program.
@@ -95,6 +99,10 @@ public:
     void BlinkTick();
     // Closing: every timer off and detached.
     void DoneTimers();
+    // The key map, also for keys the carrier's held buttons send; false when nothing took it.
+    // The numeric pad's keys carry Qt::KeypadModifier in the key.
+    bool KeyDown(int key, ShiftState shift);
+    bool KeyUp(int key);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -104,6 +112,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     // Tab moves the point, never the focus.
     bool focusNextPrevChild(bool next) override;
@@ -139,5 +148,6 @@ private:
     LineTicker m_lineTick;
     AutoSave m_autoSave;
     ReportStepAside m_stepAside;
+    CarrierKeys m_carrierKeys;
     std::function<bool()> m_closeQuery;
 };

@@ -8,4 +8,5 @@ class MenusStandIn : public MenuLink {
 public:
     void OpenRulerMenu(QPoint) override {}
     void OpenMainMenuFromIcon() override {}
+    void OpenCarrierMenu(QPoint) override {}
 };

@@ -7,6 +7,7 @@
 #include "app/UnreadablePlanQuestion.h"
 #include "app/WindowDialogs.h"
 #include "controls/RoomLinks.h"
+#include "controls/TheCarrier.h"
 #include "controls/TheRoom.h"
 #include "planfile/PlanOperations.h"
 #include "support/FaultLog.h"
@@ -48,9 +49,7 @@ ProgramSession::ProgramSession(const SessionOptions& options)
     : m_options(withFaultLog(options)), m_startTime(QDateTime::currentDateTime()),
       m_settings(std::make_unique<ProgramSettings>(m_options.folders)),
       m_startup(ReadStartupSettings(m_settings->Store(), m_options.folders.programFolder)),
-      m_arrangement(m_audio.Hooks(), m_windowHooks),
-      m_carrier(m_arrangement, ReadSettingInt(m_settings->Store(), Setting("Carrier", "RollFrom")),
-                ReadSettingInt(m_settings->Store(), Setting("Carrier", "SettleTo"))) {
+      m_arrangement(m_audio.Hooks(), m_windowHooks) {
     const bool interactive = m_options.mode == SessionMode::Interactive;
     LoadParlance(m_settings->Store(), m_options.folders.dataFolder);
     // The arrangement was made before the texts were there.
@@ -83,24 +82,38 @@ ProgramSession::ProgramSession(const SessionOptions& options)
     m_window->SetStarted();
     guarded("FormShow", [this] { showWindow(); });
     if (interactive) {
-        UnreadablePlanBoxes boxes(*m_window, m_carrier);
+        UnreadablePlanBoxes boxes(*m_window, Carrier());
         AskAboutUnreadablePlan(m_arrangement, true, true, boxes,
                                PlanFileSettings{ToLinuxSeparators(ReadSettingText(
                                    m_settings->Store(), Setting("Resources", "DefaultFolder")))});
     }
 }
 
+TTheCarrier& ProgramSession::Carrier() {
+    return static_cast<TTheCarrier&>(*m_window->Interior().Carrier);
+}
+
 void ProgramSession::createWindow() {
     const TWideMemIniFile& store = m_settings->Store();
     ControlMakers makers;
-    AddRoomAndRuler(makers, RoomLinks{m_arrangement, m_mixer, m_carrier, m_watch, m_menus,
+    AddRoomAndRuler(makers, RoomLinks{m_arrangement, m_mixer, m_carrierHost, m_watch, m_menus,
                                       RoomSettings::FromStore(store)});
+    makers.carrier = [this,
+                      settings = CarrierSettings::FromStore(store)](TCtrlList& list) -> TCtrl& {
+        return list.Create<TTheCarrier>(m_arrangement, m_carrierLink, m_menus, settings);
+    };
     m_window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{m_options.folders, store, m_startup,
                                                               m_arrangement, m_mixer, m_peers,
                                                               m_stopwatch, nullptr, makers});
     m_restored = {PlacementOf(*m_window).state, m_window->geometry(), false};
     TTheRoom* room = TheRoomOf(m_window->Interior());
-    m_carrier.AttachWindow(m_window.get(), room);
+    {
+        // The syncs reach the room under the mix lock; so is it attached and detached.
+        MixerLock lock(m_arrangement.audio);
+        m_carrierHost.Attach(m_window.get(), room, &Carrier());
+    }
+    m_carrierLink.AttachWindow(m_window.get());
+    m_peers.AttachCarrier(&Carrier());
     m_windowHooks.Attach(m_window.get(), room);
     m_peers.AttachTimer(&m_window->Timers().ReportTimer);
     *m_reportTimer = &m_window->Timers().ReportTimer;
@@ -130,26 +143,27 @@ void ProgramSession::startUp() {
     audio.bufferMsText = m_startup.bufferMsText;
     audio.mingler.roundRobin = ReadSettingBool(store, Setting("Carrier", "RoundRobin"));
     audio.mingler.laneMeters = m_window->Interior().LaneStripStates.metersVisible;
-    m_audio.StartUp(m_arrangement, m_carrier, audio);
+    m_audio.StartUp(m_arrangement, m_carrierHost, audio);
     m_mixer.Set(m_audio.View());
-    m_carrier.AttachMingler(m_audio.Mingler());
+    m_carrierLink.AttachMingler(m_audio.Mingler());
 
     const PlanFileSettings planSettings{
         ToLinuxSeparators(ReadSettingText(store, Setting("Resources", "DefaultFolder")))};
     const StartupOpening opening =
         OpenStartupFile(m_arrangement, m_options.file, planSettings,
                         ReadSettingBool(store, Setting("Carrier", "RollOnStartup")));
+    TTheCarrier& carrier = Carrier();
     if (opening.loaded) {
-        m_carrier.SetLastRollPosition(m_carrier.SettlePosition());
-        m_carrier.MoveLine(m_carrier.RollPosition());
+        carrier.SetLastRollPosition(carrier.SettlePosition());
+        carrier.MoveLine(carrier.RollPosition());
     }
     if (opening.roll) {
         const bool fadeIn =
             opening.loaded && ReadSettingBool(store, Setting("Audio.Out", "FadeInOnStartup"));
         const long double step = ReadSettingFloat(store, Setting("Audio.Out", "FadeInStep"));
-        m_carrier.SetFadeIn(fadeIn, step);
-        m_carrier.Roll(true, m_carrier.RollPosition());
-        m_carrier.SetFadeIn(false, step);
+        m_carrierHost.SetFadeIn(fadeIn, step);
+        carrier.Roll(true, carrier.RollPosition());
+        m_carrierHost.SetFadeIn(false, step);
     } else {
         m_window->Timers().LineTimer.stop();
     }
@@ -190,7 +204,7 @@ bool ProgramSession::queryClose() {
         return false;
     }
     m_closed = true;
-    m_carrier.SetClosing();
+    m_carrierHost.SetClosing();
     *m_reportTimer = nullptr;
     m_window->DoneTimers();
     return true;
@@ -271,12 +285,14 @@ ProgramSession::~ProgramSession() {
     guarded("FormDestroy", [this] {
         // The syncs must not find controls being destroyed.
         MixerLock lock(m_arrangement.audio);
-        m_carrier.AttachWindow(nullptr, nullptr);
+        m_carrierHost.Attach(nullptr, nullptr, nullptr);
+        m_carrierLink.AttachWindow(nullptr);
+        m_peers.AttachCarrier(nullptr);
         m_windowHooks.Attach(nullptr, nullptr);
         m_window.reset();
     });
     m_mixer.Set(nullptr);
-    m_carrier.AttachMingler(nullptr);
+    m_carrierLink.AttachMingler(nullptr);
     m_audio.ShutDown();
     faultlog::SetFaultListener(nullptr);
     faultlog::SetFailureHandler(nullptr);

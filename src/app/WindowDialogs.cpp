@@ -3,7 +3,7 @@
 
 #include "app/FileDialogFilter.h"
 #include "app/MainWindow.h"
-#include "app/PlainCarrier.h"
+#include "controls/TheCarrier.h"
 #include "support/Report.h"
 #include "texts/Parlance.h"
 

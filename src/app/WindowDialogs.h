@@ -5,7 +5,7 @@
 #include "app/UnreadablePlanQuestion.h"
 #include "audio/LibraryStartup.h"
 
-class PlainCarrier;
+class TTheCarrier;
 class TGlorinbaxMF;
 
 // Abort, Retry or Ignore with the stop icon, and the last OK before a halt; no parent window.
@@ -27,7 +27,7 @@ private:
 
 class UnreadablePlanBoxes : public UnreadablePlanDialogs {
 public:
-    UnreadablePlanBoxes(TGlorinbaxMF& window, PlainCarrier& carrier)
+    UnreadablePlanBoxes(TGlorinbaxMF& window, TTheCarrier& carrier)
         : m_window(window), m_carrier(carrier) {}
     QuestionAnswer Ask(const UnreadablePlanTexts& texts) override;
     void SetModal(bool modal) override;
@@ -38,5 +38,5 @@ public:
 
 private:
     TGlorinbaxMF& m_window;
-    PlainCarrier& m_carrier;
+    TTheCarrier& m_carrier;
 };

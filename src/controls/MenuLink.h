@@ -1,4 +1,4 @@
-// What the ruler asks of the pop-up menus.
+// What the ruler and the carrier ask of the pop-up menus.
 #pragma once
 
 #include <QPoint>
@@ -13,4 +13,6 @@ public:
     // The main menu, from the program's icon on the ruler in full-screen mode; the menu side
     // opens nothing when its menu closed less than 101 ms ago.
     virtual void OpenMainMenuFromIcon() = 0;
+    // The carrier's menu, at a point of the window's client area.
+    virtual void OpenCarrierMenu(QPoint at) = 0;
 };

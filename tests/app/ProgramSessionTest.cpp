@@ -1,6 +1,7 @@
 #include "app/ProgramSession.h"
 #include "audio/Mingler.h"
 #include "common/TempDir.h"
+#include "controls/TheCarrier.h"
 #include "controls/DrawingSurfaces.h"
 #include "controls/FlagPainter.h"
 #include "controls/TheRoom.h"

@@ -107,8 +107,10 @@ class FakeMenus : public MenuLink {
 public:
     void OpenRulerMenu(QPoint at) override { rulerMenus.push_back(at); }
     void OpenMainMenuFromIcon() override { ++mainMenus; }
+    void OpenCarrierMenu(QPoint at) override { carrierMenus.push_back(at); }
 
     std::vector<QPoint> rulerMenus;
+    std::vector<QPoint> carrierMenus;
     int mainMenus = 0;
 };
 
