@@ -11,26 +11,19 @@
 
 namespace {
 
-constexpr CarrierButton kButtons[] = {CarrierButton::Roll, CarrierButton::Pause,
-                                      CarrierButton::Settle, CarrierButton::Past,
-                                      CarrierButton::Future};
+// Each button's X offset and hit width in the style, in button order.
+struct ButtonGeometry {
+    int32_t CarrierStyle::*x;
+    int32_t CarrierStyle::*width;
+};
+constexpr ButtonGeometry kGeometry[] = {{&CarrierStyle::RollX, &CarrierStyle::RollWidth},
+                                        {&CarrierStyle::PauseX, &CarrierStyle::PauseWidth},
+                                        {&CarrierStyle::SettleX, &CarrierStyle::SettleWidth},
+                                        {&CarrierStyle::PastX, &CarrierStyle::PastWidth},
+                                        {&CarrierStyle::FutureX, &CarrierStyle::FutureWidth}};
 
-int32_t hitWidth(const CarrierStyle& style, CarrierButton button) {
-    switch (button) {
-    case CarrierButton::Roll:
-        return style.RollWidth;
-    case CarrierButton::Pause:
-        return style.PauseWidth;
-    case CarrierButton::Settle:
-        return style.SettleWidth;
-    case CarrierButton::Past:
-        return style.PastWidth;
-    case CarrierButton::Future:
-        return style.FutureWidth;
-    case CarrierButton::None:
-        break;
-    }
-    return 0;
+const ButtonGeometry& geometry(CarrierButton button) {
+    return kGeometry[static_cast<int>(button)];
 }
 
 bool shown(const TCtrl* control) {
@@ -46,31 +39,18 @@ ShiftState adjusted(ShiftState held, ShiftState on, ShiftState off) {
 } // namespace
 
 int32_t TTheCarrier::ButtonX(CarrierButton button) const {
-    const CarrierStyle& style = List.Interior ? List.Interior->Style().Carrier : CarrierStyle{};
-    switch (button) {
-    case CarrierButton::Roll:
-        return style.RollX;
-    case CarrierButton::Pause:
-        return style.PauseX;
-    case CarrierButton::Settle:
-        return style.SettleX;
-    case CarrierButton::Past:
-        return style.PastX;
-    case CarrierButton::Future:
-        return style.FutureX;
-    case CarrierButton::None:
-        break;
-    }
-    return -1;
+    if (button == CarrierButton::None || !List.Interior)
+        return -1;
+    return List.Interior->Style().Carrier.*geometry(button).x;
 }
 
 CarrierButton TTheCarrier::ButtonAt(int32_t x, int32_t y) const {
     if (!List.Interior || y <= BoundsRect.Top + kHitTop || y >= BoundsRect.Top + kHitBottom)
         return CarrierButton::None;
     const CarrierStyle& style = List.Interior->Style().Carrier;
-    for (const CarrierButton button : kButtons) {
+    for (const CarrierButton button : kCarrierButtons) {
         const int32_t left = BoundsRect.Left + ButtonX(button);
-        if (left + 1 < x && x < left + hitWidth(style, button))
+        if (left + 1 < x && x < left + style.*geometry(button).width)
             return button;
     }
     return CarrierButton::None;
@@ -94,7 +74,7 @@ CarrierLook TTheCarrier::look() const {
     CarrierLook look;
     look.rollLit = m_rolling || m_paused;
     look.pauseLit = m_paused;
-    for (const CarrierButton button : kButtons)
+    for (const CarrierButton button : kCarrierButtons)
         if (m_downX >= 0 && ButtonX(button) == m_downX)
             look.down = button;
     return look;

@@ -77,9 +77,7 @@ void DrawBuiltInCarrier(QPainter& painter, QPoint topLeft, QSize size, const Car
     painter.drawLine(0, 0, right, 0);
     painter.drawLine(right, 0, right, size.height() - 1);
 
-    for (const CarrierButton button :
-         {CarrierButton::Roll, CarrierButton::Pause, CarrierButton::Settle, CarrierButton::Past,
-          CarrierButton::Future}) {
+    for (const CarrierButton button : kCarrierButtons) {
         const bool lit = (button == CarrierButton::Roll && look.rollLit) ||
                          (button == CarrierButton::Pause && look.pauseLit);
         const bool down = button == look.down;

@@ -11,6 +11,10 @@
 class QPainter;
 
 enum class CarrierButton { Roll, Pause, Settle, Past, Future, None };
+// The buttons from left to right, the order in which a press is tested.
+inline constexpr CarrierButton kCarrierButtons[] = {CarrierButton::Roll, CarrierButton::Pause,
+                                                    CarrierButton::Settle, CarrierButton::Past,
+                                                    CarrierButton::Future};
 
 // How the buttons look now: lit (Roll while rolling or paused, Pause while paused) and the one
 // shown pressed.

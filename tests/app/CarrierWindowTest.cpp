@@ -1,3 +1,4 @@
+#include "WavBytes.h"
 #include "app/ProgramSession.h"
 #include "audio/Channels.h"
 #include "audio/Mingler.h"
@@ -12,24 +13,12 @@
 #include <QFile>
 #include <QTest>
 #include <QTimerEvent>
-#include <QtEndian>
 
 namespace {
 
-// A second of 16-bit stereo at 44100 frames per second, half loud.
+// A second of 16-bit stereo at 44100 frames per second, of a steady level.
 QByteArray wavFile() {
-    constexpr int kFrames = 44100;
-    const QByteArray data(kFrames * 4, '\x20');
-    const auto le32 = [](uint32_t v) {
-        v = qToLittleEndian(v);
-        return QByteArray(reinterpret_cast<const char*>(&v), 4);
-    };
-    const auto le16 = [](uint16_t v) {
-        v = qToLittleEndian(v);
-        return QByteArray(reinterpret_cast<const char*>(&v), 2);
-    };
-    return "RIFF" + le32(36 + data.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(2) +
-           le32(44100) + le32(44100 * 4) + le16(4) + le16(16) + "data" + le32(data.size()) + data;
+    return WavOf16BitStereo(QByteArray(44100 * 4, '\x20'));
 }
 
 // Runs a timer's work now, as its timeout would.

@@ -1,9 +1,10 @@
 #include "app/ProgramSession.h"
+#include "WavBytes.h"
 #include "audio/Mingler.h"
 #include "common/TempDir.h"
-#include "controls/TheCarrier.h"
 #include "controls/DrawingSurfaces.h"
 #include "controls/FlagPainter.h"
+#include "controls/TheCarrier.h"
 #include "controls/TheRoom.h"
 #include "support/WideMemIniFile.h"
 #include "texts/Parlance.h"
@@ -15,7 +16,6 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QTest>
-#include <QtEndian>
 
 #include <cmath>
 
@@ -42,16 +42,7 @@ QByteArray sineWav() {
         for (int channel = 0; channel < 2; ++channel)
             data.append(reinterpret_cast<const char*>(&sample), 2);
     }
-    const auto le32 = [](uint32_t v) {
-        v = qToLittleEndian(v);
-        return QByteArray(reinterpret_cast<const char*>(&v), 4);
-    };
-    const auto le16 = [](uint16_t v) {
-        v = qToLittleEndian(v);
-        return QByteArray(reinterpret_cast<const char*>(&v), 2);
-    };
-    return "RIFF" + le32(36 + data.size()) + "WAVEfmt " + le32(16) + le16(1) + le16(2) +
-           le32(44100) + le32(44100 * 4) + le16(4) + le16(16) + "data" + le32(data.size()) + data;
+    return WavOf16BitStereo(data);
 }
 
 // Lets the event loop run until the line passes the position, or five seconds went by.
