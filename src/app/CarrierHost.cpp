@@ -8,10 +8,11 @@
 #include "controls/TheRoom.h"
 #include "model/Arrangement.h"
 
-#include <QPointer>
+#include <QCoreApplication>
 
 void CarrierHost::Attach(TGlorinbaxMF* window, TTheRoom* room, TTheCarrier* carrier) {
     m_window = window;
+    *m_postedWindow = window;
     m_room = room;
     m_carrier = carrier;
 }
@@ -107,15 +108,17 @@ void CarrierHost::LineBaseReset(Elements start) {
 }
 
 void CarrierHost::RangeEndHeard() {
-    if (!m_window)
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app)
         return;
+    // The window may go before the posted work runs; it checks on the UI thread.
     QMetaObject::invokeMethod(
-        m_window,
-        [window = QPointer<TGlorinbaxMF>(m_window)] {
-            if (!window)
-                return;
-            window->SetTaskbarState(ProgressState::None);
-            window->SetTaskbarState(ProgressState::Normal);
+        app,
+        [window = m_postedWindow] {
+            if (TGlorinbaxMF* shown = *window) {
+                shown->SetTaskbarState(ProgressState::None);
+                shown->SetTaskbarState(ProgressState::Normal);
+            }
         },
         Qt::QueuedConnection);
 }

@@ -5,7 +5,10 @@
 #include "audio/MinglerHost.h"
 #include "controls/TransportLink.h"
 
+#include <QPointer>
+
 #include <atomic>
+#include <memory>
 
 class CarrierLink;
 class TGlorinbaxMF;
@@ -61,6 +64,9 @@ private:
     TGlorinbaxMF* m_window = nullptr;
     TTheRoom* m_room = nullptr;
     TTheCarrier* m_carrier = nullptr;
+    // Read on the UI thread by work that the sync threads post there.
+    const std::shared_ptr<QPointer<TGlorinbaxMF>> m_postedWindow =
+        std::make_shared<QPointer<TGlorinbaxMF>>();
     bool m_fadeInPending = false;
     long double m_fadeInStep = 0;
     std::atomic<bool> m_closing{false};

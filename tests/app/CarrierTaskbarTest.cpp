@@ -81,6 +81,12 @@ TEST_F(CarrierTaskbarTest, TheHeardRangeEndStartsTheProgressOverOnTheUiThread) {
     QCoreApplication::sendPostedEvents();
     EXPECT_EQ(progress.states,
               (std::vector<ProgressState>{ProgressState::None, ProgressState::Normal}));
+
+    // The window detached before the posted work ran: nothing reaches it.
+    host.RangeEndHeard();
+    host.Attach(nullptr, nullptr, nullptr);
+    QCoreApplication::sendPostedEvents();
+    EXPECT_EQ(progress.states.size(), 2u);
 }
 
 } // namespace
