@@ -94,7 +94,9 @@ void TTheCarrier::PauseToggle() {
         m_pausedAt = LinePosition();
         ResetMasterMeters();
         repaintLinesAndWatch();
-    } else if (LinePosition() == m_pausedAt && !m_link.SilentOutput() && m_link.HasStream()) {
+    } else if (m_paused && LinePosition() == m_pausedAt && !m_link.SilentOutput() &&
+               m_link.HasStream()) {
+        // Only a paused mix plays on: a settled one was stopped with its balls silenced.
         MixerLock lock(m_arrangement.audio);
         if (m_link.ResumeMix())
             startRolling();

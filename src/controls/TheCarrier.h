@@ -68,12 +68,13 @@ public:
     Elements LivePosition() const;
     Elements LinePosition() const;
 
-    // Rolls afresh from a position; remember makes it the last roll position.
+    // Rolls afresh from a position, any mix there was stopped first; remember makes it the last
+    // roll position.
     void Roll(bool remember, Elements position);
     // Rolls from where the line is.
     void RollHere(bool remember);
-    // Pauses while rolling; else resumes in place when the line stayed where it paused, or
-    // rolls from the line.
+    // Pauses while rolling; else, when paused and the line stayed where it paused, resumes in
+    // place (not on the no-sound output); else rolls from the line.
     void PauseToggle();
     // Stops and puts the line on the last roll position or the settle mark.
     void Settle();
@@ -92,9 +93,6 @@ public:
     void ResetMasterMeters();
     // The repeat timer's step: the held button's key again, with the modifiers held now.
     void RepeatTick();
-    // The key a held Past or Future button sends, and the modifiers added to and taken from
-    // those held (a mouse with Alt steps the view instead of the line).
-    int RepeatKey() const { return m_repeatKey; }
 
     // The button under a point of the client area, by the style's hit spans and the hit band.
     CarrierButton ButtonAt(int32_t x, int32_t y) const;

@@ -177,6 +177,20 @@ TEST_F(CarrierTest, PauseResumesInPlaceUnlessTheLineMovedOrTheOutputIsSilent) {
     EXPECT_TRUE(carrier().Rolling());
 }
 
+TEST_F(CarrierTest, ASettledMixIsNeverResumedEvenWithTheLineWhereItPaused) {
+    makeCarrier();
+    moveLine(2);
+    carrier().RollHere(true);
+    carrier().PauseToggle();
+    carrier().Settle(); // back to the last roll, which is where it paused
+    ASSERT_EQ(line(), carrier().PausedAt());
+    ASSERT_TRUE(link.stream) << "the stopped mix is still there";
+    clickButton(CarrierButton::Roll, kAlt); // the roll switch
+    EXPECT_EQ(link.resumes, 0);
+    EXPECT_EQ(link.rolls.size(), 2u);
+    EXPECT_TRUE(carrier().Rolling());
+}
+
 TEST_F(CarrierTest, SettleGoesToTheLastRollOrToTheSettleMark) {
     makeCarrier({2, 3, true});
     arrangement.room.Point.X = 9;
