@@ -100,7 +100,7 @@ public:
     // Closing: every timer off and detached.
     void DoneTimers();
     // The key map, also for keys the carrier's held buttons send; false when nothing took it.
-    // The numeric pad's keys carry Qt::KeypadModifier in the key.
+    // The numeric pad's divide and multiply carry Qt::KeypadModifier in the key.
     bool KeyDown(int key, ShiftState shift);
     bool KeyUp(int key);
 
