@@ -207,6 +207,19 @@ TEST_F(CarrierWindowTest, TheCarrierKeysRollPauseStepAndSettle) {
     QTest::keyClick(window(), Qt::Key_Slash); // the main keyboard's slash is no carrier key
     EXPECT_EQ(carrier().LinePosition(), Elements{-step()});
 
+    // With Ctrl a step goes to the nearest flag that way.
+    TRoomState& flags = session->Model().room;
+    flags.SetFlagPosition(flags.StartFlag(), Elements{3 * step()}, false);
+    flags.SetFlagPosition(flags.EndFlag(), Elements{9 * step()}, false);
+    QTest::keyClick(window(), Qt::Key_Asterisk, Qt::KeypadModifier | Qt::ControlModifier);
+    EXPECT_EQ(carrier().LinePosition(), Elements{0}) << "the origin flag";
+    QTest::keyClick(window(), Qt::Key_Asterisk, Qt::KeypadModifier | Qt::ControlModifier);
+    EXPECT_EQ(carrier().LinePosition(), Elements{3 * step()});
+    QTest::keyClick(window(), Qt::Key_Asterisk, Qt::KeypadModifier | Qt::ControlModifier);
+    EXPECT_EQ(carrier().LinePosition(), Elements{9 * step()});
+    QTest::keyClick(window(), Qt::Key_Slash, Qt::KeypadModifier | Qt::ControlModifier);
+    EXPECT_EQ(carrier().LinePosition(), Elements{3 * step()});
+
     QTest::keyClick(window(), Qt::Key_Space, Qt::ShiftModifier); // from the last roll
     EXPECT_TRUE(carrier().Rolling());
     EXPECT_EQ(mingler().Origin(), Elements{0});
