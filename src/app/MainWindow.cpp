@@ -12,6 +12,7 @@
 #include "controls/LineAndPoint.h"
 #include "controls/MenuLink.h"
 #include "controls/RoomKeys.h"
+#include "controls/TheCarrier.h"
 #include "controls/TheLaneStrip.h"
 #include "controls/TheSlider.h"
 #include "controls/TheWatch.h"
@@ -77,7 +78,8 @@ TGlorinbaxMF::TGlorinbaxMF(const MainWindowSetup& setup)
       m_lineTick({m_timers.LineTimer, setup.arrangement.audio, setup.mixer, setup.peers,
                   [this] { return UpdateMasterMeters(); }}),
       m_autoSave(setup.arrangement, setup.folders.dataFolder, setup.stopwatch, applicationActive),
-      m_stepAside(setup.peers, ReadSettingBool(setup.settings, Setting("Report", "AutoHide"))) {
+      m_stepAside(setup.peers, ReadSettingBool(setup.settings, Setting("Report", "AutoHide"))),
+      m_carrierKeys(setup.arrangement, [this] { LineTick(true); }) {
     setAttribute(Qt::WA_OpaquePaintEvent); // the paint handler covers every pixel it is given
     setMouseTracking(true);
     setAcceptDrops(true);
@@ -109,6 +111,7 @@ TGlorinbaxMF::TGlorinbaxMF(const MainWindowSetup& setup)
         slider->OnWheel = [this](long double step) {
             StepMasterLoudness(m_arrangement, m_fadeIn, step);
         };
+    m_carrierKeys.SetCarrier(dynamic_cast<TTheCarrier*>(in.Carrier));
     connectTimers();
 }
 
@@ -193,9 +196,10 @@ void TGlorinbaxMF::RelayoutAndRepaint(bool full) {
     if (shown(in.Ruler))
         paint(in.MenuTrigger);
     paint(in.Lanes);
+    paint(in.Carrier);
     paint(in.Slider);
     if (m_presented) {
-        for (TCtrl* control : {in.Room, in.Lanes, in.MenuTrigger, in.Ruler, in.Slider})
+        for (TCtrl* control : {in.Room, in.Lanes, in.MenuTrigger, in.Ruler, in.Carrier, in.Slider})
             if (control)
                 control->Present();
     }
@@ -293,6 +297,30 @@ void TGlorinbaxMF::leaveEvent(QEvent* event) {
     guarded("FormMouseLeave", [this] { m_router.MouseLeave(); });
 }
 
+namespace {
+
+// The numeric pad's divide and multiply differ from the main keyboard's by the keypad bit.
+int keyOf(const QKeyEvent& event) {
+    const int key = event.key();
+    const bool keypadSign = key == Qt::Key_Slash || key == Qt::Key_Asterisk;
+    return keypadSign && event.modifiers().testFlag(Qt::KeypadModifier)
+               ? key | static_cast<int>(Qt::KeypadModifier)
+               : key;
+}
+
+} // namespace
+
+bool TGlorinbaxMF::KeyDown(int key, ShiftState shift) {
+    // The point, then the room, see a key before the window's own key map.
+    return (m_roomKeys &&
+            (m_roomKeys->PointKeyDown(key, shift) || m_roomKeys->RoomKeyDown(key, shift))) ||
+           m_carrierKeys.KeyDown(key, shift);
+}
+
+bool TGlorinbaxMF::KeyUp(int key) {
+    return m_carrierKeys.KeyUp(key);
+}
+
 void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
     bool handled = false;
     guarded("FormKeyDown", [&] {
@@ -303,22 +331,20 @@ void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
         if (TTheLaneStrip* strip = TheLaneStripOf(*m_interior);
             strip && event->key() == Qt::Key_Shift)
             strip->PeekPan(true);
-        // A value being typed takes its keys first; then the point, then the room, see a key
-        // before the window's own key map.
+        // A value being typed takes its keys first.
         TTheWatch* watch = TheWatchOf(*m_interior);
         if (watch && watch->Typer().KeyDown(event->key(), event->modifiers())) {
             handled = true;
             return;
         }
-        const ShiftState shift = ShiftState::FromQt(event->modifiers());
-        handled = m_roomKeys && (m_roomKeys->PointKeyDown(event->key(), shift) ||
-                                 m_roomKeys->RoomKeyDown(event->key(), shift));
+        handled = KeyDown(keyOf(*event), ShiftState::FromQt(event->modifiers()));
     });
     if (!handled)
         QWidget::keyPressEvent(event);
 }
 
 void TGlorinbaxMF::keyReleaseEvent(QKeyEvent* event) {
+    bool handled = false;
     guarded("FormKeyUp", [&] {
         if (TTheSlider* slider = TheSliderOf(*m_interior);
             slider && event->key() == Qt::Key_Control)
@@ -326,8 +352,10 @@ void TGlorinbaxMF::keyReleaseEvent(QKeyEvent* event) {
         if (TTheLaneStrip* strip = TheLaneStripOf(*m_interior);
             strip && event->key() == Qt::Key_Shift)
             strip->PeekPan(false);
+        handled = !event->isAutoRepeat() && KeyUp(keyOf(*event));
     });
-    QWidget::keyReleaseEvent(event);
+    if (!handled)
+        QWidget::keyReleaseEvent(event);
 }
 
 void TGlorinbaxMF::wheelEvent(QWheelEvent* event) {
@@ -371,6 +399,11 @@ bool TGlorinbaxMF::focusNextPrevChild(bool next) {
 
 void TGlorinbaxMF::UpdatePausedTaskbarProgress() {
     showLineProgress("TGlorinbaxMF.UpdatePausedTaskbarProgress", false, false);
+}
+
+void TGlorinbaxMF::SetTaskbarState(ProgressState state) {
+    if (m_taskbar)
+        guarded("TaskbarProgress", [&] { m_taskbar->SetState(state); });
 }
 
 void TGlorinbaxMF::showLineProgress(const char* operation, bool rolling, bool keepState) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/AutoSave.h"
+#include "app/CarrierKeys.h"
 #include "app/DimAnimation.h"
 #include "app/FadeIn.h"
 #include "app/LineTicker.h"
@@ -24,6 +25,7 @@ class MixerView;
 class RoomKeys;
 class TGenericStopwatch;
 class TaskbarProgress;
+enum class ProgressState;
 class TWideCustomIniFile;
 class WindowPeers;
 struct MeterScene;
@@ -80,6 +82,8 @@ public:
     void LineTick(bool direct) { m_lineTick.Run(direct); }
     bool UpdateMasterMeters();
     void UpdatePausedTaskbarProgress();
+    // The task bar's progress state, where a progress display is available.
+    void SetTaskbarState(ProgressState state);
     // The task-bar timer's work; direct (without the timer) sets only the value.
     void TaskbarTick(bool direct) { showLineProgress("TaskbarTimer", true, direct); }
     // Brackets for every modal dialog of the program.
@@ -97,6 +101,10 @@ public:
     void BlinkTick();
     // Closing: every timer off and detached.
     void DoneTimers();
+    // The key map, also for keys the carrier's held buttons send; false when nothing took it.
+    // The numeric pad's divide and multiply carry Qt::KeypadModifier in the key.
+    bool KeyDown(int key, ShiftState shift);
+    bool KeyUp(int key);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -144,5 +152,6 @@ private:
     LineTicker m_lineTick;
     AutoSave m_autoSave;
     ReportStepAside m_stepAside;
+    CarrierKeys m_carrierKeys;
     std::function<bool()> m_closeQuery;
 };

@@ -14,4 +14,5 @@ public:
     std::optional<std::chrono::steady_clock::time_point> MainMenuClosedAt() const override {
         return std::nullopt;
     }
+    void OpenCarrierMenu(QPoint) override {}
 };

@@ -7,6 +7,7 @@
 #include "app/UnreadablePlanQuestion.h"
 #include "app/WindowDialogs.h"
 #include "controls/RoomLinks.h"
+#include "controls/TheCarrier.h"
 #include "controls/TheLaneStrip.h"
 #include "controls/TheMenuTrigger.h"
 #include "controls/TheRoom.h"
@@ -52,9 +53,7 @@ ProgramSession::ProgramSession(const SessionOptions& options)
     : m_options(withFaultLog(options)), m_startTime(QDateTime::currentDateTime()),
       m_settings(std::make_unique<ProgramSettings>(m_options.folders)),
       m_startup(ReadStartupSettings(m_settings->Store(), m_options.folders.programFolder)),
-      m_arrangement(m_audio.Hooks(), m_windowHooks),
-      m_carrier(m_arrangement, ReadSettingInt(m_settings->Store(), Setting("Carrier", "RollFrom")),
-                ReadSettingInt(m_settings->Store(), Setting("Carrier", "SettleTo"))) {
+      m_arrangement(m_audio.Hooks(), m_windowHooks) {
     const bool interactive = m_options.mode == SessionMode::Interactive;
     LoadParlance(m_settings->Store(), m_options.folders.dataFolder);
     // The arrangement was made before the texts were there.
@@ -87,30 +86,43 @@ ProgramSession::ProgramSession(const SessionOptions& options)
     m_window->SetStarted();
     guarded("FormShow", [this] { showWindow(); });
     if (interactive) {
-        UnreadablePlanBoxes boxes(*m_window, m_carrier);
+        UnreadablePlanBoxes boxes(*m_window, Carrier());
         AskAboutUnreadablePlan(m_arrangement, true, true, boxes,
                                PlanFileSettings{ToLinuxSeparators(ReadSettingText(
                                    m_settings->Store(), Setting("Resources", "DefaultFolder")))});
     }
 }
 
+TTheCarrier& ProgramSession::Carrier() {
+    return static_cast<TTheCarrier&>(*m_window->Interior().Carrier);
+}
+
 void ProgramSession::createWindow() {
     const TWideMemIniFile& store = m_settings->Store();
     ControlMakers makers;
-    AddRoomAndRuler(makers, RoomLinks{m_arrangement, m_mixer, m_carrier, m_watch, m_menus,
+    AddRoomAndRuler(makers, RoomLinks{m_arrangement, m_mixer, m_carrierHost, m_watch, m_menus,
                                       RoomSettings::FromStore(store)});
     AddWatch(makers, m_arrangement, m_watch);
     m_soundFiles = std::make_unique<SoundFileDialog>(m_arrangement, store);
     SoundFileLink& soundFiles = m_options.soundFiles ? *m_options.soundFiles : *m_soundFiles;
     AddLaneStrip(makers, LaneStripLinks{m_arrangement, m_mixer, m_watch, soundFiles});
-    AddSlider(makers, SliderLinks{m_arrangement, m_carrier, m_watch, m_menus});
+    makers.carrier = [this,
+                      settings = CarrierSettings::FromStore(store)](TCtrlList& list) -> TCtrl& {
+        return list.Create<TTheCarrier>(m_arrangement, m_carrierLink, m_menus, settings);
+    };
+    AddSlider(makers, SliderLinks{m_arrangement, m_carrierHost, m_watch, m_menus});
     AddMenuTrigger(makers, m_menus);
     m_window = std::make_unique<TGlorinbaxMF>(
         MainWindowSetup{m_options.folders, store, m_startup, m_arrangement, m_mixer, m_peers,
                         m_stopwatch, nullptr, makers, &m_menus});
     m_restored = {PlacementOf(*m_window).state, m_window->geometry(), false};
     TTheRoom* room = TheRoomOf(m_window->Interior());
-    m_carrier.AttachWindow(m_window.get(), room);
+    {
+        // The syncs reach the room under the mix lock; so is it attached and detached.
+        MixerLock lock(m_arrangement.audio);
+        m_carrierHost.Attach(m_window.get(), room, &Carrier());
+    }
+    m_carrierLink.AttachWindow(m_window.get());
     m_windowHooks.Attach(m_window.get(), room);
     m_peers.AttachTimer(&m_window->Timers().ReportTimer);
     m_peers.AttachInterior(&m_window->Interior());
@@ -142,18 +154,19 @@ void ProgramSession::startUp() {
     audio.bufferMsText = m_startup.bufferMsText;
     audio.mingler.roundRobin = ReadSettingBool(store, Setting("Carrier", "RoundRobin"));
     audio.mingler.laneMeters = m_window->Interior().LaneStripStates.metersVisible;
-    m_audio.StartUp(m_arrangement, m_carrier, audio);
+    m_audio.StartUp(m_arrangement, m_carrierHost, audio);
     m_mixer.Set(m_audio.View());
-    m_carrier.AttachMingler(m_audio.Mingler());
+    m_carrierLink.AttachMingler(m_audio.Mingler());
 
     const PlanFileSettings planSettings{
         ToLinuxSeparators(ReadSettingText(store, Setting("Resources", "DefaultFolder")))};
     const StartupOpening opening =
         OpenStartupFile(m_arrangement, m_options.file, planSettings,
                         ReadSettingBool(store, Setting("Carrier", "RollOnStartup")));
+    TTheCarrier& carrier = Carrier();
     if (opening.loaded) {
-        m_carrier.SetLastRollPosition(m_carrier.SettlePosition());
-        m_carrier.MoveLine(m_carrier.RollPosition());
+        carrier.SetLastRollPosition(carrier.SettlePosition());
+        carrier.MoveLine(carrier.RollPosition());
     }
     if (opening.roll) {
         const bool fadeIn =
@@ -161,9 +174,9 @@ void ProgramSession::startUp() {
         const long double step = ReadSettingFloat(store, Setting("Audio.Out", "FadeInStep"));
         if (!fadeIn)
             syncSlider();
-        m_carrier.SetFadeIn(fadeIn, step);
-        m_carrier.Roll(true, m_carrier.RollPosition());
-        m_carrier.SetFadeIn(false, step);
+        m_carrierHost.SetFadeIn(fadeIn, step);
+        carrier.Roll(true, carrier.RollPosition());
+        m_carrierHost.SetFadeIn(false, step);
     } else {
         m_window->Timers().LineTimer.stop();
         syncSlider();
@@ -210,7 +223,7 @@ bool ProgramSession::queryClose() {
         return false;
     }
     m_closed = true;
-    m_carrier.SetClosing();
+    m_carrierHost.SetClosing();
     *m_reportTimer = nullptr;
     m_window->DoneTimers();
     return true;
@@ -291,7 +304,8 @@ ProgramSession::~ProgramSession() {
     guarded("FormDestroy", [this] {
         // The syncs must not find controls being destroyed.
         MixerLock lock(m_arrangement.audio);
-        m_carrier.AttachWindow(nullptr, nullptr);
+        m_carrierHost.Attach(nullptr, nullptr, nullptr);
+        m_carrierLink.AttachWindow(nullptr);
         m_windowHooks.Attach(nullptr, nullptr);
         m_peers.AttachInterior(nullptr);
         if (m_soundFiles)
@@ -299,7 +313,7 @@ ProgramSession::~ProgramSession() {
         m_window.reset();
     });
     m_mixer.Set(nullptr);
-    m_carrier.AttachMingler(nullptr);
+    m_carrierLink.AttachMingler(nullptr);
     m_audio.ShutDown();
     faultlog::SetFaultListener(nullptr);
     faultlog::SetFailureHandler(nullptr);

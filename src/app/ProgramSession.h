@@ -2,13 +2,14 @@
 // first plan brought up in order, and taken down in order at exit.
 #pragma once
 
+#include "app/CarrierHost.h"
+#include "app/InteriorPeers.h"
 #include "app/MainWindow.h"
 #include "app/MenusStandIn.h"
+#include "app/MinglerCarrierLink.h"
 #include "app/MixerViewSlot.h"
-#include "app/PlainCarrier.h"
 #include "app/PlanWindowHooks.h"
 #include "app/SettingsFile.h"
-#include "app/WindowPeersStandIn.h"
 #include "app/WindowPlacement.h"
 #include "audio/ProgramAudio.h"
 #include "controls/WatchRelay.h"
@@ -60,7 +61,8 @@ public:
 
     TGlorinbaxMF* Window() { return m_window.get(); }
     Arrangement& Model() { return m_arrangement; }
-    PlainCarrier& Carrier() { return m_carrier; }
+    // The window's carrier; the window exists unless start-up halted.
+    TTheCarrier& Carrier();
     ProgramAudio& Audio() { return m_audio; }
 
 private:
@@ -86,11 +88,12 @@ private:
     PlanWindowHooks m_windowHooks;
     Arrangement m_arrangement;
     MixerViewSlot m_mixer;
-    PlainCarrier m_carrier;
     WatchRelay m_watch; // the watch once the interior made it
     MenusStandIn m_menus;
-    WindowPeersStandIn m_peers;
+    InteriorPeers m_peers;
     std::unique_ptr<SoundFileDialog> m_soundFiles;
+    MinglerCarrierLink m_carrierLink{m_arrangement, m_audio.Output(), m_peers};
+    CarrierHost m_carrierHost{m_carrierLink};
     // Reached from the fault listener, which may run on any thread, through the event loop.
     std::shared_ptr<QPointer<QTimer>> m_reportTimer = std::make_shared<QPointer<QTimer>>();
     std::unique_ptr<CloseQuestions> m_closeQuestions;

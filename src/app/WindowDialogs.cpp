@@ -3,7 +3,7 @@
 
 #include "app/FileDialogFilter.h"
 #include "app/MainWindow.h"
-#include "app/PlainCarrier.h"
+#include "controls/TheCarrier.h"
 #include "model/Arrangement.h"
 #include "support/PathText.h"
 #include "support/Report.h"

@@ -7,7 +7,7 @@
 #include "controls/SoundFileLink.h"
 
 class Arrangement;
-class PlainCarrier;
+class TTheCarrier;
 class TWideCustomIniFile;
 class TGlorinbaxMF;
 
@@ -30,7 +30,7 @@ private:
 
 class UnreadablePlanBoxes : public UnreadablePlanDialogs {
 public:
-    UnreadablePlanBoxes(TGlorinbaxMF& window, PlainCarrier& carrier)
+    UnreadablePlanBoxes(TGlorinbaxMF& window, TTheCarrier& carrier)
         : m_window(window), m_carrier(carrier) {}
     QuestionAnswer Ask(const UnreadablePlanTexts& texts) override;
     void SetModal(bool modal) override;
@@ -41,7 +41,7 @@ public:
 
 private:
     TGlorinbaxMF& m_window;
-    PlainCarrier& m_carrier;
+    TTheCarrier& m_carrier;
 };
 
 // The sound-file dialog of the lane strip, with the language's sound-file filters, starting in

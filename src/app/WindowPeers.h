@@ -2,7 +2,7 @@
 // repeat, the loudness slider, the lane strip's meters, the report window and the menu trigger.
 #pragma once
 
-// Those parts implement it (WindowPeersStandIn until they exist). UI thread only.
+// InteriorPeers implements it from the window's controls. UI thread only.
 class WindowPeers {
 public:
     virtual ~WindowPeers() = default;

@@ -195,6 +195,24 @@ void TTheMingler::Stop() {
     DrainAudioFaults();
 }
 
+bool TTheMingler::Pause() {
+    Locked locked(*this);
+    if (decoding() || !m_handle)
+        return m_handle != 0;
+    if (Bass().BASS_ChannelPause(m_handle))
+        return true;
+    GBX_AUDIO_FAULT("BASS_ChannelPause " + BassErrorText());
+    return false;
+}
+
+void TTheMingler::Release() {
+    m_playing = false;
+    if (!m_handle)
+        return;
+    Stop();
+    freeStream(m_handle);
+}
+
 int64_t TTheMingler::decodePosition() {
     const QWORD position = Bass().BASS_ChannelGetPosition(m_handle, BASS_POS_DECODE);
     if (position == kNoPosition) {

@@ -78,6 +78,10 @@ public:
     void ChannelStop();
     // Removes the range syncs, silences every ball and stops the mix.
     void Stop();
+    // Pauses the mix where it is; false, with the fault logged, when the engine refuses.
+    bool Pause();
+    // The mix stopped by itself: stopped as Stop, then freed; the last play counts as failed.
+    void Release();
     // The play position of what is mixed now; 0 without a stream.
     Elements Position();
     // The play position of what is heard now; none without a stream or when the engine refuses.

@@ -3,7 +3,7 @@
 
 #include "model/Units.h"
 
-// The window side implements it over the carrier (PlainCarrier); a run without a window uses
+// The window side implements it over the carrier (CarrierHost); a run without a window uses
 // HeadlessMinglerHost.
 class MinglerHost {
 public:

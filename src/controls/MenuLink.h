@@ -25,4 +25,6 @@ public:
     virtual void OpenMainMenu(QRect trigger) = 0;
     // When the main menu last closed; none while it never opened.
     virtual std::optional<std::chrono::steady_clock::time_point> MainMenuClosedAt() const = 0;
+    // The carrier's menu, at a point of the window's client area.
+    virtual void OpenCarrierMenu(QPoint at) = 0;
 };

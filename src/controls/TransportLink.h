@@ -3,7 +3,7 @@
 
 #include "model/Units.h"
 
-// The carrier implements it (PlainCarrier until the carrier's buttons exist). UI thread only.
+// The carrier answers it (through CarrierHost). UI thread only.
 class TransportLink {
 public:
     virtual ~TransportLink() = default;

@@ -2,6 +2,7 @@
 // default device through a sound server's plug-in, with the server running or not.
 #include "app/ProgramSession.h"
 #include "common/TempDir.h"
+#include "controls/TheCarrier.h"
 
 #include <gtest/gtest.h>
 

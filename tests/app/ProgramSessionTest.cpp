@@ -4,6 +4,7 @@
 #include "common/TempDir.h"
 #include "controls/DrawingSurfaces.h"
 #include "controls/FlagPainter.h"
+#include "controls/TheCarrier.h"
 #include "controls/TheRoom.h"
 #include "controls/TheWatch.h"
 #include "support/WideMemIniFile.h"
@@ -16,7 +17,6 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QTest>
-#include <QtEndian>
 
 #include <cmath>
 

@@ -2,7 +2,7 @@
 #include "app/MainWindow.h"
 #include "app/PlanWindowHooks.h"
 #include "app/SettingsFile.h"
-#include "app/WindowPeersStandIn.h"
+#include "app/InteriorPeers.h"
 #include "common/TempDir.h"
 #include "controls/RoomFakes.h"
 #include "controls/TheMenuTrigger.h"
@@ -77,7 +77,7 @@ protected:
     PlanWindowHooks hooks;
     Arrangement arrangement{audio, hooks};
     FakeMixer mixer;
-    WindowPeersStandIn peers;
+    InteriorPeers peers;
     FakeTransport transport;
     FakeWatch watch;
     FakeMenus menus;

@@ -1,7 +1,7 @@
 #include "WindowFakes.h"
 #include "app/MainWindow.h"
 #include "app/SettingsFile.h"
-#include "app/WindowPeersStandIn.h"
+#include "app/InteriorPeers.h"
 #include "common/TempDir.h"
 #include "controls/RoomFakes.h"
 #include "controls/TheRoom.h"
@@ -82,7 +82,7 @@ protected:
     FakeAudio audio;
     Arrangement arrangement{audio};
     FakeMixer mixer;
-    WindowPeersStandIn peers;
+    InteriorPeers peers;
     FakeTransport transport;
     WatchRelay relay;
     FakeMenus menus;

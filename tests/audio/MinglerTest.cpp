@@ -277,6 +277,25 @@ TEST_F(Mingling, TurningLoopingOffMidRollArmsTheBallsBeyondTheEnd) {
     expectEntry(out, 2 * kStep, 1);
 }
 
+// A mix that stopped by itself goes with nothing armed in it left behind.
+TEST_F(Mingling, AReleasedMixTakesItsChannelsAndSyncsWithItAndCountsAsNotPlaying) {
+    TBall& now = plan.AddBall(0, 0);
+    TBall& later = plan.AddBall(3, 1);
+    make(false);
+    const int32_t before = LiveChannelCount();
+    mingler->Roll(Elements{0});
+    ASSERT_EQ(LiveChannelCount(), before + 2) << "both armed, the later one delayed";
+    EXPECT_TRUE(mingler->Pause()) << "a decoding mix pauses as it is pulled";
+    mingler->Release();
+    EXPECT_EQ(mingler->Handle(), 0u);
+    EXPECT_FALSE(mingler->Playing());
+    EXPECT_EQ(LiveChannelCount(), before);
+    EXPECT_EQ(PieceChannels(now.Piece()).Count(), 0);
+    EXPECT_EQ(PieceChannels(later.Piece()).Count(), 0);
+    EXPECT_FALSE(mingler->Pause()) << "nothing to pause";
+    EXPECT_TRUE(faults().isEmpty());
+}
+
 TEST_F(Mingling, AuditionPlaysAtOnceOnItsOwnMixAndIsReleased) {
     TBall& ball = plan.AddBall(0, 0);
     make(false);

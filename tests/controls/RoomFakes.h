@@ -129,6 +129,7 @@ public:
     void OpenMainMenuFromIcon() override { ++mainMenus; }
     void OpenSliderMenu(QPoint at) override { sliderMenus.push_back(at); }
     void OpenPeakMeterMenu(QPoint at) override { meterMenus.push_back(at); }
+    void OpenCarrierMenu(QPoint at) override { carrierMenus.push_back(at); }
     void OpenMainMenu(QRect trigger) override {
         mainMenuTriggers.push_back(trigger);
         if (whileOpen)
@@ -141,6 +142,7 @@ public:
 
     std::vector<QPoint> rulerMenus;
     std::vector<QPoint> sliderMenus;
+    std::vector<QPoint> carrierMenus;
     std::vector<QPoint> meterMenus;
     std::vector<QRect> mainMenuTriggers;
     std::function<void()> whileOpen;
