@@ -1,3 +1,4 @@
+// Each of the window's asks reaches the control that answers it, when the window has one.
 #include "app/InteriorPeers.h"
 
 #include "controls/Interior.h"

@@ -23,9 +23,9 @@ public:
     void ClearMenuTriggerHighlight() override;
 
     void MoveQueuedReportLines() override { m_report.MoveQueuedLines(); }
-    bool ReportVisible() const override { return false; }
-    bool ReportLinesWaiting() const override { return false; }
-    void ShowReport(bool) override {}
+    bool ReportVisible() const override { return m_report.Visible(); }
+    bool ReportLinesWaiting() const override { return m_report.LinesWaiting(); }
+    void ShowReport(bool visible) override { m_report.Show(visible); }
 
 private:
     ReportStandIn m_report;

@@ -15,8 +15,8 @@ void PlanWindowHooks::RepaintRoom() {
         m_room->RepaintWhole();
 }
 
-void PlanWindowHooks::MoveLoudnessSlider(int position) {
-    (void)position; // the slider reads the plan: a lane it shows keeps its place
+// The slider reads the plan itself: a lane it shows keeps its place.
+void PlanWindowHooks::SyncLoudnessSlider() {
     if (TTheSlider* slider = m_window ? TheSliderOf(m_window->Interior()) : nullptr)
         slider->SyncToPlan();
 }

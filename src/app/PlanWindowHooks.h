@@ -18,7 +18,7 @@ public:
 
     void TitleChanged() override;
     void RepaintRoom() override;
-    void MoveLoudnessSlider(int position) override;
+    void SyncLoudnessSlider() override;
 
 private:
     TGlorinbaxMF* m_window = nullptr;

@@ -1,3 +1,4 @@
+// Report lines into the fault log while there is no report window.
 #include "app/ReportStandIn.h"
 
 #include "support/FaultLog.h"

@@ -10,6 +10,9 @@ public:
     void AttachTimer(QTimer* reportTimer) { m_timer = reportTimer; }
     // Shows the fault-log failures other threads queued, then logs each queued report line.
     void MoveQueuedLines();
+    bool Visible() const { return false; }
+    bool LinesWaiting() const { return false; }
+    void Show(bool) {}
 
 private:
     QTimer* m_timer = nullptr;

@@ -87,5 +87,5 @@ void TThePlan::SetMasterLoudness(long double value, bool updateSlider) {
     if (m_arrangement.audio.MixerRunning())
         m_arrangement.audio.SetOutputVolume(value);
     if (updateSlider)
-        m_arrangement.window.MoveLoudnessSlider(static_cast<int>(std::nearbyint(value * 100)));
+        m_arrangement.window.SyncLoudnessSlider();
 }

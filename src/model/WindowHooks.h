@@ -14,8 +14,8 @@ public:
     virtual void ClearPendingPlayPosition() {}
     // A ball is about to be freed; the window forgets it if the mouse hovers it.
     virtual void BallRemoved(const TBall& ball) { (void)ball; }
-    // The loudness slider follows the master loudness (0 .. 100).
-    virtual void MoveLoudnessSlider(int position) { (void)position; }
+    // The master loudness changed: the loudness slider shows it again.
+    virtual void SyncLoudnessSlider() {}
     // Flags moved while shown.
     virtual void RepaintRoom() {}
 };

@@ -61,12 +61,12 @@ public:
     void TitleChanged() override { ++titleChanges; }
     void ClearPendingPlayPosition() override { ++pendingCleared; }
     void BallRemoved(const TBall& ball) override { removedBalls.push_back(&ball); }
-    void MoveLoudnessSlider(int position) override { sliderPositions.push_back(position); }
+    void SyncLoudnessSlider() override { ++sliderSyncs; }
     void RepaintRoom() override { ++roomRepaints; }
 
     int titleChanges = 0;
     int pendingCleared = 0;
     int roomRepaints = 0;
     std::vector<const TBall*> removedBalls;
-    std::vector<int> sliderPositions;
+    int sliderSyncs = 0;
 };
