@@ -1,8 +1,8 @@
-#include "WavBytes.h"
 #include "app/ProgramSession.h"
 #include "audio/Channels.h"
 #include "audio/Mingler.h"
 #include "common/TempDir.h"
+#include "common/WavBytes.h"
 #include "controls/TheCarrier.h"
 #include "controls/TheRoom.h"
 #include "controls/TheRuler.h"
@@ -18,7 +18,7 @@ namespace {
 
 // A second of 16-bit stereo at 44100 frames per second, of a steady level.
 QByteArray wavFile() {
-    return WavOf16BitStereo(QByteArray(44100 * 4, '\x20'));
+    return Wav16Bit(2, QByteArray(44100 * 4, '\x20'));
 }
 
 // Runs a timer's work now, as its timeout would.
