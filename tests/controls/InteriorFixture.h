@@ -38,6 +38,7 @@ protected:
     }
     TTheRoom& room() { return *TheRoomOf(*interior); }
     TTheRuler& ruler() { return static_cast<TTheRuler&>(*interior->Ruler); }
+    QRgb pixel(int x, int y) const { return interior->Surfaces.CompositionBitmap.pixel(x, y); }
 
     static InteriorSettings withoutMeters() {
         InteriorSettings s;

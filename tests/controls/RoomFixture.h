@@ -26,7 +26,6 @@ protected:
         room().Paint();
         host.copied.clear();
     }
-    QRgb pixel(int x, int y) const { return interior->Surfaces.CompositionBitmap.pixel(x, y); }
     // What the window shows: the composition with the point and the line drawn over it.
     QImage screen() {
         QImage image = interior->Surfaces.CompositionBitmap.copy();
