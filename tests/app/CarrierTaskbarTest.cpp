@@ -1,18 +1,8 @@
-#include "WindowFakes.h"
+#include "WindowFixture.h"
 #include "app/CarrierHost.h"
-#include "app/MainWindow.h"
 #include "app/MinglerCarrierLink.h"
-#include "app/SettingsFile.h"
 #include "app/TaskbarProgress.h"
 #include "audio/AudioOutput.h"
-#include "common/TempDir.h"
-#include "model/Arrangement.h"
-#include "support/FaultLog.h"
-#include "support/ProgramFolders.h"
-#include "support/Stopwatch.h"
-#include "support/WideMemIniFile.h"
-
-#include <gtest/gtest.h>
 
 #include <QCoreApplication>
 
@@ -31,27 +21,16 @@ public:
 
 // The carrier's task-bar and timer requests as the window carries them out, with a progress
 // display and without an engine.
-class CarrierTaskbarTest : public ::testing::Test {
+class CarrierTaskbarTest : public WindowFixture<> {
 protected:
     CarrierTaskbarTest() {
-        faultlog::SetFolder(folders.dataFolder);
-        settings.SetText("[MasterMeters]\nL.Visible=0\nR.Visible=0\n");
-        window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{
-            folders, settings, startup, arrangement, mixer, peers, stopwatch, &progress, {}});
+        settings.SetText(kWithoutMasterMeters);
+        window = std::make_unique<TGlorinbaxMF>(setup({}, &progress));
         window->SetLineAndPoint(&line);
         link.AttachWindow(window.get());
         host.Attach(window.get(), nullptr, nullptr);
     }
 
-    TempDir dir;
-    ProgramFolders folders = ProgramFolders::ForExecutable(dir.file("glorinbax"));
-    TWideMemIniFile settings{QString()};
-    StartupSettings startup;
-    FakeAudio audio;
-    Arrangement arrangement{audio};
-    FakeMixer mixer;
-    FakePeers peers;
-    TGenericStopwatch stopwatch;
     RecordedProgress progress;
     FakeLine line;
     AudioOutput output;

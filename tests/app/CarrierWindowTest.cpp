@@ -1,15 +1,13 @@
-#include "WavBytes.h"
-#include "app/ProgramSession.h"
+#include "ProgramFolderFixture.h"
 #include "audio/Channels.h"
 #include "audio/Mingler.h"
-#include "common/TempDir.h"
+#include "common/WavBytes.h"
 #include "controls/TheCarrier.h"
 #include "controls/TheRoom.h"
 #include "controls/TheRuler.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QTimerEvent>
@@ -18,7 +16,7 @@ namespace {
 
 // A second of 16-bit stereo at 44100 frames per second, of a steady level.
 QByteArray wavFile() {
-    return WavOf16BitStereo(QByteArray(44100 * 4, '\x20'));
+    return Wav16Bit(2, QByteArray(44100 * 4, '\x20'));
 }
 
 // Runs a timer's work now, as its timeout would.
@@ -29,28 +27,12 @@ void fire(QTimer& timer) {
 }
 
 // The program with its window on the no-sound output, in an otherwise empty program folder.
-class CarrierWindowTest : public ::testing::Test {
+class CarrierWindowTest : public SessionFixture {
 protected:
-    void SetUp() override {
-        for (const char* name : {"libgbxaudio.so", "libgbxaudiomix.so", "libgbxaudioflac.so"})
-            ASSERT_TRUE(QFile::link(QStringLiteral(GBX_PROGRAM_DIR "/") + name, dir.file(name)));
-    }
     void start(const QByteArray& carrierSettings = {}, const QString& file = {}) {
-        QDir().mkpath(folders.dataFolder);
-        QFile settings(folders.settingsFile);
-        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write("[Audio.Out]\nSelectedDevice=0\n[Carrier]\nRollOnStartup=0\n" +
-                       carrierSettings);
-        settings.close();
-        session =
-            std::make_unique<ProgramSession>(SessionOptions{folders, file, SessionMode::Quit});
-        ASSERT_FALSE(session->Halted());
+        ASSERT_NO_FATAL_FAILURE(startSession(options(file), carrierSettings));
         window()->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window()));
-    }
-    void TearDown() override {
-        if (session)
-            session->Close();
     }
     TGlorinbaxMF* window() { return session->Window(); }
     TTheCarrier& carrier() { return session->Carrier(); }
@@ -76,10 +58,6 @@ protected:
             QTest::qWait(50);
         return carrier().LinePosition() > position;
     }
-
-    TempDir dir;
-    ProgramFolders folders = ProgramFolders::ForExecutable(dir.file("glorinbax"));
-    std::unique_ptr<ProgramSession> session;
 };
 
 TEST_F(CarrierWindowTest, ClickingRollRollsAndLightsTheButton) {

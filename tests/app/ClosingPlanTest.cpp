@@ -1,5 +1,6 @@
 #include "app/ClosingPlan.h"
 #include "app/FileDialogFilter.h"
+#include "common/FileBytes.h"
 #include "common/TempDir.h"
 #include "model/Arrangement.h"
 #include "planfile/PlanOperations.h"
@@ -9,20 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Answers as told and records what it was asked.
 class ScriptedQuestions : public CloseQuestions {
@@ -75,7 +64,7 @@ protected:
 TEST_F(ClosingPlanTest, AnUntitledPlanIsKeptOnlyUnderANameTheUserGives) {
     // The plan came from a sound file on the command line: the name it shows is no plan's.
     const QString wav = dir.file("hit.wav");
-    writeFile(wav, "RIFF....WAVE");
+    WriteFile(wav, "RIFF....WAVE");
     arrangement.plan.FileName = wav;
     arrangement.plan.Untitled = true;
 
@@ -83,13 +72,13 @@ TEST_F(ClosingPlanTest, AnUntitledPlanIsKeptOnlyUnderANameTheUserGives) {
     EXPECT_FALSE(questions.offeredKeepAs);
     EXPECT_EQ(questions.nameQuestions, 1) << "Yes on an untitled plan asks for a name";
     EXPECT_NE(questions.proposedName, wav);
-    EXPECT_EQ(readAll(wav), "RIFF....WAVE");
+    EXPECT_EQ(ReadAll(wav), "RIFF....WAVE");
     EXPECT_TRUE(arrangement.plan.Modified());
 
     questions.chosenName = dir.file("kept.skw");
     EXPECT_TRUE(settle());
-    EXPECT_EQ(readAll(wav), "RIFF....WAVE");
-    EXPECT_TRUE(readAll(questions.chosenName).startsWith("GLRNBX")) << "filter 1 is binary";
+    EXPECT_EQ(ReadAll(wav), "RIFF....WAVE");
+    EXPECT_TRUE(ReadAll(questions.chosenName).startsWith("GLRNBX")) << "filter 1 is binary";
     EXPECT_EQ(arrangement.plan.FileName, questions.chosenName);
     EXPECT_FALSE(arrangement.plan.Untitled);
     EXPECT_FALSE(arrangement.plan.Modified());
@@ -97,7 +86,7 @@ TEST_F(ClosingPlanTest, AnUntitledPlanIsKeptOnlyUnderANameTheUserGives) {
 
 TEST_F(ClosingPlanTest, YesSavesANamedPlanOverItsFileAfterBackingItUp) {
     const QString plan = dir.file("song.skw");
-    writeFile(plan, "old plan");
+    WriteFile(plan, "old plan");
     arrangement.plan.FileName = plan;
     arrangement.plan.Untitled = false;
     arrangement.plan.FileFormat = kFormatText;
@@ -106,27 +95,27 @@ TEST_F(ClosingPlanTest, YesSavesANamedPlanOverItsFileAfterBackingItUp) {
     EXPECT_TRUE(questions.offeredKeepAs);
     EXPECT_EQ(questions.nameQuestions, 0);
     EXPECT_FALSE(saveSideCopy);
-    EXPECT_EQ(readAll(backup), "old plan");
-    EXPECT_TRUE(readAll(plan).contains("X=3")) << readAll(plan).toStdString();
+    EXPECT_EQ(ReadAll(backup), "old plan");
+    EXPECT_TRUE(ReadAll(plan).contains("X=3")) << ReadAll(plan).toStdString();
     EXPECT_EQ(plansInDir(), QStringList({"plan_backup.skw", "song.skw"}));
     EXPECT_FALSE(arrangement.plan.Modified());
 }
 
 TEST_F(ClosingPlanTest, WithoutABackupThePlansFileStaysAndTheChangesGoBesideIt) {
     const QString plan = dir.file("song.skw");
-    writeFile(plan, "old plan");
+    WriteFile(plan, "old plan");
     arrangement.plan.FileName = plan;
     arrangement.plan.Untitled = false;
     arrangement.plan.FileFormat = kFormatText;
     backup = dir.file("no such folder/plan_backup.skw");
 
     EXPECT_TRUE(settle());
-    EXPECT_EQ(readAll(plan), "old plan");
+    EXPECT_EQ(ReadAll(plan), "old plan");
     const QStringList plans = plansInDir();
     ASSERT_EQ(plans.size(), 2) << plans.join(", ").toStdString();
     const QString copy = plans[0] == "song.skw" ? plans[1] : plans[0];
     EXPECT_TRUE(copy.startsWith("song_"));
-    EXPECT_TRUE(readAll(dir.file(copy)).contains("X=3"));
+    EXPECT_TRUE(ReadAll(dir.file(copy)).contains("X=3"));
 }
 
 TEST_F(ClosingPlanTest, NoDropsTheChangesCancelKeepsTheWindowAndAnUnchangedPlanAsksNothing) {

@@ -1,8 +1,7 @@
-#include "app/ProgramSession.h"
+#include "ProgramFolderFixture.h"
 #include "audio/Perpetuator.h"
 #include "audio/RenderHost.h"
 #include "common/SineWav.h"
-#include "common/TempDir.h"
 #include "controls/SoundFileFakes.h"
 #include "controls/TheLaneStrip.h"
 #include "controls/TheSlider.h"
@@ -10,26 +9,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTest>
 #include <QtEndian>
 
 #include <cmath>
 
 namespace {
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class QuietRenderHost : public RenderHost {
 public:
@@ -41,22 +26,13 @@ public:
 
 // The program with its window on the "no sound" device, an empty new plan, and a sound-file
 // chooser of the test's.
-class LaneStripWindowTest : public ::testing::Test {
+class LaneStripWindowTest : public SessionFixture {
 protected:
     void SetUp() override {
-        for (const char* name : {"libgbxaudio.so", "libgbxaudiomix.so", "libgbxaudioflac.so"})
-            ASSERT_TRUE(QFile::link(QStringLiteral(GBX_PROGRAM_DIR "/") + name, dir.file(name)));
-        QDir().mkpath(folders.dataFolder);
-        writeFile(folders.settingsFile,
-                  "[Audio.Out]\nSelectedDevice=0\n[Carrier]\nRollOnStartup=0\n");
-        SessionOptions options{folders, QString(), SessionMode::Quit};
-        options.soundFiles = &chooser;
-        session = std::make_unique<ProgramSession>(options);
-        ASSERT_FALSE(session->Halted());
-    }
-    void TearDown() override {
-        if (session)
-            session->Close();
+        ASSERT_NO_FATAL_FAILURE(SessionFixture::SetUp());
+        SessionOptions withChooser = options();
+        withChooser.soundFiles = &chooser;
+        ASSERT_NO_FATAL_FAILURE(startSession(withChooser));
     }
     TTheLaneStrip& strip() { return *TheLaneStripOf(session->Window()->Interior()); }
     // The middle of the strike box of the row that shows a lane position.
@@ -67,7 +43,7 @@ protected:
     }
     // The largest sample of a 16-bit WAV render's data.
     static int loudestSample(const QString& wav) {
-        const QByteArray bytes = readAll(wav);
+        const QByteArray bytes = ReadAll(wav);
         int loudest = 0;
         for (qsizetype at = 44; at + 1 < bytes.size(); at += 2)
             loudest = std::max(loudest,
@@ -75,10 +51,7 @@ protected:
         return loudest;
     }
 
-    TempDir dir;
-    ProgramFolders folders = ProgramFolders::ForExecutable(dir.file("glorinbax"));
     ChosenSoundFile chooser;
-    std::unique_ptr<ProgramSession> session;
 };
 
 TEST_F(LaneStripWindowTest, AnEmptyRowsStrikeBoxAddsALaneForTheChosenFileAndItsBallsSound) {
@@ -86,7 +59,7 @@ TEST_F(LaneStripWindowTest, AnEmptyRowsStrikeBoxAddsALaneForTheChosenFileAndItsB
     // A ball already stands on the row: it has no lane and sounds nothing yet.
     ASSERT_NE(model.balls.Add(0, 3, TPiece::kNoOwnHue, false), nullptr);
     chooser.answer = dir.file("soft_kick.wav");
-    writeFile(chooser.answer, SineWav(1));
+    WriteFile(chooser.answer, SineWav(1));
 
     QTest::mouseClick(session->Window(), Qt::LeftButton, {}, strikeBoxOf(3));
     EXPECT_EQ(chooser.asked, 1);
@@ -115,7 +88,7 @@ TEST_F(LaneStripWindowTest, AnEmptyRowsStrikeBoxAddsALaneForTheChosenFileAndItsB
 TEST_F(LaneStripWindowTest, AFileThatCannotBeDecodedAddsNothingAndIsReported) {
     Arrangement& model = session->Model();
     chooser.answer = dir.file("not a sound.wav");
-    writeFile(chooser.answer, QByteArray(4000, 'x'));
+    WriteFile(chooser.answer, QByteArray(4000, 'x'));
     QTest::mouseClick(session->Window(), Qt::LeftButton, {}, strikeBoxOf(2));
     EXPECT_EQ(chooser.asked, 1);
     EXPECT_EQ(model.lanes.Count(), 0);
@@ -123,7 +96,7 @@ TEST_F(LaneStripWindowTest, AFileThatCannotBeDecodedAddsNothingAndIsReported) {
     EXPECT_FALSE(model.plan.Modified());
     session->Close();
     session.reset();
-    const QString log = QString::fromUtf8(readAll(folders.dataFolder + "funny stuff.log"));
+    const QString log = QString::fromUtf8(ReadAll(folders.dataFolder + "funny stuff.log"));
     EXPECT_TRUE(log.contains("not a sound.wav")) << log.toStdString();
     EXPECT_TRUE(log.contains("BASS_StreamCreateFile")) << log.toStdString();
 }

@@ -1,16 +1,6 @@
-#include "app/MainWindow.h"
-#include "WindowFakes.h"
-#include "app/SettingsFile.h"
+#include "WindowFixture.h"
 #include "app/TaskbarProgress.h"
-#include "common/TempDir.h"
 #include "controls/ControlFakes.h"
-#include "model/Arrangement.h"
-#include "support/FaultLog.h"
-#include "support/ProgramFolders.h"
-#include "support/Stopwatch.h"
-#include "support/WideMemIniFile.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -30,10 +20,9 @@ public:
     }
 };
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowFixture<> {
 protected:
     MainWindowTest() {
-        faultlog::SetFolder(folders.dataFolder);
         settings.SetText("[Main]\nInteriorStyles=Default\n[MasterMeters]\nR.Visible=0\n");
         startup.interiorPadding = 2;
     }
@@ -50,8 +39,7 @@ protected:
         makers.lanes = maker("lanes", {6, 22, 126, 148}, Qt::yellow);
         makers.carrier = maker("carrier", {6, 148, 154, 186}, Qt::cyan);
         makers.slider = maker("slider", {154, 148, 218, 186}, Qt::darkGreen);
-        auto window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{
-            folders, settings, startup, arrangement, mixer, peers, stopwatch, taskbar, makers});
+        auto window = std::make_unique<TGlorinbaxMF>(setup(makers, taskbar));
         window->resize(220, 190);
         return window;
     }
@@ -71,15 +59,6 @@ protected:
         return picked;
     }
 
-    TempDir dir;
-    ProgramFolders folders = ProgramFolders::ForExecutable(dir.file("glorinbax"));
-    TWideMemIniFile settings{QString()};
-    StartupSettings startup;
-    FakeAudio audio;
-    Arrangement arrangement{audio};
-    FakeMixer mixer;
-    FakePeers peers;
-    TGenericStopwatch stopwatch;
     std::vector<QString> journal; // outlives the windows, whose controls note their end
 };
 

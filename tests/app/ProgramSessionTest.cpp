@@ -1,7 +1,6 @@
-#include "app/ProgramSession.h"
+#include "ProgramFolderFixture.h"
 #include "audio/Mingler.h"
 #include "common/SineWav.h"
-#include "common/TempDir.h"
 #include "controls/DrawingSurfaces.h"
 #include "controls/FlagPainter.h"
 #include "controls/TheCarrier.h"
@@ -13,26 +12,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QFontMetrics>
 #include <QTest>
 
 #include <cmath>
 
 namespace {
-
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Lets the event loop run until the line passes the position, or five seconds went by.
 bool lineMovesPast(ProgramSession& session, Elements position) {
@@ -41,38 +26,26 @@ bool lineMovesPast(ProgramSession& session, Elements position) {
     return session.Carrier().LinePosition() > position;
 }
 
-// An otherwise empty program folder with the engine libraries beside the program, as the build
-// places them.
-class ProgramSessionTest : public ::testing::Test {
+class ProgramSessionTest : public ProgramFolderFixture {
 protected:
-    void SetUp() override {
-        for (const char* name : {"libgbxaudio.so", "libgbxaudiomix.so", "libgbxaudioflac.so"})
-            ASSERT_TRUE(QFile::link(QStringLiteral(GBX_PROGRAM_DIR "/") + name, dir.file(name)));
-    }
-    SessionOptions options(const QString& file = QString()) const {
-        return {folders, file, SessionMode::Quit};
-    }
     // The settings a run starts from; a file with any section takes every reader's default.
-    void writeSettings(const QByteArray& text) { writeFile(folders.settingsFile, text); }
+    void writeSettings(const QByteArray& text) { WriteFile(folders.settingsFile, text); }
     // English as shipped, and a test language "xx" whose range texts (86 and 87) are longer.
     void writeLanguages() {
         const QString shipped = QStringLiteral(GBX_SOURCE_DIR "/data/parlance/");
         const QString parlance = folders.dataFolder + "parlance/";
         for (const QString name : {"instructions_", "nomenclature_"}) {
-            const QByteArray english = readAll(shipped + name + "en.txt");
-            writeFile(parlance + name + "en.txt", english);
+            const QByteArray english = ReadAll(shipped + name + "en.txt");
+            WriteFile(parlance + name + "en.txt", english);
             QList<QByteArray> lines = english.split('\n');
             if (name == "nomenclature_") {
                 lines[85] = "beginning of the range";
                 lines[86] = "end of the range";
             }
-            writeFile(parlance + name + "xx.txt", lines.join('\n'));
+            WriteFile(parlance + name + "xx.txt", lines.join('\n'));
         }
     }
-    QString settingsText() const { return QString::fromUtf8(readAll(folders.settingsFile)); }
-
-    TempDir dir;
-    ProgramFolders folders = ProgramFolders::ForExecutable(dir.file("glorinbax"));
+    QString settingsText() const { return QString::fromUtf8(ReadAll(folders.settingsFile)); }
 };
 
 TEST_F(ProgramSessionTest, QuitInAnEmptyProgramFolderLeavesACompleteSettingsFile) {
@@ -125,7 +98,7 @@ TEST_F(ProgramSessionTest, TheWindowComesBackWhereItWasLeftOnTheSameScreens) {
 
 TEST_F(ProgramSessionTest, APlanNamedOnTheCommandLineIsLoadedAndNamesTheWindow) {
     const QString plan = dir.file("Two Balls.SKW"); // the extension test ignores case
-    writeFile(plan, "[0]\r\nX=4\r\nY=0\r\n[1]\r\nX=9\r\nY=2\r\n");
+    WriteFile(plan, "[0]\r\nX=4\r\nY=0\r\n[1]\r\nX=9\r\nY=2\r\n");
     writeSettings("[Carrier]\nRollOnStartup=0\n");
     ProgramSession session(options(plan));
     const TThePlan& model = session.Model().plan;
@@ -142,7 +115,7 @@ TEST_F(ProgramSessionTest, APlanNamedOnTheCommandLineIsLoadedAndNamesTheWindow) 
 TEST_F(ProgramSessionTest, ASoundFileIsPlacedAtTheOriginAndRollsButNeverNamesThePlan) {
     const QString wav = dir.file("hit.wav");
     const QByteArray sound = SineWav(2);
-    writeFile(wav, sound);
+    WriteFile(wav, sound);
     writeSettings("[Audio.Out]\nSelectedDevice=0\n[Carrier]\nRollOnStartup=0\n");
     {
         ProgramSession session(options(wav));
@@ -169,7 +142,7 @@ TEST_F(ProgramSessionTest, ASoundFileIsPlacedAtTheOriginAndRollsButNeverNamesThe
         EXPECT_NE(model.plan.FileName, wav);
         EXPECT_TRUE(session.Close());
     }
-    EXPECT_EQ(readAll(wav), sound);
+    EXPECT_EQ(ReadAll(wav), sound);
     EXPECT_EQ(QDir(dir.path()).entryList({"*.skw", "*.ini"}, QDir::Files), QStringList());
     EXPECT_EQ(QDir(folders.dataFolder).entryList({"*.skw"}, QDir::Files), QStringList());
 }
@@ -225,7 +198,7 @@ TEST_F(ProgramSessionTest, TheFlagCaptionsInTheWindowComeFromTheLanguageInForce)
     writeSettings("[Main]\nLanguages=English,Test\nLanguageCodes=en,xx\nSelectedLanguage=0\n"
                   "[Carrier]\nRollOnStartup=0\n");
     const QString plan = dir.file("range.skw");
-    writeFile(plan, "[Main]\r\nStart=44100\r\nEnd=220500\r\n[0]\r\nX=4\r\nY=0\r\n");
+    WriteFile(plan, "[Main]\r\nStart=44100\r\nEnd=220500\r\n[0]\r\nX=4\r\nY=0\r\n");
     ProgramSession session(options(plan));
     TGlorinbaxMF& window = *session.Window();
     const TRoomState& room = session.Model().room;

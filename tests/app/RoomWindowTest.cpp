@@ -1,20 +1,7 @@
-#include "WindowFakes.h"
-#include "app/MainWindow.h"
-#include "app/SettingsFile.h"
-#include "common/TempDir.h"
+#include "WindowFixture.h"
 #include "controls/DrawingSurfaces.h"
-#include "controls/RoomFakes.h"
 #include "controls/TheRoom.h"
 #include "controls/TheRuler.h"
-#include "model/Arrangement.h"
-#include "support/FaultLog.h"
-#include "support/ProgramFolders.h"
-#include "support/Stopwatch.h"
-#include "support/WideMemIniFile.h"
-
-#include <gtest/gtest.h>
-
-#include <QTest>
 
 namespace {
 
@@ -39,38 +26,18 @@ public:
 
 // The window at 400 x 300 without padding or meters, with our room and ruler and a bare lane
 // strip: the room starts at (120, 20) with 14 columns and 14 rows.
-class RoomWindowTest : public ::testing::Test {
+class RoomWindowTest : public WindowFixture<RollingMixer> {
 protected:
     RoomWindowTest() {
-        faultlog::SetFolder(dir.path());
-        settings.SetText("[MasterMeters]\nL.Visible=0\nR.Visible=0\n");
-        ControlMakers makers;
-        AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, watch, menus, {}});
-        makers.lanes = [](TCtrlList& list) -> TCtrl& { return list.Create<BareControl>(); };
-        window = std::make_unique<CountingWindow>(MainWindowSetup{
-            folders, settings, startup, arrangement, mixer, peers, stopwatch, nullptr, makers});
-        window->AllowLayout();
-        window->SetStarted();
-        window->resize(400, 300);
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        settings.SetText(kWithoutMasterMeters);
+        window = std::make_unique<CountingWindow>(setup(roomMakers(watch)));
+        showStarted(*window);
         mixer.level = {LevelReading::Status::Ok, 0, {}};
     }
     TTheRoom& room() { return *TheRoomOf(window->Interior()); }
     TThePoint& point() { return arrangement.room.Point; }
 
-    TempDir dir;
-    ProgramFolders folders = ProgramFolders::ForExecutable(dir.file("glorinbax"));
-    TWideMemIniFile settings{QString()};
-    StartupSettings startup;
-    FakeAudio audio;
-    Arrangement arrangement{audio};
-    RollingMixer mixer;
-    FakePeers peers;
-    FakeTransport transport;
     FakeWatch watch;
-    FakeMenus menus;
-    TGenericStopwatch stopwatch;
     std::unique_ptr<CountingWindow> window;
 };
 

@@ -1,25 +1,14 @@
 #include "app/SettingsFile.h"
+#include "common/FileBytes.h"
 #include "common/TempDir.h"
 #include "controls/Interior.h"
 #include "support/FaultLog.h"
 
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
-
-QString readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-void writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class SettingsFileTest : public ::testing::Test {
 protected:
@@ -39,7 +28,7 @@ TEST_F(SettingsFileTest, FirstRunWritesEveryFreshValueInTableOrder) {
         EXPECT_TRUE(settings.Store().ReadBool("Carrier", "RollOnStartup", false));
         EXPECT_TRUE(settings.Store().ReadBool("Audio.Out", "FadeInOnStartup", false));
     }
-    const QString text = readAll(folders.settingsFile);
+    const QString text = QString::fromUtf8(ReadAll(folders.settingsFile));
     EXPECT_TRUE(text.startsWith("[Main]\nHandoutShown=0\nFullScreen=0\nEditorialProgram=\n"
                                 "EditorialProgramFolder=\nLanguages=English,Français,Deutsch,"
                                 "Русский,Українська\n"))
@@ -52,8 +41,7 @@ TEST_F(SettingsFileTest, FirstRunWritesEveryFreshValueInTableOrder) {
 }
 
 TEST_F(SettingsFileTest, AnExistingFileWithOnlyASectionGetsEveryReadersDefault) {
-    QDir().mkpath(folders.dataFolder);
-    writeFile(folders.settingsFile, "[Main]\n");
+    WriteFile(folders.settingsFile, "[Main]\n");
     ProgramSettings settings(folders);
     const StartupSettings s = ReadStartupSettings(settings.Store(), folders.programFolder);
     EXPECT_EQ(s.bufferMsText, "1000");
@@ -67,8 +55,7 @@ TEST_F(SettingsFileTest, AnExistingFileWithOnlyASectionGetsEveryReadersDefault) 
 }
 
 TEST_F(SettingsFileTest, WindowsPathsInSettingsUseSlashes) {
-    QDir().mkpath(folders.dataFolder);
-    writeFile(folders.settingsFile, "[Main]\nBassDLL=engine\\libgbxaudio.so\n");
+    WriteFile(folders.settingsFile, "[Main]\nBassDLL=engine\\libgbxaudio.so\n");
     ProgramSettings settings(folders);
     EXPECT_EQ(ReadStartupSettings(settings.Store(), folders.programFolder).bassLibrary,
               "engine/libgbxaudio.so");
@@ -95,7 +82,7 @@ TEST_F(SettingsFileTest, AnUnwritableSettingsFileIsAFaultNotACrash) {
     ProgramSettings settings(folders);
     QDir().mkpath(folders.settingsFile + "/blocked"); // a folder where the file should go
     EXPECT_FALSE(settings.Write());
-    EXPECT_TRUE(readAll(faultlog::FilePath()).contains("ProgramSettings.Write was at fault here"));
+    EXPECT_TRUE(ReadAll(faultlog::FilePath()).contains("ProgramSettings.Write was at fault here"));
 }
 
 TEST_F(SettingsFileTest, AnUnreadableSettingsFileIsNeverWrittenOver) {
@@ -106,7 +93,7 @@ TEST_F(SettingsFileTest, AnUnreadableSettingsFileIsNeverWrittenOver) {
         EXPECT_FALSE(settings.Write());
     }
     EXPECT_TRUE(QFileInfo(folders.settingsFile).isDir());
-    EXPECT_TRUE(readAll(faultlog::FilePath()).contains("LoadSettings was at fault here"));
+    EXPECT_TRUE(ReadAll(faultlog::FilePath()).contains("LoadSettings was at fault here"));
 }
 
 } // namespace

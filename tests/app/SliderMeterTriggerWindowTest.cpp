@@ -1,23 +1,10 @@
-#include "WindowFakes.h"
-#include "app/MainWindow.h"
-#include "app/PlanWindowHooks.h"
-#include "app/SettingsFile.h"
+#include "WindowFixture.h"
 #include "app/InteriorPeers.h"
-#include "common/TempDir.h"
-#include "controls/RoomFakes.h"
 #include "controls/TheMenuTrigger.h"
 #include "controls/TheRoom.h"
 #include "controls/TheSlider.h"
-#include "model/Arrangement.h"
-#include "support/FaultLog.h"
-#include "support/ProgramFolders.h"
-#include "support/Stopwatch.h"
-#include "support/WideMemIniFile.h"
-
-#include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QTest>
 #include <QWheelEvent>
 
 namespace {
@@ -26,30 +13,21 @@ namespace {
 // x < 8, the right one x >= 392), with our room, ruler, loudness
 // slider and menu trigger and a bare lane strip; the plan tells the window about its loudness, and
 // the window asks the slider and the trigger, as in the program.
-class SliderMeterTriggerWindowTest : public ::testing::Test {
+class SliderMeterTriggerWindowTest : public WindowFixture<FakeMixer, InteriorPeers> {
 protected:
     static constexpr int kPadding = 4;
     static constexpr QPoint kInThePadding{398, 298};
 
     SliderMeterTriggerWindowTest() {
-        faultlog::SetFolder(dir.path());
         startup.interiorPadding = kPadding;
-        ControlMakers makers;
-        AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, watch, menus, {}});
+        ControlMakers makers = roomMakers(watch);
         AddSlider(makers, SliderLinks{arrangement, transport, watch, menus});
         AddMenuTrigger(makers, menus);
-        makers.lanes = [](TCtrlList& list) -> TCtrl& { return list.Create<BareControl>(); };
-        window = std::make_unique<TGlorinbaxMF>(
-            MainWindowSetup{folders, settings, startup, arrangement, mixer, peers, stopwatch,
-                            nullptr, makers, &menus});
+        window = std::make_unique<TGlorinbaxMF>(setup(makers, nullptr, &menus));
         hooks.Attach(window.get(), nullptr);
         peers.AttachInterior(&window->Interior());
         TheMenuTriggerOf(window->Interior())->Now = [this] { return menus.now; };
-        window->AllowLayout();
-        window->SetStarted();
-        window->resize(400, 300);
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        showStarted(*window);
     }
     ~SliderMeterTriggerWindowTest() override {
         hooks.Attach(nullptr, nullptr);
@@ -69,19 +47,7 @@ protected:
     }
     long double master() const { return arrangement.plan.MasterLoudness.Value(); }
 
-    TempDir dir;
-    ProgramFolders folders = ProgramFolders::ForExecutable(dir.file("glorinbax"));
-    TWideMemIniFile settings{QString()};
-    StartupSettings startup;
-    FakeAudio audio;
-    PlanWindowHooks hooks;
-    Arrangement arrangement{audio, hooks};
-    FakeMixer mixer;
-    InteriorPeers peers;
-    FakeTransport transport;
     FakeWatch watch;
-    FakeMenus menus;
-    TGenericStopwatch stopwatch;
     std::unique_ptr<TGlorinbaxMF> window;
 };
 

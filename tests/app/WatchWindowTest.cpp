@@ -1,9 +1,5 @@
-#include "WindowFakes.h"
-#include "app/MainWindow.h"
-#include "app/SettingsFile.h"
+#include "WindowFixture.h"
 #include "app/InteriorPeers.h"
-#include "common/TempDir.h"
-#include "controls/RoomFakes.h"
 #include "controls/TheRoom.h"
 #include "controls/TheSlider.h"
 #include "controls/TheWatch.h"
@@ -11,43 +7,26 @@
 #include "controls/WatchGlyphs.h"
 #include "controls/WatchRelay.h"
 #include "controls/WatchTyper.h"
-#include "model/Arrangement.h"
-#include "support/FaultLog.h"
-#include "support/ProgramFolders.h"
-#include "support/Stopwatch.h"
-#include "support/WideMemIniFile.h"
-
-#include <gtest/gtest.h>
-
-#include <QTest>
 
 namespace {
 
 // The window at 400 x 300 without padding or meters, with our room, ruler, watch and slider; the
 // room and the slider reach the watch through the relay and the window's peers paint it, as in
 // the program.
-class WatchWindowTest : public ::testing::Test {
+class WatchWindowTest : public WindowFixture<FakeMixer, InteriorPeers> {
 protected:
     WatchWindowTest() { make(false); }
     // Made again with the master meters when a test needs them.
     void make(bool meters) {
-        faultlog::SetFolder(dir.path());
         peers.AttachInterior(nullptr);
         window.reset();
-        settings.SetText(meters ? QString() : "[MasterMeters]\nL.Visible=0\nR.Visible=0\n");
-        ControlMakers makers;
-        AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, relay, menus, {}});
+        settings.SetText(meters ? QString() : kWithoutMasterMeters);
+        ControlMakers makers = roomMakers(relay);
         AddWatch(makers, arrangement, relay);
         AddSlider(makers, SliderLinks{arrangement, transport, relay, menus});
-        makers.lanes = [](TCtrlList& list) -> TCtrl& { return list.Create<BareControl>(); };
-        window = std::make_unique<TGlorinbaxMF>(MainWindowSetup{
-            folders, settings, startup, arrangement, mixer, peers, stopwatch, nullptr, makers});
+        window = std::make_unique<TGlorinbaxMF>(setup(makers));
         peers.AttachInterior(&window->Interior());
-        window->AllowLayout();
-        window->SetStarted();
-        window->resize(400, 300);
-        window->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        showStarted(*window);
     }
     ~WatchWindowTest() override { peers.AttachInterior(nullptr); }
     TTheWatch& watch() { return *TheWatchOf(window->Interior()); }
@@ -75,18 +54,7 @@ protected:
     }
     QString onScreen() { return shownText(window->grab().toImage()); }
 
-    TempDir dir;
-    ProgramFolders folders = ProgramFolders::ForExecutable(dir.file("glorinbax"));
-    TWideMemIniFile settings{QString()};
-    StartupSettings startup;
-    FakeAudio audio;
-    Arrangement arrangement{audio};
-    FakeMixer mixer;
-    InteriorPeers peers;
-    FakeTransport transport;
     WatchRelay relay;
-    FakeMenus menus;
-    TGenericStopwatch stopwatch;
     std::unique_ptr<TGlorinbaxMF> window;
 };
 

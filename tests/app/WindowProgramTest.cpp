@@ -1,6 +1,5 @@
 // The window program as the executable runs it for the command line's window forms.
-#include "app/ProgramSession.h"
-#include "common/TempDir.h"
+#include "ProgramFolderFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -28,8 +27,7 @@ TEST(WindowProgram, QuitWithoutTheEngineBesideTheProgramHaltsWithTheLoadersMessa
 
 TEST(WindowProgram, QuitBesideTheEngineClosesAsTheUserWould) {
     TempDir dir;
-    for (const char* name : {"libgbxaudio.so", "libgbxaudiomix.so", "libgbxaudioflac.so"})
-        ASSERT_TRUE(QFile::link(QStringLiteral(GBX_PROGRAM_DIR "/") + name, dir.file(name)));
+    ASSERT_NO_FATAL_FAILURE(LinkEngineInto(dir));
     EXPECT_EQ(RunWindowProgram(dir.file("glorinbax"), QString(), SessionMode::Quit),
               ProgramEnd::Closed);
     EXPECT_TRUE(settingsIn(dir).contains("HandoutShown=1")) << "written at every exit";

@@ -1,10 +1,6 @@
 // A lane's strike flag, loudness and pan reach the balls sounding in it while the mix runs.
-#include "AudioTestSupport.h"
+#include "MinglerFixture.h"
 
-#include "audio/AudioOutput.h"
-#include "audio/HeadlessMinglerHost.h"
-#include "audio/Mingler.h"
-#include "audio/MinglerHooks.h"
 #include "model/LaneEdits.h"
 
 using namespace audiotest;
@@ -13,37 +9,16 @@ namespace {
 
 constexpr int64_t kStep = PlanFixture::kStepFrames;
 
-class RollingHost : public HeadlessMinglerHost {
-public:
-    bool CarrierRolls() const override { return true; }
-};
-
 // A lane panned left playing a 3000-frame ramp, rolled in decode mode.
-class LaneSoundTest : public AudioTest {
+class LaneSoundTest : public MinglerFixture {
 protected:
     void SetUp() override {
-        AudioTest::SetUp();
-        hooks.Attach(&plan.arrangement, nullptr, nullptr); // the sound opens as it is added
-        WriteWav(file("ramp.wav"), PlanFixture::kRate, 2, 3000,
-                 [](int64_t f, int) { return Ramp(f); });
+        MinglerFixture::SetUp();
         lane = &plan.AddLane(0, file("ramp.wav"), -1);
         plan.SetRange(0, 0);
-        mingler = std::make_unique<TTheMingler>(
-            plan.arrangement, output, host,
-            TTheMingler::Setup{false, true, TTheMingler::Output::Decode});
-        hooks.Attach(&plan.arrangement, mingler.get(), &host);
+        make(false);
     }
-    void TearDown() override {
-        mingler.reset();
-        AudioTest::TearDown();
-    }
-    std::vector<int16_t> pull(int64_t frames) { return PullFrames(mingler->Handle(), frames); }
 
-    MinglerHooks hooks;
-    PlanFixture plan{hooks};
-    AudioOutput output;
-    RollingHost host;
-    std::unique_ptr<TTheMingler> mingler;
     TLane* lane = nullptr;
 };
 

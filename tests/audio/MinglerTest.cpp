@@ -1,16 +1,10 @@
 // The mingler rolling plans in decode mode: balls sound at their exact elements.
-#include "AudioTestSupport.h"
+#include "MinglerFixture.h"
 
-#include "audio/AudioOutput.h"
 #include "audio/Channels.h"
-#include "audio/HeadlessMinglerHost.h"
-#include "audio/Mingler.h"
-#include "audio/MinglerHooks.h"
 #include "texts/Parlance.h"
 
 #include <QThread>
-
-#include <atomic>
 
 using namespace audiotest;
 
@@ -18,46 +12,14 @@ namespace {
 
 constexpr int64_t kStep = PlanFixture::kStepFrames; // frames a step
 
-class RecordingHost : public HeadlessMinglerHost {
-public:
-    bool CarrierRolls() const override { return rolls; }
-    void LineWrapped(Elements start) override { wrappedTo.push_back(start); }
-    void LineBaseReset(Elements start) override { baseResets.push_back(start); }
-    void RangeEndHeard() override { ++rangeEnds; }
-    void CarrierJumpTo(Elements position) override { jumps.push_back(position); }
-    bool FadeInPending() const override { return fadePending; }
-    void StartFadeIn() override { ++fadesStarted; }
-
-    bool rolls = true;
-    bool fadePending = false;
-    int fadesStarted = 0;
-    std::vector<Elements> wrappedTo;
-    std::vector<Elements> baseResets;
-    std::vector<Elements> jumps;
-    std::atomic<int> rangeEnds{0};
-};
-
-class Mingling : public AudioTest {
+class Mingling : public MinglerFixture {
 protected:
     void SetUp() override {
-        AudioTest::SetUp();
-        hooks.Attach(&plan.arrangement, nullptr, nullptr);
-        WriteWav(file("ramp.wav"), PlanFixture::kRate, 2, 3000,
-                 [](int64_t f, int) { return Ramp(f); });
+        MinglerFixture::SetUp();
         left = &plan.AddLane(0, file("ramp.wav"), -1);
         right = &plan.AddLane(1, file("ramp.wav"), 1);
         plan.SetRange(0, 0);
     }
-    void TearDown() override {
-        mingler.reset();
-        AudioTest::TearDown();
-    }
-    void make(bool roundRobin, TTheMingler::Output output = TTheMingler::Output::Decode) {
-        mingler = std::make_unique<TTheMingler>(plan.arrangement, audioOutput, host,
-                                                TTheMingler::Setup{roundRobin, true, output});
-        hooks.Attach(&plan.arrangement, mingler.get(), &host);
-    }
-    std::vector<int16_t> pull(int64_t frames) { return PullFrames(mingler->Handle(), frames); }
     // The ramp entered at `frame` (its fade frame) on a side, and nothing on that side just
     // before it.
     static void expectEntry(const std::vector<int16_t>& out, int64_t frame, int track,
@@ -68,11 +30,6 @@ protected:
         EXPECT_EQ(Sample(out, frame + 2, track), RampInMix(intoSound + 2));
     }
 
-    MinglerHooks hooks;
-    PlanFixture plan{hooks};
-    AudioOutput audioOutput;
-    RecordingHost host;
-    std::unique_ptr<TTheMingler> mingler;
     TLane* left = nullptr;
     TLane* right = nullptr;
 };

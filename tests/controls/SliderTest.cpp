@@ -1,13 +1,6 @@
-#include "RoomFakes.h"
-#include "common/TempDir.h"
-#include "controls/ControlFakes.h"
+#include "InteriorFixture.h"
 #include "controls/DrawingSurfaces.h"
-#include "controls/Interior.h"
 #include "controls/TheSlider.h"
-#include "model/Arrangement.h"
-#include "support/FaultLog.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 
@@ -15,31 +8,26 @@ namespace {
 
 // Window 400 x 300 without padding or meters; a lane strip 120 wide on the left, so the slider
 // spans x 120..260 and y 262..300 unless a carrier or a watch is shown.
-class SliderTest : public ::testing::Test {
+class SliderTest : public InteriorFixture {
 protected:
     static constexpr int kLeft = 120;
     static constexpr int kTop = 262;
     static constexpr int kTrackY = kTop + 26;
 
     SliderTest() {
-        faultlog::SetFolder(dir.path());
-        host.layout = {0, 0, 400, 300, 400, 300};
         makers.lanes = fixed("lanes", {0, 20, 120, 300});
         makers.room = fixed("room", {120, 20, 400, 262});
         AddSlider(makers, SliderLinks{arrangement, transport, watch, menus});
     }
+    // The controls hold the watch link and note their end in the journal.
+    ~SliderTest() override { interior.reset(); }
     ControlMaker fixed(const QString& name, TRect bounds) {
         return [this, name, bounds](TCtrlList& list) -> TCtrl& {
             return list.Create<RecordingControl>(name, journal, bounds);
         };
     }
     void make() {
-        InteriorSettings s;
-        s.leftMeter = s.rightMeter = false;
-        interior = std::make_unique<TTheInterior>(host, s, dir.path(), QString(), makers);
-        interior->LoadStyle();
-        interior->Surfaces.GrowTo(400, 300, Qt::white);
-        interior->ResizeAll();
+        makeInterior(withoutMeters());
         slider().OnWheel = [this](long double step) {
             steps.push_back(step);
             arrangement.plan.SetMasterLoudness(arrangement.plan.MasterLoudness.Value() + step,
@@ -53,21 +41,12 @@ protected:
     void press(int x, ShiftState shift = {}, MouseButton button = MouseButton::Left) {
         slider().MouseDown(button, x, kTrackY, shift);
     }
-    QRgb pixel(int x, int y) const { return interior->Surfaces.CompositionBitmap.pixel(x, y); }
     QRgb colour(uint32_t styleColour) const { return ToQColor(styleColour).rgb(); }
     long double master() const { return arrangement.plan.MasterLoudness.Value(); }
 
-    TempDir dir;
-    FakeHost host;
-    RoomAudio audio;
-    Arrangement arrangement{audio};
-    FakeTransport transport;
     FakeWatch watch;
-    FakeMenus menus;
     std::vector<QString> journal;
     std::vector<long double> steps;
-    ControlMakers makers;
-    std::unique_ptr<TTheInterior> interior;
 };
 
 TEST_F(SliderTest, ItSitsRightOfTheLowestVisibleNeighbourAtTheLayoutsBottom) {

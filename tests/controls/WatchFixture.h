@@ -2,50 +2,27 @@
 // stand-in; the room and the ruler reach the watch through the relay, as in the program.
 #pragma once
 
-#include "RoomFakes.h"
-#include "common/TempDir.h"
-#include "controls/ControlFakes.h"
-#include "controls/Interior.h"
-#include "controls/TheRoom.h"
-#include "controls/TheRuler.h"
+#include "InteriorFixture.h"
 #include "controls/TheSlider.h"
 #include "controls/TheWatch.h"
 #include "controls/WatchGlyphs.h"
 #include "controls/WatchRelay.h"
 #include "controls/WatchTyper.h"
-#include "model/Arrangement.h"
-#include "support/FaultLog.h"
-
-#include <gtest/gtest.h>
-
-#include <memory>
 
 // Window 400 x 300 without padding: the watch stands at the bottom left, (0, 262)-(120, 300),
 // the loudness slider beside it.
-class WatchFixture : public ::testing::Test {
+class WatchFixture : public InteriorFixture {
 protected:
-    static constexpr int kWidth = 400;
-    static constexpr int kHeight = 300;
-
-    WatchFixture() {
-        faultlog::SetFolder(dir.path());
-        host.layout = {0, 0, kWidth, kHeight, kWidth, kHeight};
-        mixer.audio = &audio;
-    }
+    // The controls hold the relay, which goes before the interior would.
+    ~WatchFixture() override { interior.reset(); }
     void make() {
         AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, relay, menus, {}});
         AddWatch(makers, arrangement, relay);
         AddSlider(makers, SliderLinks{arrangement, transport, relay, menus});
-        makers.lanes = [](TCtrlList& list) -> TCtrl& { return list.Create<BareControl>(); };
-        interior = std::make_unique<TTheInterior>(host, settings, dir.path(), QString(), makers);
-        interior->LoadStyle();
-        interior->Surfaces.GrowTo(kWidth, kHeight, Qt::white);
-        interior->ResizeAll();
+        makeInterior(settings);
     }
     TTheWatch& watch() { return static_cast<TTheWatch&>(*interior->Watch); }
     TWatchTyper& typer() { return watch().Typer(); }
-    TTheRoom& room() { return *TheRoomOf(*interior); }
-    TTheRuler& ruler() { return static_cast<TTheRuler&>(*interior->Ruler); }
     TTheSlider& slider() { return *TheSliderOf(*interior); }
 
     // The glyph of the strip for a character, and what the composition shows at a place.
@@ -73,21 +50,6 @@ protected:
         return text;
     }
 
-    static InteriorSettings withoutMeters() {
-        InteriorSettings s;
-        s.leftMeter = s.rightMeter = false;
-        return s;
-    }
-
-    TempDir dir;
-    FakeHost host;
-    RoomAudio audio;
-    Arrangement arrangement{audio};
-    ScriptedMixer mixer;
-    FakeTransport transport;
     WatchRelay relay;
-    FakeMenus menus;
     InteriorSettings settings = withoutMeters();
-    ControlMakers makers;
-    std::unique_ptr<TTheInterior> interior;
 };
