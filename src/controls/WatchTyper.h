@@ -59,6 +59,10 @@ public:
 
     static constexpr int kFlashInterval = 100; // ms
     static constexpr int kFlashRepaints = 8;
+    // What the seven places can show: seven digits, or a minus and six. Every value the typer
+    // takes is held to this, so the digits shown are always the whole value.
+    static constexpr int32_t kMostShown = 9999999;
+    static constexpr int32_t kLeastShown = -999999;
 
     // Takes over the watch and the slider, dims the controls that do not take part (all but the
     // watch, the carrier and the slider) and starts the caret; false while a value is being
@@ -121,7 +125,10 @@ public:
     void PaintDigits(QPainter& painter) override;
 
 private:
+    // Shows the value held to the places, right-aligned.
     void show(int32_t value);
+    // A negative value keeps place 1 for its minus.
+    int firstPlace() const { return m_negative ? 2 : 1; }
     void recompute();
     void typeDigit(int digit);
     void step(int direction);

@@ -356,6 +356,43 @@ TEST_F(WatchTyperTest, PastedTextsAndTheStartValuesBecomeTheTypedValue) {
     EXPECT_EQ(typer().StartTextValue(), 25);
 }
 
+TEST_F(WatchTyperTest, ValuesAreHeldToWhatTheSevenPlacesShow) {
+    ASSERT_TRUE(typer().Start(plain(INT32_MIN, INT32_MAX, 0)));
+    EXPECT_TRUE(typer().Paste("-2147483648"));
+    EXPECT_EQ(typer().Value(), -999999); // the minus takes a place
+    EXPECT_EQ(shownText(), ":999999");
+    keys({Qt::Key_Minus});
+    EXPECT_EQ(typer().Value(), 999999);
+    EXPECT_EQ(shownText(), "/999999");
+    typer().SetValue(123456789);
+    EXPECT_EQ(typer().Value(), 9999999);
+    EXPECT_EQ(shownText(), "9999999");
+    keys({Qt::Key_Minus}); // seven digits leave no place for the minus
+    EXPECT_EQ(typer().Value(), -999999);
+    EXPECT_EQ(shownText(), ":999999");
+}
+
+TEST_F(WatchTyperTest, ANegativeValueKeepsTheFirstPlaceForItsMinus) {
+    ASSERT_TRUE(typer().Start(plain(-999999, 999999, -50)));
+    EXPECT_EQ(shownText(), ":////50");
+    keys({Qt::Key_7}); // replaces the value, keeping its sign
+    EXPECT_EQ(typer().Value(), -7);
+    EXPECT_EQ(shownText(), ":7/////");
+    for (int i = 0; i < 3; ++i)
+        keys({Qt::Key_Left});
+    EXPECT_EQ(typer().Caret(), 2);
+    keys({Qt::Key_Escape});
+
+    ASSERT_TRUE(typer().Start(plain(-999999, 999999, 0)));
+    keys({Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_Minus});
+    EXPECT_EQ(typer().Value(), -123456);
+    EXPECT_EQ(shownText(), ":123456"); // the digits moved over for the minus
+    EXPECT_EQ(typer().Caret(), 7);
+    keys({Qt::Key_Minus});
+    EXPECT_EQ(typer().Value(), 123456);
+    EXPECT_EQ(shownText(), "/123456");
+}
+
 TEST_F(WatchTyperTest, HoveringTheRulerOrTheSliderLeavesTheTypedDigits) {
     ASSERT_TRUE(typer().Start(plain(0, 99, 42)));
     ruler().MouseMove(320, 10);
