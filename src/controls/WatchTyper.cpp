@@ -306,7 +306,7 @@ void TWatchTyper::End(bool commit) {
     }
     m_caretTimer.stop();
     unbindSlider();
-    if (m_start.commandId == kEveryLaneAmendedCommand || m_start.commandId == kTempoTypedCommand) {
+    if (!m_start.flash) {
         endTypingView();
         return;
     }

@@ -46,11 +46,10 @@ struct TyperStart {
     // Puts back what the entry was offered with (the lanes' zoom, the current ball) before the
     // same entry is offered again.
     std::function<void()> restoreView;
+    // The end flashes what happened; entries whose effect shows at once (the tempo, the every-lane
+    // amendment) end without it.
+    bool flash = true;
 };
-
-// Commands whose end shows no flash: the every-lane amendment and the tempo.
-constexpr int32_t kEveryLaneAmendedCommand = 182;
-constexpr int32_t kTempoTypedCommand = 115;
 
 // Owned by the watch. UI thread only.
 class TWatchTyper : public DigitPainter {
@@ -73,7 +72,7 @@ public:
     const std::optional<TyperStart>& LastParameters() const { return m_last; }
     // Committing holds the value in its range (unless out-of-range entry is allowed), writes the
     // target's text from the held, signed value and tells the plan; then the watch flashes what
-    // happened (no flash for the tempo and the every-lane amendment).
+    // happened unless the start asked for none.
     void End(bool commit);
 
     bool Active() const { return m_active; }

@@ -7,6 +7,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
+constexpr int32_t kTempoCommand = 115;
+
 class WatchTyperTest : public WatchFixture {
 protected:
     WatchTyperTest() { make(); }
@@ -38,9 +40,10 @@ protected:
     TyperStart tempo() {
         TyperStart start;
         start.intTarget = &arrangement.plan.MPH;
-        start.commandId = kTempoTypedCommand;
+        start.commandId = kTempoCommand;
         start.range = {1, 999, 70, 1};
         start.value = 120;
+        start.flash = false;
         return start;
     }
 
@@ -129,7 +132,7 @@ TEST_F(WatchTyperTest, ATypedValueIsHeldInItsRangeUnlessOutOfRangeIsAllowed) {
     ASSERT_TRUE(typer().Start(tempo()));
     keys({Qt::Key_2, Qt::Key_0, Qt::Key_0, Qt::Key_0, Qt::Key_Return});
     EXPECT_EQ(arrangement.plan.MPH.Text(), "999");
-    EXPECT_EQ(arrangement.plan.LastChangeCode(), kTempoTypedCommand);
+    EXPECT_EQ(arrangement.plan.LastChangeCode(), kTempoCommand);
     EXPECT_FALSE(typer().Flashing()); // the tempo ends without a flash
 
     interior->WatchStates.allowOutOfRange = true;
