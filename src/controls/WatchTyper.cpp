@@ -359,13 +359,11 @@ void TWatchTyper::unbindSlider() {
 
 void TWatchTyper::dimOthers() {
     TCtrlList& controls = m_watch.List;
-    // The carrier and the slider stay usable: the slider types too.
-    const TTheInterior* in = controls.Interior;
+    const TTheInterior* interior = controls.Interior;
     for (int i = 0; i < controls.Count(); ++i) {
         TCtrl& control = controls.Items(i);
-        const bool typingControl =
-            &control == &m_watch || (in && (&control == in->Carrier || &control == in->Slider));
-        if (!typingControl)
+        const bool lit = interior ? interior->StaysLitWhileTyping(control) : &control == &m_watch;
+        if (!lit)
             control.Dimmed = true;
     }
     controls.Host.AnimateDim(true);
