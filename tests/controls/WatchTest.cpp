@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <limits>
+
 namespace {
 
 constexpr int64_t kStep = 11025; // elements per step at 120 MPH, 44100 Hz, resolution 16
@@ -31,6 +33,15 @@ TEST(WatchDigitText, StepCountsPutTheMinusInTheFirstPlace) {
     EXPECT_EQ(StepDigitText(Elements{-1234567 * kStep}, kStep), ":234567");
     EXPECT_EQ(StepDigitText(Elements{12345678 * kStep}, kStep), "2345678");
     EXPECT_EQ(StepDigitText(Elements{kStep}, 0), "//////0");
+}
+
+TEST(WatchDigitText, ExtremePositionsKeepTheSignOfTheirStepCount) {
+    constexpr int64_t most = std::numeric_limits<int64_t>::max();
+    constexpr int64_t least = std::numeric_limits<int64_t>::min();
+    EXPECT_GT(StepOfPosition(Elements{most}, 1), 0);
+    EXPECT_GT(StepOfPosition(Elements{most}, 1e-30L), 0); // a step length near nothing
+    EXPECT_LT(StepOfPosition(Elements{least}, 1e-30L), 0);
+    EXPECT_EQ(StepDigitText(Elements{least}, 1e-30L).at(0), QChar(kWatchMinus));
 }
 
 TEST(WatchGlyphs, TheBuiltInStripHasThirteenDistinctGlyphs) {
