@@ -3,6 +3,7 @@
 #include "support/TimeText.h"
 
 #include <QDir>
+#include <QFile>
 
 #include <limits>
 
@@ -173,6 +174,10 @@ TEST_F(WatchTest, TheRelayLetsGoOfAWatchThatIsGone) {
     interior.reset();
     EXPECT_EQ(relay.Attached(), nullptr);
     EXPECT_FALSE(relay.Typing());
+    // Nothing in the program asks a relay without a watch: such a call is a fault, not silence.
+    QFile log(faultlog::FilePath());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().contains("without a watch"));
 }
 
 } // namespace
