@@ -25,6 +25,7 @@
 #include "support/SettingKeys.h"
 #include "support/WideMemIniFile.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -33,6 +34,9 @@
 #include <QPainter>
 #include <QScopeGuard>
 #include <QWheelEvent>
+
+#include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -378,9 +382,22 @@ void TGlorinbaxMF::wheelEvent(QWheelEvent* event) {
                 watch->Typer().KeyDown(turn > 0 ? Qt::Key_Up : Qt::Key_Down, Qt::NoModifier);
             break;
         case WheelTarget::Room:
-            break; // its wheel handling comes with the room's own work
+            scrollRoomByWheel(turn, event->modifiers().testFlag(Qt::ShiftModifier));
+            break;
         }
     });
+}
+
+void TGlorinbaxMF::scrollRoomByWheel(int turn, bool columns) {
+    if (!m_roomKeys)
+        return;
+    // As Ctrl with the arrows: the view moves, the point stays. The system's lines per notch;
+    // at least one for the small turns of a touchpad.
+    const int lines = std::max(1, QApplication::wheelScrollLines() * std::abs(turn) / kWheelNotch);
+    const int key = columns ? (turn > 0 ? Qt::Key_Left : Qt::Key_Right)
+                            : (turn > 0 ? Qt::Key_Up : Qt::Key_Down);
+    for (int i = 0; i < lines; ++i)
+        m_roomKeys->PointKeyDown(key, ShiftState{false, false, true});
 }
 
 void TGlorinbaxMF::closeEvent(QCloseEvent* event) {

@@ -125,6 +125,9 @@ private:
     MeterScene meterScene();
     // The task-bar shows the line between the flags; keepState changes only the value.
     void showLineProgress(const char* operation, bool rolling, bool keepState);
+    // The wheel over the room, the ruler or the lane strip scrolls the room's rows (columns with
+    // Shift).
+    void scrollRoomByWheel(int turn, bool columns);
 
     Arrangement& m_arrangement;
     MixerView& m_mixer;

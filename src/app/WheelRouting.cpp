@@ -2,11 +2,9 @@
 #include "app/WheelRouting.h"
 
 #include "controls/Interior.h"
+#include "controls/TheSlider.h"
 
 namespace {
-
-constexpr int kNotch = 120;
-constexpr long double kLoudnessPerNotch = 0.05L;
 
 bool shownAt(const TCtrl* control, QPoint at) {
     return control && control->Visible && control->BoundsRect.Contains(at.x(), at.y());
@@ -26,5 +24,5 @@ WheelTarget WheelTargetAt(const TTheInterior& interior, QPoint at) {
 }
 
 long double WheelLoudnessStep(int angleDelta) {
-    return kLoudnessPerNotch * angleDelta / kNotch;
+    return TTheSlider::kLoudnessStep * angleDelta / kWheelNotch;
 }

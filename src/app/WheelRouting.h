@@ -5,12 +5,14 @@
 
 class TTheInterior;
 
+// One notch of a wheel, in eighths of a degree.
+constexpr int kWheelNotch = 120;
+
 enum class WheelTarget { Watch, Slider, Room, Elsewhere };
 
 // The visible watch, then the visible slider, then the room with the ruler and the lane strip;
 // anywhere else the turn changes the master loudness.
 WheelTarget WheelTargetAt(const TTheInterior& interior, QPoint at);
 
-// A twentieth of full loudness per notch of the wheel (120 eighths of a degree); finer wheels
-// and touchpads give their share of it.
+// The slider's loudness step per notch; finer wheels and touchpads give their share of it.
 long double WheelLoudnessStep(int angleDelta);

@@ -68,6 +68,7 @@ bool TEachLaneAmender::Start(AmendedValue what, AmendMode mode) {
     start.commandId = kCommand;
     start.range = {-100, 100, -100, 2};
     start.value = 0;
+    start.flash = false; // every lane shows the typed value already
     start.changed = [this](int32_t typed) { Apply(typed); };
     start.complete = [this](int32_t typed) {
         Apply(typed);

@@ -157,9 +157,9 @@ void TTheInterior::PresentAll() {
 void TTheInterior::SetDimmed(bool on) {
     // While a value is typed the rest is dimmed already: only the typing controls follow.
     if (const TTheWatch* watch = TheWatchOf(*this); watch && watch->TypingView()) {
-        for (TCtrl* control : {Watch, Carrier, Slider})
-            if (control)
-                control->Dimmed = on;
+        for (int i = 0; i < TheCtrls.Count(); ++i)
+            if (TCtrl& control = TheCtrls.Items(i); StaysLitWhileTyping(control))
+                control.Dimmed = on;
         m_host.RelayoutAndRepaint(false);
         return;
     }

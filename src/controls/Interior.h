@@ -108,6 +108,11 @@ public:
     void PresentAll();
     // Around a modal dialog: on dims every control at once; off brightens them back in steps.
     void SetDimmed(bool on);
+    // The controls that stay lit while a value is typed: the watch, the carrier (it keeps
+    // rolling) and the slider (it types too).
+    bool StaysLitWhileTyping(const TCtrl& control) const {
+        return &control == Watch || &control == Carrier || &control == Slider;
+    }
 
 private:
     // The selected style's folder; a listed style whose folder is missing gives way to the

@@ -80,7 +80,7 @@ class TTheSlider : public TSlider {
 public:
     TTheSlider(TCtrlList& list, const SliderLinks& links);
 
-    // The loudness step of a track click and of the wheel over the slider.
+    // The loudness step of a track click, and of a wheel notch over the slider or the window.
     static constexpr long double kLoudnessStep = 0.05L;
     // The default master loudness (0.8), where an Alt-click puts the slider.
     static constexpr int kDefaultPosition = 80;

@@ -1,6 +1,7 @@
 // Turning times and step counts into the watch's glyph characters.
 #include "controls/WatchDigitText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -44,10 +45,14 @@ int64_t MillisecondsOfPosition(Elements position, int32_t elementRate) {
 int64_t StepOfPosition(Elements position, long double elementsPerStep) {
     if (!(elementsPerStep > 0))
         return 0;
-    const long double steps = std::trunc((position.count + 1) / elementsPerStep);
-    if (!std::isfinite(steps))
+    // Far beyond any plan, and exact in a long double: the cast and the step before stay defined
+    // for extreme positions and tiny step lengths.
+    constexpr long double kMostSteps = 1e18L;
+    const long double steps =
+        std::trunc((static_cast<long double>(position.count) + 1) / elementsPerStep);
+    if (std::isnan(steps))
         return 0;
-    const int64_t step = static_cast<int64_t>(steps);
+    const int64_t step = static_cast<int64_t>(std::clamp(steps, -kMostSteps, kMostSteps));
     return position.count < 0 ? step - 1 : step;
 }
 

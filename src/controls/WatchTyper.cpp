@@ -58,7 +58,7 @@ bool TWatchTyper::Start(const TyperStart& start) {
     if (start.noneValue && value == *start.noneValue)
         value = start.value;
     show(value);
-    m_startValue = value;
+    m_startValue = m_value;
     m_caret = 1;
     m_replaceOnFirstKey = true;
     m_active = true;
@@ -90,9 +90,9 @@ bool TWatchTyper::StartAgain() {
 }
 
 void TWatchTyper::show(int32_t value) {
-    m_value = value;
-    m_negative = value < 0;
-    m_text = WatchPadded(QString::number(std::abs(int64_t{value})), m_digits);
+    m_value = std::clamp(value, kLeastShown, kMostShown);
+    m_negative = m_value < 0;
+    m_text = WatchPadded(QString::number(std::abs(m_value)), m_digits);
 }
 
 void TWatchTyper::recompute() {
@@ -115,6 +115,7 @@ void TWatchTyper::typeDigit(int digit) {
         m_text = QString(m_digits, QChar(kWatchBlank));
         m_caret = 1;
     }
+    m_caret = std::max(m_caret, firstPlace());
     m_text[m_caret - 1] = QChar(u'0' + digit);
     recompute();
     ++m_caret;
@@ -128,7 +129,8 @@ void TWatchTyper::typeDigit(int digit) {
 }
 
 void TWatchTyper::step(int direction) {
-    const int32_t value = StepTypedValue(m_value, direction, m_caret, m_start.range);
+    const int32_t value = std::clamp(StepTypedValue(m_value, direction, m_caret, m_start.range),
+                                     kLeastShown, kMostShown);
     if (value == m_value)
         return;
     show(value);
@@ -136,7 +138,7 @@ void TWatchTyper::step(int direction) {
 }
 
 void TWatchTyper::removeBeforeCaret() {
-    if (m_caret <= 1)
+    if (m_caret <= firstPlace())
         return;
     // The digits shift right by the blank in front, so the caret stays after the last of them.
     m_text.remove(m_caret - 2, 1);
@@ -148,6 +150,18 @@ void TWatchTyper::removeBeforeCaret() {
 void TWatchTyper::flipSign() {
     if (m_start.range.min >= 0)
         return;
+    const bool firstTaken = m_text.at(0) != QChar(kWatchBlank);
+    if (!m_negative && firstTaken) {
+        // The minus needs place 1: the digits move over, or seven of them are too many.
+        if (m_text.at(m_digits - 1) != QChar(kWatchBlank)) {
+            show(std::max(-m_value, kLeastShown));
+            changed();
+            return;
+        }
+        m_text.chop(1);
+        m_text.prepend(QChar(kWatchBlank));
+        m_caret = std::min(m_caret + 1, m_digits);
+    }
     m_negative = !m_negative;
     m_value = -m_value;
     changed();
@@ -170,7 +184,7 @@ bool TWatchTyper::KeyDown(int key, Qt::KeyboardModifiers modifiers) {
     else if (key == Qt::Key_Down || (keypad && key == Qt::Key_Minus))
         step(-1);
     else if (key == Qt::Key_Left || key == Qt::Key_Right) {
-        m_caret = std::clamp(m_caret + (key == Qt::Key_Left ? -1 : 1), 1, m_digits);
+        m_caret = std::clamp(m_caret + (key == Qt::Key_Left ? -1 : 1), firstPlace(), m_digits);
         repaint();
     } else if (key == Qt::Key_Delete)
         removeBeforeCaret();
@@ -292,7 +306,7 @@ void TWatchTyper::End(bool commit) {
     }
     m_caretTimer.stop();
     unbindSlider();
-    if (m_start.commandId == kEveryLaneAmendedCommand || m_start.commandId == kTempoTypedCommand) {
+    if (!m_start.flash) {
         endTypingView();
         return;
     }
@@ -345,13 +359,11 @@ void TWatchTyper::unbindSlider() {
 
 void TWatchTyper::dimOthers() {
     TCtrlList& controls = m_watch.List;
-    // The carrier and the slider stay usable: the slider types too.
-    const TTheInterior* in = controls.Interior;
+    const TTheInterior* interior = controls.Interior;
     for (int i = 0; i < controls.Count(); ++i) {
         TCtrl& control = controls.Items(i);
-        const bool typingControl =
-            &control == &m_watch || (in && (&control == in->Carrier || &control == in->Slider));
-        if (!typingControl)
+        const bool lit = interior ? interior->StaysLitWhileTyping(control) : &control == &m_watch;
+        if (!lit)
             control.Dimmed = true;
     }
     controls.Host.AnimateDim(true);

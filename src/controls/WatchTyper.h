@@ -46,11 +46,10 @@ struct TyperStart {
     // Puts back what the entry was offered with (the lanes' zoom, the current ball) before the
     // same entry is offered again.
     std::function<void()> restoreView;
+    // The end flashes what happened; entries whose effect shows at once (the tempo, the every-lane
+    // amendment) end without it.
+    bool flash = true;
 };
-
-// Commands whose end shows no flash: the every-lane amendment and the tempo.
-constexpr int32_t kEveryLaneAmendedCommand = 182;
-constexpr int32_t kTempoTypedCommand = 115;
 
 // Owned by the watch. UI thread only.
 class TWatchTyper : public DigitPainter {
@@ -59,6 +58,10 @@ public:
 
     static constexpr int kFlashInterval = 100; // ms
     static constexpr int kFlashRepaints = 8;
+    // What the seven places can show: seven digits, or a minus and six. Every value the typer
+    // takes is held to this, so the digits shown are always the whole value.
+    static constexpr int32_t kMostShown = 9999999;
+    static constexpr int32_t kLeastShown = -999999;
 
     // Takes over the watch and the slider, dims the controls that do not take part (all but the
     // watch, the carrier and the slider) and starts the caret; false while a value is being
@@ -69,7 +72,7 @@ public:
     const std::optional<TyperStart>& LastParameters() const { return m_last; }
     // Committing holds the value in its range (unless out-of-range entry is allowed), writes the
     // target's text from the held, signed value and tells the plan; then the watch flashes what
-    // happened (no flash for the tempo and the every-lane amendment).
+    // happened unless the start asked for none.
     void End(bool commit);
 
     bool Active() const { return m_active; }
@@ -121,7 +124,10 @@ public:
     void PaintDigits(QPainter& painter) override;
 
 private:
+    // Shows the value held to the places, right-aligned.
     void show(int32_t value);
+    // A negative value keeps place 1 for its minus.
+    int firstPlace() const { return m_negative ? 2 : 1; }
     void recompute();
     void typeDigit(int digit);
     void step(int direction);

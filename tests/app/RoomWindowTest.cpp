@@ -3,6 +3,9 @@
 #include "controls/TheRoom.h"
 #include "controls/TheRuler.h"
 
+#include <QApplication>
+#include <QWheelEvent>
+
 namespace {
 
 constexpr int64_t kStep = 11025; // elements per step of the default plan: 20 pixels
@@ -115,6 +118,27 @@ TEST_F(RoomWindowTest, WhileRollingTheLineOnlyGoesOnAndEachTickRedrawsOnlyItsOwn
     const QRgb lineColour = ToQColor(window->Interior().Style().Line.Line).rgb();
     EXPECT_EQ(shown.pixel(lastX, 150), lineColour);
     EXPECT_NE(shown.pixel(lastX - 1, 150), lineColour);
+}
+
+TEST_F(RoomWindowTest, TheWheelScrollsTheRoomAndLeavesThePoint) {
+    const auto turn = [this](int delta, Qt::KeyboardModifiers modifiers) {
+        const QPointF at(185, 65);
+        QWheelEvent wheel(at, window->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, modifiers,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(window.get(), &wheel);
+    };
+    const TRoomState& view = arrangement.room;
+    const int32_t x = view.OffsetX;
+    const int32_t y = view.OffsetY;
+    const TThePoint before = point();
+    const int lines = QApplication::wheelScrollLines();
+    turn(-120, {}); // down: the later rows come into view
+    EXPECT_EQ(view.OffsetY, y - lines);
+    turn(120, Qt::ShiftModifier); // Shift: the earlier columns
+    EXPECT_EQ(view.OffsetX, x + lines);
+    EXPECT_EQ(view.OffsetY, y - lines);
+    EXPECT_EQ(point().X, before.X);
+    EXPECT_EQ(point().Y, before.Y);
 }
 
 } // namespace

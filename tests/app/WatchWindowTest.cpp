@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr int32_t kTempoCommand = 115;
+
 // The window at 400 x 300 without padding or meters, with our room, ruler, watch and slider; the
 // room and the slider reach the watch through the relay and the window's peers paint it, as in
 // the program.
@@ -73,7 +75,7 @@ TEST_F(WatchWindowTest, TheWindowShowsTheLinesTimeAndTheLineTickFollowsIt) {
 TEST_F(WatchWindowTest, KeysPressedInTheWindowTypeTheTempo) {
     TyperStart start;
     start.intTarget = &arrangement.plan.MPH;
-    start.commandId = kTempoTypedCommand;
+    start.commandId = kTempoCommand;
     start.range = {1, 999, 70, 1};
     ASSERT_TRUE(typer().Start(start));
     QTest::keyClick(window.get(), Qt::Key_9);
@@ -86,7 +88,7 @@ TEST_F(WatchWindowTest, KeysPressedInTheWindowTypeTheTempo) {
     EXPECT_EQ(typer().Value(), 96);
     QTest::keyClick(window.get(), Qt::Key_Return);
     EXPECT_EQ(arrangement.plan.MPH.Text(), "96");
-    EXPECT_EQ(arrangement.plan.LastChangeCode(), kTempoTypedCommand);
+    EXPECT_EQ(arrangement.plan.LastChangeCode(), kTempoCommand);
 }
 
 TEST_F(WatchWindowTest, ClosingStopsTheCaretAndTheFlash) {

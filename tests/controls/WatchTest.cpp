@@ -3,6 +3,9 @@
 #include "support/TimeText.h"
 
 #include <QDir>
+#include <QFile>
+
+#include <limits>
 
 namespace {
 
@@ -31,6 +34,15 @@ TEST(WatchDigitText, StepCountsPutTheMinusInTheFirstPlace) {
     EXPECT_EQ(StepDigitText(Elements{-1234567 * kStep}, kStep), ":234567");
     EXPECT_EQ(StepDigitText(Elements{12345678 * kStep}, kStep), "2345678");
     EXPECT_EQ(StepDigitText(Elements{kStep}, 0), "//////0");
+}
+
+TEST(WatchDigitText, ExtremePositionsKeepTheSignOfTheirStepCount) {
+    constexpr int64_t most = std::numeric_limits<int64_t>::max();
+    constexpr int64_t least = std::numeric_limits<int64_t>::min();
+    EXPECT_GT(StepOfPosition(Elements{most}, 1), 0);
+    EXPECT_GT(StepOfPosition(Elements{most}, 1e-30L), 0); // a step length near nothing
+    EXPECT_LT(StepOfPosition(Elements{least}, 1e-30L), 0);
+    EXPECT_EQ(StepDigitText(Elements{least}, 1e-30L).at(0), QChar(kWatchMinus));
 }
 
 TEST(WatchGlyphs, TheBuiltInStripHasThirteenDistinctGlyphs) {
@@ -162,6 +174,10 @@ TEST_F(WatchTest, TheRelayLetsGoOfAWatchThatIsGone) {
     interior.reset();
     EXPECT_EQ(relay.Attached(), nullptr);
     EXPECT_FALSE(relay.Typing());
+    // Nothing in the program asks a relay without a watch: such a call is a fault, not silence.
+    QFile log(faultlog::FilePath());
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().contains("without a watch"));
 }
 
 } // namespace

@@ -7,6 +7,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
+constexpr int32_t kTempoCommand = 115;
+
 class WatchTyperTest : public WatchFixture {
 protected:
     WatchTyperTest() { make(); }
@@ -38,9 +40,10 @@ protected:
     TyperStart tempo() {
         TyperStart start;
         start.intTarget = &arrangement.plan.MPH;
-        start.commandId = kTempoTypedCommand;
+        start.commandId = kTempoCommand;
         start.range = {1, 999, 70, 1};
         start.value = 120;
+        start.flash = false;
         return start;
     }
 
@@ -129,7 +132,7 @@ TEST_F(WatchTyperTest, ATypedValueIsHeldInItsRangeUnlessOutOfRangeIsAllowed) {
     ASSERT_TRUE(typer().Start(tempo()));
     keys({Qt::Key_2, Qt::Key_0, Qt::Key_0, Qt::Key_0, Qt::Key_Return});
     EXPECT_EQ(arrangement.plan.MPH.Text(), "999");
-    EXPECT_EQ(arrangement.plan.LastChangeCode(), kTempoTypedCommand);
+    EXPECT_EQ(arrangement.plan.LastChangeCode(), kTempoCommand);
     EXPECT_FALSE(typer().Flashing()); // the tempo ends without a flash
 
     interior->WatchStates.allowOutOfRange = true;
@@ -273,6 +276,7 @@ TEST_F(WatchTyperTest, TheSliderTypesWhileBoundAndGetsItsOwnJobBack) {
 TEST_F(WatchTyperTest, ClicksTapTheTempoWhileItIsTyped) {
     auto now = TempoTap::Clock::time_point{};
     typer().SetClock([&now] { return now; });
+    arrangement.plan.MPH.SetText("100");
     ASSERT_TRUE(typer().Start(tempo()));
     const auto click = [&](std::chrono::milliseconds after) {
         now += after;
@@ -280,7 +284,7 @@ TEST_F(WatchTyperTest, ClicksTapTheTempoWhileItIsTyped) {
         watch().MouseUp(10, 280);
     };
     click(0ms);
-    EXPECT_EQ(typer().Value(), 120);
+    EXPECT_EQ(typer().Value(), 100);
     click(500ms);
     EXPECT_EQ(typer().Value(), 120);
     click(300ms); // 200: more than 30 % off, the measurement starts again from it
@@ -354,6 +358,43 @@ TEST_F(WatchTyperTest, PastedTextsAndTheStartValuesBecomeTheTypedValue) {
     lane.Piece().Pan.SetText("1/4");
     ASSERT_TRUE(typer().Start(panOf(lane.Piece().Pan)));
     EXPECT_EQ(typer().StartTextValue(), 25);
+}
+
+TEST_F(WatchTyperTest, ValuesAreHeldToWhatTheSevenPlacesShow) {
+    ASSERT_TRUE(typer().Start(plain(INT32_MIN, INT32_MAX, 0)));
+    EXPECT_TRUE(typer().Paste("-2147483648"));
+    EXPECT_EQ(typer().Value(), -999999); // the minus takes a place
+    EXPECT_EQ(shownText(), ":999999");
+    keys({Qt::Key_Minus});
+    EXPECT_EQ(typer().Value(), 999999);
+    EXPECT_EQ(shownText(), "/999999");
+    typer().SetValue(123456789);
+    EXPECT_EQ(typer().Value(), 9999999);
+    EXPECT_EQ(shownText(), "9999999");
+    keys({Qt::Key_Minus}); // seven digits leave no place for the minus
+    EXPECT_EQ(typer().Value(), -999999);
+    EXPECT_EQ(shownText(), ":999999");
+}
+
+TEST_F(WatchTyperTest, ANegativeValueKeepsTheFirstPlaceForItsMinus) {
+    ASSERT_TRUE(typer().Start(plain(-999999, 999999, -50)));
+    EXPECT_EQ(shownText(), ":////50");
+    keys({Qt::Key_7}); // replaces the value, keeping its sign
+    EXPECT_EQ(typer().Value(), -7);
+    EXPECT_EQ(shownText(), ":7/////");
+    for (int i = 0; i < 3; ++i)
+        keys({Qt::Key_Left});
+    EXPECT_EQ(typer().Caret(), 2);
+    keys({Qt::Key_Escape});
+
+    ASSERT_TRUE(typer().Start(plain(-999999, 999999, 0)));
+    keys({Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4, Qt::Key_5, Qt::Key_6, Qt::Key_Minus});
+    EXPECT_EQ(typer().Value(), -123456);
+    EXPECT_EQ(shownText(), ":123456"); // the digits moved over for the minus
+    EXPECT_EQ(typer().Caret(), 7);
+    keys({Qt::Key_Minus});
+    EXPECT_EQ(typer().Value(), 123456);
+    EXPECT_EQ(shownText(), "/123456");
 }
 
 TEST_F(WatchTyperTest, HoveringTheRulerOrTheSliderLeavesTheTypedDigits) {
