@@ -23,6 +23,10 @@ TTheCarrier::TTheCarrier(TCtrlList& list, Arrangement& arrangement, CarrierLink&
       SettleToLastRoll(settings.settleToLastRoll), m_arrangement(arrangement), m_link(link),
       m_menus(menus) {}
 
+TTheCarrier* TheCarrierOf(const TTheInterior& interior) {
+    return dynamic_cast<TTheCarrier*>(interior.Carrier);
+}
+
 TTheRoom* TTheCarrier::room() const {
     return List.Interior ? TheRoomOf(*List.Interior) : nullptr;
 }

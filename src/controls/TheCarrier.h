@@ -11,6 +11,7 @@
 class Arrangement;
 class CarrierLink;
 class MenuLink;
+class TTheInterior;
 class TTheRoom;
 class TWideCustomIniFile;
 
@@ -131,3 +132,6 @@ private:
     ShiftState m_repeatOff;
     MouseButton m_pressed = MouseButton::None;
 };
+
+// The interior's carrier; none when the program made none.
+TTheCarrier* TheCarrierOf(const TTheInterior& interior);

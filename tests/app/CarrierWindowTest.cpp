@@ -53,7 +53,7 @@ protected:
             session->Close();
     }
     TGlorinbaxMF* window() { return session->Window(); }
-    TTheCarrier& carrier() { return session->Carrier(); }
+    TTheCarrier& carrier() { return *session->Carrier(); }
     TTheRoom& room() { return *TheRoomOf(window()->Interior()); }
     TTheMingler& mingler() { return *session->Audio().Mingler(); }
     int64_t step() { return std::llround(session->Model().plan.ElementsPerStep()); }
