@@ -7,7 +7,8 @@
 #include <QString>
 
 // The program implements it over the mingler and the main window (MinglerCarrierLink). UI
-// thread only; the carrier holds the mixer lock around the calls that change the mix.
+// thread only. The carrier holds the mixer lock around PauseMix and ResumeMix alone; RollMix,
+// StopMix and ReleaseMix take it themselves.
 class CarrierLink {
 public:
     virtual ~CarrierLink() = default;

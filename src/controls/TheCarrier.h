@@ -33,8 +33,9 @@ constexpr int kKeypadDivide = Qt::Key_Slash | static_cast<int>(Qt::KeypadModifie
 constexpr int kKeypadMultiply = Qt::Key_Asterisk | static_cast<int>(Qt::KeypadModifier);
 
 // States: Settled (at first; nothing plays, the line rests), Rolling, Paused. A failed play
-// leaves it not rolling and not paused. UI thread only; changes of the mix happen under the
-// mixer lock.
+// leaves it not rolling and not paused. UI thread only. It holds the mixer lock around pausing
+// and resuming the mix and nothing else; the link's rolls, stops and releases lock for
+// themselves.
 class TTheCarrier : public TCtrl {
 public:
     TTheCarrier(TCtrlList& list, Arrangement& arrangement, CarrierLink& link, MenuLink& menus,
@@ -112,6 +113,10 @@ private:
     // Pressing a button with the mouse.
     void pressRoll(ShiftState shift);
     void sendKey(int key, ShiftState shift, ShiftState on, ShiftState off);
+    // The mixing thread waits while the mixer lock is held: these hold it around the mix's
+    // change alone, never while painting or running timers.
+    void pauseMix();
+    bool resumeMix();
     void repaintLinesAndWatch();
     void scrollTo(Elements position, bool scroll);
     CarrierLook look() const;
