@@ -182,18 +182,30 @@ void TTheCarrier::sendKey(int key, ShiftState shift, ShiftState on, ShiftState o
 }
 
 void TTheCarrier::RepeatTick() {
+    if (!holdsPress()) {
+        endPress();
+        return;
+    }
     m_link.RunRepeat(kRepeatIntervalMs);
     m_link.SendKey(m_repeatKey, adjusted(m_link.Modifiers(), m_repeatOn, m_repeatOff));
 }
 
+bool TTheCarrier::holdsPress() const {
+    return List.CapturedCtrl == this && Visible && m_link.WindowActive();
+}
+
+void TTheCarrier::endPress() {
+    m_pressed = MouseButton::None;
+    m_link.StopRepeat();
+    ShowDown(-1);
+}
+
 void TTheCarrier::MouseUp(int32_t x, int32_t y) {
     TCtrl::MouseUp(x, y);
-    const MouseButton pressed = m_pressed;
-    m_pressed = MouseButton::None;
-    if (pressed == MouseButton::Right) {
+    if (m_pressed == MouseButton::Right) {
+        m_pressed = MouseButton::None;
         m_menus.OpenCarrierMenu(QPoint(x, y));
         return;
     }
-    m_link.StopRepeat();
-    ShowDown(-1);
+    endPress();
 }

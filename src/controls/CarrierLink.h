@@ -50,6 +50,8 @@ public:
     virtual void SendKey(int key, ShiftState shift) = 0;
     // The modifiers held now.
     virtual ShiftState Modifiers() const = 0;
+    // The window is the active one: a press held on it ends when it is not.
+    virtual bool WindowActive() const = 0;
     // The repeat timer runs at this interval from now; StopRepeat switches it off.
     virtual void RunRepeat(int intervalMs) = 0;
     virtual void StopRepeat() = 0;

@@ -93,7 +93,9 @@ public:
     // Shows the button at this X offset pressed (-1: none) until another is.
     void ShowDown(int32_t x);
     void ResetMasterMeters();
-    // The repeat timer's step: the held button's key again, with the modifiers held now.
+    // The repeat timer's step: the held button's key again, with the modifiers held now. A press
+    // that ended without a release (the capture went, the carrier was hidden, the window lost
+    // the focus) stops the repeat instead.
     void RepeatTick();
 
     // The button under a point of the client area, by the style's hit spans and the hit band.
@@ -113,6 +115,10 @@ private:
     // Pressing a button with the mouse.
     void pressRoll(ShiftState shift);
     void sendKey(int key, ShiftState shift, ShiftState on, ShiftState off);
+    // The mouse still holds the pressed button: captured, shown, in the active window.
+    bool holdsPress() const;
+    // Stops the repeat and shows every button up.
+    void endPress();
     // The mixing thread waits while the mixer lock is held: these hold it around the mix's
     // change alone, never while painting or running timers.
     void pauseMix();

@@ -13,6 +13,7 @@
 #include <QFile>
 #include <QTest>
 #include <QTimerEvent>
+#include <QWidget>
 
 namespace {
 
@@ -167,6 +168,34 @@ TEST_F(CarrierWindowTest, HoldingFutureStepsAtOnceThenAfter250MsThenEvery15Ms) {
     EXPECT_FALSE(repeat.isActive());
     EXPECT_EQ(carrier().DownX(), -1);
     EXPECT_FALSE(carrier().Rolling());
+}
+
+// The release may never reach the carrier: a dialog takes the mouse, or another window the focus.
+// The next repeat step then stops the repeat without stepping.
+TEST_F(CarrierWindowTest, HeldFutureStopsRepeatingWhenADialogStepsAsideOrTheWindowIsLeft) {
+    start();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window()));
+    QTimer& repeat = window()->Timers().RepeatTimer;
+    QTest::mousePress(window(), Qt::LeftButton, {}, at(CarrierButton::Future));
+    window()->StepAsideForDialog();
+    fire(repeat);
+    window()->ReturnAfterDialog();
+    EXPECT_EQ(carrier().LinePosition(), Elements{step()});
+    EXPECT_FALSE(repeat.isActive());
+    EXPECT_EQ(carrier().DownX(), -1);
+    QTest::mouseRelease(window(), Qt::LeftButton, {}, at(CarrierButton::Future));
+
+    QTest::mousePress(window(), Qt::LeftButton, {}, at(CarrierButton::Future));
+    ASSERT_EQ(carrier().LinePosition(), Elements{2 * step()});
+    repeat.setInterval(3600 * 1000); // only the test steps it while the focus moves
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    fire(repeat);
+    EXPECT_EQ(carrier().LinePosition(), Elements{2 * step()});
+    EXPECT_FALSE(repeat.isActive());
+    EXPECT_EQ(carrier().DownX(), -1);
 }
 
 TEST_F(CarrierWindowTest, GoingRightOfTheViewScrollsItTwentyPixelsInsideTheRightEdge) {

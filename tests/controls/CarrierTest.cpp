@@ -4,6 +4,7 @@
 
 #include <QDir>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -56,6 +57,7 @@ public:
     }
     void SendKey(int key, ShiftState shift) override { keys.emplace_back(key, shift); }
     ShiftState Modifiers() const override { return held; }
+    bool WindowActive() const override { return active; }
     void RunRepeat(int intervalMs) override { repeatMs = intervalMs; }
     void StopRepeat() override { repeatMs = 0; }
 
@@ -71,6 +73,7 @@ public:
     int pausedProgress = 0, progressCleared = 0, watchPaints = 0;
     std::vector<std::pair<int, ShiftState>> keys;
     ShiftState held;
+    bool active = true;
     int repeatMs = 0; // 0: off
     const RoomAudio* audio = nullptr;
     int unlockedMixChanges = 0, lockedWindowWork = 0;
@@ -304,6 +307,33 @@ TEST_F(CarrierTest, HeldPastAndFutureSendTheirKeysThenRepeatFastUntilReleased) {
     carrier().MouseDown(MouseButton::Left, pastX, r.Top + 20, kAltCtrl);
     EXPECT_EQ(link.keys.back(), std::make_pair(int(Qt::Key_Up), kCtrl));
     carrier().MouseUp(pastX, r.Top + 20);
+}
+
+// A press can end without a release reaching the carrier; the next repeat step then sends
+// nothing, stops the timer and shows the button up.
+TEST_F(CarrierTest, TheRepeatStopsWhenThePressEndsWithoutARelease) {
+    makeCarrier();
+    const TRect& r = carrier().BoundsRect;
+    const int32_t futureX = r.Left + carrier().ButtonX(CarrierButton::Future) + 10;
+    TCtrlList& list = interior->TheCtrls;
+    const std::pair<const char*, std::function<void()>> endings[] = {
+        {"a dialog stepped aside", [&] { list.CapturedCtrl = nullptr; }},
+        {"another control took the mouse", [&] { list.CapturedCtrl = &room(); }},
+        {"the carrier was hidden", [&] { carrier().SetVisible(false); }},
+        {"the window lost the focus", [&] { link.active = false; }},
+    };
+    for (const auto& [ending, end] : endings) {
+        carrier().SetVisible(true);
+        link.active = true;
+        carrier().MouseDown(MouseButton::Left, futureX, r.Top + 20, kNone);
+        ASSERT_EQ(link.repeatMs, TTheCarrier::kRepeatDelayMs) << ending;
+        const size_t sent = link.keys.size();
+        end();
+        carrier().RepeatTick();
+        EXPECT_EQ(link.keys.size(), sent) << ending;
+        EXPECT_EQ(link.repeatMs, 0) << ending;
+        EXPECT_EQ(carrier().DownX(), -1) << ending;
+    }
 }
 
 TEST_F(CarrierTest, ARightClickOpensTheCarrierMenuAndActsOnNoButton) {
