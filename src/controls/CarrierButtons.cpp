@@ -2,7 +2,6 @@
 #include "controls/TheCarrier.h"
 
 #include "controls/CarrierLink.h"
-#include "controls/ControlHost.h"
 #include "controls/Interior.h"
 #include "controls/MenuLink.h"
 #include "model/Arrangement.h"
@@ -24,10 +23,6 @@ constexpr ButtonGeometry kGeometry[] = {{&CarrierStyle::RollX, &CarrierStyle::Ro
 
 const ButtonGeometry& geometry(CarrierButton button) {
     return kGeometry[static_cast<int>(button)];
-}
-
-bool shown(const TCtrl* control) {
-    return control && control->Visible;
 }
 
 // (held ∪ on) ∖ off
@@ -57,16 +52,7 @@ CarrierButton TTheCarrier::ButtonAt(int32_t x, int32_t y) const {
 }
 
 void TTheCarrier::Resize() {
-    const TTheInterior* in = List.Interior;
-    const TLayoutRect& layout = List.Host.LayoutRect();
-    int32_t left = layout.Left;
-    if (in && shown(in->Lanes))
-        left = in->Lanes->BoundsRect.Right;
-    else if (in && shown(in->Watch))
-        left = in->Watch->BoundsRect.Right;
-    else if (in && in->Room)
-        left = in->Room->BoundsRect.Left;
-    BoundsRect = {left, layout.Bottom - kHeight, left + kWidth, layout.Bottom};
+    PlaceOnBottomRow({&TTheInterior::Lanes, &TTheInterior::Watch}, kWidth, kHeight);
     TCtrl::Resize();
 }
 
