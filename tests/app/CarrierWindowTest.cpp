@@ -71,7 +71,8 @@ protected:
         return window()->grab().toImage().pixel(r.Left + BuiltInBoxX(button) + 5,
                                                 r.Top + kBuiltInBoxY + 5);
     }
-    // Lets the mix play until the line moved past a position (at most five seconds).
+    // Lets the mix play until the line moved past a position (at most five seconds). The mix
+    // advances by the no-sound output's real-time clock, which no test can drive.
     bool lineMovesPast(Elements position) {
         for (int i = 0; i < 100 && carrier().LinePosition() <= position; ++i)
             QTest::qWait(50);
@@ -108,20 +109,24 @@ TEST_F(CarrierWindowTest, PausesSevenPixelsOrLessBelowTheTopHitNothing) {
     EXPECT_TRUE(carrier().Rolling());
 }
 
+// The no-sound output never plays a paused mix on: there the second Pause rolls afresh from
+// where the line paused, which looks the same from here as a resume in place. CarrierTest tells
+// the two apart.
 TEST_F(CarrierWindowTest, PauseThenPauseRollsOnWhereItPausedAndFromWhereTheLineWasMoved) {
     start();
     click(CarrierButton::Roll);
-    ASSERT_TRUE(lineMovesPast(Elements{0}));
+    carrier().Go(true, false, Elements{4 * step()}); // rolls from there, not remembered
     click(CarrierButton::Pause);
     ASSERT_TRUE(carrier().Paused());
     EXPECT_FALSE(window()->Timers().LineTimer.isActive());
     const Elements pausedAt = carrier().LinePosition();
+    ASSERT_GE(pausedAt, Elements{4 * step()});
     EXPECT_EQ(carrier().PausedAt(), pausedAt);
 
     click(CarrierButton::Pause);
     EXPECT_TRUE(carrier().Rolling());
     EXPECT_FALSE(carrier().Paused());
-    EXPECT_EQ(mingler().Origin(), pausedAt) << "on where it paused";
+    EXPECT_EQ(mingler().Origin(), pausedAt) << "on where it paused, not from the last roll";
     EXPECT_EQ(carrier().LastRollPosition(), Elements{0}) << "a resume is not remembered";
 
     click(CarrierButton::Pause);
@@ -141,7 +146,6 @@ TEST_F(CarrierWindowTest, SettleWithoutTheLastRollPutsTheLineOnThePoint) {
     start("SettleToLastRoll=0\nSettleTo=2\n");
     room().MovePointTo(7, 2);
     click(CarrierButton::Roll);
-    ASSERT_TRUE(lineMovesPast(Elements{0}));
     click(CarrierButton::Settle);
     EXPECT_TRUE(carrier().Settled());
     EXPECT_FALSE(carrier().Rolling());
