@@ -89,7 +89,7 @@ void CarrierHost::StartFadeIn() {
 }
 
 bool CarrierHost::FadeRunning() const {
-    return m_window && m_window->Timers().FadeTimer.isActive();
+    return m_window && m_window->Fade().Running();
 }
 
 long double CarrierHost::FadeLevel() const {

@@ -19,7 +19,7 @@ void InteriorPeers::UpdateLaneMeters() {
 }
 
 void InteriorPeers::RepeatCarrierButton() {
-    if (auto* carrier = m_interior ? dynamic_cast<TTheCarrier*>(m_interior->Carrier) : nullptr)
+    if (TTheCarrier* carrier = m_interior ? TheCarrierOf(*m_interior) : nullptr)
         carrier->RepeatTick();
 }
 

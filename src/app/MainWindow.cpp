@@ -115,7 +115,7 @@ TGlorinbaxMF::TGlorinbaxMF(const MainWindowSetup& setup)
         slider->OnWheel = [this](long double step) {
             StepMasterLoudness(m_arrangement, m_fadeIn, step);
         };
-    m_carrierKeys.SetCarrier(dynamic_cast<TTheCarrier*>(in.Carrier));
+    m_carrierKeys.SetCarrier(TheCarrierOf(in));
     connectTimers();
 }
 

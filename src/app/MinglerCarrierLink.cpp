@@ -108,6 +108,10 @@ ShiftState MinglerCarrierLink::Modifiers() const {
     return ShiftState::FromQt(QGuiApplication::keyboardModifiers());
 }
 
+bool MinglerCarrierLink::WindowActive() const {
+    return m_window && m_window->isActiveWindow();
+}
+
 void MinglerCarrierLink::RunRepeat(int intervalMs) {
     if (m_window)
         m_window->Timers().RepeatTimer.start(intervalMs);

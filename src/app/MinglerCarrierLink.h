@@ -40,6 +40,7 @@ public:
 
     void SendKey(int key, ShiftState shift) override;
     ShiftState Modifiers() const override;
+    bool WindowActive() const override;
     void RunRepeat(int intervalMs) override;
     void StopRepeat() override;
 

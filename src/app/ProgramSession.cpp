@@ -25,6 +25,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <stdexcept>
 
 namespace {
 
@@ -86,15 +87,15 @@ ProgramSession::ProgramSession(const SessionOptions& options)
     m_window->SetStarted();
     guarded("FormShow", [this] { showWindow(); });
     if (interactive) {
-        UnreadablePlanBoxes boxes(*m_window, Carrier());
+        UnreadablePlanBoxes boxes(*m_window, *Carrier());
         AskAboutUnreadablePlan(m_arrangement, true, true, boxes,
                                PlanFileSettings{ToLinuxSeparators(ReadSettingText(
                                    m_settings->Store(), Setting("Resources", "DefaultFolder")))});
     }
 }
 
-TTheCarrier& ProgramSession::Carrier() {
-    return static_cast<TTheCarrier&>(*m_window->Interior().Carrier);
+TTheCarrier* ProgramSession::Carrier() {
+    return m_window ? TheCarrierOf(m_window->Interior()) : nullptr;
 }
 
 void ProgramSession::createWindow() {
@@ -115,12 +116,15 @@ void ProgramSession::createWindow() {
     m_window = std::make_unique<TGlorinbaxMF>(
         MainWindowSetup{m_options.folders, store, m_startup, m_arrangement, m_mixer, m_peers,
                         m_stopwatch, nullptr, makers, &m_menus});
+    // Start-up and the unreadable-plan question use the carrier: without one, start-up halts.
+    if (!Carrier())
+        throw std::logic_error("The window was made without its carrier");
     m_restored = {PlacementOf(*m_window).state, m_window->geometry(), false};
     TTheRoom* room = TheRoomOf(m_window->Interior());
     {
         // The syncs reach the room under the mix lock; so is it attached and detached.
         MixerLock lock(m_arrangement.audio);
-        m_carrierHost.Attach(m_window.get(), room, &Carrier());
+        m_carrierHost.Attach(m_window.get(), room, Carrier());
     }
     m_carrierLink.AttachWindow(m_window.get());
     m_windowHooks.Attach(m_window.get(), room);
@@ -163,7 +167,7 @@ void ProgramSession::startUp() {
     const StartupOpening opening =
         OpenStartupFile(m_arrangement, m_options.file, planSettings,
                         ReadSettingBool(store, Setting("Carrier", "RollOnStartup")));
-    TTheCarrier& carrier = Carrier();
+    TTheCarrier& carrier = *Carrier();
     if (opening.loaded) {
         carrier.SetLastRollPosition(carrier.SettlePosition());
         carrier.MoveLine(carrier.RollPosition());

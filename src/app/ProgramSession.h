@@ -61,8 +61,8 @@ public:
 
     TGlorinbaxMF* Window() { return m_window.get(); }
     Arrangement& Model() { return m_arrangement; }
-    // The window's carrier; the window exists unless start-up halted.
-    TTheCarrier& Carrier();
+    // The window's carrier; none when start-up halted.
+    TTheCarrier* Carrier();
     ProgramAudio& Audio() { return m_audio; }
 
 private:

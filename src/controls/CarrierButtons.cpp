@@ -2,7 +2,6 @@
 #include "controls/TheCarrier.h"
 
 #include "controls/CarrierLink.h"
-#include "controls/ControlHost.h"
 #include "controls/Interior.h"
 #include "controls/MenuLink.h"
 #include "model/Arrangement.h"
@@ -24,10 +23,6 @@ constexpr ButtonGeometry kGeometry[] = {{&CarrierStyle::RollX, &CarrierStyle::Ro
 
 const ButtonGeometry& geometry(CarrierButton button) {
     return kGeometry[static_cast<int>(button)];
-}
-
-bool shown(const TCtrl* control) {
-    return control && control->Visible;
 }
 
 // (held ∪ on) ∖ off
@@ -57,16 +52,7 @@ CarrierButton TTheCarrier::ButtonAt(int32_t x, int32_t y) const {
 }
 
 void TTheCarrier::Resize() {
-    const TTheInterior* in = List.Interior;
-    const TLayoutRect& layout = List.Host.LayoutRect();
-    int32_t left = layout.Left;
-    if (in && shown(in->Lanes))
-        left = in->Lanes->BoundsRect.Right;
-    else if (in && shown(in->Watch))
-        left = in->Watch->BoundsRect.Right;
-    else if (in && in->Room)
-        left = in->Room->BoundsRect.Left;
-    BoundsRect = {left, layout.Bottom - kHeight, left + kWidth, layout.Bottom};
+    PlaceOnBottomRow({&TTheInterior::Lanes, &TTheInterior::Watch}, kWidth, kHeight);
     TCtrl::Resize();
 }
 
@@ -182,18 +168,30 @@ void TTheCarrier::sendKey(int key, ShiftState shift, ShiftState on, ShiftState o
 }
 
 void TTheCarrier::RepeatTick() {
+    if (!holdsPress()) {
+        endPress();
+        return;
+    }
     m_link.RunRepeat(kRepeatIntervalMs);
     m_link.SendKey(m_repeatKey, adjusted(m_link.Modifiers(), m_repeatOn, m_repeatOff));
 }
 
+bool TTheCarrier::holdsPress() const {
+    return List.CapturedCtrl == this && Visible && m_link.WindowActive();
+}
+
+void TTheCarrier::endPress() {
+    m_pressed = MouseButton::None;
+    m_link.StopRepeat();
+    ShowDown(-1);
+}
+
 void TTheCarrier::MouseUp(int32_t x, int32_t y) {
     TCtrl::MouseUp(x, y);
-    const MouseButton pressed = m_pressed;
-    m_pressed = MouseButton::None;
-    if (pressed == MouseButton::Right) {
+    if (m_pressed == MouseButton::Right) {
+        m_pressed = MouseButton::None;
         m_menus.OpenCarrierMenu(QPoint(x, y));
         return;
     }
-    m_link.StopRepeat();
-    ShowDown(-1);
+    endPress();
 }

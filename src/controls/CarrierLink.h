@@ -7,7 +7,8 @@
 #include <QString>
 
 // The program implements it over the mingler and the main window (MinglerCarrierLink). UI
-// thread only; the carrier holds the mixer lock around the calls that change the mix.
+// thread only. The carrier holds the mixer lock around PauseMix and ResumeMix alone; RollMix,
+// StopMix and ReleaseMix take it themselves.
 class CarrierLink {
 public:
     virtual ~CarrierLink() = default;
@@ -49,6 +50,8 @@ public:
     virtual void SendKey(int key, ShiftState shift) = 0;
     // The modifiers held now.
     virtual ShiftState Modifiers() const = 0;
+    // The window is the active one: a press held on it ends when it is not.
+    virtual bool WindowActive() const = 0;
     // The repeat timer runs at this interval from now; StopRepeat switches it off.
     virtual void RunRepeat(int intervalMs) = 0;
     virtual void StopRepeat() = 0;

@@ -3,6 +3,7 @@
 
 #include "controls/ControlHost.h"
 #include "controls/DrawingSurfaces.h"
+#include "controls/Interior.h"
 
 #include <QPainter>
 #include <QRegion>
@@ -30,6 +31,23 @@ void TCtrl::Paint() {
 void TCtrl::Resize() {
     Width = BoundsRect.Width();
     Height = BoundsRect.Height();
+}
+
+void TCtrl::PlaceOnBottomRow(std::initializer_list<InteriorRole> leftNeighbours, int32_t width,
+                             int32_t height) {
+    const TLayoutRect& layout = List.Host.LayoutRect();
+    int32_t left = layout.Left;
+    if (const TTheInterior* in = List.Interior) {
+        if (in->Room)
+            left = in->Room->BoundsRect.Left;
+        for (const InteriorRole role : leftNeighbours) {
+            if (const TCtrl* neighbour = in->*role; neighbour && neighbour->Visible) {
+                left = neighbour->BoundsRect.Right;
+                break;
+            }
+        }
+    }
+    BoundsRect = {left, layout.Bottom - height, left + width, layout.Bottom};
 }
 
 void TCtrl::Present() {

@@ -7,6 +7,7 @@
 #include <QImage>
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -14,8 +15,12 @@
 class ControlHost;
 class DrawingSurfaces;
 class QPainter;
+class TCtrl;
 class TCtrlList;
 class TTheInterior;
+
+// One of the interior's controls by its role (&TTheInterior::Lanes, ...).
+using InteriorRole = TCtrl* TTheInterior::*;
 
 // A rectangle of the client area that draws itself into the composition image and takes the
 // mouse. UI thread only.
@@ -63,6 +68,12 @@ public:
     void SetBrushColor(QPainter& painter, uint32_t colour) const;
     // Keeps later drawing of the painter out of BoundsRect.
     void ExcludeFrom(QPainter& painter) const;
+
+protected:
+    // BoundsRect of this size on the layout's bottom row: right of the first shown of the
+    // interior's controls named, else where the room starts (the layout's left without one).
+    void PlaceOnBottomRow(std::initializer_list<InteriorRole> leftNeighbours, int32_t width,
+                          int32_t height);
 };
 
 // Owns the controls in creation order and the state they share. UI thread only.

@@ -26,8 +26,8 @@ struct ControlMakers {
     ControlMaker ruler, menuTrigger, room, watch, lanes, carrier, slider;
 };
 
-// States that the lane strip and the watch will own; until those controls exist the interior
-// keeps them, so that switches change them and the exit writes them.
+// The lane strip's and the watch's settings, kept by the interior, so that switches change them
+// and the exit writes them whether or not the control was made.
 struct LaneStripState {
     bool metersVisible = true; // Lanes.Meters.Visible
     int32_t handlesZoom = 0;   // Lanes.Handles.Zoom

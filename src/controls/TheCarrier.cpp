@@ -23,6 +23,10 @@ TTheCarrier::TTheCarrier(TCtrlList& list, Arrangement& arrangement, CarrierLink&
       SettleToLastRoll(settings.settleToLastRoll), m_arrangement(arrangement), m_link(link),
       m_menus(menus) {}
 
+TTheCarrier* TheCarrierOf(const TTheInterior& interior) {
+    return dynamic_cast<TTheCarrier*>(interior.Carrier);
+}
+
 TTheRoom* TTheCarrier::room() const {
     return List.Interior ? TheRoomOf(*List.Interior) : nullptr;
 }
@@ -86,25 +90,33 @@ void TTheCarrier::RollHere(bool remember) {
 
 void TTheCarrier::PauseToggle() {
     if (m_rolling && m_link.HasStream()) {
-        MixerLock lock(m_arrangement.audio);
+        // A refused pause is reported by the link; the carrier records the pause all the same.
+        pauseMix();
         stopRolling();
         m_link.ShowPausedProgress();
-        // A refused pause is reported by the link; the carrier records the pause all the same.
-        m_link.PauseMix();
         m_pausedAt = LinePosition();
         ResetMasterMeters();
         repaintLinesAndWatch();
     } else if (m_paused && LinePosition() == m_pausedAt && !m_link.SilentOutput() &&
                m_link.HasStream()) {
         // Only a paused mix plays on: a settled one was stopped with its balls silenced.
-        MixerLock lock(m_arrangement.audio);
-        if (m_link.ResumeMix())
+        if (resumeMix())
             startRolling();
     } else {
         RollHere(false);
     }
     m_paused = m_link.LastPlaySucceeded() && !m_rolling;
     Paint();
+}
+
+void TTheCarrier::pauseMix() {
+    MixerLock lock(m_arrangement.audio);
+    m_link.PauseMix();
+}
+
+bool TTheCarrier::resumeMix() {
+    MixerLock lock(m_arrangement.audio);
+    return m_link.ResumeMix();
 }
 
 void TTheCarrier::Settle() {

@@ -11,6 +11,7 @@
 class Arrangement;
 class CarrierLink;
 class MenuLink;
+class TTheInterior;
 class TTheRoom;
 class TWideCustomIniFile;
 
@@ -32,8 +33,9 @@ constexpr int kKeypadDivide = Qt::Key_Slash | static_cast<int>(Qt::KeypadModifie
 constexpr int kKeypadMultiply = Qt::Key_Asterisk | static_cast<int>(Qt::KeypadModifier);
 
 // States: Settled (at first; nothing plays, the line rests), Rolling, Paused. A failed play
-// leaves it not rolling and not paused. UI thread only; changes of the mix happen under the
-// mixer lock.
+// leaves it not rolling and not paused. UI thread only. It holds the mixer lock around pausing
+// and resuming the mix and nothing else; the link's rolls, stops and releases lock for
+// themselves.
 class TTheCarrier : public TCtrl {
 public:
     TTheCarrier(TCtrlList& list, Arrangement& arrangement, CarrierLink& link, MenuLink& menus,
@@ -91,7 +93,9 @@ public:
     // Shows the button at this X offset pressed (-1: none) until another is.
     void ShowDown(int32_t x);
     void ResetMasterMeters();
-    // The repeat timer's step: the held button's key again, with the modifiers held now.
+    // The repeat timer's step: the held button's key again, with the modifiers held now. A press
+    // that ended without a release (the capture went, the carrier was hidden, the window lost
+    // the focus) stops the repeat instead.
     void RepeatTick();
 
     // The button under a point of the client area, by the style's hit spans and the hit band.
@@ -111,6 +115,14 @@ private:
     // Pressing a button with the mouse.
     void pressRoll(ShiftState shift);
     void sendKey(int key, ShiftState shift, ShiftState on, ShiftState off);
+    // The mouse still holds the pressed button: captured, shown, in the active window.
+    bool holdsPress() const;
+    // Stops the repeat and shows every button up.
+    void endPress();
+    // The mixing thread waits while the mixer lock is held: these hold it around the mix's
+    // change alone, never while painting or running timers.
+    void pauseMix();
+    bool resumeMix();
     void repaintLinesAndWatch();
     void scrollTo(Elements position, bool scroll);
     CarrierLook look() const;
@@ -131,3 +143,6 @@ private:
     ShiftState m_repeatOff;
     MouseButton m_pressed = MouseButton::None;
 };
+
+// The interior's carrier; none when the program made none.
+TTheCarrier* TheCarrierOf(const TTheInterior& interior);

@@ -18,10 +18,6 @@
 
 namespace {
 
-bool shown(const TCtrl* control) {
-    return control && control->Visible;
-}
-
 // Pixels from the slider's left to the handle's centre at position 0.
 constexpr int32_t kZeroX = 19;
 // The area repainted when only the position changed: the track with the handle.
@@ -39,18 +35,8 @@ const QPoint kSoundWaves[] = {{67, 6},  {67, 10}, {68, 7},  {68, 8}, {68, 9}, {7
 // ---- TSlider ----
 
 void TSlider::Resize() {
-    const TTheInterior* in = List.Interior;
-    const TLayoutRect& layout = List.Host.LayoutRect();
-    int32_t left = layout.Left;
-    if (in && shown(in->Carrier))
-        left = in->Carrier->BoundsRect.Right;
-    else if (in && shown(in->Watch))
-        left = in->Watch->BoundsRect.Right;
-    else if (in && shown(in->Lanes))
-        left = in->Lanes->BoundsRect.Right;
-    else if (in && in->Room)
-        left = in->Room->BoundsRect.Left;
-    BoundsRect = {left, layout.Bottom - kHeight, left + kWidth, layout.Bottom};
+    PlaceOnBottomRow({&TTheInterior::Carrier, &TTheInterior::Watch, &TTheInterior::Lanes}, kWidth,
+                     kHeight);
     TCtrl::Resize();
 }
 

@@ -40,7 +40,7 @@ public:
     // nothing of it plays.
     virtual uint32_t LaneLevel(const TLane& lane) = 0;
     virtual PositionReading HeardPosition() = 0;
-    // The mix stream stopped by itself: the carrier settles.
+    // The mix stream stopped by itself: the carrier pauses where it is.
     virtual void StreamEnded() = 0;
     // Whether the last call that started playing succeeded.
     virtual bool LastPlaySucceeded() const = 0;

@@ -84,12 +84,12 @@ TEST_F(DesktopAudio, AfterASecondOfRollingTheProcessEndsCleanly) {
             bool rolled = false;
             {
                 ProgramSession session({folders, demo, SessionMode::Quit});
-                const Elements from = session.Carrier().LinePosition();
-                rolled = session.Carrier().Rolling();
+                const Elements from = session.Carrier()->LinePosition();
+                rolled = session.Carrier()->Rolling();
                 QTest::qWait(1000);
-                for (int i = 0; i < 100 && session.Carrier().LinePosition() <= from; ++i)
+                for (int i = 0; i < 100 && session.Carrier()->LinePosition() <= from; ++i)
                     QTest::qWait(50);
-                rolled = rolled && session.Carrier().LinePosition() > from && session.Close();
+                rolled = rolled && session.Carrier()->LinePosition() > from && session.Close();
             }
             std::exit(rolled ? 0 : 2);
         },

@@ -21,9 +21,9 @@ namespace {
 
 // Lets the event loop run until the line passes the position, or five seconds went by.
 bool lineMovesPast(ProgramSession& session, Elements position) {
-    for (int i = 0; i < 100 && session.Carrier().LinePosition() <= position; ++i)
+    for (int i = 0; i < 100 && session.Carrier()->LinePosition() <= position; ++i)
         QTest::qWait(50);
-    return session.Carrier().LinePosition() > position;
+    return session.Carrier()->LinePosition() > position;
 }
 
 class ProgramSessionTest : public ProgramFolderFixture {
@@ -56,7 +56,7 @@ TEST_F(ProgramSessionTest, QuitInAnEmptyProgramFolderLeavesACompleteSettingsFile
         EXPECT_TRUE(session.Window()->Started());
         EXPECT_TRUE(session.Window()->LaidOut());
         EXPECT_TRUE(session.Model().plan.Untitled);
-        EXPECT_FALSE(session.Carrier().Rolling()) << "a new plan does not roll";
+        EXPECT_FALSE(session.Carrier()->Rolling()) << "a new plan does not roll";
         EXPECT_TRUE(session.Close());
         EXPECT_FALSE(session.Window()->isVisible());
     }
@@ -108,7 +108,7 @@ TEST_F(ProgramSessionTest, APlanNamedOnTheCommandLineIsLoadedAndNamesTheWindow) 
     EXPECT_FALSE(model.Modified());
     EXPECT_TRUE(session.Window()->windowTitle().contains("Two Balls"))
         << session.Window()->windowTitle().toStdString();
-    EXPECT_FALSE(session.Carrier().Rolling());
+    EXPECT_FALSE(session.Carrier()->Rolling());
     session.Close();
 }
 
@@ -131,7 +131,7 @@ TEST_F(ProgramSessionTest, ASoundFileIsPlacedAtTheOriginAndRollsButNeverNamesThe
         EXPECT_EQ(ball->Lane(), &model.lanes.At(0));
         EXPECT_EQ(ball->Piece().EffectiveResource(), lane.Resource);
 
-        EXPECT_TRUE(session.Carrier().Rolling()) << "a sound rolls whatever RollOnStartup says";
+        EXPECT_TRUE(session.Carrier()->Rolling()) << "a sound rolls whatever RollOnStartup says";
         EXPECT_TRUE(session.Audio().Mingler()->Playing());
         EXPECT_TRUE(session.Window()->Timers().LineTimer.isActive());
         EXPECT_FALSE(session.Window()->Timers().FadeTimer.isActive()) << "no fade-in for a sound";
@@ -156,8 +156,8 @@ TEST_F(ProgramSessionTest, TheDemoPlanRollsFromItsRangeStartAndFadesIn) {
     EXPECT_TRUE(plan.LoadMessages.isEmpty()) << plan.LoadMessages.toStdString();
     EXPECT_GT(plan.Start, Elements{0});
     // The last roll is the settle mark (the range's start), and the roll starts from it.
-    EXPECT_EQ(session.Carrier().LastRollPosition(), plan.Start);
-    EXPECT_TRUE(session.Carrier().Rolling());
+    EXPECT_EQ(session.Carrier()->LastRollPosition(), plan.Start);
+    EXPECT_TRUE(session.Carrier()->Rolling());
     EXPECT_TRUE(session.Window()->Timers().FadeTimer.isActive());
     EXPECT_TRUE(lineMovesPast(session, plan.Start));
     EXPECT_TRUE(session.Close());
@@ -171,6 +171,7 @@ TEST_F(ProgramSessionTest, AMissingEngineLibraryHaltsWithTheLoadersMessage) {
         ProgramSession session(options());
         EXPECT_TRUE(session.Halted());
         EXPECT_EQ(session.Window(), nullptr);
+        EXPECT_EQ(session.Carrier(), nullptr);
     }
     const std::string printed = testing::internal::GetCapturedStderr();
     EXPECT_NE(printed.find(("BASS_Handle = 0; FilePath = " + missing).toStdString()),

@@ -4,6 +4,7 @@
 
 #include <QDir>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -11,7 +12,8 @@ namespace {
 
 constexpr int64_t kStep = 11025;
 
-// Records what the carrier asks; a roll plays unless told otherwise.
+// Records what the carrier asks, and which of it came under the mixer lock; a roll plays unless
+// told otherwise.
 class FakeCarrierLink : public CarrierLink {
 public:
     bool HasStream() const override { return stream; }
@@ -22,11 +24,13 @@ public:
     }
     bool PauseMix() override {
         ++pauses;
+        unlockedMixChanges += !locked();
         return true;
     }
     bool ResumeMix() override {
         ++resumes;
-        return playing = true;
+        unlockedMixChanges += !locked();
+        return playing = canPlay;
     }
     void StopMix() override { ++stops; }
     void ReleaseMix() override {
@@ -38,14 +42,26 @@ public:
     bool Looping() const override { return false; }
     void ChangeRange() override {}
     void ScheduleBallsAgain() override {}
-    void RunRollTimers(bool on) override { rollTimers = on; }
-    void ShowPausedProgress() override { ++pausedProgress; }
+    void RunRollTimers(bool on) override {
+        rollTimers = on;
+        lockedWindowWork += locked();
+    }
+    void ShowPausedProgress() override {
+        ++pausedProgress;
+        lockedWindowWork += locked();
+    }
     void ClearProgress() override { ++progressCleared; }
-    void PaintWatch() override { ++watchPaints; }
+    void PaintWatch() override {
+        ++watchPaints;
+        lockedWindowWork += locked();
+    }
     void SendKey(int key, ShiftState shift) override { keys.emplace_back(key, shift); }
     ShiftState Modifiers() const override { return held; }
+    bool WindowActive() const override { return active; }
     void RunRepeat(int intervalMs) override { repeatMs = intervalMs; }
     void StopRepeat() override { repeatMs = 0; }
+
+    bool locked() const { return audio && audio->lockDepth > 0; }
 
     bool canPlay = true;
     bool stream = false;
@@ -57,7 +73,10 @@ public:
     int pausedProgress = 0, progressCleared = 0, watchPaints = 0;
     std::vector<std::pair<int, ShiftState>> keys;
     ShiftState held;
+    bool active = true;
     int repeatMs = 0; // 0: off
+    const RoomAudio* audio = nullptr;
+    int unlockedMixChanges = 0, lockedWindowWork = 0;
 };
 
 constexpr ShiftState kNone{};
@@ -74,6 +93,7 @@ protected:
             return list.Create<TTheCarrier>(arrangement, link, menus, s);
         };
         make();
+        link.audio = &audio;
     }
     TTheCarrier& carrier() { return static_cast<TTheCarrier&>(*interior->Carrier); }
     // A left press and release at a point inside the carrier.
@@ -177,6 +197,30 @@ TEST_F(CarrierTest, PauseResumesInPlaceUnlessTheLineMovedOrTheOutputIsSilent) {
     EXPECT_TRUE(carrier().Rolling());
 }
 
+// The mixing thread waits while the lock is held: only the pause and the resume hold it, not the
+// timers, the task bar or the painting around them.
+TEST_F(CarrierTest, PauseAndResumeHoldTheMixerLockOnlyAroundTheMixsChange) {
+    makeCarrier();
+    carrier().RollHere(true);
+    carrier().PauseToggle();
+    carrier().PauseToggle();
+    ASSERT_EQ(link.pauses, 1);
+    ASSERT_EQ(link.resumes, 1);
+    EXPECT_EQ(link.unlockedMixChanges, 0);
+    EXPECT_GT(link.pausedProgress + link.watchPaints, 0);
+    EXPECT_EQ(link.lockedWindowWork, 0);
+    EXPECT_EQ(audio.lockDepth, 0);
+
+    carrier().PauseToggle();
+    link.canPlay = false; // the library refuses to play on
+    carrier().PauseToggle();
+    EXPECT_EQ(link.resumes, 2);
+    EXPECT_FALSE(carrier().Rolling());
+    EXPECT_FALSE(carrier().Paused());
+    EXPECT_FALSE(link.rollTimers);
+    EXPECT_EQ(link.lockedWindowWork, 0);
+}
+
 TEST_F(CarrierTest, ASettledMixIsNeverResumedEvenWithTheLineWhereItPaused) {
     makeCarrier();
     moveLine(2);
@@ -263,6 +307,33 @@ TEST_F(CarrierTest, HeldPastAndFutureSendTheirKeysThenRepeatFastUntilReleased) {
     carrier().MouseDown(MouseButton::Left, pastX, r.Top + 20, kAltCtrl);
     EXPECT_EQ(link.keys.back(), std::make_pair(int(Qt::Key_Up), kCtrl));
     carrier().MouseUp(pastX, r.Top + 20);
+}
+
+// A press can end without a release reaching the carrier; the next repeat step then sends
+// nothing, stops the timer and shows the button up.
+TEST_F(CarrierTest, TheRepeatStopsWhenThePressEndsWithoutARelease) {
+    makeCarrier();
+    const TRect& r = carrier().BoundsRect;
+    const int32_t futureX = r.Left + carrier().ButtonX(CarrierButton::Future) + 10;
+    TCtrlList& list = interior->TheCtrls;
+    const std::pair<const char*, std::function<void()>> endings[] = {
+        {"a dialog stepped aside", [&] { list.CapturedCtrl = nullptr; }},
+        {"another control took the mouse", [&] { list.CapturedCtrl = &room(); }},
+        {"the carrier was hidden", [&] { carrier().SetVisible(false); }},
+        {"the window lost the focus", [&] { link.active = false; }},
+    };
+    for (const auto& [ending, end] : endings) {
+        carrier().SetVisible(true);
+        link.active = true;
+        carrier().MouseDown(MouseButton::Left, futureX, r.Top + 20, kNone);
+        ASSERT_EQ(link.repeatMs, TTheCarrier::kRepeatDelayMs) << ending;
+        const size_t sent = link.keys.size();
+        end();
+        carrier().RepeatTick();
+        EXPECT_EQ(link.keys.size(), sent) << ending;
+        EXPECT_EQ(link.repeatMs, 0) << ending;
+        EXPECT_EQ(carrier().DownX(), -1) << ending;
+    }
 }
 
 TEST_F(CarrierTest, ARightClickOpensTheCarrierMenuAndActsOnNoButton) {
