@@ -11,9 +11,6 @@
 
 namespace {
 
-constexpr int kAttributeVolume = 2;
-constexpr int kAttributePan = 3;
-
 int sliderPosition(long double value) {
     if (!std::isfinite(value))
         return 0;
@@ -96,7 +93,7 @@ void SetLaneLoudnessFromSlider(Arrangement& arrangement, TLane& lane, int positi
         MixerLock lock(arrangement.audio);
         lane.Piece().Loudness.SetValue(position / 100.0L);
     }
-    arrangement.audio.ApplyToLaneSounding(lane, kAttributeVolume);
+    arrangement.audio.ApplyToLaneSounding(lane, SoundAttribute::Loudness);
 }
 
 void SetLanePanFromSlider(Arrangement& arrangement, TLane& lane, int position) {
@@ -105,7 +102,7 @@ void SetLanePanFromSlider(Arrangement& arrangement, TLane& lane, int position) {
         MixerLock lock(arrangement.audio);
         lane.Piece().Pan.SetValue((position * 2 - 100) / 100.0L);
     }
-    arrangement.audio.ApplyToLaneSounding(lane, kAttributePan);
+    arrangement.audio.ApplyToLaneSounding(lane, SoundAttribute::Pan);
 }
 
 void SetLaneHueFromSlider(Arrangement& arrangement, TLane& lane, std::optional<int> position) {

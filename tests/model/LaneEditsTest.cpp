@@ -82,8 +82,10 @@ TEST_F(LaneEditsTest, SliderPositionsSetPanAndLoudnessAndReachTheSoundingChannel
     EXPECT_EQ(LoudnessSliderPosition(lane), 35);
     EXPECT_EQ(arrangement.plan.LastChangeCode(), kChangeLaneLoudness);
     ASSERT_EQ(audio.laneAttributes.size(), 4u);
-    EXPECT_EQ(audio.laneAttributes[0], (std::pair<TLane*, int>{&lane, 3}));
-    EXPECT_EQ(audio.laneAttributes[3], (std::pair<TLane*, int>{&lane, 2}));
+    EXPECT_EQ(audio.laneAttributes[0],
+              (std::pair<TLane*, SoundAttribute>{&lane, SoundAttribute::Pan}));
+    EXPECT_EQ(audio.laneAttributes[3],
+              (std::pair<TLane*, SoundAttribute>{&lane, SoundAttribute::Loudness}));
 }
 
 TEST_F(LaneEditsTest, UnsetAndOutOfRangeValuesShowWhatThePlanPlaysClamped) {
