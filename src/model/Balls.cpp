@@ -2,6 +2,7 @@
 #include "model/Balls.h"
 
 #include "model/Arrangement.h"
+#include "model/SliderScale.h"
 #include "support/FaultLog.h"
 
 #include <algorithm>
@@ -201,6 +202,6 @@ void TTheBalls::SetLoudness(TBall& ball, std::optional<long double> percent) {
 
 void TTheBalls::SetPan(TBall& ball, int sliderPosition) {
     m_arrangement.plan.SetModified(kChangeBallPan, true);
-    ball.m_piece.Pan.SetValue((sliderPosition * 2 - 100) / 100.0L);
+    ball.m_piece.Pan.SetValue(PanOfSliderPosition(sliderPosition));
     ApplyToSounding(ball, SoundAttribute::Pan, static_cast<float>(ball.m_piece.EffectivePan()));
 }
