@@ -3,6 +3,7 @@
 #include "controls/DrawingSurfaces.h"
 #include "controls/LaneMeters.h"
 #include "controls/LaneRowPainter.h"
+#include "controls/MeterFill.h"
 #include "controls/StyleTables.h"
 #include "controls/TheLaneStrip.h"
 #include "controls/TheSlider.h"
