@@ -75,7 +75,7 @@ LaneRowLook TTheLaneStrip::look() const {
             in.Bitmaps().Image(QStringLiteral("Lane_Strike_Gray.bmp")), in.Style().Lanes};
 }
 
-const QImage& TTheLaneStrip::lanePicture(const TLane& lane) {
+QImage TTheLaneStrip::lanePicture(const TLane& lane) {
     const NamedImages& bitmaps = List.Interior->Bitmaps();
     const QImage& picture = bitmaps.Image(QStringLiteral("Lane_Ball.bmp"));
     const QImage& mask = bitmaps.Image(QStringLiteral("Lane_Ball_Mask.bmp"));
@@ -84,7 +84,7 @@ const QImage& TTheLaneStrip::lanePicture(const TLane& lane) {
         m_lanePictureKeys = keys;
         m_lanePictures.SetSources({MaskedPicture(picture, mask)});
     }
-    return m_lanePictures.For(lane.Piece().Hue()).front();
+    return m_lanePictures.For(lane.Piece().Hue(), 0);
 }
 
 void TTheLaneStrip::paintRows(QPainter& painter, const LaneRowLook& look) {

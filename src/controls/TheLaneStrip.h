@@ -87,7 +87,7 @@ private:
     LaneStripState& state() const;
     LaneRowLook look() const;
     // The lane's strike-box picture tinted with its hue; empty without a style picture.
-    const QImage& lanePicture(const TLane& lane);
+    QImage lanePicture(const TLane& lane);
     void paintRows(QPainter& painter, const LaneRowLook& look);
     // Strike and solo; a press on a row without a lane asks for a sound file.
     void strikeBoxPressed(MouseButton button, int32_t y);

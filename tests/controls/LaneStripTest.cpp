@@ -278,10 +278,16 @@ TEST(TintedPicturesTest, PixelsTakeTheHueGreysStayAndAnyHueIsSafe) {
 
     TintedPictures pictures;
     pictures.SetSources({picture});
-    const std::vector<QImage>& same = pictures.For(-320); // 40 degrees too: made once
-    EXPECT_EQ(&same, &pictures.For(40));
-    EXPECT_EQ(pictures.For(std::nanl("")).size(), 1u);
-    EXPECT_EQ(pictures.For(1e30L).size(), 1u);
+    const QImage kept = pictures.For(-320, 0); // 40 degrees too: made once
+    EXPECT_EQ(kept.cacheKey(), pictures.For(40, 0).cacheKey());
+    EXPECT_FALSE(pictures.For(std::nanl(""), 0).isNull());
+    EXPECT_FALSE(pictures.For(1e30L, 0).isNull());
+    EXPECT_TRUE(pictures.For(40, 1).isNull()); // no second source
+    // Enough other hues to make the cache start afresh: what was handed out still holds.
+    for (int i = 0; i < 1000; ++i)
+        pictures.For(100 + i / 8.0L, 0);
+    EXPECT_NEAR(QColor::fromRgba(kept.pixel(0, 0)).hsvHue(), 40, 1);
+    EXPECT_EQ(kept.pixel(1, 0), qRgba(90, 90, 90, 255));
 }
 
 } // namespace
