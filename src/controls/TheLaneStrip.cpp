@@ -13,7 +13,6 @@
 #include "model/LaneEdits.h"
 #include "model/MixerView.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -187,9 +186,8 @@ void TTheLaneStrip::HueFromSlider(TLane& lane, std::optional<int> position) {
 
 bool TTheLaneStrip::AddLaneWithSoundFile(int32_t position, const QString& file) {
     const TThePlan& plan = Model().plan;
-    const ResourceFolders folders{
-        plan.Untitled ? QString() : QFileInfo(plan.FileName).absolutePath(), plan.ResourcesFolder,
-        m_links.soundFiles.DefaultResourcesFolder()};
+    const ResourceFolders folders{plan.Folder(), plan.ResourcesFolder,
+                                  m_links.soundFiles.DefaultResourcesFolder()};
     TLane* lane = ::AddLaneWithSoundFile(Model(), position, file, folders);
     if (!lane)
         return false;
