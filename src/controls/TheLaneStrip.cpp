@@ -67,7 +67,9 @@ LaneRowLook TTheLaneStrip::look() const {
     const TTheInterior& in = *List.Interior;
     QFont font(QStringLiteral("Calibri"));
     font.setBold(true);
-    font.setPointSize(std::max(1, in.Style().Lanes.FontSize + state().handlesZoom));
+    font.setPointSize(static_cast<int>(
+        std::clamp<int64_t>(int64_t{in.Style().Lanes.FontSize} + state().handlesZoom,
+                            kSmallestNameSize, kLargestNameSize)));
     const QScreen* screen = QGuiApplication::primaryScreen();
     const bool fine = screen && screen->logicalDotsPerInch() >= kFineScreenDpi;
     return {font, fine ? 0 : kCoarseScreenTextOffset,
@@ -207,7 +209,11 @@ void TTheLaneStrip::SplitTracks(TLane& lane, int32_t column, bool repaint) {
 }
 
 void TTheLaneStrip::ZoomHandles(int32_t step) {
-    state().handlesZoom += step;
+    // Held to the sizes drawn, so that steps beyond them are not owed back.
+    const int64_t styleSize = List.Interior->Style().Lanes.FontSize;
+    int32_t& zoom = state().handlesZoom;
+    zoom = static_cast<int32_t>(std::clamp<int64_t>(
+        int64_t{zoom} + step, kSmallestNameSize - styleSize, kLargestNameSize - styleSize));
     if (Visible)
         RepaintWhole();
 }

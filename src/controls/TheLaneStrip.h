@@ -45,6 +45,9 @@ public:
     static constexpr int32_t kWidth = 120;
     static constexpr int32_t kRowHeight = 20;
     static constexpr int32_t kRightLineX = 119;
+    // The point sizes the names' zoom keeps to.
+    static constexpr int32_t kSmallestNameSize = 1;
+    static constexpr int32_t kLargestNameSize = 72;
 
     Arrangement& Model() const { return m_links.arrangement; }
     // The lane at a pixel row of the strip, or none.

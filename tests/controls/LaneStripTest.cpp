@@ -12,6 +12,9 @@
 #include <QColor>
 #include <QDir>
 
+#include <algorithm>
+#include <climits>
+
 namespace {
 
 // A square picture of one colour, written as a style bitmap.
@@ -236,11 +239,42 @@ TEST_F(LaneStripTest, MetersFillByTheFourthRootOfTheLevel) {
     EXPECT_TRUE(host.copied.empty());
 }
 
-TEST_F(LaneStripTest, ZoomHandlesStepTheNameSize) {
+// The ink of the name in the first row: its width in pixels.
+int nameWidth(const QImage& composition) {
+    const QRgb strip = qRgb(223, 223, 223);
+    int left = INT_MAX;
+    int right = INT_MIN;
+    for (int x = 24; x < 112; ++x)
+        for (int y = 20; y < 38; ++y)
+            if (composition.pixel(x, y) != strip) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return right < left ? 0 : right - left + 1;
+}
+
+TEST_F(LaneStripTest, ZoomingTheHandlesSizesTheNamesWithinBounds) {
     make();
-    strip().ZoomHandles(2);
-    strip().ZoomHandles(-1);
-    EXPECT_EQ(interior->LaneStripStates.handlesZoom, 1);
+    interior->LaneStripStates.metersVisible = false;
+    arrangement.lanes.Add(0, 220, false).Piece().Handle = QStringLiteral("Ab");
+    const QImage& composition = interior->Surfaces.CompositionBitmap;
+    strip().Paint();
+    const int normal = nameWidth(composition);
+    ASSERT_GT(normal, 0);
+    strip().ZoomHandles(4);
+    const int larger = nameWidth(composition);
+    EXPECT_GT(larger, normal);
+    // Far beyond either end, even by steps as large as they come: a step back is felt at once.
+    const int32_t styleSize = interior->Style().Lanes.FontSize;
+    strip().ZoomHandles(-1000);
+    strip().ZoomHandles(-1000);
+    EXPECT_LT(nameWidth(composition), normal);
+    strip().ZoomHandles(styleSize - TTheLaneStrip::kSmallestNameSize);
+    EXPECT_EQ(nameWidth(composition), normal);
+    strip().ZoomHandles(INT32_MAX);
+    strip().ZoomHandles(INT32_MAX);
+    strip().ZoomHandles(styleSize + 4 - TTheLaneStrip::kLargestNameSize);
+    EXPECT_EQ(nameWidth(composition), larger);
 }
 
 } // namespace
