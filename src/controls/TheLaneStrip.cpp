@@ -260,6 +260,10 @@ void TTheLaneStrip::peekHovered() {
 }
 
 void TTheLaneStrip::beginEditing(TLane& lane, bool pan, int32_t x) {
+    // A second press without a release would save our own handler as the slider's; a typed
+    // value holds the slider.
+    if (m_editing || m_links.watch.Typing())
+        return;
     m_editing = lane.Position();
     m_hovered = m_editing;
     m_editingPan = pan;
@@ -274,13 +278,12 @@ void TTheLaneStrip::beginEditing(TLane& lane, bool pan, int32_t x) {
     s->ShowValueInWatch();
 }
 
-void TTheLaneStrip::endEditing(int32_t x, int32_t y) {
+void TTheLaneStrip::EndEditing() {
     if (!m_editing)
         return;
     m_editing.reset();
     if (TTheSlider* s = slider()) {
-        if (s->Dragging())
-            s->MouseUp(x, y);
+        s->EndDrag();
         s->OnChange = std::move(m_sliderOnChange);
         m_sliderOnChange = nullptr;
     }
@@ -325,7 +328,9 @@ void TTheLaneStrip::MouseMove(int32_t x, int32_t y) {
 }
 
 void TTheLaneStrip::MouseUp(int32_t x, int32_t y) {
-    endEditing(x, y);
+    if (TTheSlider* s = slider(); m_editing && s && s->Dragging())
+        s->MouseUp(x, y);
+    EndEditing();
     if (!BoundsRect.Contains(x, y) || !LaneAtY(y))
         m_hovered.reset();
     peekHovered();

@@ -76,6 +76,10 @@ public:
     // The meters of the lanes in view, read from what sounds in them now.
     void UpdateMeters();
 
+    // The slider's drag for a lane ends where it is, and the slider is the master's again
+    // (typing into the watch takes the slider over).
+    void EndEditing();
+
     // Paints and presents the whole strip.
     void RepaintWhole();
 
@@ -98,9 +102,8 @@ private:
     void repaintRoomRow(const TLane& lane);
     TTheSlider* slider() const;
     // The slider takes the lane's value and goes on dragging from x; its changes are the lane's
-    // until the button is released.
+    // until the button is released. Not while editing already or while the watch is typed into.
     void beginEditing(TLane& lane, bool pan, int32_t x);
-    void endEditing(int32_t x, int32_t y);
     // The slider shows the hovered lane's loudness (in the watch too, when it peeks at lanes),
     // or the master loudness again.
     void peekHovered();

@@ -7,6 +7,9 @@
 #include "controls/StyleTables.h"
 #include "controls/TheLaneStrip.h"
 #include "controls/TheSlider.h"
+#include "controls/TheWatch.h"
+#include "controls/WatchRelay.h"
+#include "controls/WatchTyper.h"
 #include "model/LaneEdits.h"
 
 #include <QColor>
@@ -237,6 +240,48 @@ TEST_F(LaneStripTest, MetersFillByTheFourthRootOfTheLevel) {
     mixer.laneLevel = 0;
     strip().UpdateMeters();
     EXPECT_TRUE(host.copied.empty());
+}
+
+TEST_F(LaneStripTest, ASecondPressBeforeTheReleaseLeavesTheSliderTheMasters) {
+    make();
+    TLane& lane = arrangement.lanes.Add(0, TPiece::kNoOwnHue, true);
+    lane.Piece().Loudness.SetValue(0.5L);
+    arrangement.plan.SetMasterLoudness(0.3L, false);
+    // The first release went elsewhere (a dialog took it).
+    strip().MouseDown(MouseButton::Left, 60, rowY(0), {});
+    strip().MouseDown(MouseButton::Left, 60, rowY(0), {});
+    strip().MouseUp(60, rowY(0));
+    strip().MouseLeave();
+    slider().SetPosition(70, true);
+    EXPECT_EQ(arrangement.plan.MasterLoudness.Value(), 0.7L);
+    EXPECT_EQ(lane.Piece().Loudness.Value(), 0.5L);
+}
+
+TEST_F(LaneStripTest, TypingIntoTheWatchEndsALanesDragFirst) {
+    WatchRelay relay;
+    AddWatch(makers, arrangement, relay);
+    make();
+    TLane& lane = arrangement.lanes.Add(0, TPiece::kNoOwnHue, true);
+    lane.Piece().Loudness.SetValue(0.5L);
+    arrangement.plan.SetMasterLoudness(0.3L, false);
+    strip().MouseDown(MouseButton::Left, 60, rowY(0), {});
+    ASSERT_TRUE(slider().Dragging());
+    TWatchTyper& typer = static_cast<TTheWatch&>(*interior->Watch).Typer();
+    TyperStart start;
+    start.range = {0, 100, 0, 1};
+    ASSERT_TRUE(typer.Start(start));
+    EXPECT_EQ(strip().EditingLane(), nullptr);
+    EXPECT_FALSE(slider().Dragging());
+    // The button is let go while the value is typed; the typing ends after.
+    strip().MouseMove(20, rowY(0));
+    strip().MouseUp(20, rowY(0));
+    EXPECT_EQ(lane.Piece().Loudness.Value(), 0.5L);
+    typer.End(false);
+    strip().MouseLeave();
+    slider().SetPosition(70, true);
+    EXPECT_EQ(arrangement.plan.MasterLoudness.Value(), 0.7L);
+    EXPECT_EQ(lane.Piece().Loudness.Value(), 0.5L);
+    interior.reset(); // the watch goes before the relay that reaches it
 }
 
 // The ink of the name in the first row: its width in pixels.
