@@ -89,8 +89,7 @@ ProgramSession::ProgramSession(const SessionOptions& options)
     if (interactive) {
         UnreadablePlanBoxes boxes(*m_window, *Carrier());
         AskAboutUnreadablePlan(m_arrangement, true, true, boxes,
-                               PlanFileSettings{ToLinuxSeparators(ReadSettingText(
-                                   m_settings->Store(), Setting("Resources", "DefaultFolder")))});
+                               PlanFileSettings{ReadDefaultResourcesFolder(m_settings->Store())});
     }
 }
 
@@ -162,8 +161,7 @@ void ProgramSession::startUp() {
     m_mixer.Set(m_audio.View());
     m_carrierLink.AttachMingler(m_audio.Mingler());
 
-    const PlanFileSettings planSettings{
-        ToLinuxSeparators(ReadSettingText(store, Setting("Resources", "DefaultFolder")))};
+    const PlanFileSettings planSettings{ReadDefaultResourcesFolder(store)};
     const StartupOpening opening =
         OpenStartupFile(m_arrangement, m_options.file, planSettings,
                         ReadSettingBool(store, Setting("Carrier", "RollOnStartup")));

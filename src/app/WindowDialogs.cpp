@@ -12,7 +12,6 @@
 
 #include <QDir>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -146,15 +145,13 @@ void UnreadablePlanBoxes::LineToCarrierPosition() {
 }
 
 QString SoundFileDialog::DefaultResourcesFolder() const {
-    return ToLinuxSeparators(ReadSettingText(m_settings, Setting("Resources", "DefaultFolder")));
+    return ReadDefaultResourcesFolder(m_settings);
 }
 
 QString SoundFileDialog::ChooseSoundFile() {
     const TThePlan& plan = m_arrangement.plan;
     QString folder = ToLinuxSeparators(plan.ResourcesFolder);
-    for (const QString& candidate :
-         {DefaultResourcesFolder(),
-          plan.Untitled ? QString() : QFileInfo(plan.FileName).absolutePath()})
+    for (const QString& candidate : {DefaultResourcesFolder(), plan.Folder()})
         if (folder.isEmpty() || !QDir(folder).exists())
             folder = candidate;
     std::optional<DialogBracket> bracket;

@@ -9,12 +9,6 @@
 #include "audio/ResourceSound.h"
 #include "model/Arrangement.h"
 
-namespace {
-
-constexpr int kAttributeVolume = 2;
-
-} // namespace
-
 void MinglerHooks::Attach(Arrangement* arrangement, TTheMingler* mingler, MinglerHost* host) {
     m_arrangement = arrangement;
     m_mingler = mingler;
@@ -53,25 +47,25 @@ void MinglerHooks::StartChannels(TPiece& piece, Elements position, Elements offs
     if (!m_mingler)
         return;
     const TPiece* lanePiece = piece.BasePiece();
-    m_mingler->Lock();
+    MixerLock lock(*this);
     PieceChannels(piece).Play(piece, offset.count, position, m_mingler->LiveTarget(),
                               lanePiece ? lanePiece->OwnerLane() : nullptr);
-    m_mingler->Unlock();
 }
 
 bool MinglerHooks::Playing() const {
     return m_mingler && m_mingler->Handle() && m_host && m_host->CarrierRolls();
 }
 
-void MinglerHooks::SetChannelAttribute(TPiece& piece, int attribute, float value) {
+void MinglerHooks::SetChannelAttribute(TPiece& piece, SoundAttribute attribute, float value) {
     const TChannels* chans = ExistingPieceChannels(piece);
     if (!chans)
         return;
+    const DWORD code = attribute == SoundAttribute::Loudness ? BASS_ATTRIB_VOL : BASS_ATTRIB_PAN;
     for (int i = 0; i < chans->Count(); ++i) {
         const DWORD handle = chans->At(i).Handle();
         if (!handle || Bass().BASS_ChannelIsActive(handle) == BASS_ACTIVE_STOPPED)
             continue;
-        if (!Bass().BASS_ChannelSetAttribute(handle, static_cast<DWORD>(attribute), value))
+        if (!Bass().BASS_ChannelSetAttribute(handle, code, value))
             GBX_AUDIO_FAULT("BASS_ChannelSetAttribute " + BassErrorText());
     }
 }
@@ -106,33 +100,32 @@ void MinglerHooks::ArmBall(TBall& ball) {
         m_mingler->ArmBall(ball);
 }
 
-void MinglerHooks::ApplyToLaneSounding(TLane& lane, int attribute) {
+void MinglerHooks::ApplyToLaneSounding(TLane& lane, SoundAttribute attribute) {
     if (!Playing())
         return;
+    // The mixing thread makes the lane's list when a channel first sounds in it.
+    MixerLock lock(*this);
     const LaneChannels* sounding = ExistingLaneSounding(lane);
     if (!sounding)
         return;
-    m_mingler->Lock();
     for (int i = 0; i < sounding->Count(); ++i) {
         TChan& chan = sounding->At(i);
         if (!chan.Handle() || Bass().BASS_ChannelIsActive(chan.Handle()) == BASS_ACTIVE_STOPPED)
             continue;
-        if (attribute == kAttributeVolume)
+        if (attribute == SoundAttribute::Loudness)
             chan.ApplyLoudness();
         else
             chan.ApplyPan();
     }
-    m_mingler->Unlock();
 }
 
 void MinglerHooks::RescheduleLane(TLane& lane) {
     if (!Playing())
         return;
-    m_mingler->Lock();
+    MixerLock lock(*this);
     for (TBall* ball : lane.LaneBalls)
         m_mingler->SilenceBall(*ball);
     m_mingler->RearmList(lane.LaneBalls);
-    m_mingler->Unlock();
 }
 
 void MinglerHooks::ReinitOutput(int32_t elementRate) {

@@ -21,14 +21,14 @@ public:
     void ReleasePiece(TPiece& piece) override;
     void StartChannels(TPiece& piece, Elements position, Elements offset) override;
     bool Playing() const override;
-    void SetChannelAttribute(TPiece& piece, int attribute, float value) override;
+    void SetChannelAttribute(TPiece& piece, SoundAttribute attribute, float value) override;
     void OpenResource(TRes& resource) override;
     void ForgetResource(TRes& resource) override;
     bool MixerRunning() const override;
     void SetOutputVolume(long double loudness) override;
     void Reschedule() override;
     void ArmBall(TBall& ball) override;
-    void ApplyToLaneSounding(TLane& lane, int attribute) override;
+    void ApplyToLaneSounding(TLane& lane, SoundAttribute attribute) override;
     void RescheduleLane(TLane& lane) override;
     void ReinitOutput(int32_t elementRate) override;
 

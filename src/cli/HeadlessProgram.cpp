@@ -2,7 +2,6 @@
 #include "cli/HeadlessProgram.h"
 
 #include "support/FaultLog.h"
-#include "support/PathText.h"
 #include "support/SettingKeys.h"
 #include "support/WideMemIniFile.h"
 #include "texts/Parlance.h"
@@ -13,8 +12,7 @@ ScriptEnvironment StartForScript(const QString& exeName) {
     faultlog::SetUiThread();
     try {
         const TWideMemIniFile settings(env.folders.settingsFile);
-        env.defaultResourcesFolder =
-            ToLinuxSeparators(ReadSettingText(settings, Setting("Resources", "DefaultFolder")));
+        env.defaultResourcesFolder = ReadDefaultResourcesFolder(settings);
         LoadParlance(settings, env.folders.dataFolder);
     } catch (const std::exception& e) {
         GBX_FAULT_CAUGHT("LoadSettings", e);

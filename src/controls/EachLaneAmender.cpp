@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr int kAttributeVolume = 2;
-constexpr int kAttributePan = 3;
-
 TFormulaExt& valueOf(TPiece& piece, AmendedValue what) {
     return what == AmendedValue::Loudness ? piece.Loudness : piece.Pan;
 }
@@ -33,8 +30,8 @@ long double notSetOf(AmendedValue what) {
     return what == AmendedValue::Loudness ? TPiece::kLoudnessNotSet : TPiece::kPanNotSet;
 }
 
-int attributeOf(AmendedValue what) {
-    return what == AmendedValue::Loudness ? kAttributeVolume : kAttributePan;
+SoundAttribute attributeOf(AmendedValue what) {
+    return what == AmendedValue::Loudness ? SoundAttribute::Loudness : SoundAttribute::Pan;
 }
 
 bool plainNumber(const std::string& text) {
@@ -96,17 +93,18 @@ std::string TEachLaneAmender::amendedText(const std::string& base, int32_t typed
 
 void TEachLaneAmender::applyText(int index, const std::string& text, bool hold) {
     TLane& lane = m_arrangement.lanes.At(index);
-    MixerLock lock(m_arrangement.audio);
-    TFormulaExt& value = valueOf(lane.Piece(), m_what);
-    value.SetText(text);
-    if (hold) {
-        const long double held = inRange(value.Value(), m_what, true);
-        if (!value.Valid() || held != value.Value())
-            value.SetValue(held);
+    {
+        MixerLock lock(m_arrangement.audio);
+        TFormulaExt& value = valueOf(lane.Piece(), m_what);
+        value.SetText(text);
+        if (hold) {
+            const long double held = inRange(value.Value(), m_what, true);
+            if (!value.Valid() || held != value.Value())
+                value.SetValue(held);
+        }
     }
-    for (TBall* ball : lane.LaneBalls)
-        m_arrangement.balls.ApplyToSounding(*ball, attributeOf(m_what),
-                                            static_cast<float>(effectiveOf(ball->Piece(), m_what)));
+    // As the lane strip does: a lane split over tracks pans through its channels' matrices.
+    m_arrangement.audio.ApplyToLaneSounding(lane, attributeOf(m_what));
 }
 
 void TEachLaneAmender::Apply(int32_t typed) {

@@ -2,26 +2,21 @@
 #include "controls/LaneMeters.h"
 
 #include "controls/DrawingSurfaces.h"
+#include "controls/MeterFill.h"
 #include "controls/StyleTables.h"
 
 #include <QPainter>
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr double kFullScale = 32768.0;
 constexpr int kMeterLeft = 24;  // under the lane's name
 constexpr int kMeterWidth = 78; // ends before the point's marker
 constexpr int kMeterTop = 18;   // below the name's 15 pixels
 constexpr int kBarHeight = 1;
 
 } // namespace
-
-double MeterFill(uint32_t level) {
-    return std::min(1.0, std::sqrt(std::sqrt(level / kFullScale)));
-}
 
 QRect LaneMeterRect(int32_t stripLeft, int32_t rowTop) {
     return QRect(stripLeft + kMeterLeft, rowTop + kMeterTop, kMeterWidth, 2 * kBarHeight);

@@ -8,10 +8,6 @@
 class QPainter;
 struct LanesStyle;
 
-// The share of a bar a level (0 .. 32768) fills: the fourth root, so that quiet sounds still
-// show (32768 fills it, 2048 half of it). Levels above full scale fill it.
-double MeterFill(uint32_t level);
-
 // The meter's two bars (left above right) in a row whose strip starts at stripLeft.
 QRect LaneMeterRect(int32_t stripLeft, int32_t rowTop);
 

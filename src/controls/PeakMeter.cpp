@@ -3,10 +3,10 @@
 
 #include "controls/ControlHost.h"
 #include "controls/DrawingSurfaces.h"
+#include "controls/MeterFill.h"
 
 #include <QPainter>
 
-#include <algorithm>
 #include <cmath>
 
 int32_t TThePeakMeter::separatorColumn(const TLayoutRect& layout) const {
@@ -32,9 +32,8 @@ void TThePeakMeter::SetLevel(int32_t level, const MeterScene& scene) {
         lit = layout.Height;
         colour = scene.lastPlaySucceeded ? scene.colours.Paused : scene.colours.Foul;
     } else {
-        const long double share =
-            std::min(level, kFullLevel) / static_cast<long double>(kFullLevel);
-        lit = static_cast<int32_t>(std::lround(std::sqrt(std::sqrt(share)) * layout.Height));
+        lit = static_cast<int32_t>(
+            std::lround(MeterFill(static_cast<uint32_t>(level)) * layout.Height));
     }
     const QRect strip(firstColumn(layout), layout.Top, Width - 1, layout.Height);
     QPainter painter(&scene.surfaces.CompositionBitmap);

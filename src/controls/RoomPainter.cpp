@@ -100,8 +100,8 @@ void RoomPainter::paintBall(QPainter& painter, int x, int y, int64_t cellX,
     paintEmptyCell(painter, x, y, cellX);
     const size_t pair = isOdd(floorDiv(cellX, 4)) ? 1 : 0;
     const TLane* lane = ball.Lane();
-    const QImage& picture =
-        lane ? m_cache.LaneBalls(lane->Piece().Hue()).at(pair) : m_pictures.balls[pair];
+    const QImage picture =
+        lane ? m_cache.LaneBall(lane->Piece().Hue(), pair) : m_pictures.balls[pair];
     if (!picture.isNull())
         painter.drawImage(x, y, picture);
     else

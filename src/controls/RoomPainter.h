@@ -32,8 +32,8 @@ struct RoomPictures {
 class RoomPictureCache {
 public:
     const RoomPictures& From(const NamedImages& bitmaps);
-    // After From: the pair for a hue, by X div 4 even or odd.
-    const std::vector<QImage>& LaneBalls(long double hue) { return m_laneBalls.For(hue); }
+    // After From: a ball of the pair for a hue, by X div 4 even (0) or odd (1).
+    QImage LaneBall(long double hue, size_t pair) { return m_laneBalls.For(hue, pair); }
 
 private:
     std::vector<qint64> m_keys;

@@ -13,7 +13,6 @@
 #include "model/LaneEdits.h"
 #include "model/MixerView.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -68,14 +67,16 @@ LaneRowLook TTheLaneStrip::look() const {
     const TTheInterior& in = *List.Interior;
     QFont font(QStringLiteral("Calibri"));
     font.setBold(true);
-    font.setPointSize(std::max(1, in.Style().Lanes.FontSize + state().handlesZoom));
+    font.setPointSize(static_cast<int>(
+        std::clamp<int64_t>(int64_t{in.Style().Lanes.FontSize} + state().handlesZoom,
+                            kSmallestNameSize, kLargestNameSize)));
     const QScreen* screen = QGuiApplication::primaryScreen();
     const bool fine = screen && screen->logicalDotsPerInch() >= kFineScreenDpi;
     return {font, fine ? 0 : kCoarseScreenTextOffset,
             in.Bitmaps().Image(QStringLiteral("Lane_Strike_Gray.bmp")), in.Style().Lanes};
 }
 
-const QImage& TTheLaneStrip::lanePicture(const TLane& lane) {
+QImage TTheLaneStrip::lanePicture(const TLane& lane) {
     const NamedImages& bitmaps = List.Interior->Bitmaps();
     const QImage& picture = bitmaps.Image(QStringLiteral("Lane_Ball.bmp"));
     const QImage& mask = bitmaps.Image(QStringLiteral("Lane_Ball_Mask.bmp"));
@@ -84,7 +85,7 @@ const QImage& TTheLaneStrip::lanePicture(const TLane& lane) {
         m_lanePictureKeys = keys;
         m_lanePictures.SetSources({MaskedPicture(picture, mask)});
     }
-    return m_lanePictures.For(lane.Piece().Hue()).front();
+    return m_lanePictures.For(lane.Piece().Hue(), 0);
 }
 
 void TTheLaneStrip::paintRows(QPainter& painter, const LaneRowLook& look) {
@@ -187,9 +188,8 @@ void TTheLaneStrip::HueFromSlider(TLane& lane, std::optional<int> position) {
 
 bool TTheLaneStrip::AddLaneWithSoundFile(int32_t position, const QString& file) {
     const TThePlan& plan = Model().plan;
-    const ResourceFolders folders{
-        plan.Untitled ? QString() : QFileInfo(plan.FileName).absolutePath(), plan.ResourcesFolder,
-        m_links.soundFiles.DefaultResourcesFolder()};
+    const ResourceFolders folders{plan.Folder(), plan.ResourcesFolder,
+                                  m_links.soundFiles.DefaultResourcesFolder()};
     TLane* lane = ::AddLaneWithSoundFile(Model(), position, file, folders);
     if (!lane)
         return false;
@@ -209,7 +209,11 @@ void TTheLaneStrip::SplitTracks(TLane& lane, int32_t column, bool repaint) {
 }
 
 void TTheLaneStrip::ZoomHandles(int32_t step) {
-    state().handlesZoom += step;
+    // Held to the sizes drawn, so that steps beyond them are not owed back.
+    const int64_t styleSize = List.Interior->Style().Lanes.FontSize;
+    int32_t& zoom = state().handlesZoom;
+    zoom = static_cast<int32_t>(std::clamp<int64_t>(
+        int64_t{zoom} + step, kSmallestNameSize - styleSize, kLargestNameSize - styleSize));
     if (Visible)
         RepaintWhole();
 }
@@ -256,6 +260,10 @@ void TTheLaneStrip::peekHovered() {
 }
 
 void TTheLaneStrip::beginEditing(TLane& lane, bool pan, int32_t x) {
+    // A second press without a release would save our own handler as the slider's; a typed
+    // value holds the slider.
+    if (m_editing || m_links.watch.Typing())
+        return;
     m_editing = lane.Position();
     m_hovered = m_editing;
     m_editingPan = pan;
@@ -270,13 +278,12 @@ void TTheLaneStrip::beginEditing(TLane& lane, bool pan, int32_t x) {
     s->ShowValueInWatch();
 }
 
-void TTheLaneStrip::endEditing(int32_t x, int32_t y) {
+void TTheLaneStrip::EndEditing() {
     if (!m_editing)
         return;
     m_editing.reset();
     if (TTheSlider* s = slider()) {
-        if (s->Dragging())
-            s->MouseUp(x, y);
+        s->EndDrag();
         s->OnChange = std::move(m_sliderOnChange);
         m_sliderOnChange = nullptr;
     }
@@ -321,7 +328,9 @@ void TTheLaneStrip::MouseMove(int32_t x, int32_t y) {
 }
 
 void TTheLaneStrip::MouseUp(int32_t x, int32_t y) {
-    endEditing(x, y);
+    if (TTheSlider* s = slider(); m_editing && s && s->Dragging())
+        s->MouseUp(x, y);
+    EndEditing();
     if (!BoundsRect.Contains(x, y) || !LaneAtY(y))
         m_hovered.reset();
     peekHovered();

@@ -45,6 +45,9 @@ public:
     static constexpr int32_t kWidth = 120;
     static constexpr int32_t kRowHeight = 20;
     static constexpr int32_t kRightLineX = 119;
+    // The point sizes the names' zoom keeps to.
+    static constexpr int32_t kSmallestNameSize = 1;
+    static constexpr int32_t kLargestNameSize = 72;
 
     Arrangement& Model() const { return m_links.arrangement; }
     // The lane at a pixel row of the strip, or none.
@@ -73,6 +76,10 @@ public:
     // The meters of the lanes in view, read from what sounds in them now.
     void UpdateMeters();
 
+    // The slider's drag for a lane ends where it is, and the slider is the master's again
+    // (typing into the watch takes the slider over).
+    void EndEditing();
+
     // Paints and presents the whole strip.
     void RepaintWhole();
 
@@ -87,7 +94,7 @@ private:
     LaneStripState& state() const;
     LaneRowLook look() const;
     // The lane's strike-box picture tinted with its hue; empty without a style picture.
-    const QImage& lanePicture(const TLane& lane);
+    QImage lanePicture(const TLane& lane);
     void paintRows(QPainter& painter, const LaneRowLook& look);
     // Strike and solo; a press on a row without a lane asks for a sound file.
     void strikeBoxPressed(MouseButton button, int32_t y);
@@ -95,9 +102,8 @@ private:
     void repaintRoomRow(const TLane& lane);
     TTheSlider* slider() const;
     // The slider takes the lane's value and goes on dragging from x; its changes are the lane's
-    // until the button is released.
+    // until the button is released. Not while editing already or while the watch is typed into.
     void beginEditing(TLane& lane, bool pan, int32_t x);
-    void endEditing(int32_t x, int32_t y);
     // The slider shows the hovered lane's loudness (in the watch too, when it peeks at lanes),
     // or the master loudness again.
     void peekHovered();

@@ -9,12 +9,12 @@
 #include "controls/TransportLink.h"
 #include "controls/WatchLink.h"
 #include "model/Arrangement.h"
+#include "model/SliderScale.h"
 
 #include <QPainter>
 
 #include <algorithm>
 #include <cmath>
-#include <cstdlib>
 
 namespace {
 
@@ -206,11 +206,12 @@ void TTheSlider::SyncToPlan() {
 }
 
 void TTheSlider::ShowValueInWatch() {
-    const int position = Position();
-    if (m_peeked && m_peeked->pan)
-        m_links.watch.ShowNumber(std::abs(2 * position - 100), 2 * position < 100);
-    else
-        m_links.watch.ShowNumber(position, false);
+    if (m_peeked && m_peeked->pan) {
+        const long double pan = PanOfSliderPosition(Position());
+        m_links.watch.ShowNumber(static_cast<int>(std::lround(std::abs(pan) * 100)), pan < 0);
+    } else {
+        m_links.watch.ShowNumber(Position(), false);
+    }
 }
 
 void TTheSlider::EndPeek() {

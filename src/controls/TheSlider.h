@@ -33,6 +33,8 @@ public:
     bool Dragging() const { return m_dragging; }
     // A drag handed over (the lane strip starts one): it goes on from this mouse X.
     void BeginDrag(int mouseX);
+    // A handed-over drag ends where it is, without a release.
+    void EndDrag() { m_dragging = false; }
     // The drag goes on from here (Ctrl changed PixelsPerUnit), so the handle does not jump.
     void Reanchor(int mouseX);
     // Ctrl held or released: one position per kFinePixelsPerUnit pixels, or per pixel; a drag

@@ -61,15 +61,17 @@ void TintedPictures::SetSources(const std::vector<QImage>& sources) {
     m_byHue.clear();
 }
 
-const std::vector<QImage>& TintedPictures::For(long double hueDegrees) {
+QImage TintedPictures::For(long double hueDegrees, size_t source) {
     hueDegrees = normalHue(hueDegrees);
-    if (const auto found = m_byHue.find(hueDegrees); found != m_byHue.end())
-        return found->second;
-    if (m_byHue.size() >= kMaxHues)
-        m_byHue.clear();
-    std::vector<QImage> tinted;
-    tinted.reserve(m_sources.size());
-    for (const QImage& source : m_sources)
-        tinted.push_back(TintedWithHue(source, hueDegrees));
-    return m_byHue.emplace(hueDegrees, std::move(tinted)).first->second;
+    auto found = m_byHue.find(hueDegrees);
+    if (found == m_byHue.end()) {
+        if (m_byHue.size() >= kMaxHues)
+            m_byHue.clear();
+        std::vector<QImage> tinted;
+        tinted.reserve(m_sources.size());
+        for (const QImage& picture : m_sources)
+            tinted.push_back(TintedWithHue(picture, hueDegrees));
+        found = m_byHue.emplace(hueDegrees, std::move(tinted)).first;
+    }
+    return source < found->second.size() ? found->second[source] : QImage();
 }

@@ -19,8 +19,9 @@ class TintedPictures {
 public:
     // Empties the cache when the sources differ from the last ones.
     void SetSources(const std::vector<QImage>& sources);
-    // The sources in their order, tinted; an empty source stays empty.
-    const std::vector<QImage>& For(long double hueDegrees);
+    // The source at an index, tinted; an empty source, or none at the index, gives an empty
+    // picture. A copy that shares the kept pixels, so it outlives the cache starting afresh.
+    QImage For(long double hueDegrees, size_t source);
 
 private:
     // Hues in use are few (a lane's, from the slider or generated); a cache that grows past this

@@ -4,6 +4,7 @@
 #include "controls/ControlHost.h"
 #include "controls/DrawingSurfaces.h"
 #include "controls/Interior.h"
+#include "controls/TheLaneStrip.h"
 #include "controls/TheSlider.h"
 #include "controls/TheWatch.h"
 #include "controls/WatchDigitText.h"
@@ -38,6 +39,10 @@ TWatchTyper::TWatchTyper(TTheWatch& watch) : m_watch(watch) {
 bool TWatchTyper::Start(const TyperStart& start) {
     if (m_active)
         return false;
+    // A lane's value dragged with the slider ends first: the typer takes the slider over.
+    if (TTheLaneStrip* lanes =
+            m_watch.List.Interior ? TheLaneStripOf(*m_watch.List.Interior) : nullptr)
+        lanes->EndEditing();
     const bool repeated = m_flashing;
     m_flashTimer.stop();
     m_flashing = false;

@@ -12,6 +12,9 @@ class TLane;
 class TPiece;
 class TRes;
 
+// What a change of a piece's value asks the sounding channels to take up.
+enum class SoundAttribute { Loudness, Pan };
+
 // The audio side installs its implementation once the mixer exists. Every call comes from the
 // UI thread; the mixer lock serialises them with the mixing thread, which reads pieces.
 class AudioHooks {
@@ -40,9 +43,9 @@ public:
     }
     // True while the carrier plays and the mixer exists.
     virtual bool Playing() const { return false; }
-    // Sets an attribute (2 volume, 3 pan) on every still active channel of the piece; the
-    // audio side writes its own failures to the fault log.
-    virtual void SetChannelAttribute(TPiece& piece, int attribute, float value) {
+    // Sets the loudness or pan on every still active channel of the piece; the audio side writes
+    // its own failures to the fault log.
+    virtual void SetChannelAttribute(TPiece& piece, SoundAttribute attribute, float value) {
         (void)piece;
         (void)attribute;
         (void)value;
@@ -50,9 +53,9 @@ public:
 
     // A ball just placed: the mixer schedules it when the plan rolls (ArmBall).
     virtual void ArmBall(TBall& ball) { (void)ball; }
-    // A lane's loudness (attribute 2) or pan (3) changed: the channels sounding in it take their
-    // effective value at once.
-    virtual void ApplyToLaneSounding(TLane& lane, int attribute) {
+    // A lane's loudness or pan changed: the channels sounding in it take their effective value
+    // at once (a pan through the channel's matrix when it has one).
+    virtual void ApplyToLaneSounding(TLane& lane, SoundAttribute attribute) {
         (void)lane;
         (void)attribute;
     }

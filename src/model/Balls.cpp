@@ -2,6 +2,7 @@
 #include "model/Balls.h"
 
 #include "model/Arrangement.h"
+#include "model/SliderScale.h"
 #include "support/FaultLog.h"
 
 #include <algorithm>
@@ -10,8 +11,6 @@ namespace {
 
 constexpr int kChangeBallLoudness = 220;
 constexpr int kChangeBallPan = 222;
-constexpr int kAttributeVolume = 2;
-constexpr int kAttributePan = 3;
 
 void EraseFromBack(std::vector<TBall*>& balls, const TBall* ball) {
     // Removal walks from the last ball to the first, so the ball is usually near the end.
@@ -186,7 +185,7 @@ void TTheBalls::StartSound(TBall& ball, bool fromOffset, Elements position) {
         m_arrangement.audio.StartChannels(ball.m_piece, start->delay, start->offset);
 }
 
-void TTheBalls::ApplyToSounding(TBall& ball, int attribute, float value) {
+void TTheBalls::ApplyToSounding(TBall& ball, SoundAttribute attribute, float value) {
     AudioHooks& audio = m_arrangement.audio;
     if (!audio.Playing())
         return;
@@ -197,11 +196,12 @@ void TTheBalls::ApplyToSounding(TBall& ball, int attribute, float value) {
 void TTheBalls::SetLoudness(TBall& ball, std::optional<long double> percent) {
     m_arrangement.plan.SetModified(kChangeBallLoudness, true);
     ball.m_piece.Loudness.SetValue(percent ? *percent / 100 : TPiece::kLoudnessNotSet);
-    ApplyToSounding(ball, kAttributeVolume, static_cast<float>(ball.m_piece.EffectiveLoudness()));
+    ApplyToSounding(ball, SoundAttribute::Loudness,
+                    static_cast<float>(ball.m_piece.EffectiveLoudness()));
 }
 
 void TTheBalls::SetPan(TBall& ball, int sliderPosition) {
     m_arrangement.plan.SetModified(kChangeBallPan, true);
-    ball.m_piece.Pan.SetValue((sliderPosition * 2 - 100) / 100.0L);
-    ApplyToSounding(ball, kAttributePan, static_cast<float>(ball.m_piece.EffectivePan()));
+    ball.m_piece.Pan.SetValue(PanOfSliderPosition(sliderPosition));
+    ApplyToSounding(ball, SoundAttribute::Pan, static_cast<float>(ball.m_piece.EffectivePan()));
 }

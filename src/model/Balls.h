@@ -1,6 +1,7 @@
 // Balls: the moments at which lanes sound, and the list that owns them.
 #pragma once
 
+#include "model/AudioHooks.h"
 #include "model/Piece.h"
 #include "model/Units.h"
 
@@ -95,8 +96,8 @@ public:
                                              Elements position) const;
     // Starts the ball's sound on the live mix through the audio hooks, as SoundStart says.
     void StartSound(TBall& ball, bool fromOffset, Elements position);
-    // Sets an attribute (2 volume, 3 pan) on the ball's sounding channels while playing.
-    void ApplyToSounding(TBall& ball, int attribute, float value);
+    // Sets the loudness or pan on the ball's sounding channels while playing.
+    void ApplyToSounding(TBall& ball, SoundAttribute attribute, float value);
     // Percent of loudness, or none to use the lane's.
     void SetLoudness(TBall& ball, std::optional<long double> percent);
     // From the pan slider's position 0 .. 100.

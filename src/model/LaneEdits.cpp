@@ -2,23 +2,14 @@
 #include "model/LaneEdits.h"
 
 #include "model/Arrangement.h"
+#include "model/SliderScale.h"
 #include "support/DisplayName.h"
 
 #include <QFileInfo>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
-
-constexpr int kAttributeVolume = 2;
-constexpr int kAttributePan = 3;
-
-int sliderPosition(long double value) {
-    if (!std::isfinite(value))
-        return 0;
-    return static_cast<int>(std::clamp<long double>(std::nearbyint(value), 0, 100));
-}
 
 // Balls that stood on the lane's row without a lane now belong to it (they sounded nothing).
 void adoptRowBalls(Arrangement& arrangement, TLane& lane) {
@@ -83,11 +74,11 @@ void SoloLane(Arrangement& arrangement, TLane& lane) {
 }
 
 int LoudnessSliderPosition(const TLane& lane) {
-    return sliderPosition(lane.Piece().EffectiveLoudness() * 100);
+    return NearestSliderPosition(lane.Piece().EffectiveLoudness() * 100);
 }
 
 int PanSliderPosition(const TLane& lane) {
-    return sliderPosition(lane.Piece().EffectivePan() * 50 + 50);
+    return SliderPositionOfPan(lane.Piece().EffectivePan());
 }
 
 void SetLaneLoudnessFromSlider(Arrangement& arrangement, TLane& lane, int position) {
@@ -96,16 +87,16 @@ void SetLaneLoudnessFromSlider(Arrangement& arrangement, TLane& lane, int positi
         MixerLock lock(arrangement.audio);
         lane.Piece().Loudness.SetValue(position / 100.0L);
     }
-    arrangement.audio.ApplyToLaneSounding(lane, kAttributeVolume);
+    arrangement.audio.ApplyToLaneSounding(lane, SoundAttribute::Loudness);
 }
 
 void SetLanePanFromSlider(Arrangement& arrangement, TLane& lane, int position) {
     arrangement.plan.SetModified(kChangeLanePan, true);
     {
         MixerLock lock(arrangement.audio);
-        lane.Piece().Pan.SetValue((position * 2 - 100) / 100.0L);
+        lane.Piece().Pan.SetValue(PanOfSliderPosition(position));
     }
-    arrangement.audio.ApplyToLaneSounding(lane, kAttributePan);
+    arrangement.audio.ApplyToLaneSounding(lane, SoundAttribute::Pan);
 }
 
 void SetLaneHueFromSlider(Arrangement& arrangement, TLane& lane, std::optional<int> position) {

@@ -3,6 +3,7 @@
 
 #include "model/Arrangement.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -21,6 +22,10 @@ TThePlan::TThePlan(Arrangement& arrangement)
       m_arrangement(arrangement),
       m_timing(*StepTiming::From(MPH.Value(), ElementRate.Value(), FrameResolution.Value(),
                                  Frames.Value())) {}
+
+QString TThePlan::Folder() const {
+    return Untitled ? QString() : QFileInfo(FileName).absolutePath();
+}
 
 QString TThePlan::RecomputeTiming() {
     if (const auto timing = StepTiming::From(MPH.Value(), ElementRate.Value(),

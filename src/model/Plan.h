@@ -37,6 +37,9 @@ public:
     QString FileName;
     QDateTime LoadTime;
 
+    // The folder of the plan's file; empty while the plan has none.
+    QString Folder() const;
+
     const StepTiming& Timing() const { return m_timing; }
     long double ElementsPerStep() const { return m_timing.elementsPerStep; }
     long double ElementsPerPixel() const { return m_timing.elementsPerPixel; }

@@ -42,6 +42,10 @@ QString ReadSettingText(const TWideCustomIniFile& store, const SettingKey& key) 
     return store.ReadString(section(key), name(key), readerDefault(key));
 }
 
+QString ReadDefaultResourcesFolder(const TWideCustomIniFile& store) {
+    return ToLinuxSeparators(ReadSettingText(store, Setting("Resources", "DefaultFolder")));
+}
+
 QString ReadSettingFile(const TWideCustomIniFile& store, const SettingKey& key,
                         const QString& folder) {
     return ToLinuxSeparators(

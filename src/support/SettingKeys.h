@@ -123,6 +123,9 @@ bool ReadSettingBool(const TWideCustomIniFile& store, const SettingKey& key);
 int32_t ReadSettingInt(const TWideCustomIniFile& store, const SettingKey& key);
 double ReadSettingFloat(const TWideCustomIniFile& store, const SettingKey& key);
 QString ReadSettingText(const TWideCustomIniFile& store, const SettingKey& key);
+// Resources/DefaultFolder, the folder for sound files not found under their names, with "/"
+// separators.
+QString ReadDefaultResourcesFolder(const TWideCustomIniFile& store);
 // A file the settings name, with "/" separators; by default the bare name in the folder.
 QString ReadSettingFile(const TWideCustomIniFile& store, const SettingKey& key,
                         const QString& folder);

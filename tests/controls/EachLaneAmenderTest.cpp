@@ -10,18 +10,15 @@
 
 namespace {
 
-// Records the attributes set on sounding channels.
+// Records what the lanes' sounding channels were asked to take up.
 class SoundingAudio : public RoomAudio {
 public:
-    void SetChannelAttribute(TPiece& piece, int attribute, float value) override {
-        set.push_back({&piece, attribute, value});
+    void ApplyToLaneSounding(TLane& lane, SoundAttribute attribute) override {
+        applied.push_back({&lane, attribute});
     }
-    struct Set {
-        TPiece* piece;
-        int attribute;
-        float value;
-    };
-    std::vector<Set> set;
+    void SetChannelAttribute(TPiece&, SoundAttribute, float) override { ++ballAttributes; }
+    std::vector<std::pair<TLane*, SoundAttribute>> applied;
+    int ballAttributes = 0;
 };
 
 class EachLaneAmenderTest : public ::testing::Test {
@@ -104,18 +101,28 @@ TEST_F(EachLaneAmenderTest, CancellingPutsEveryLanesOwnTextBack) {
     EXPECT_FALSE(kept->Active());
 }
 
-TEST_F(EachLaneAmenderTest, SoundingBallsFollowAtOnce) {
+TEST_F(EachLaneAmenderTest, SoundingLanesFollowAtOnceThroughTheLanesPath) {
+    // The lane's own path reaches a split lane's pan matrix; a ball's plain pan would not.
     TLane& a = lane("0.5", "0");
-    TBall* ball = arrangement.balls.Add(0, a.Position(), 0, false);
-    ASSERT_NE(ball, nullptr);
+    TLane& b = lane("0.5", "0");
+    ASSERT_NE(arrangement.balls.Add(0, a.Position(), 0, false), nullptr);
     audio.playing = true;
+    ASSERT_TRUE(amender.Start(AmendedValue::Pan, AmendMode::Absolute));
+    type({Qt::Key_2, Qt::Key_0});
+    using Applied = std::pair<TLane*, SoundAttribute>;
+    ASSERT_GE(audio.applied.size(), 2u);
+    EXPECT_EQ(audio.applied[audio.applied.size() - 2], (Applied{&a, SoundAttribute::Pan}));
+    EXPECT_EQ(audio.applied.back(), (Applied{&b, SoundAttribute::Pan}));
+    EXPECT_EQ(audio.ballAttributes, 0);
+    EXPECT_FALSE(amender.Start(AmendedValue::Loudness, AmendMode::Relative)); // already typing
+    type({Qt::Key_Escape});
+
+    audio.applied.clear();
     ASSERT_TRUE(amender.Start(AmendedValue::Loudness, AmendMode::Relative));
     type({Qt::Key_2, Qt::Key_0});
-    ASSERT_FALSE(audio.set.empty());
-    EXPECT_EQ(audio.set.back().piece, &ball->Piece());
-    EXPECT_EQ(audio.set.back().attribute, 2);
-    EXPECT_FLOAT_EQ(audio.set.back().value, 0.6f);
-    EXPECT_FALSE(amender.Start(AmendedValue::Pan, AmendMode::Relative)); // already typing
+    ASSERT_FALSE(audio.applied.empty());
+    EXPECT_EQ(audio.applied.back(), (Applied{&b, SoundAttribute::Loudness}));
+    EXPECT_DOUBLE_EQ(value(b.Piece().Loudness), 0.6);
 }
 
 } // namespace

@@ -3,13 +3,20 @@
 #include "controls/DrawingSurfaces.h"
 #include "controls/LaneMeters.h"
 #include "controls/LaneRowPainter.h"
+#include "controls/MeterFill.h"
 #include "controls/StyleTables.h"
 #include "controls/TheLaneStrip.h"
 #include "controls/TheSlider.h"
+#include "controls/TheWatch.h"
+#include "controls/WatchRelay.h"
+#include "controls/WatchTyper.h"
 #include "model/LaneEdits.h"
 
 #include <QColor>
 #include <QDir>
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -235,11 +242,84 @@ TEST_F(LaneStripTest, MetersFillByTheFourthRootOfTheLevel) {
     EXPECT_TRUE(host.copied.empty());
 }
 
-TEST_F(LaneStripTest, ZoomHandlesStepTheNameSize) {
+TEST_F(LaneStripTest, ASecondPressBeforeTheReleaseLeavesTheSliderTheMasters) {
     make();
-    strip().ZoomHandles(2);
-    strip().ZoomHandles(-1);
-    EXPECT_EQ(interior->LaneStripStates.handlesZoom, 1);
+    TLane& lane = arrangement.lanes.Add(0, TPiece::kNoOwnHue, true);
+    lane.Piece().Loudness.SetValue(0.5L);
+    arrangement.plan.SetMasterLoudness(0.3L, false);
+    // The first release went elsewhere (a dialog took it).
+    strip().MouseDown(MouseButton::Left, 60, rowY(0), {});
+    strip().MouseDown(MouseButton::Left, 60, rowY(0), {});
+    strip().MouseUp(60, rowY(0));
+    strip().MouseLeave();
+    slider().SetPosition(70, true);
+    EXPECT_EQ(arrangement.plan.MasterLoudness.Value(), 0.7L);
+    EXPECT_EQ(lane.Piece().Loudness.Value(), 0.5L);
+}
+
+TEST_F(LaneStripTest, TypingIntoTheWatchEndsALanesDragFirst) {
+    WatchRelay relay;
+    AddWatch(makers, arrangement, relay);
+    make();
+    TLane& lane = arrangement.lanes.Add(0, TPiece::kNoOwnHue, true);
+    lane.Piece().Loudness.SetValue(0.5L);
+    arrangement.plan.SetMasterLoudness(0.3L, false);
+    strip().MouseDown(MouseButton::Left, 60, rowY(0), {});
+    ASSERT_TRUE(slider().Dragging());
+    TWatchTyper& typer = static_cast<TTheWatch&>(*interior->Watch).Typer();
+    TyperStart start;
+    start.range = {0, 100, 0, 1};
+    ASSERT_TRUE(typer.Start(start));
+    EXPECT_EQ(strip().EditingLane(), nullptr);
+    EXPECT_FALSE(slider().Dragging());
+    // The button is let go while the value is typed; the typing ends after.
+    strip().MouseMove(20, rowY(0));
+    strip().MouseUp(20, rowY(0));
+    EXPECT_EQ(lane.Piece().Loudness.Value(), 0.5L);
+    typer.End(false);
+    strip().MouseLeave();
+    slider().SetPosition(70, true);
+    EXPECT_EQ(arrangement.plan.MasterLoudness.Value(), 0.7L);
+    EXPECT_EQ(lane.Piece().Loudness.Value(), 0.5L);
+    interior.reset(); // the watch goes before the relay that reaches it
+}
+
+// The ink of the name in the first row: its width in pixels.
+int nameWidth(const QImage& composition) {
+    const QRgb strip = qRgb(223, 223, 223);
+    int left = INT_MAX;
+    int right = INT_MIN;
+    for (int x = 24; x < 112; ++x)
+        for (int y = 20; y < 38; ++y)
+            if (composition.pixel(x, y) != strip) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+    return right < left ? 0 : right - left + 1;
+}
+
+TEST_F(LaneStripTest, ZoomingTheHandlesSizesTheNamesWithinBounds) {
+    make();
+    interior->LaneStripStates.metersVisible = false;
+    arrangement.lanes.Add(0, 220, false).Piece().Handle = QStringLiteral("Ab");
+    const QImage& composition = interior->Surfaces.CompositionBitmap;
+    strip().Paint();
+    const int normal = nameWidth(composition);
+    ASSERT_GT(normal, 0);
+    strip().ZoomHandles(4);
+    const int larger = nameWidth(composition);
+    EXPECT_GT(larger, normal);
+    // Far beyond either end, even by steps as large as they come: a step back is felt at once.
+    const int32_t styleSize = interior->Style().Lanes.FontSize;
+    strip().ZoomHandles(-1000);
+    strip().ZoomHandles(-1000);
+    EXPECT_LT(nameWidth(composition), normal);
+    strip().ZoomHandles(styleSize - TTheLaneStrip::kSmallestNameSize);
+    EXPECT_EQ(nameWidth(composition), normal);
+    strip().ZoomHandles(INT32_MAX);
+    strip().ZoomHandles(INT32_MAX);
+    strip().ZoomHandles(styleSize + 4 - TTheLaneStrip::kLargestNameSize);
+    EXPECT_EQ(nameWidth(composition), larger);
 }
 
 } // namespace
@@ -277,10 +357,16 @@ TEST(TintedPicturesTest, PixelsTakeTheHueGreysStayAndAnyHueIsSafe) {
 
     TintedPictures pictures;
     pictures.SetSources({picture});
-    const std::vector<QImage>& same = pictures.For(-320); // 40 degrees too: made once
-    EXPECT_EQ(&same, &pictures.For(40));
-    EXPECT_EQ(pictures.For(std::nanl("")).size(), 1u);
-    EXPECT_EQ(pictures.For(1e30L).size(), 1u);
+    const QImage kept = pictures.For(-320, 0); // 40 degrees too: made once
+    EXPECT_EQ(kept.cacheKey(), pictures.For(40, 0).cacheKey());
+    EXPECT_FALSE(pictures.For(std::nanl(""), 0).isNull());
+    EXPECT_FALSE(pictures.For(1e30L, 0).isNull());
+    EXPECT_TRUE(pictures.For(40, 1).isNull()); // no second source
+    // Enough other hues to make the cache start afresh: what was handed out still holds.
+    for (int i = 0; i < 1000; ++i)
+        pictures.For(100 + i / 8.0L, 0);
+    EXPECT_NEAR(QColor::fromRgba(kept.pixel(0, 0)).hsvHue(), 40, 1);
+    EXPECT_EQ(kept.pixel(1, 0), qRgba(90, 90, 90, 255));
 }
 
 } // namespace

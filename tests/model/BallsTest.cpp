@@ -152,9 +152,9 @@ TEST_F(BallsTest, LoudnessAndPanReachSoundingChannelsOnlyWhilePlaying) {
     balls.SetLoudness(*ball, 50.0L);
     balls.SetLoudness(*ball, std::nullopt); // the lane's
     balls.SetPan(*ball, 75);
-    EXPECT_EQ(audio.attributes[0], std::make_pair(2, 0.25f));
-    EXPECT_EQ(audio.attributes[1], std::make_pair(2, 0.5f));
-    EXPECT_EQ(audio.attributes[2].first, 3);
+    EXPECT_EQ(audio.attributes[0], std::make_pair(SoundAttribute::Loudness, 0.25f));
+    EXPECT_EQ(audio.attributes[1], std::make_pair(SoundAttribute::Loudness, 0.5f));
+    EXPECT_EQ(audio.attributes[2].first, SoundAttribute::Pan);
     EXPECT_EQ(ball->Piece().Pan.Value(), 0.5L);
     EXPECT_EQ(audio.attributesUnlocked, 0);
     EXPECT_EQ(arrangement.plan.LastChangeCode(), 222);

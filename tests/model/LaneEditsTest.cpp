@@ -1,9 +1,12 @@
 #include "model/LaneEdits.h"
 #include "RecordingHooks.h"
 #include "model/Arrangement.h"
+#include "model/SliderScale.h"
 #include "support/DisplayName.h"
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -82,8 +85,17 @@ TEST_F(LaneEditsTest, SliderPositionsSetPanAndLoudnessAndReachTheSoundingChannel
     EXPECT_EQ(LoudnessSliderPosition(lane), 35);
     EXPECT_EQ(arrangement.plan.LastChangeCode(), kChangeLaneLoudness);
     ASSERT_EQ(audio.laneAttributes.size(), 4u);
-    EXPECT_EQ(audio.laneAttributes[0], (std::pair<TLane*, int>{&lane, 3}));
-    EXPECT_EQ(audio.laneAttributes[3], (std::pair<TLane*, int>{&lane, 2}));
+    EXPECT_EQ(audio.laneAttributes[0],
+              (std::pair<TLane*, SoundAttribute>{&lane, SoundAttribute::Pan}));
+    EXPECT_EQ(audio.laneAttributes[3],
+              (std::pair<TLane*, SoundAttribute>{&lane, SoundAttribute::Loudness}));
+}
+
+TEST(SliderScaleTest, EveryPositionComesBackFromThePanItSets) {
+    for (int position = 0; position <= 100; ++position)
+        EXPECT_EQ(SliderPositionOfPan(PanOfSliderPosition(position)), position);
+    EXPECT_EQ(SliderPositionOfPan(std::nanl("")), 0);
+    EXPECT_EQ(SliderPositionOfPan(-1000), 0);
 }
 
 TEST_F(LaneEditsTest, UnsetAndOutOfRangeValuesShowWhatThePlanPlaysClamped) {

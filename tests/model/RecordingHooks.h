@@ -26,14 +26,14 @@ public:
         started.push_back({position, offset});
     }
     bool Playing() const override { return playing; }
-    void SetChannelAttribute(TPiece&, int attribute, float value) override {
+    void SetChannelAttribute(TPiece&, SoundAttribute attribute, float value) override {
         attributes.push_back({attribute, value});
         attributesUnlocked += lockDepth == 0;
     }
     bool MixerRunning() const override { return playing; }
     void SetOutputVolume(long double loudness) override { volumes.push_back(loudness); }
     void Reschedule() override { ++reschedules; }
-    void ApplyToLaneSounding(TLane& lane, int attribute) override {
+    void ApplyToLaneSounding(TLane& lane, SoundAttribute attribute) override {
         laneAttributes.push_back({&lane, attribute});
     }
     void RescheduleLane(TLane& lane) override { rescheduledLanes.push_back(&lane); }
@@ -49,10 +49,10 @@ public:
     std::vector<TPiece*> stopped;
     std::vector<TPiece*> released;
     std::vector<std::pair<Elements, Elements>> started; // position, offset
-    std::vector<std::pair<int, float>> attributes;
+    std::vector<std::pair<SoundAttribute, float>> attributes;
     std::vector<long double> volumes;
     std::vector<int32_t> reinitRates;
-    std::vector<std::pair<TLane*, int>> laneAttributes;
+    std::vector<std::pair<TLane*, SoundAttribute>> laneAttributes;
     std::vector<TLane*> rescheduledLanes;
 };
 
