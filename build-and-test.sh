@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: the full build, then the window-less libraries
-# again under AddressSanitizer and UndefinedBehaviorSanitizer, then the program's start-up and
-# shut-down and the tests that open sound devices once more on a running sound server.
+# Builds everything and runs every test: the full build, then a user's journey through the
+# program on an X server of its own, then the window-less libraries again under AddressSanitizer
+# and UndefinedBehaviorSanitizer, then the program's start-up and shut-down and the tests that open
+# sound devices once more on a running sound server.
 set -uo pipefail
 cd "$(dirname "$0")"
 
@@ -52,7 +53,7 @@ run_suite() {
     local dir=$1 name=$2
     shift 2
     timed "$name: configure and build" build_dir "$dir" "$@" || return 1
-    timed "$name: tests" run_ctest "$dir" ctest.log
+    timed "$name: tests" run_ctest "$dir" ctest.log -LE journey
 }
 
 # --- Sound server phase -------------------------------------------------------------------------
@@ -105,6 +106,10 @@ run_on_sound_server() {
 
 status=0
 run_suite build "release" -DCMAKE_BUILD_TYPE=Release || status=1
+# The user's journey drives the program on an X server of its own, alone so that it keeps pace.
+if [ $status -eq 0 ]; then
+    timed "user's journey" run_ctest build ctest-journey.log -L journey || status=1
+fi
 if [ $status -eq 0 ]; then
     run_suite build-sanitize "sanitised" -DCMAKE_BUILD_TYPE=Debug -DGBX_SANITIZE=ON \
         -DGBX_WITH_GUI=OFF || status=1

@@ -8,6 +8,7 @@ packages=(
     portaudio19-dev libasound2-dev libsndfile1-dev libflac-dev libsoxr-dev libmp3lame-dev
     fonts-crosextra-carlito fonts-dejavu-core
     pulseaudio libasound2-plugins
+    xvfb openbox xdotool x11-utils imagemagick
 )
 
 missing=()
