@@ -49,7 +49,7 @@ check() {
 wait_until() {
     local deadline=$((SECONDS + wait_seconds))
     until "$@"; do
-        [ $SECONDS -lt $deadline ] || return 1
+        [ "$SECONDS" -lt "$deadline" ] || return 1
         sleep 0.1
     done
 }
@@ -95,7 +95,8 @@ Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work
 pids+=($!)
 display_known() { [ -s "$work/display" ]; }
 require "the X server starts" wait_until display_known
-export DISPLAY=":$(cat "$work/display")"
+DISPLAY=":$(cat "$work/display")"
+export DISPLAY
 export HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" QT_QPA_PLATFORM=xcb
 unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME
 
@@ -131,18 +132,18 @@ watch=116x34+4+508
 pause_button=24x24+164+513
 watch_moves() {
     local before
-    before=$(pixels $watch)
+    before=$(pixels "$watch")
     sleep 0.2
-    looks_unlike $watch "$before"
+    looks_unlike "$watch" "$before"
 }
 watch_stands() {
     local before
-    before=$(pixels $watch)
+    before=$(pixels "$watch")
     sleep 0.5
-    looks_like $watch "$before"
+    looks_like "$watch" "$before"
 }
-rolling() { looks_like $pause_button "$unpaused" && watch_moves; }
-paused() { looks_unlike $pause_button "$unpaused" && watch_stands; }
+rolling() { looks_like "$pause_button" "$unpaused" && watch_moves; }
+paused() { looks_unlike "$pause_button" "$unpaused" && watch_stands; }
 
 require "the main window opens on the demo plan" wait_until window_shown 'demo\.skw .* - Glorinbax$'
 main=$(window_titled 'demo\.skw .* - Glorinbax$')
@@ -150,10 +151,10 @@ title=$(xdotool getwindowname "$main")
 window_width=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
 check "the title names the plan unchanged" test "${title:0:2}" != "* "
 check "the plan rolls at start" wait_until watch_moves
-unpaused=$(pixels $pause_button)
+unpaused=$(pixels "$pause_button")
 # The lane strip's empty space below the lanes, dimmed while a dialog is open.
 strip_space=60x20+40+480
-undimmed_space=$(pixels $strip_space)
+undimmed_space=$(pixels "$strip_space")
 shoot started
 
 # Room, lane strip and carrier positions, in window pixels.
@@ -191,7 +192,7 @@ shoot sound-file-typed
 xdotool key Return
 dialog_gone() { ! window_shown '^Choose a sound file$'; }
 check "the sound file dialog closes" wait_until dialog_gone
-check "the window is back from the dialog" wait_until looks_like $strip_space "$undimmed_space"
+check "the window is back from the dialog" wait_until looks_like "$strip_space" "$undimmed_space"
 shoot lane-added
 
 # Two balls in the new lane's row, then the second one removed again.
@@ -226,12 +227,15 @@ check "the program exits with status 0" test $? -eq 0
 dump=$("$program" --dump "$plan" | tr -d '\r')
 echo "$dump" >"$shot_dir/saved-plan.txt"
 # The lines of one section of an INI-style text on stdin, without its header.
-section() { awk -v header="[$1]" '{ sub(/\r$/, "") } $0 == header { on = 1; next } /^\[/ { on = 0 } on'; }
+section() {
+    awk -v header="[$1]" '{ sub(/\r$/, "") } $0 == header { on = 1; next } /^\[/ { on = 0 } on'
+}
 lanes_after=$(grep -c '^\[Lane\.' <<<"$dump")
 check "the saved plan has one lane more" test "$lanes_after" -eq $((lanes_before + 1))
-check "the new lane is named after its sound" grep -qx 'Handle=journey-bell' <(section "Lane.$new_row" <<<"$dump")
-check "the new lane plays the chosen file" grep -qx "Resource=$sound" <(section "Lane.$new_row" <<<"$dump")
-check "the first lane is saved struck" grep -qx 'Striked=1' <(section "Lane.0" <<<"$dump")
+new_lane=$(section "Lane.$new_row" <<<"$dump")
+check "the new lane is named after its sound" grep -qx 'Handle=journey-bell' <<<"$new_lane"
+check "the new lane plays the chosen file" grep -qx "Resource=$sound" <<<"$new_lane"
+check "the first lane is saved struck" grep -qx 'Striked=1' <(section Lane.0 <<<"$dump")
 balls_in_new_row=$(grep -cx "Y=$new_row" <<<"$dump")
 check "the new lane keeps exactly the one ball left in it" test "$balls_in_new_row" -eq 1
 
