@@ -1,0 +1,87 @@
+// The ids of the program's commands and menus, as the menus and the keys name them.
+#pragma once
+
+// Ids 1025..1248 are the program's commands; each has the caption of the same number. Ids not
+// named here are used by number where their menu or key lists them.
+namespace cmd {
+
+constexpr int kSwitchHandout = 1025;
+constexpr int kShowProgramInFolder = 1026;
+constexpr int kAmendPlanText = 1027;
+constexpr int kReloadBassDLL = 1028;
+constexpr int kTakeScreenshot = 1029;
+constexpr int kAddLane = 1030;
+constexpr int kKeepPlanAs = 1032;
+constexpr int kKeepPlanCopy = 1033;
+constexpr int kShowPlanInfo = 1034;
+constexpr int kReloadResources = 1035;
+constexpr int kPurgeResources = 1036;
+constexpr int kKeepPlan = 1037;
+constexpr int kShowPlanInFolder = 1038;
+constexpr int kCopyPlanPath = 1039;
+constexpr int kSwitchFullScreen = 1040;
+constexpr int kPlanMenu = 1042;
+constexpr int kOpenPlanWith = 1043;
+constexpr int kOpenPlanFromClipboard = 1044;
+constexpr int kBrowseResourcesFolder = 1045;
+constexpr int kResourcesMenu = 1046;
+constexpr int kLanesMenu = 1047;
+constexpr int kCollectResources = 1092;
+constexpr int kShowResourcesInfo = 1093;
+constexpr int kShowLanesInfo = 1094;
+constexpr int kResourceFileMenu = 1098;
+constexpr int kNewPlan = 1102;
+constexpr int kOpenPlan = 1103;
+constexpr int kRoomMenu = 1105;
+constexpr int kChoosePlanResourcesFolder = 1124;
+constexpr int kChooseDefaultResourcesFolder = 1125;
+constexpr int kProgramMenu = 1126;
+constexpr int kLanguageMenu = 1127;
+constexpr int kViewMenu = 1148;
+constexpr int kSwitchRuler = 1149;
+constexpr int kSwitchLaneStrip = 1150;
+constexpr int kSwitchWatch = 1151;
+constexpr int kSwitchCarrier = 1152;
+constexpr int kSwitchSlider = 1153;
+constexpr int kSwitchFlags = 1154;
+constexpr int kSwitchFlagHandles = 1155;
+constexpr int kHideRuler = 1156;
+constexpr int kHideLaneStrip = 1157;
+constexpr int kHideWatch = 1158;
+constexpr int kHideCarrier = 1159;
+constexpr int kHideSlider = 1160;
+constexpr int kSwitchPeakMeters = 1172;
+constexpr int kSwitchLaneMeters = 1173;
+constexpr int kOutputDeviceMenu = 1174;
+constexpr int kHidePeakMeters = 1177;
+constexpr int kSelfReproduce = 1190;
+constexpr int kChooseEditorialProgram = 1191;
+constexpr int kRunEditorialProgram = 1192;
+constexpr int kPerpetuate = 1197;
+constexpr int kSetRenderChannels = 1198;
+constexpr int kOpenLastRender = 1199;
+constexpr int kOpenLastRenderInEditor = 1200;
+constexpr int kCopyResourceList = 1206;
+constexpr int kLaneMenu = 1209;
+constexpr int kBallMenu = 1212;
+constexpr int kAuditionBall = 1213;
+constexpr int kStyleMenu = 1216;
+constexpr int kSwitchReport = 1217;
+constexpr int kShowPlanProperties = 1223;
+constexpr int kShowResourceProperties = 1225;
+constexpr int kExitProgram = 1245;
+constexpr int kSwitchMenuTrigger = 1247;
+
+// The platform's window commands, in the window pop-up.
+constexpr int kWindowSize = 61440;
+constexpr int kWindowMove = 61456;
+constexpr int kWindowMinimize = 61472;
+constexpr int kWindowMaximize = 61488;
+constexpr int kWindowClose = 61536;
+constexpr int kWindowRestore = 61728;
+
+// Numbered list items: styles 1..N, languages from kFirstLanguage; the output devices follow
+// the languages.
+constexpr int kFirstLanguage = 225;
+
+} // namespace cmd
