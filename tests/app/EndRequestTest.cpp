@@ -1,0 +1,142 @@
+// Requests to end the program from outside (SIGTERM, SIGINT): it closes asking nothing, keeps a
+// changed plan's side copy beside the plan's file and writes its settings.
+#include "ProgramFolderFixture.h"
+#include "app/TermSignals.h"
+#include "controls/TheCarrier.h"
+#include "model/Arrangement.h"
+#include "planfile/PlanOperations.h"
+#include "texts/Parlance.h"
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+const QByteArray kPlan = "[Main]\r\n[0]\r\nX=4\r\nY=0\r\n[1]\r\nX=9\r\nY=2\r\n";
+const QByteArray kRollingOnNoSound = "[Audio.Out]\nSelectedDevice=0\n[Carrier]\nRollOnStartup=1\n";
+
+TEST(TermSignalsTest, RequestsAreKeptUntilAnsweredAndTheOldHandlersComeBack) {
+    struct sigaction before = {};
+    ASSERT_EQ(sigaction(SIGTERM, nullptr, &before), 0);
+    int ends = 0;
+    {
+        TermSignals requests;
+        // Without the handler this would end the test program.
+        ASSERT_EQ(raise(SIGTERM), 0);
+        QTest::qWait(20);
+        EXPECT_EQ(ends, 0);
+        requests.OnRequest([&ends] { ++ends; });
+        EXPECT_TRUE(QTest::qWaitFor([&ends] { return ends == 1; }))
+            << "a request before there was an answer was lost";
+        ASSERT_EQ(raise(SIGINT), 0);
+        EXPECT_TRUE(QTest::qWaitFor([&ends] { return ends == 2; }));
+        QTest::qWait(20);
+        EXPECT_EQ(ends, 2) << "one signal, one answer";
+    }
+    struct sigaction after = {};
+    ASSERT_EQ(sigaction(SIGTERM, nullptr, &after), 0);
+    EXPECT_EQ(after.sa_handler, before.sa_handler);
+}
+
+class EndRequest : public ProgramFolderFixture {
+protected:
+    QString settingsText() const { return QString::fromUtf8(ReadAll(folders.settingsFile)); }
+};
+
+// The session answers as the program does: closed, the window's questions not asked (here they
+// would drop the changes), the side copy written at the end.
+TEST_F(EndRequest, WhileRollingAChangedPlanIsKeptBesideItsFileAndTheFileIsLeftAlone) {
+    const QString planFile = dir.file("song.skw");
+    WriteFile(planFile, kPlan);
+    WriteFile(folders.settingsFile, kRollingOnNoSound);
+    TermSignals requests;
+    auto session = std::make_unique<ProgramSession>(options(planFile));
+    ASSERT_FALSE(session->Halted());
+    ASSERT_TRUE(session->Carrier()->Rolling());
+    Arrangement& model = session->Model();
+    {
+        MixerLock lock(model.audio);
+        ASSERT_NE(model.balls.Add(6, 1, TPiece::kNoOwnHue, false), nullptr);
+    }
+    model.plan.SetModified(64, true);
+    const QString sideCopy = dir.file("song_" + Text(94) + ".skw");
+
+    requests.OnRequest([&session] { session->EndWithoutQuestions(); });
+    ASSERT_EQ(raise(SIGTERM), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&session] { return session->Closed(); }));
+    requests.OnRequest({});
+    session.reset();
+
+    EXPECT_EQ(ReadAll(planFile), kPlan);
+    Arrangement kept;
+    ASSERT_TRUE(LoadPlan(kept, sideCopy, {})) << "no side copy at " << sideCopy.toStdString();
+    EXPECT_EQ(kept.balls.Count(), 3);
+    EXPECT_TRUE(settingsText().contains("HandoutShown=1")) << settingsText().toStdString();
+}
+
+// The built program, started and signalled as a desktop session or a service manager does.
+class EndRequestProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_NO_FATAL_FAILURE(CopyProgramFolder(dir));
+        WriteFile(settingsFile, kRollingOnNoSound);
+    }
+
+    // Starts the program on a file and signals it once its handlers are in place (before them
+    // the signal would end it at once); false when it did not end normally with code 0.
+    bool runAndSignal(const QString& file, int signal) {
+        QProcess process;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.start(dir.file("glorinbax"), {file});
+        if (!process.waitForStarted())
+            return false;
+        const bool handled = QTest::qWaitFor(
+            [&process, signal] { return catchesSignal(process.processId(), signal); }, 60'000);
+        EXPECT_TRUE(handled) << "the program never caught signal " << signal;
+        ::kill(static_cast<pid_t>(process.processId()), handled ? signal : SIGKILL);
+        const bool finished = process.waitForFinished(60'000);
+        output = process.readAll().toStdString();
+        return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    }
+
+    // The kernel's mask of the signals a process has handlers for.
+    static bool catchesSignal(qint64 pid, int signal) {
+        const QByteArray status = ReadAll(QStringLiteral("/proc/%1/status").arg(pid));
+        const qsizetype at = status.indexOf("SigCgt:");
+        if (at < 0)
+            return false;
+        const qsizetype end = status.indexOf('\n', at);
+        const quint64 mask = status.mid(at + 7, end - at - 7).trimmed().toULongLong(nullptr, 16);
+        return (mask >> (signal - 1)) & 1;
+    }
+
+    QString settingsText() const { return QString::fromUtf8(ReadAll(settingsFile)); }
+
+    TempDir dir;
+    const QString settingsFile = dir.file("data/glorinbax.ini");
+    std::string output;
+};
+
+TEST_F(EndRequestProgram, RollingThePlanItEndsWithCodeZeroAndItsSettingsWritten) {
+    const QString planFile = dir.file("song.skw");
+    WriteFile(planFile, kPlan);
+    for (const int signal : {SIGTERM, SIGINT}) {
+        SCOPED_TRACE(signal);
+        QFile::remove(settingsFile);
+        WriteFile(settingsFile, kRollingOnNoSound);
+        EXPECT_TRUE(runAndSignal(planFile, signal)) << output;
+        EXPECT_TRUE(settingsText().contains("HandoutShown=1")) << settingsText().toStdString();
+        EXPECT_EQ(ReadAll(planFile), kPlan);
+        EXPECT_EQ(QDir(dir.path()).entryList({"*.skw"}, QDir::Files), QStringList{"song.skw"})
+            << "an unchanged plan has no side copy";
+    }
+}
+
+} // namespace
