@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <csignal>
@@ -86,24 +87,26 @@ protected:
         WriteFile(settingsFile, kRollingOnNoSound);
     }
 
-    // Starts the program on a file and signals it once its handlers are in place (before them
-    // the signal would end it at once); false when it did not end normally with code 0.
-    bool runAndSignal(const QString& file, int signal) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        process.setProcessEnvironment(environment);
-        process.setProcessChannelMode(QProcess::MergedChannels);
-        process.start(dir.file("glorinbax"), {file});
-        if (!process.waitForStarted())
-            return false;
+    // Starts the program on a file, on the platform the environment names.
+    void start(const QString& file, QProcessEnvironment environment) {
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                           environment.value(QStringLiteral("QT_QPA_PLATFORM"), "offscreen"));
+        program.setProcessEnvironment(environment);
+        program.setProcessChannelMode(QProcess::MergedChannels);
+        program.start(dir.file("glorinbax"), {file});
+        ASSERT_TRUE(program.waitForStarted());
+    }
+
+    // Signals the program once its handlers are in place (before them the signal would end it at
+    // once); false when it did not then end normally with code 0.
+    bool signalAndWait(int signal) {
         const bool handled = QTest::qWaitFor(
-            [&process, signal] { return catchesSignal(process.processId(), signal); }, 60'000);
+            [this, signal] { return catchesSignal(program.processId(), signal); }, 60'000);
         EXPECT_TRUE(handled) << "the program never caught signal " << signal;
-        ::kill(static_cast<pid_t>(process.processId()), handled ? signal : SIGKILL);
-        const bool finished = process.waitForFinished(60'000);
-        output = process.readAll().toStdString();
-        return finished && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+        ::kill(static_cast<pid_t>(program.processId()), handled ? signal : SIGKILL);
+        const bool finished = program.waitForFinished(60'000);
+        output = program.readAll().toStdString();
+        return finished && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
     }
 
     // The kernel's mask of the signals a process has handlers for.
@@ -121,6 +124,7 @@ protected:
 
     TempDir dir;
     const QString settingsFile = dir.file("data/glorinbax.ini");
+    QProcess program;
     std::string output;
 };
 
@@ -131,12 +135,71 @@ TEST_F(EndRequestProgram, RollingThePlanItEndsWithCodeZeroAndItsSettingsWritten)
         SCOPED_TRACE(signal);
         QFile::remove(settingsFile);
         WriteFile(settingsFile, kRollingOnNoSound);
-        EXPECT_TRUE(runAndSignal(planFile, signal)) << output;
+        ASSERT_NO_FATAL_FAILURE(start(planFile, QProcessEnvironment::systemEnvironment()));
+        EXPECT_TRUE(signalAndWait(signal)) << output;
         EXPECT_TRUE(settingsText().contains("HandoutShown=1")) << settingsText().toStdString();
         EXPECT_EQ(ReadAll(planFile), kPlan);
         EXPECT_EQ(QDir(dir.path()).entryList({"*.skw"}, QDir::Files), QStringList{"song.skw"})
             << "an unchanged plan has no side copy";
     }
+}
+
+// Only a user changes a plan while it rolls: here through the Insert key on a display of its own.
+TEST_F(EndRequestProgram, AChangedPlanIsKeptBesideItsFileWhichIsLeftAlone) {
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    const QString xdotool = QStandardPaths::findExecutable(QStringLiteral("xdotool"));
+    if (xvfb.isEmpty() || xdotool.isEmpty())
+        GTEST_SKIP() << "Xvfb and xdotool are needed to change the plan as a user does";
+    QProcess server;
+    server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    QByteArray displayNumber;
+    while (!displayNumber.endsWith('\n') && server.waitForReadyRead(30'000))
+        displayNumber += server.readAllStandardOutput();
+    ASSERT_TRUE(displayNumber.endsWith('\n')) << "the X server did not start";
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("DISPLAY"),
+                       ":" + QString::fromLatin1(displayNumber.trimmed()));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    const auto tool = [&](const QStringList& arguments) {
+        QProcess run;
+        run.setProcessEnvironment(environment);
+        run.start(xdotool, arguments);
+        run.waitForFinished();
+        return QString::fromUtf8(run.readAllStandardOutput()).trimmed();
+    };
+
+    const QString planFile = dir.file("song.skw");
+    WriteFile(planFile, kPlan);
+    ASSERT_NO_FATAL_FAILURE(start(planFile, environment));
+    QString window;
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            window = tool({"search", "--onlyvisible", "--pid", QString::number(program.processId()),
+                           "--name", "song"})
+                         .section('\n', 0, 0);
+            return !window.isEmpty();
+        },
+        60'000));
+    tool({"windowfocus", "--sync", window});
+    tool({"key", "Insert"}); // a ball at the point
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return tool({"getwindowname", window}).startsWith("* ");
+        },
+        30'000))
+        << "the plan did not change";
+    EXPECT_TRUE(signalAndWait(SIGTERM)) << output;
+    server.terminate();
+    server.waitForFinished();
+
+    EXPECT_EQ(ReadAll(planFile), kPlan);
+    // The copy's name has a word of the language the program chose.
+    const QStringList copies = QDir(dir.path()).entryList({"song_*.skw"}, QDir::Files);
+    ASSERT_EQ(copies.size(), 1) << copies.join(' ').toStdString();
+    Arrangement kept;
+    ASSERT_TRUE(LoadPlan(kept, dir.file(copies[0]), {}));
+    EXPECT_EQ(kept.balls.Count(), 3);
+    EXPECT_TRUE(settingsText().contains("HandoutShown=1")) << settingsText().toStdString();
 }
 
 } // namespace
