@@ -53,10 +53,12 @@ TermSignals::~TermSignals() {
     for (size_t i = 0; i < std::size(kSignals); ++i)
         ::sigaction(kSignals[i], &g_previous[i], nullptr);
     m_notifier.reset();
-    ::close(g_readEnd);
-    ::close(g_writeEnd);
-    g_readEnd = -1;
+    // A handler still running on another thread then writes to no pipe rather than a closed one.
+    const int writeEnd = g_writeEnd;
     g_writeEnd = -1;
+    ::close(writeEnd);
+    ::close(g_readEnd);
+    g_readEnd = -1;
 }
 
 void TermSignals::OnRequest(std::function<void()> end) {

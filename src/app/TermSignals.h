@@ -8,11 +8,11 @@ class QSocketNotifier;
 
 // The handler only writes the signal's number into a pipe; a notifier on the pipe's other end
 // hands the request to the UI thread, where closing may save files and take the engine down.
-// One at a time (the handler reaches it through the process); made and destroyed on the UI thread.
+// One at a time, as signal handlers belong to the process; made and destroyed on the UI thread.
 class TermSignals {
 public:
     // Installs the handlers: from now on the signals no longer end the process by themselves.
-    // Throws std::runtime_error when the pipe cannot be made.
+    // Throws std::runtime_error when the pipe cannot be made, std::logic_error for a second one.
     TermSignals();
     // Restores the handlers that were there before.
     ~TermSignals();
