@@ -1,5 +1,6 @@
 // Requests to end the program from outside (SIGTERM, SIGINT): it closes asking nothing, keeps a
 // changed plan's side copy beside the plan's file and writes its settings.
+#include "MessageBoxAnswers.h"
 #include "ProgramFolderFixture.h"
 #include "app/TermSignals.h"
 #include "controls/TheCarrier.h"
@@ -77,6 +78,48 @@ TEST_F(EndRequest, WhileRollingAChangedPlanIsKeptBesideItsFileAndTheFileIsLeftAl
     ASSERT_TRUE(LoadPlan(kept, sideCopy, {})) << "no side copy at " << sideCopy.toStdString();
     EXPECT_EQ(kept.balls.Count(), 3);
     EXPECT_TRUE(settingsText().contains("HandoutShown=1")) << settingsText().toStdString();
+}
+
+// Ending must not wait for a user who is not there: a question still open ends unanswered.
+TEST_F(EndRequest, ARequestWhileTheSaveQuestionIsOpenEndsWithoutAnAnswer) {
+    const QString planFile = dir.file("song.skw");
+    WriteFile(planFile, kPlan);
+    WriteFile(folders.settingsFile, kRollingOnNoSound);
+    TermSignals requests;
+    auto session = std::make_unique<ProgramSession>(
+        SessionOptions{folders, planFile, SessionMode::Interactive});
+    ASSERT_FALSE(session->Halted());
+    Arrangement& model = session->Model();
+    {
+        MixerLock lock(model.audio);
+        ASSERT_NE(model.balls.Add(6, 1, TPiece::kNoOwnHue, false), nullptr);
+    }
+    model.plan.SetModified(64, true);
+    const QString sideCopy = dir.file("song_" + Text(94) + ".skw");
+    requests.OnRequest([&session] { session->EndWithoutQuestions(); });
+
+    BoxAnswers boxes({BoxAnswers::kLeaveOpen});
+    boxes.beforeAnswer = [] { raise(SIGTERM); };
+    // Should the request not end the question, the test fails instead of waiting for ever.
+    QObject watch;
+    bool stillOpen = false;
+    QTimer::singleShot(30'000, &watch, [&stillOpen] {
+        stillOpen = true;
+        if (QWidget* box = QApplication::activeModalWidget())
+            box->close();
+        QCoreApplication::exit(1);
+    });
+    QTimer::singleShot(0, &watch, [&session] { session->Close(); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(stillOpen);
+    ASSERT_EQ(boxes.seen.size(), 1u) << "the save question was not asked";
+    requests.OnRequest({});
+    session.reset();
+
+    EXPECT_EQ(ReadAll(planFile), kPlan);
+    Arrangement kept;
+    ASSERT_TRUE(LoadPlan(kept, sideCopy, {})) << "no side copy at " << sideCopy.toStdString();
+    EXPECT_EQ(kept.balls.Count(), 3);
 }
 
 // The built program, started and signalled as a desktop session or a service manager does.
