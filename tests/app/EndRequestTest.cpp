@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTest>
 
@@ -44,60 +45,55 @@ TEST(TermSignalsTest, RequestsAreKeptUntilAnsweredAndTheOldHandlersComeBack) {
     EXPECT_EQ(after.sa_handler, before.sa_handler);
 }
 
+// A session as the program runs it, answering end requests.
 class EndRequest : public ProgramFolderFixture {
 protected:
-    QString settingsText() const { return QString::fromUtf8(ReadAll(folders.settingsFile)); }
+    // Rolling a plan file, with a ball more than the file has.
+    void startChanged(SessionMode mode) {
+        WriteFile(planFile, kPlan);
+        WriteFile(folders.settingsFile, kRollingOnNoSound);
+        session = std::make_unique<ProgramSession>(SessionOptions{folders, planFile, mode});
+        ASSERT_FALSE(session->Halted());
+        ASSERT_TRUE(session->Carrier()->Rolling());
+        Arrangement& model = session->Model();
+        {
+            MixerLock lock(model.audio);
+            ASSERT_NE(model.balls.Add(6, 1, TPiece::kNoOwnHue, false), nullptr);
+        }
+        model.plan.SetModified(64, true);
+        sideCopy = dir.file("song_" + Text(94) + ".skw"); // while the texts are there
+        requests.OnRequest([this] { session->EndWithoutQuestions(); });
+    }
+    // Ends the session: the file stays as it was, and the side copy holds the changed plan.
+    void expectKeptBesideTheFile() {
+        requests.OnRequest({});
+        session.reset();
+        EXPECT_EQ(ReadAll(planFile), kPlan);
+        Arrangement kept;
+        ASSERT_TRUE(LoadPlan(kept, sideCopy, {})) << "no side copy at " << sideCopy.toStdString();
+        EXPECT_EQ(kept.balls.Count(), 3);
+    }
+
+    TermSignals requests; // outlives the session
+    std::unique_ptr<ProgramSession> session;
+    const QString planFile = dir.file("song.skw");
+    QString sideCopy;
 };
 
-// The session answers as the program does: closed, the window's questions not asked (here they
-// would drop the changes), the side copy written at the end.
+// Closed, the window's questions not asked (here they would drop the changes), the side copy
+// written at the end.
 TEST_F(EndRequest, WhileRollingAChangedPlanIsKeptBesideItsFileAndTheFileIsLeftAlone) {
-    const QString planFile = dir.file("song.skw");
-    WriteFile(planFile, kPlan);
-    WriteFile(folders.settingsFile, kRollingOnNoSound);
-    TermSignals requests;
-    auto session = std::make_unique<ProgramSession>(options(planFile));
-    ASSERT_FALSE(session->Halted());
-    ASSERT_TRUE(session->Carrier()->Rolling());
-    Arrangement& model = session->Model();
-    {
-        MixerLock lock(model.audio);
-        ASSERT_NE(model.balls.Add(6, 1, TPiece::kNoOwnHue, false), nullptr);
-    }
-    model.plan.SetModified(64, true);
-    const QString sideCopy = dir.file("song_" + Text(94) + ".skw");
-
-    requests.OnRequest([&session] { session->EndWithoutQuestions(); });
+    ASSERT_NO_FATAL_FAILURE(startChanged(SessionMode::Quit));
     ASSERT_EQ(raise(SIGTERM), 0);
-    EXPECT_TRUE(QTest::qWaitFor([&session] { return session->Closed(); }));
-    requests.OnRequest({});
-    session.reset();
-
-    EXPECT_EQ(ReadAll(planFile), kPlan);
-    Arrangement kept;
-    ASSERT_TRUE(LoadPlan(kept, sideCopy, {})) << "no side copy at " << sideCopy.toStdString();
-    EXPECT_EQ(kept.balls.Count(), 3);
-    EXPECT_TRUE(settingsText().contains("HandoutShown=1")) << settingsText().toStdString();
+    EXPECT_TRUE(QTest::qWaitFor([this] { return session->Closed(); }));
+    ASSERT_NO_FATAL_FAILURE(expectKeptBesideTheFile());
+    const QString settings = QString::fromUtf8(ReadAll(folders.settingsFile));
+    EXPECT_TRUE(settings.contains("HandoutShown=1")) << settings.toStdString();
 }
 
 // Ending must not wait for a user who is not there: a question still open ends unanswered.
 TEST_F(EndRequest, ARequestWhileTheSaveQuestionIsOpenEndsWithoutAnAnswer) {
-    const QString planFile = dir.file("song.skw");
-    WriteFile(planFile, kPlan);
-    WriteFile(folders.settingsFile, kRollingOnNoSound);
-    TermSignals requests;
-    auto session = std::make_unique<ProgramSession>(
-        SessionOptions{folders, planFile, SessionMode::Interactive});
-    ASSERT_FALSE(session->Halted());
-    Arrangement& model = session->Model();
-    {
-        MixerLock lock(model.audio);
-        ASSERT_NE(model.balls.Add(6, 1, TPiece::kNoOwnHue, false), nullptr);
-    }
-    model.plan.SetModified(64, true);
-    const QString sideCopy = dir.file("song_" + Text(94) + ".skw");
-    requests.OnRequest([&session] { session->EndWithoutQuestions(); });
-
+    ASSERT_NO_FATAL_FAILURE(startChanged(SessionMode::Interactive));
     BoxAnswers boxes({BoxAnswers::kLeaveOpen});
     boxes.beforeAnswer = [] { raise(SIGTERM); };
     // Should the request not end the question, the test fails instead of waiting for ever.
@@ -109,17 +105,11 @@ TEST_F(EndRequest, ARequestWhileTheSaveQuestionIsOpenEndsWithoutAnAnswer) {
             box->close();
         QCoreApplication::exit(1);
     });
-    QTimer::singleShot(0, &watch, [&session] { session->Close(); });
+    QTimer::singleShot(0, &watch, [this] { session->Close(); });
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_FALSE(stillOpen);
     ASSERT_EQ(boxes.seen.size(), 1u) << "the save question was not asked";
-    requests.OnRequest({});
-    session.reset();
-
-    EXPECT_EQ(ReadAll(planFile), kPlan);
-    Arrangement kept;
-    ASSERT_TRUE(LoadPlan(kept, sideCopy, {})) << "no side copy at " << sideCopy.toStdString();
-    EXPECT_EQ(kept.balls.Count(), 3);
+    ASSERT_NO_FATAL_FAILURE(expectKeptBesideTheFile());
 }
 
 // The built program, started and signalled as a desktop session or a service manager does.
@@ -143,10 +133,14 @@ protected:
     // Signals the program once its handlers are in place (before them the signal would end it at
     // once); false when it did not then end normally with code 0.
     bool signalAndWait(int signal) {
-        const bool handled = QTest::qWaitFor(
-            [this, signal] { return catchesSignal(program.processId(), signal); }, 60'000);
+        const auto ready = [this, signal] {
+            return program.state() != QProcess::Running ||
+                   catchesSignal(program.processId(), signal);
+        };
+        const bool handled = QTest::qWaitFor(ready, 60'000) && program.state() == QProcess::Running;
         EXPECT_TRUE(handled) << "the program never caught signal " << signal;
-        ::kill(static_cast<pid_t>(program.processId()), handled ? signal : SIGKILL);
+        if (program.state() == QProcess::Running)
+            ::kill(static_cast<pid_t>(program.processId()), handled ? signal : SIGKILL);
         const bool finished = program.waitForFinished(60'000);
         output = program.readAll().toStdString();
         return finished && program.exitStatus() == QProcess::NormalExit && program.exitCode() == 0;
@@ -187,6 +181,28 @@ TEST_F(EndRequestProgram, RollingThePlanItEndsWithCodeZeroAndItsSettingsWritten)
     }
 }
 
+// An X server of the test's own, on a display it names. Servers of other tests (the journey)
+// count from display 0 as they start, and two racing for a number can take each other's socket:
+// this one picks an unused number at random and tries again when the server ends.
+QString startXServer(QProcess& server, const QString& xvfb) {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        const int number = 100 + QRandomGenerator::global()->bounded(800);
+        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
+        if (QFile::exists(socket) || QFile::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
+            continue;
+        const QString display = ":" + QString::number(number);
+        server.start(xvfb, {display, "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+        server.waitForStarted();
+        const bool up = QTest::qWaitFor(
+            [&] { return server.state() != QProcess::Running || QFile::exists(socket); }, 30'000);
+        if (up && server.state() == QProcess::Running)
+            return display;
+        server.kill();
+        server.waitForFinished();
+    }
+    return {};
+}
+
 // Only a user changes a plan while it rolls: here through the Insert key on a display of its own.
 TEST_F(EndRequestProgram, AChangedPlanIsKeptBesideItsFileWhichIsLeftAlone) {
     const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
@@ -194,14 +210,10 @@ TEST_F(EndRequestProgram, AChangedPlanIsKeptBesideItsFileWhichIsLeftAlone) {
     if (xvfb.isEmpty() || xdotool.isEmpty())
         GTEST_SKIP() << "Xvfb and xdotool are needed to change the plan as a user does";
     QProcess server;
-    server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
-    QByteArray displayNumber;
-    while (!displayNumber.endsWith('\n') && server.waitForReadyRead(30'000))
-        displayNumber += server.readAllStandardOutput();
-    ASSERT_TRUE(displayNumber.endsWith('\n')) << "the X server did not start";
+    const QString display = startXServer(server, xvfb);
+    ASSERT_FALSE(display.isEmpty()) << "no X server started";
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DISPLAY"),
-                       ":" + QString::fromLatin1(displayNumber.trimmed()));
+    environment.insert(QStringLiteral("DISPLAY"), display);
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
     const auto tool = [&](const QStringList& arguments) {
         QProcess run;
