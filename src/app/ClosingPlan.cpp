@@ -2,6 +2,7 @@
 #include "app/ClosingPlan.h"
 
 #include "model/Arrangement.h"
+#include "support/UserName.h"
 #include "texts/DurationWords.h"
 #include "texts/Parlance.h"
 #include "texts/TextFormat.h"
@@ -20,11 +21,6 @@ QString ago(const QDateTime& then, const QDateTime& now) {
     return DurationInWords(std::chrono::milliseconds(then.msecsTo(now)));
 }
 
-QString userName() {
-    const QString user = qEnvironmentVariable("USER");
-    return user.isEmpty() ? qEnvironmentVariable("LOGNAME") : user;
-}
-
 } // namespace
 
 SaveQuestionTexts SaveQuestionTextsFor(const TThePlan& plan, const QDateTime& now,
@@ -36,7 +32,7 @@ SaveQuestionTexts SaveQuestionTextsFor(const TThePlan& plan, const QDateTime& no
     // by its owner.
     const QDateTime begun =
         plan.FirstChangeTime().isValid() ? plan.FirstChangeTime() : plan.LoadTime;
-    texts.content = FormatText(kTextBegun, {userName(), ago(begun, now)});
+    texts.content = FormatText(kTextBegun, {CurrentUserName(), ago(begun, now)});
     const QFileInfo file(plan.FileName);
     if (!plan.Untitled && file.exists())
         texts.content +=

@@ -4,6 +4,7 @@
 #include "app/ClosingPlan.h"
 #include "app/PlanKeeping.h"
 #include "app/StartupPlan.h"
+#include "app/TermSignals.h"
 #include "app/UnreadablePlanQuestion.h"
 #include "app/WindowDialogs.h"
 #include "controls/RoomLinks.h"
@@ -21,6 +22,8 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QScopeGuard>
+#include <QThread>
 
 #include <clocale>
 #include <cstdio>
@@ -214,11 +217,18 @@ bool ProgramSession::Close() {
     return m_closed;
 }
 
+void ProgramSession::EndWithoutQuestions() {
+    m_askNothing = true;
+    Close();
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::exit(0);
+}
+
 bool ProgramSession::queryClose() {
     try {
-        if (!SettleChangedPlan(m_arrangement, *m_closeQuestions,
-                               m_options.folders.dataFolder + kBackupName, m_stopwatch,
-                               m_saveSideCopy))
+        if (!m_askNothing && !SettleChangedPlan(m_arrangement, *m_closeQuestions,
+                                                m_options.folders.dataFolder + kBackupName,
+                                                m_stopwatch, m_saveSideCopy))
             return false;
     } catch (const std::exception& e) {
         GBX_FAULT_CAUGHT("FormCloseQuery", e);
@@ -340,9 +350,13 @@ ProgramEnd RunWindowProgram(const QString& exeName, const QString& file, Session
     std::setlocale(LC_NUMERIC, "C");
 
     const QString fullName = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+    // Made first, so that a request to end during start-up waits for the session.
+    TermSignals endRequests;
     ProgramSession session({ProgramFolders::ForExecutable(exeName), fullName, mode});
     if (session.Halted())
         return ProgramEnd::Halted;
+    endRequests.OnRequest([&session] { session.EndWithoutQuestions(); });
+    const auto detach = qScopeGuard([&endRequests] { endRequests.OnRequest({}); });
     if (mode == SessionMode::Quit)
         session.Close();
     else if (!session.Closed())

@@ -58,6 +58,9 @@ public:
     bool Closed() const { return m_closed; }
     // Closes the window as the user does; false when closing was refused.
     bool Close();
+    // Closes asking nothing, for a request to end from outside: a changed plan keeps its side
+    // copy, and dialogs still open end with the message loop.
+    void EndWithoutQuestions();
 
     TGlorinbaxMF* Window() { return m_window.get(); }
     Arrangement& Model() { return m_arrangement; }
@@ -102,6 +105,7 @@ private:
     bool m_halted = false;
     bool m_closed = false;
     bool m_saveSideCopy = true;
+    bool m_askNothing = false;
 };
 
 enum class ProgramEnd { Closed, Halted };

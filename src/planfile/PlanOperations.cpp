@@ -6,10 +6,12 @@
 #include "planfile/BinaryPlanWriter.h"
 #include "planfile/LoadMessages.h"
 #include "planfile/PlanDefaults.h"
+#include "planfile/PlanRecognition.h"
 #include "planfile/PlanTags.h"
 #include "planfile/TextPlanReader.h"
 #include "planfile/TextPlanWriter.h"
 #include "support/Report.h"
+#include "support/WideMemIniFile.h"
 #include "texts/Parlance.h"
 
 #include <QDir>
@@ -44,13 +46,18 @@ QString WriteFileReplacing(const QString& fileName, const QByteArray& bytes) {
     return {};
 }
 
-bool ReadPlanImage(Arrangement& arrangement, const QByteArray& image,
-                   const PlanReadContext& context) {
+ImageReading ReadPlanImage(Arrangement& arrangement, const QByteArray& image,
+                           const PlanReadContext& context) {
+    const auto reading = [](bool read) { return read ? ImageReading::Read : ImageReading::Faulty; };
     if (image.startsWith(QByteArray(plantag::kMagic, plantag::kMagicSize))) {
         arrangement.plan.FileFormat = kFormatBinary;
-        return ReadBinaryPlan(arrangement, image, context);
+        return reading(ReadBinaryPlan(arrangement, image, context));
     }
-    return ReadTextPlan(arrangement, image, context);
+    TWideMemIniFile ini{QString()};
+    ini.SetText(QString::fromUtf8(image));
+    if (!HoldsTextPlan(ini))
+        return ImageReading::NotAPlan;
+    return reading(ReadTextPlan(arrangement, ini, image, context));
 }
 
 bool LoadPlan(Arrangement& arrangement, const QString& fileName, const PlanFileSettings& settings) {
@@ -61,18 +68,22 @@ bool LoadPlan(Arrangement& arrangement, const QString& fileName, const PlanFileS
 
     QFile file(fileName);
     const QByteArray image = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (image.isEmpty()) {
+    const PlanReadContext context{QFileInfo(fileName).absolutePath(),
+                                  settings.defaultResourcesFolder};
+    const ImageReading reading =
+        image.isEmpty() ? ImageReading::NotAPlan : ReadPlanImage(arrangement, image, context);
+    if (reading == ImageReading::NotAPlan) {
+        // A file with content is kept from the next keep; a missing or empty one may be made.
+        if (!image.isEmpty())
+            plan.Untitled = true;
         plan.LoadMessages = Text(198);
         StartFromDefaults(arrangement);
         FinishLoad(arrangement, previousElementRate);
         return false;
     }
-    const PlanReadContext context{QFileInfo(fileName).absolutePath(),
-                                  settings.defaultResourcesFolder};
-    const bool result = ReadPlanImage(arrangement, image, context);
     plan.Untitled = false;
     FinishLoad(arrangement, previousElementRate);
-    return result;
+    return reading == ImageReading::Read;
 }
 
 void FinishLoad(Arrangement& arrangement, int32_t previousElementRate) {

@@ -27,12 +27,19 @@ enum PlanFormat : int32_t {
 };
 
 // Reads a plan file of any form into an arrangement whose lane and ball lists are empty, then
-// finishes the load. False when the file could not be read at all (load message text 198), when
-// a binary file has a format fault, or when a text file holds a ball that cannot be placed.
+// finishes the load. False when the file could not be read at all or is no plan (load message
+// text 198), when a binary file has a format fault, or when a text file holds a ball that cannot
+// be placed. A file that is no plan leaves the plan untitled, so that no keep writes over it.
 bool LoadPlan(Arrangement& arrangement, const QString& fileName, const PlanFileSettings& settings);
+
+enum class ImageReading {
+    Read,
+    Faulty,  // read as far as it made sense; the load messages say why it stopped
+    NotAPlan // nothing was read: neither the binary magic nor the sections of a text plan
+};
 // Reading alone, from a file image: binary when it begins with the magic, else text.
-bool ReadPlanImage(Arrangement& arrangement, const QByteArray& image,
-                   const PlanReadContext& context);
+ImageReading ReadPlanImage(Arrangement& arrangement, const QByteArray& image,
+                           const PlanReadContext& context);
 // Derives End, places the range flags, notes the loaded loudness and time, and restarts the output
 // when the element rate differs from the one before the load.
 void FinishLoad(Arrangement& arrangement, int32_t previousElementRate);

@@ -184,10 +184,8 @@ private:
 
 } // namespace
 
-bool ReadTextPlan(Arrangement& arrangement, const QByteArray& fileBytes,
-                  const PlanReadContext& context) {
-    TWideMemIniFile ini{QString()};
-    ini.SetText(QString::fromUtf8(fileBytes));
+bool ReadTextPlan(Arrangement& arrangement, const TWideCustomIniFile& ini,
+                  const QByteArray& fileBytes, const PlanReadContext& context) {
     const QStringList sections = ini.ReadSections();
     if (sections.isEmpty() || sections.first().compare(kMain, Qt::CaseInsensitive) != 0)
         return ReadOldestTextPlan(arrangement, ini, context);

@@ -9,11 +9,11 @@
 class Arrangement;
 class TWideCustomIniFile;
 
-// Picks the reader by the file's sections: a first section "Main" with FormatVersion 2 (the
-// default) is version 2, with another version version 1; anything else is the oldest form.
-// False when a ball could not be placed (the load messages say which).
-bool ReadTextPlan(Arrangement& arrangement, const QByteArray& fileBytes,
-                  const PlanReadContext& context);
+// Picks the reader by the file's sections, as `ini` holds them: a first section "Main" with
+// FormatVersion 2 (the default) is version 2, with another version version 1; anything else is
+// the oldest form. False when a ball could not be placed (the load messages say which).
+bool ReadTextPlan(Arrangement& arrangement, const TWideCustomIniFile& ini,
+                  const QByteArray& fileBytes, const PlanReadContext& context);
 
 bool ReadTextPlanVersion2(Arrangement& arrangement, const TWideCustomIniFile& ini,
                           const PlanReadContext& context);

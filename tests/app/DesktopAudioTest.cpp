@@ -1,13 +1,10 @@
 // Start-up and shut-down on whatever sound output the machine has: on a desktop that is ALSA's
 // default device through a sound server's plug-in, with the server running or not.
-#include "app/ProgramSession.h"
-#include "common/TempDir.h"
+#include "ProgramFolderFixture.h"
 #include "controls/TheCarrier.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -16,22 +13,11 @@
 
 namespace {
 
-// A copy of the build's program folder without the files a run leaves in data/ (settings, fault
-// log), so that runs start from the fresh settings: the default device, rolling on start-up.
+// Runs of a copy of the program folder start from the fresh settings: the default device,
+// rolling on start-up.
 class DesktopAudio : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const QDir from(QStringLiteral(GBX_PROGRAM_DIR));
-        QDirIterator files(from.path(), QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            const QString relative = from.relativeFilePath(files.next());
-            if (QFileInfo(relative).path() == QLatin1String("data"))
-                continue;
-            ASSERT_TRUE(QDir().mkpath(QFileInfo(dir.file(relative)).path()));
-            ASSERT_TRUE(QFile::copy(from.filePath(relative), dir.file(relative)))
-                << relative.toStdString();
-        }
-    }
+    void SetUp() override { ASSERT_NO_FATAL_FAILURE(CopyProgramFolder(dir)); }
 
     TempDir dir;
     const QString demo = dir.file("data/demo/demo.skw");

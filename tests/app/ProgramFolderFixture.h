@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QFileInfo>
 
 #include <memory>
 
@@ -16,6 +19,21 @@ inline void LinkEngineInto(const TempDir& programFolder) {
     for (const char* name : {"libgbxaudio.so", "libgbxaudiomix.so", "libgbxaudioflac.so"})
         ASSERT_TRUE(
             QFile::link(QStringLiteral(GBX_PROGRAM_DIR "/") + name, programFolder.file(name)));
+}
+
+// A copy of the build's whole program folder without the files a run leaves in data/ (settings,
+// fault log), so that a run of the copy starts from the fresh settings.
+inline void CopyProgramFolder(const TempDir& to) {
+    const QDir from(QStringLiteral(GBX_PROGRAM_DIR));
+    QDirIterator files(from.path(), QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString relative = from.relativeFilePath(files.next());
+        if (QFileInfo(relative).path() == QLatin1String("data"))
+            continue;
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(to.file(relative)).path()));
+        ASSERT_TRUE(QFile::copy(from.filePath(relative), to.file(relative)))
+            << relative.toStdString();
+    }
 }
 
 class ProgramFolderFixture : public ::testing::Test {

@@ -119,4 +119,27 @@ TEST(CommandLine, DumpAndConvertWorkOnPlanFilesAndFailClearly) {
     EXPECT_FALSE(QFile::exists(dir.file("data/glorinbax.ini"))) << "scripts change no settings";
 }
 
+// A file that is no plan must not dump as a default plan nor convert, least of all onto itself.
+TEST(CommandLine, FilesThatAreNoPlansFailToDumpAndConvert) {
+    TempDir dir;
+    const std::string exe = dir.file("glorinbax").toStdString();
+    const QString junk = dir.file("holiday.jpg");
+    const QByteArray photo("\xFF\xD8\xFF\xE0\x00\x10JFIF\x00\x01\x01\x00\x00\x01[x]\nsky=blue\n");
+    {
+        QFile file(junk);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(photo);
+    }
+    const CliResult dump = runCli({"--dump", junk.toStdString()}, exe);
+    EXPECT_EQ(dump.code, kExitFailed);
+    EXPECT_EQ(dump.out, "");
+    EXPECT_NE(dump.err.find("holiday.jpg"), std::string::npos) << dump.err;
+    const CliResult convert =
+        runCli({"--convert", junk.toStdString(), junk.toStdString(), "--format", "text"}, exe);
+    EXPECT_EQ(convert.code, kExitFailed);
+    QFile file(junk);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), photo);
+}
+
 } // namespace

@@ -45,7 +45,7 @@ inline bool ReadImage(Arrangement& arrangement, const QByteArray& image) {
     arrangement.balls.RemoveAll(false);
     arrangement.lanes.RemoveAll();
     arrangement.plan.LoadMessages.clear();
-    return ReadPlanImage(arrangement, image, PlanReadContext{});
+    return ReadPlanImage(arrangement, image, PlanReadContext{}) == ImageReading::Read;
 }
 
 inline QByteArray ReadAll(const QString& path) {

@@ -94,7 +94,10 @@ TEST(PlanFuzz, MutatedFilesReadSafelyAndWhatWasReadWritesStableFiles) {
         const std::string where =
             "iteration " + std::to_string(done) + ", input " + input.toHex().toStdString();
         Arrangement arrangement;
-        failedReads += ReadImage(arrangement, input) ? 0 : 1;
+        const ImageReading reading = ReadPlanImage(arrangement, input, PlanReadContext{});
+        if (reading == ImageReading::NotAPlan)
+            continue; // nothing was read, so nothing is written
+        failedReads += reading == ImageReading::Read ? 0 : 1;
         const QByteArray binary = WriteBinaryPlan(arrangement).bytes;
         ASSERT_EQ(HexView{Rewritten(binary, true)}, HexView{binary}) << where;
         // The text readers give the master piece concrete values: one round settles them.

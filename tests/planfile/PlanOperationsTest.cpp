@@ -13,7 +13,10 @@
 #include <QFile>
 
 #include <csignal>
+#include <random>
 #include <sys/resource.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -54,6 +57,50 @@ TEST_F(PlanOperations, EmptyOrMissingFileFailsWithTheDefaultsAndADerivedEnd) {
         EXPECT_EQ(plan.MPH.Text(), "120");
         EXPECT_TRUE(plan.Untitled); // left as it was
     }
+}
+
+// Whatever the INI reading makes of a picture, a document or noise, none of it is a plan: the
+// load fails as for an unreadable file, and the plan is left without a file the next keep could
+// write over. Plans of every form, even the smallest, still load.
+TEST_F(PlanOperations, FilesThatAreNoPlansAreRefusedAndKeptFromTheNextKeep) {
+    std::mt19937 random(13);
+    QByteArray noise;
+    for (int i = 0; i < 300; ++i)
+        noise.append(static_cast<char>(random() & 0xFF));
+    const std::vector<std::pair<const char*, QByteArray>> notPlans = {
+        {"noise.skw", noise},
+        {"photo.skw", Bytes("89 \"PNG\" 0D 0A 1A 0A 00 00 00 0D \"IHDR\"") + noise.left(120)},
+        {"letter.skw", "Dear neighbours,\n\nthe party starts at 8.\nX marks the spot: [garden]\n"},
+        {"notes.ini", "; a settings file of some other program\n[Window]\nWidth=640\n"
+                      "[Recent]\nFile1=/home/a.txt\n"}};
+    for (const auto& [name, bytes] : notPlans) {
+        SCOPED_TRACE(name);
+        const QString path = dir.file(name);
+        ASSERT_TRUE(WriteAll(path, bytes));
+        plan.Untitled = false;
+        plan.MPH.SetText("60");
+        EXPECT_FALSE(Load(path));
+        EXPECT_EQ(plan.LoadMessages, Text(198));
+        EXPECT_TRUE(plan.Untitled);
+        EXPECT_EQ(plan.MPH.Text(), "120");
+        EXPECT_EQ(arrangement.balls.Count(), 0);
+        EXPECT_EQ(ReadAll(path), bytes);
+    }
+
+    const std::vector<std::pair<const char*, QByteArray>> plans = {
+        {"binary.skw", WriteBinaryPlan(arrangement).bytes},
+        {"text.skw", "[Main]\r\n"},
+        {"list.skw", "[main]\r\nFormatVersion=1\r\n[Resources]\r\nkick.wav\r\n"},
+        {"oldest.skw", "[7]\r\ny=2\r\n"}};
+    for (const auto& [name, bytes] : plans) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(WriteAll(dir.file(name), bytes));
+        plan.Untitled = true;
+        EXPECT_TRUE(Load(dir.file(name))) << plan.LoadMessages.toStdString();
+        EXPECT_FALSE(plan.Untitled);
+        EXPECT_EQ(plan.LoadMessages, QString());
+    }
+    EXPECT_EQ(arrangement.balls.Count(), 1); // the oldest form's ball
 }
 
 TEST_F(PlanOperations, LoadFinishesWithEndFlagsLoudnessTimeTitleAndOutput) {

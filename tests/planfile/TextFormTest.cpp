@@ -168,9 +168,12 @@ TEST(TextReader, OldestFormIsBallsWithTheDefaults) {
     ASSERT_EQ(read.balls.Count(), 1);
     EXPECT_EQ(read.balls.At(0).Piece().Hue(), 90.0L);
     EXPECT_TRUE(read.plan.LoadMessages.contains(": y, "));
-    // Nothing but text that is no plan at all reads as an empty oldest-form plan.
-    EXPECT_TRUE(ReadImage(read, "just words"));
-    EXPECT_EQ(read.balls.Count(), 0);
+    // Text with neither a main section nor a ball's key is no plan and is not read.
+    for (const char* text : {"just words", "[x]\nColour=red\n", "X=4\n[y]\n"}) {
+        read.balls.RemoveAll(false);
+        EXPECT_EQ(ReadPlanImage(read, text, PlanReadContext{}), ImageReading::NotAPlan) << text;
+        EXPECT_EQ(read.balls.Count(), 0);
+    }
 }
 
 } // namespace
