@@ -6,6 +6,7 @@
 #include "app/StartupPlan.h"
 #include "app/UnreadablePlanQuestion.h"
 #include "app/WindowDialogs.h"
+#include "commands/ViewCommands.h"
 #include "controls/RoomLinks.h"
 #include "controls/TheCarrier.h"
 #include "controls/TheLaneStrip.h"
@@ -147,6 +148,14 @@ void ProgramSession::createWindow() {
     else
         m_closeQuestions = std::make_unique<QuietCloseQuestions>();
     m_window->SetCloseQuery([this] { return queryClose(); });
+    AddViewCommands(m_commands, {m_window->Interior(), m_arrangement.room.Flags,
+                                 [this] { return m_audio.Mingler(); }, [this] { Close(); }});
+    m_keyCommands = std::make_unique<KeyCommandsStandIn>(
+        m_commands, m_options.folders.settingsFile, [this] {
+            saveSettings();
+            m_settings->Write();
+        });
+    m_window->SetKeyCommands(m_keyCommands.get());
 }
 
 void ProgramSession::startUp() {

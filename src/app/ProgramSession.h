@@ -4,6 +4,7 @@
 
 #include "app/CarrierHost.h"
 #include "app/InteriorPeers.h"
+#include "app/KeyCommandsStandIn.h"
 #include "app/MainWindow.h"
 #include "app/MenusStandIn.h"
 #include "app/MinglerCarrierLink.h"
@@ -12,6 +13,7 @@
 #include "app/SettingsFile.h"
 #include "app/WindowPlacement.h"
 #include "audio/ProgramAudio.h"
+#include "commands/CommandTable.h"
 #include "controls/WatchRelay.h"
 #include "model/Arrangement.h"
 #include "support/ProgramFolders.h"
@@ -97,6 +99,8 @@ private:
     // Reached from the fault listener, which may run on any thread, through the event loop.
     std::shared_ptr<QPointer<QTimer>> m_reportTimer = std::make_shared<QPointer<QTimer>>();
     std::unique_ptr<CloseQuestions> m_closeQuestions;
+    CommandTable m_commands;
+    std::unique_ptr<KeyCommandsStandIn> m_keyCommands;
     std::unique_ptr<TGlorinbaxMF> m_window;
     WindowPlacement m_restored; // as the settings gave it
     bool m_halted = false;
