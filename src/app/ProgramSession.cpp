@@ -61,11 +61,13 @@ ProgramSession::ProgramSession(const SessionOptions& options)
     // The arrangement was made before the texts were there.
     m_arrangement.room.TakeFlagCaptions();
     AddLanguageListener([this] { languageSwitched(); });
-    if (interactive)
+    if (interactive) {
+        qApp->installEventFilter(&m_fileDialogHelp);
         faultlog::SetFailureHandler([this](const QString& text) {
             if (!AskGoOnAfterLogFailure(text))
                 endProgramAfterLogFailure();
         });
+    }
     const QString& programFolder = m_options.folders.programFolder;
     const LoadOutcome libraries =
         m_audio.LoadLibraries({InProgramFolder(m_startup.bassLibrary, programFolder),

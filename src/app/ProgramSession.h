@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/CarrierHost.h"
+#include "app/FileDialogHelp.h"
 #include "app/InteriorPeers.h"
 #include "app/KeyCommandsStandIn.h"
 #include "app/MainWindow.h"
@@ -99,6 +100,7 @@ private:
     // Reached from the fault listener, which may run on any thread, through the event loop.
     std::shared_ptr<QPointer<QTimer>> m_reportTimer = std::make_shared<QPointer<QTimer>>();
     std::unique_ptr<CloseQuestions> m_closeQuestions;
+    FileDialogHelp m_fileDialogHelp;
     CommandTable m_commands;
     std::unique_ptr<KeyCommandsStandIn> m_keyCommands;
     std::unique_ptr<TGlorinbaxMF> m_window;
