@@ -49,8 +49,6 @@ uint8_t setOf(ShiftState shift) {
 
 const std::vector<int> kPlayKeys{Qt::Key_Space, Qt::Key_MediaTogglePlayPause, Qt::Key_MediaPlay};
 const std::vector<int> kEnter{Qt::Key_Return, Qt::Key_Enter};
-// Break is Ctrl with Pause on most keyboards.
-const std::vector<int> kBreak{Qt::Key_Cancel};
 
 std::vector<int> keyRange(int first, int last) {
     std::vector<int> keys;
@@ -198,7 +196,8 @@ void KeyMap::addRows() {
     });
     add({Qt::Key_Pause}, kNone,
         [this](int key, ShiftState shift) { return m_carrier.KeyDown(key, shift); });
-    command(kBreak, kAny, cmd::kStopRender);
+    // Break: a key of its own on few keyboards, Ctrl with Pause on most.
+    command({Qt::Key_Cancel}, kAny, cmd::kStopRender);
     command({Qt::Key_Pause}, kCtrl, cmd::kStopRender);
     command({Qt::Key_Backspace}, kNone, cmd::kPlayFromRangeStart);
     add(kEnter, kNone, [this](int key, ShiftState shift) { return m_carrier.KeyDown(key, shift); });
@@ -379,7 +378,10 @@ void KeyMap::planNameToClipboard() {
 int MappedKey(const QKeyEvent& event) {
     const int key = event.key();
     const Qt::KeyboardModifiers modifiers = event.modifiers();
-    if ((key == Qt::Key_Slash || key == Qt::Key_Asterisk) && modifiers.testFlag(Qt::KeypadModifier))
+    // The pad's signs and digits are keys of their own; its Enter and arrows are not.
+    const bool padOwn = key == Qt::Key_Slash || key == Qt::Key_Asterisk || key == Qt::Key_Period ||
+                        key == Qt::Key_Comma || (key >= Qt::Key_0 && key <= Qt::Key_9);
+    if (padOwn && modifiers.testFlag(Qt::KeypadModifier))
         return key | static_cast<int>(Qt::KeypadModifier);
     if (!modifiers.testFlag(Qt::ShiftModifier) || modifiers.testFlag(Qt::KeypadModifier))
         return key;

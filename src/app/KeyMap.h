@@ -68,6 +68,7 @@ private:
     bool m_keyHandled = false;
 };
 
-// The key a key event stands for in the map: the numeric pad's divide and multiply apart from
-// the main keyboard's, and the top row's digits as digits whatever Shift makes of them.
+// The key a key event stands for in the map: the numeric pad's signs and digits apart from the
+// main keyboard's (with Qt::KeypadModifier), and the top row's digits as digits whatever Shift
+// makes of them.
 int MappedKey(const QKeyEvent& event);

@@ -190,7 +190,12 @@ TEST_F(KeyMapWindowTest, AltLettersOpenTheirMenusBeforeTheRowsThatShareThem) {
     EXPECT_EQ(link->asked, (QStringList{"menu Y", "audition 1 1", "audition 0 0"}));
 }
 
-TEST_F(KeyMapWindowTest, DigitsWithShiftAreStillDigitsAndHHoldsTheMoveCursor) {
+TEST_F(KeyMapWindowTest, DigitsAreTheTopRowsWithOrWithoutShiftAndHHoldsTheMoveCursor) {
+    press(Qt::Key_0, Qt::KeypadModifier); // the pad's 0 is a key of its own
+    EXPECT_TRUE(link->ran.empty());
+    press(Qt::Key_0);
+    EXPECT_EQ(link->ran, std::vector<int>{cmd::kPlayFromBeginning});
+
     TThePoint& point = arrangement.room.Point;
     point.X = 7;
     point.Y = 5;
