@@ -301,6 +301,14 @@ void TGlorinbaxMF::leaveEvent(QEvent* event) {
     guarded("FormMouseLeave", [this] { m_router.MouseLeave(); });
 }
 
+bool TGlorinbaxMF::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
 void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
     bool handled = false;
     guarded("FormKeyDown", [&] {

@@ -111,6 +111,8 @@ public:
     void SetKeyCommands(KeyCommandLink* link) { m_keys.SetLink(link); }
 
 protected:
+    // The key map sees every key first: no shortcut of the application takes one from it.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

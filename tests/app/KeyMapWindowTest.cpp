@@ -12,6 +12,7 @@
 #include "controls/WatchRelay.h"
 #include "controls/WatchTyper.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
 
@@ -133,6 +134,19 @@ TEST_F(KeyMapWindowTest, CtrlMeansCtrlAloneAndEachModifierSetHasItsOwnRow) {
     EXPECT_EQ(closeQueries, 0);
     press(Qt::Key_W, Qt::ControlModifier);
     EXPECT_EQ(closeQueries, 1);
+}
+
+TEST_F(KeyMapWindowTest, TheKeyMapSeesKeysBeforeAnyShortcut) {
+    QAction keep;
+    keep.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    window->addAction(&keep);
+    int triggered = 0;
+    QObject::connect(&keep, &QAction::triggered, [&triggered] { ++triggered; });
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(link->ran, std::vector<int>{cmd::kKeepPlan});
+    EXPECT_EQ(triggered, 0);
 }
 
 TEST_F(KeyMapWindowTest, EscapeEndsTypingWithoutClosingAndOnlyThenCloses) {
