@@ -1,6 +1,7 @@
 #include "ProgramFolderFixture.h"
 #include "controls/Interior.h"
 #include "support/WideMemIniFile.h"
+#include "texts/Parlance.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -32,6 +33,23 @@ TEST_F(ProgramKeysTest, ViewKeysSwitchTheWindowF7WritesTheSettingsNowAndCtrlWClo
 
     press(Qt::Key_W, Qt::ControlModifier);
     EXPECT_TRUE(session->Closed());
+}
+
+TEST_F(ProgramKeysTest, AltCtrlBracketsStepThroughTheLanguagesAndWrapRound) {
+    const QString shipped = QStringLiteral(GBX_SOURCE_DIR "/data/parlance/");
+    for (const QString code : {"en", "xx", "yy"})
+        for (const QString name : {"instructions_", "nomenclature_"})
+            WriteFile(folders.dataFolder + "parlance/" + name + code + ".txt",
+                      ReadAll(shipped + name + "en.txt"));
+    ASSERT_NO_FATAL_FAILURE(startSession(
+        options(), "[Main]\nLanguages=A,B,C\nLanguageCodes=en,xx,yy\nSelectedLanguage=0\n"));
+    press(Qt::Key_BracketRight, Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(SelectedLanguage(), 1);
+    press(Qt::Key_BracketLeft, Qt::AltModifier | Qt::ControlModifier);
+    press(Qt::Key_BracketLeft, Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(SelectedLanguage(), 2);
+    press(Qt::Key_BracketRight, Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(SelectedLanguage(), 0);
 }
 
 } // namespace
