@@ -204,6 +204,26 @@ TEST_F(KeyMapWindowTest, AltLettersOpenTheirMenusBeforeTheRowsThatShareThem) {
     EXPECT_EQ(link->asked, (QStringList{"menu Y", "audition 1 1", "audition 0 0"}));
 }
 
+TEST_F(KeyMapWindowTest, F10AndTheMenuKeyOpenTheMenuTheirModifiersName) {
+    const Qt::KeyboardModifiers shift = Qt::ShiftModifier, ctrl = Qt::ControlModifier,
+                                alt = Qt::AltModifier;
+    for (const auto& [key, modifiers] :
+         std::initializer_list<std::pair<int, Qt::KeyboardModifiers>>{
+             {Qt::Key_F10, {}},
+             {Qt::Key_F10, shift},
+             {Qt::Key_F10, ctrl},
+             {Qt::Key_F10, shift | alt},
+             {Qt::Key_Menu, {}},
+             {Qt::Key_Menu, ctrl},
+             {Qt::Key_Menu, alt},
+             {Qt::Key_F10, shift | ctrl}, // no row
+             {Qt::Key_Space, alt},        // the main menu only in full-screen mode
+         })
+        press(key, modifiers);
+    EXPECT_EQ(link->asked, (QStringList{"menu by key", "ball menu", "lane menu", "ruler menu",
+                                        "ball menu", "lane menu", "ruler menu"}));
+}
+
 TEST_F(KeyMapWindowTest, DigitsAreTheTopRowsWithOrWithoutShiftAndHHoldsTheMoveCursor) {
     press(Qt::Key_0, Qt::KeypadModifier); // the pad's 0 is a key of its own
     EXPECT_TRUE(link->ran.empty());
