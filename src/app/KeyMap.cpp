@@ -117,7 +117,6 @@ bool KeyMap::KeyUp(int key, ShiftState shift) {
 }
 
 void KeyMap::addRows() {
-    TGlorinbaxMF& w = m_window;
     const auto link = [this](auto&& work) {
         return [this, work](int, ShiftState) {
             if (m_link)
@@ -146,16 +145,16 @@ void KeyMap::addRows() {
             else
                 closeWindow();
         }));
-    add({Qt::Key_Escape}, kShift, does([&w] { w.showMinimized(); }));
+    add({Qt::Key_Escape}, kShift, does([this] { m_window.showMinimized(); }));
     command({Qt::Key_F1}, kNone, cmd::kSwitchHandout);
     command({Qt::Key_F2}, kNone, cmd::kTakeScreenshot);
     command({Qt::Key_F2}, kAlt, cmd::kKeepPlanAs);
     add({Qt::Key_F4}, kCtrl, does([this] { closeWindow(); }));
     command({Qt::Key_F4}, kNone, cmd::kAmendPlanText);
     add({Qt::Key_F5}, kAltCtrl, link([](KeyCommandLink& l) { l.ChooseLanguage(); }));
-    add({Qt::Key_F5}, kShiftCtrl, does([&w] {
-            w.Interior().LoadStyle();
-            w.RelayoutAndRepaint(false);
+    add({Qt::Key_F5}, kShiftCtrl, does([this] {
+            m_window.Interior().LoadStyle();
+            m_window.RelayoutAndRepaint(false);
         }));
     command({Qt::Key_F5}, kCtrl, cmd::kTypeTempo);
     command({Qt::Key_F6}, kNone, cmd::kKeepPlanAs);
@@ -171,7 +170,7 @@ void KeyMap::addRows() {
         link([](KeyCommandLink& l) { l.ShowBallMenuAtPoint(); }));
     add({Qt::Key_F10, Qt::Key_Menu}, kCtrl,
         link([](KeyCommandLink& l) { l.ShowLaneMenuAtPoint(); }));
-    add({Qt::Key_F10}, kAlt, does([&w] { w.ToggleMaximised(); }));
+    add({Qt::Key_F10}, kAlt, does([this] { m_window.ToggleMaximised(); }));
     add({Qt::Key_F10}, kShiftAlt, link([](KeyCommandLink& l) { l.ShowRulerMenuAtLine(); }));
     // The menu key alone is the ball menu, with Alt the ruler's.
     add({Qt::Key_Menu}, kNone, link([](KeyCommandLink& l) { l.ShowBallMenuAtPoint(); }));
@@ -209,17 +208,17 @@ void KeyMap::addRows() {
             pageRoom(key == Qt::Key_PageDown, shift);
             return true;
         });
-    add({Qt::Key_Control}, kAny, does([&w] {
-            if (TTheSlider* slider = TheSliderOf(w.Interior()))
+    add({Qt::Key_Control}, kAny, does([this] {
+            if (TTheSlider* slider = TheSliderOf(m_window.Interior()))
                 slider->SetFineAdjustment(true);
         }));
-    add({Qt::Key_Shift}, kAny, does([&w] {
-            if (TTheLaneStrip* strip = TheLaneStripOf(w.Interior()))
+    add({Qt::Key_Shift}, kAny, does([this] {
+            if (TTheLaneStrip* strip = TheLaneStripOf(m_window.Interior()))
                 strip->PeekPan(true);
         }));
 
-    add(keyRange(Qt::Key_0, Qt::Key_9), kNone, [&w, this](int key, ShiftState) {
-        if (TTheWatch* watch = TheWatchOf(w.Interior()); watch && watch->Typing())
+    add(keyRange(Qt::Key_0, Qt::Key_9), kNone, [this](int key, ShiftState) {
+        if (TTheWatch* watch = TheWatchOf(m_window.Interior()); watch && watch->Typing())
             watch->Typer().KeyDown(key, Qt::NoModifier);
         else if (key == Qt::Key_0 && m_link)
             m_link->RunCommand(cmd::kPlayFromBeginning);
@@ -263,7 +262,7 @@ void KeyMap::addRows() {
     command({Qt::Key_G}, kAlt, cmd::kGoToRow);
     add({Qt::Key_G}, kAltCtrl, does([this] { centreOnPoint(); }));
     command({Qt::Key_G}, kShift, cmd::kSetRenderChannels);
-    add({Qt::Key_H}, kNone, does([&w] { w.setCursor(Qt::SizeAllCursor); }));
+    add({Qt::Key_H}, kNone, does([this] { m_window.setCursor(Qt::SizeAllCursor); }));
     command({Qt::Key_J}, kCtrl, cmd::kPlayFromTime);
     command({Qt::Key_J}, kShiftCtrl, cmd::kPlayFromStep);
     command({Qt::Key_L}, kCtrl, cmd::kRangeAroundPoint);
