@@ -152,8 +152,8 @@ void ProgramSession::createWindow() {
     m_window->SetCloseQuery([this] { return queryClose(); });
     AddViewCommands(m_commands, {m_window->Interior(), m_arrangement.room.Flags,
                                  [this] { return m_audio.Mingler(); }, [this] { Close(); }});
-    m_keyCommands = std::make_unique<KeyCommandsStandIn>(
-        m_commands, m_options.folders.settingsFile, [this] {
+    m_keyCommands =
+        std::make_unique<KeyCommandsStandIn>(m_commands, m_options.folders.settingsFile, [this] {
             saveSettings();
             m_settings->Write();
         });
