@@ -301,62 +301,34 @@ void TGlorinbaxMF::leaveEvent(QEvent* event) {
     guarded("FormMouseLeave", [this] { m_router.MouseLeave(); });
 }
 
-namespace {
-
-// The numeric pad's divide and multiply differ from the main keyboard's by the keypad bit.
-int keyOf(const QKeyEvent& event) {
-    const int key = event.key();
-    const bool keypadSign = key == Qt::Key_Slash || key == Qt::Key_Asterisk;
-    return keypadSign && event.modifiers().testFlag(Qt::KeypadModifier)
-               ? key | static_cast<int>(Qt::KeypadModifier)
-               : key;
-}
-
-} // namespace
-
-bool TGlorinbaxMF::KeyDown(int key, ShiftState shift) {
-    // The point, then the room, see a key before the window's own key map.
-    return (m_roomKeys &&
-            (m_roomKeys->PointKeyDown(key, shift) || m_roomKeys->RoomKeyDown(key, shift))) ||
-           m_carrierKeys.KeyDown(key, shift);
-}
-
-bool TGlorinbaxMF::KeyUp(int key) {
-    return m_carrierKeys.KeyUp(key);
+bool TGlorinbaxMF::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void TGlorinbaxMF::keyPressEvent(QKeyEvent* event) {
     bool handled = false;
     guarded("FormKeyDown", [&] {
-        // Ctrl held: the slider's drag turns fine.
-        if (TTheSlider* slider = TheSliderOf(*m_interior);
-            slider && event->key() == Qt::Key_Control)
-            slider->SetFineAdjustment(true);
-        if (TTheLaneStrip* strip = TheLaneStripOf(*m_interior);
-            strip && event->key() == Qt::Key_Shift)
-            strip->PeekPan(true);
         // A value being typed takes its keys first.
         TTheWatch* watch = TheWatchOf(*m_interior);
-        if (watch && watch->Typer().KeyDown(event->key(), event->modifiers())) {
-            handled = true;
-            return;
-        }
-        handled = KeyDown(keyOf(*event), ShiftState::FromQt(event->modifiers()));
+        handled = (watch && watch->Typer().KeyDown(event->key(), event->modifiers())) ||
+                  KeyDown(MappedKey(*event), ShiftState::FromQt(event->modifiers()));
     });
-    if (!handled)
+    // An Alt combination the map finished goes no further, as no menu character either.
+    if (m_keys.TakeKeyHandled() || handled)
+        event->accept();
+    else
         QWidget::keyPressEvent(event);
 }
 
 void TGlorinbaxMF::keyReleaseEvent(QKeyEvent* event) {
     bool handled = false;
     guarded("FormKeyUp", [&] {
-        if (TTheSlider* slider = TheSliderOf(*m_interior);
-            slider && event->key() == Qt::Key_Control)
-            slider->SetFineAdjustment(false);
-        if (TTheLaneStrip* strip = TheLaneStripOf(*m_interior);
-            strip && event->key() == Qt::Key_Shift)
-            strip->PeekPan(false);
-        handled = !event->isAutoRepeat() && KeyUp(keyOf(*event));
+        handled = !event->isAutoRepeat() &&
+                  KeyUp(MappedKey(*event), ShiftState::FromQt(event->modifiers()));
     });
     if (!handled)
         QWidget::keyReleaseEvent(event);

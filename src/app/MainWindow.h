@@ -6,6 +6,7 @@
 #include "app/CarrierKeys.h"
 #include "app/DimAnimation.h"
 #include "app/FadeIn.h"
+#include "app/KeyMap.h"
 #include "app/LineTicker.h"
 #include "app/ReportStepAside.h"
 #include "app/WindowTimers.h"
@@ -19,6 +20,7 @@
 #include <memory>
 
 class Arrangement;
+class KeyCommandLink;
 class LineAndPoint;
 class MenuLink;
 class MixerView;
@@ -103,10 +105,14 @@ public:
     void DoneTimers();
     // The key map, also for keys the carrier's held buttons send; false when nothing took it.
     // The numeric pad's divide and multiply carry Qt::KeypadModifier in the key.
-    bool KeyDown(int key, ShiftState shift);
-    bool KeyUp(int key);
+    bool KeyDown(int key, ShiftState shift) { return m_keys.KeyDown(key, shift); }
+    bool KeyUp(int key, ShiftState shift) { return m_keys.KeyUp(key, shift); }
+    // Where the keys reach commands and menus; none: those keys do nothing.
+    void SetKeyCommands(KeyCommandLink* link) { m_keys.SetLink(link); }
 
 protected:
+    // The key map sees every key first: no shortcut of the application takes one from it.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
@@ -156,5 +162,6 @@ private:
     AutoSave m_autoSave;
     ReportStepAside m_stepAside;
     CarrierKeys m_carrierKeys;
+    KeyMap m_keys{*this, m_arrangement, m_carrierKeys};
     std::function<bool()> m_closeQuery;
 };

@@ -7,6 +7,7 @@
 #include "app/TermSignals.h"
 #include "app/UnreadablePlanQuestion.h"
 #include "app/WindowDialogs.h"
+#include "commands/ViewCommands.h"
 #include "controls/RoomLinks.h"
 #include "controls/TheCarrier.h"
 #include "controls/TheLaneStrip.h"
@@ -63,11 +64,13 @@ ProgramSession::ProgramSession(const SessionOptions& options)
     // The arrangement was made before the texts were there.
     m_arrangement.room.TakeFlagCaptions();
     AddLanguageListener([this] { languageSwitched(); });
-    if (interactive)
+    if (interactive) {
+        qApp->installEventFilter(&m_fileDialogHelp);
         faultlog::SetFailureHandler([this](const QString& text) {
             if (!AskGoOnAfterLogFailure(text))
                 endProgramAfterLogFailure();
         });
+    }
     const QString& programFolder = m_options.folders.programFolder;
     const LoadOutcome libraries =
         m_audio.LoadLibraries({InProgramFolder(m_startup.bassLibrary, programFolder),
@@ -150,6 +153,14 @@ void ProgramSession::createWindow() {
     else
         m_closeQuestions = std::make_unique<QuietCloseQuestions>();
     m_window->SetCloseQuery([this] { return queryClose(); });
+    AddViewCommands(m_commands, {m_window->Interior(), m_arrangement.room.Flags,
+                                 [this] { return m_audio.Mingler(); }, [this] { Close(); }});
+    m_keyCommands =
+        std::make_unique<KeyCommandsStandIn>(m_commands, m_options.folders.settingsFile, [this] {
+            saveSettings();
+            m_settings->Write();
+        });
+    m_window->SetKeyCommands(m_keyCommands.get());
 }
 
 void ProgramSession::startUp() {

@@ -3,7 +3,9 @@
 #pragma once
 
 #include "app/CarrierHost.h"
+#include "app/FileDialogHelp.h"
 #include "app/InteriorPeers.h"
+#include "app/KeyCommandsStandIn.h"
 #include "app/MainWindow.h"
 #include "app/MenusStandIn.h"
 #include "app/MinglerCarrierLink.h"
@@ -12,6 +14,7 @@
 #include "app/SettingsFile.h"
 #include "app/WindowPlacement.h"
 #include "audio/ProgramAudio.h"
+#include "commands/CommandTable.h"
 #include "controls/WatchRelay.h"
 #include "model/Arrangement.h"
 #include "support/ProgramFolders.h"
@@ -100,6 +103,9 @@ private:
     // Reached from the fault listener, which may run on any thread, through the event loop.
     std::shared_ptr<QPointer<QTimer>> m_reportTimer = std::make_shared<QPointer<QTimer>>();
     std::unique_ptr<CloseQuestions> m_closeQuestions;
+    FileDialogHelp m_fileDialogHelp;
+    CommandTable m_commands;
+    std::unique_ptr<KeyCommandsStandIn> m_keyCommands;
     std::unique_ptr<TGlorinbaxMF> m_window;
     WindowPlacement m_restored; // as the settings gave it
     bool m_halted = false;

@@ -84,4 +84,28 @@ constexpr int kWindowRestore = 61728;
 // the languages.
 constexpr int kFirstLanguage = 225;
 
+// The ruler menu's own ids for two view switches.
+constexpr int kRulerSwitchFlags = 1161;
+constexpr int kRulerSwitchMenuTrigger = 1246;
+
+// Commands the keys run besides those above.
+constexpr int kRangeStartAtPoint = 1078;
+constexpr int kRangeEndAtPoint = 1080;
+constexpr int kPlayFromPoint = 1082;
+constexpr int kSwitchWatchPeeking = 1087;
+constexpr int kChooseSoundFile = 1089;
+constexpr int kTypeTempo = 1106;
+constexpr int kPlayFromBeginning = 1143;
+constexpr int kPlayFromRangeStart = 1144;
+constexpr int kRangeAroundPoint = 1162;
+constexpr int kGoToTime = 1164;
+constexpr int kGoToStep = 1165;
+constexpr int kPlayFromTime = 1166;
+constexpr int kPlayFromStep = 1167;
+constexpr int kGoToRow = 1168;
+constexpr int kStopRender = 1201;
+constexpr int kSwitchLoopRange = 1205;
+constexpr int kSwitchFollowLine = 1208;
+constexpr int kPasteSoundFile = 1221;
+
 } // namespace cmd

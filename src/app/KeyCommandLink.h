@@ -1,0 +1,36 @@
+// What the window's key map asks of everything outside the window: commands, menus, auditions,
+// the settings file and the language.
+#pragma once
+
+#include <QChar>
+
+// The program side implements it. UI thread only.
+class KeyCommandLink {
+public:
+    virtual ~KeyCommandLink() = default;
+
+    // Runs a command by id; false when the id has no command.
+    virtual bool RunCommand(int id) = 0;
+    // The ball at the point sounds (replace: stops what sounds of it first; release: it sounds
+    // to its end, not only while the key is held).
+    virtual void AuditionAtPoint(bool replace, bool release) = 0;
+
+    // The main menu below the menu trigger.
+    virtual void ShowMainPopup(bool atLeft) = 0;
+    // The main menu as the keyboard opens it (the window pop-up where the trigger is hidden).
+    virtual void ShowMenuByKey() = 0;
+    // The menu whose caption has that accelerator (upper case); false when none has it.
+    virtual bool ShowMenuByLetter(QChar letter) = 0;
+    // The context menus at the point, or at the line on the ruler.
+    virtual void ShowBallMenuAtPoint() = 0;
+    virtual void ShowLaneMenuAtPoint() = 0;
+    virtual void ShowRulerMenuAtLine() = 0;
+
+    // The settings and the window's placement written to the settings file now.
+    virtual void SaveSettingsNow() = 0;
+    // The settings file opened in the program the texts name for amending text.
+    virtual void OpenSettingsFileInEditor() = 0;
+    // The language list's choice; a step of +1 or -1 through the list, wrapping round.
+    virtual void ChooseLanguage() = 0;
+    virtual void StepLanguage(int step) = 0;
+};

@@ -1,0 +1,55 @@
+#include "ProgramFolderFixture.h"
+#include "controls/Interior.h"
+#include "support/WideMemIniFile.h"
+#include "texts/Parlance.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+
+namespace {
+
+// The program's keys reach its commands and its settings through the session's wiring.
+class ProgramKeysTest : public SessionFixture {
+protected:
+    void press(int key, Qt::KeyboardModifiers modifiers = {}) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(session->Window(), &event);
+    }
+};
+
+TEST_F(ProgramKeysTest, ViewKeysSwitchTheWindowF7WritesTheSettingsNowAndCtrlWCloses) {
+    ASSERT_NO_FATAL_FAILURE(startSession(options()));
+    TTheInterior& in = session->Window()->Interior();
+    press(Qt::Key_R, Qt::AltModifier | Qt::ControlModifier);
+    press(Qt::Key_7, Qt::AltModifier);
+    EXPECT_FALSE(in.Ruler->Visible);
+    EXPECT_FALSE(in.MeterL || in.MeterR);
+
+    press(Qt::Key_F7);
+    const TWideMemIniFile written(folders.settingsFile);
+    EXPECT_FALSE(written.ReadBool("Ruler", "Visible", true));
+    EXPECT_FALSE(written.ReadBool("MasterMeters", "L.Visible", true));
+    EXPECT_TRUE(written.ValueExists("GlorinbaxMF", "Width"));
+
+    press(Qt::Key_W, Qt::ControlModifier);
+    EXPECT_TRUE(session->Closed());
+}
+
+TEST_F(ProgramKeysTest, AltCtrlBracketsStepThroughTheLanguagesAndWrapRound) {
+    const QString shipped = QStringLiteral(GBX_SOURCE_DIR "/data/parlance/");
+    for (const QString code : {"en", "xx", "yy"})
+        for (const QString name : {"instructions_", "nomenclature_"})
+            WriteFile(folders.dataFolder + "parlance/" + name + code + ".txt",
+                      ReadAll(shipped + name + "en.txt"));
+    ASSERT_NO_FATAL_FAILURE(startSession(
+        options(), "[Main]\nLanguages=A,B,C\nLanguageCodes=en,xx,yy\nSelectedLanguage=0\n"));
+    press(Qt::Key_BracketRight, Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(SelectedLanguage(), 1);
+    press(Qt::Key_BracketLeft, Qt::AltModifier | Qt::ControlModifier);
+    press(Qt::Key_BracketLeft, Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(SelectedLanguage(), 2);
+    press(Qt::Key_BracketRight, Qt::AltModifier | Qt::ControlModifier);
+    EXPECT_EQ(SelectedLanguage(), 0);
+}
+
+} // namespace
