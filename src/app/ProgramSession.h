@@ -10,8 +10,10 @@
 #include "app/MixerViewSlot.h"
 #include "app/PlanWindowHooks.h"
 #include "app/SettingsFile.h"
+#include "app/WindowFileDrops.h"
 #include "app/WindowPlacement.h"
 #include "audio/ProgramAudio.h"
+#include "commands/BallPlacing.h"
 #include "controls/WatchRelay.h"
 #include "model/Arrangement.h"
 #include "support/ProgramFolders.h"
@@ -87,6 +89,8 @@ private:
     ProgramAudio m_audio;
     PlanWindowHooks m_windowHooks;
     Arrangement m_arrangement;
+    BallPlacing m_balls{m_arrangement, m_settings->Store()};
+    WindowFileDrops m_fileDrops{m_balls};
     MixerViewSlot m_mixer;
     WatchRelay m_watch; // the watch once the interior made it
     MenusStandIn m_menus;
