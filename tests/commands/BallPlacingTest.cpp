@@ -127,7 +127,8 @@ TEST_F(DroppedFileTest, AFileOnAnEmptyCellOfARowWithoutALaneBringsALaneAndABallT
     EXPECT_EQ(model().plan.LastChangeCode(), kChangeBallPlaced);
     EXPECT_NEAR(heardAtStart(), inMix(0.25f), 1);
 
-    // Another file on that ball becomes the ball's own.
+    // Another file on that ball becomes the ball's own, and is heard at once while rolling.
+    pull(100);
     ASSERT_TRUE(placing.DropFileOnCell(0, 2, true, file("half.wav")));
     EXPECT_EQ(model().plan.LastChangeCode(), kChangeBallOwnFile);
     EXPECT_EQ(model().balls.Count(), 1);
@@ -135,6 +136,9 @@ TEST_F(DroppedFileTest, AFileOnAnEmptyCellOfARowWithoutALaneBringsALaneAndABallT
     ASSERT_NE(ball->Piece().Resource, nullptr);
     EXPECT_EQ(ball->Piece().Resource->FullName, file("half.wav"));
     EXPECT_EQ(lane.Piece().Resource->FullName, file("quarter.wav"));
+    const std::vector<int16_t> out = pull(100);
+    ASSERT_EQ(out.size(), 200u);
+    EXPECT_NEAR(Sample(out, 99, 0), inMix(-0.5f), 1);
     EXPECT_NEAR(heardAtStart(), inMix(-0.5f), 1);
 }
 
