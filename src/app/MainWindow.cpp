@@ -1,6 +1,7 @@
 // The main window: layout, the full repaint, the paint handler, mouse routing and timers.
 #include "app/MainWindow.h"
 
+#include "app/FileDropLink.h"
 #include "app/Layout.h"
 #include "app/MasterLoudnessStep.h"
 #include "app/MasterMeterFeed.h"
@@ -27,8 +28,10 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDropEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -72,8 +75,9 @@ bool applicationActive() {
 
 TGlorinbaxMF::TGlorinbaxMF(const MainWindowSetup& setup)
     : m_arrangement(setup.arrangement), m_mixer(setup.mixer), m_peers(setup.peers),
-      m_menus(setup.menus), m_taskbar(setup.taskbar), m_padding(setup.startup.interiorPadding),
-      m_fullScreen(setup.startup.fullScreen), m_timers(setup.taskbar != nullptr),
+      m_menus(setup.menus), m_fileDrops(setup.fileDrops), m_taskbar(setup.taskbar),
+      m_padding(setup.startup.interiorPadding), m_fullScreen(setup.startup.fullScreen),
+      m_timers(setup.taskbar != nullptr),
       m_interior(std::make_unique<TTheInterior>(*this, InteriorSettings::FromStore(setup.settings),
                                                 setup.folders.programFolder,
                                                 setup.startup.rulerFont, setup.makers)),
@@ -379,6 +383,33 @@ void TGlorinbaxMF::closeEvent(QCloseEvent* event) {
         event->accept();
     else
         event->ignore();
+}
+
+namespace {
+
+QStringList localFiles(const QMimeData* data) {
+    QStringList files;
+    if (data)
+        for (const QUrl& url : data->urls())
+            if (url.isLocalFile())
+                files << url.toLocalFile();
+    return files;
+}
+
+} // namespace
+
+void TGlorinbaxMF::dragEnterEvent(QDragEnterEvent* event) {
+    if (m_fileDrops && !localFiles(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void TGlorinbaxMF::dropEvent(QDropEvent* event) {
+    const QStringList files = localFiles(event->mimeData());
+    if (!m_fileDrops || files.isEmpty())
+        return;
+    event->acceptProposedAction();
+    guarded("WMDropFiles",
+            [&] { DeliverDroppedFiles(*m_fileDrops, files, event->position().toPoint()); });
 }
 
 bool TGlorinbaxMF::focusNextPrevChild(bool next) {

@@ -20,6 +20,7 @@
 #include <memory>
 
 class Arrangement;
+class FileDropLink;
 class KeyCommandLink;
 class LineAndPoint;
 class MenuLink;
@@ -46,6 +47,7 @@ struct MainWindowSetup {
     TaskbarProgress* taskbar = nullptr; // none where no progress display is available
     ControlMakers makers;
     MenuLink* menus = nullptr; // the peak-meter menu; none: a right click there opens nothing
+    FileDropLink* fileDrops = nullptr; // none: the window takes no dropped files
 };
 
 // Lives for the whole run. UI thread only.
@@ -123,6 +125,8 @@ protected:
     void keyReleaseEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     // Tab moves the point, never the focus.
     bool focusNextPrevChild(bool next) override;
 
@@ -139,6 +143,7 @@ private:
     MixerView& m_mixer;
     WindowPeers& m_peers;
     MenuLink* m_menus;
+    FileDropLink* m_fileDrops;
     TaskbarProgress* m_taskbar;
     LineAndPoint* m_line = nullptr;
     RoomKeys* m_roomKeys = nullptr;

@@ -107,7 +107,7 @@ void ProgramSession::createWindow() {
     const TWideMemIniFile& store = m_settings->Store();
     ControlMakers makers;
     AddRoomAndRuler(makers, RoomLinks{m_arrangement, m_mixer, m_carrierHost, m_watch, m_menus,
-                                      RoomSettings::FromStore(store)});
+                                      RoomSettings::FromStore(store), m_balls});
     AddWatch(makers, m_arrangement, m_watch);
     m_soundFiles = std::make_unique<SoundFileDialog>(m_arrangement, store);
     SoundFileLink& soundFiles = m_options.soundFiles ? *m_options.soundFiles : *m_soundFiles;
@@ -120,7 +120,7 @@ void ProgramSession::createWindow() {
     AddMenuTrigger(makers, m_menus);
     m_window = std::make_unique<TGlorinbaxMF>(
         MainWindowSetup{m_options.folders, store, m_startup, m_arrangement, m_mixer, m_peers,
-                        m_stopwatch, nullptr, makers, &m_menus});
+                        m_stopwatch, nullptr, makers, &m_menus, &m_fileDrops});
     // Start-up and the unreadable-plan question use the carrier: without one, start-up halts.
     if (!Carrier())
         throw std::logic_error("The window was made without its carrier");
@@ -135,6 +135,8 @@ void ProgramSession::createWindow() {
     m_windowHooks.Attach(m_window.get(), room);
     m_peers.AttachTimer(&m_window->Timers().ReportTimer);
     m_peers.AttachInterior(&m_window->Interior());
+    m_balls.AttachInterior(&m_window->Interior());
+    m_fileDrops.AttachInterior(&m_window->Interior());
     m_soundFiles->Attach(m_window.get());
     *m_reportTimer = &m_window->Timers().ReportTimer;
     faultlog::SetFaultListener([timer = m_reportTimer] {
@@ -331,6 +333,8 @@ ProgramSession::~ProgramSession() {
         m_carrierLink.AttachWindow(nullptr);
         m_windowHooks.Attach(nullptr, nullptr);
         m_peers.AttachInterior(nullptr);
+        m_balls.AttachInterior(nullptr);
+        m_fileDrops.AttachInterior(nullptr);
         if (m_soundFiles)
             m_soundFiles->Attach(nullptr);
         m_window.reset();

@@ -12,8 +12,10 @@
 #include "app/MixerViewSlot.h"
 #include "app/PlanWindowHooks.h"
 #include "app/SettingsFile.h"
+#include "app/WindowFileDrops.h"
 #include "app/WindowPlacement.h"
 #include "audio/ProgramAudio.h"
+#include "commands/BallPlacing.h"
 #include "commands/CommandTable.h"
 #include "controls/WatchRelay.h"
 #include "model/Arrangement.h"
@@ -93,6 +95,8 @@ private:
     ProgramAudio m_audio;
     PlanWindowHooks m_windowHooks;
     Arrangement m_arrangement;
+    BallPlacing m_balls{m_arrangement, m_settings->Store()};
+    WindowFileDrops m_fileDrops{m_balls};
     MixerViewSlot m_mixer;
     WatchRelay m_watch; // the watch once the interior made it
     MenusStandIn m_menus;

@@ -1,7 +1,7 @@
 // New plan, plan file or sound file at start-up.
 #include "app/StartupPlan.h"
 
-#include "controls/BallOperations.h"
+#include "commands/BallPlacing.h"
 #include "model/Arrangement.h"
 #include "model/LaneEdits.h"
 #include "planfile/PlanDefaults.h"
@@ -42,7 +42,8 @@ void PlaceSoundAtOrigin(Arrangement& arrangement, const QString& soundFile,
                               {info.absolutePath(), QString(), defaultResourcesFolder}))
         return;
     // The ball sounds its lane's file.
-    PlaceBall(arrangement, nullptr, arrangement.room.OffsetX, arrangement.room.OffsetY, false);
+    PlaceBall(arrangement, arrangement.room.OffsetX, arrangement.room.OffsetY, false, nullptr,
+              nullptr);
 }
 
 StartupOpening OpenStartupFile(Arrangement& arrangement, const QString& file,

@@ -4,6 +4,7 @@
 #include "controls/RoomSettings.h"
 
 class Arrangement;
+class BallLink;
 class MenuLink;
 class MixerView;
 class TransportLink;
@@ -17,6 +18,7 @@ struct RoomLinks {
     WatchLink& watch;
     MenuLink& menus;
     RoomSettings settings;
+    BallLink& balls;
 };
 
 struct ControlMakers;

@@ -1,6 +1,7 @@
 // Scrolling the room and moving the point, by the keys and by the operations that use them.
 #include "controls/TheRoom.h"
 
+#include "controls/BallLink.h"
 #include "controls/Interior.h"
 #include "controls/NearestBall.h"
 #include "controls/TheRuler.h"
@@ -265,10 +266,10 @@ bool TTheRoom::RoomKeyDown(int key, ShiftState shift) {
     const int32_t column = ClampToInt32(int64_t{room.Point.X} + room.OffsetX);
     const int32_t row = ClampToInt32(int64_t{room.Point.Y} + room.OffsetY);
     if (key == Qt::Key_Insert) {
-        if (PlaceBall(Model(), this, column, row, false))
+        if (m_links.balls.PlaceBall(column, row, false, *this))
             PaintPoint();
     } else {
-        RemoveBallAtCell(Model(), this, column, row, kChangeBallRemoved);
+        m_links.balls.RemoveBallAtCell(column, row, kChangeBallRemoved, *this);
         PaintPoint();
     }
     return true;

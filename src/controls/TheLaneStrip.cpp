@@ -13,6 +13,7 @@
 #include "model/LaneEdits.h"
 #include "model/MixerView.h"
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QScreen>
@@ -186,26 +187,34 @@ void TTheLaneStrip::HueFromSlider(TLane& lane, std::optional<int> position) {
     repaintRoomRow(lane);
 }
 
-bool TTheLaneStrip::AddLaneWithSoundFile(int32_t position, const QString& file) {
+ResourceFolders TTheLaneStrip::folders() const {
     const TThePlan& plan = Model().plan;
-    const ResourceFolders folders{plan.Folder(), plan.ResourcesFolder,
-                                  m_links.soundFiles.DefaultResourcesFolder()};
-    TLane* lane = ::AddLaneWithSoundFile(Model(), position, file, folders);
+    return {plan.Folder(), plan.ResourcesFolder, m_links.soundFiles.DefaultResourcesFolder()};
+}
+
+void TTheLaneStrip::RefreshLane(const TLane& lane) {
+    RepaintWhole();
+    repaintRoomRow(lane);
+}
+
+bool TTheLaneStrip::AddLaneWithSoundFile(int32_t position, const QString& file) {
+    TLane* lane = ::AddLaneWithSoundFile(Model(), position, file, folders());
     if (!lane)
         return false;
     Model().plan.SetModified(kChangeLaneAdded, true);
-    RepaintWhole();
-    repaintRoomRow(*lane);
+    RefreshLane(*lane);
     return true;
 }
 
-void TTheLaneStrip::SplitTracks(TLane& lane, int32_t column, bool repaint) {
-    const std::vector<TLane*> made = SplitLaneTracks(Model(), lane, column);
-    if (!repaint || made.empty())
-        return;
-    RepaintWhole();
-    for (const TLane* added : made)
-        repaintRoomRow(*added);
+bool TTheLaneStrip::SetLaneSoundFile(TLane& lane, const QString& file) {
+    TRes* resource =
+        Model().resources.FindOrAddSound(QFileInfo(file).absoluteFilePath(), folders());
+    if (!resource)
+        return false;
+    SetLaneResource(Model(), lane, *resource);
+    Model().plan.SetModified(kChangeLaneAdded, true);
+    RefreshLane(lane);
+    return true;
 }
 
 void TTheLaneStrip::ZoomHandles(int32_t step) {

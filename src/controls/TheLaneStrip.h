@@ -22,6 +22,7 @@ class TTheSlider;
 class WatchLink;
 struct ControlMakers;
 struct LaneStripState;
+struct ResourceFolders;
 
 // Everything referenced outlives the strip.
 struct LaneStripLinks {
@@ -66,8 +67,11 @@ public:
     void HueFromSlider(TLane& lane, std::optional<int> position);
     // Adds a lane for the file at a position; false when the file could not be decoded.
     bool AddLaneWithSoundFile(int32_t position, const QString& file);
-    // Spreads the lane's tracks over new lanes below it, with a ball each at the column.
-    void SplitTracks(TLane& lane, int32_t column, bool repaint);
+    // The lane sounds the file from now on (change code 252); false, with nothing changed,
+    // when the file could not be decoded.
+    bool SetLaneSoundFile(TLane& lane, const QString& file);
+    // The strip and the lane's row in the room again, after the lane changed.
+    void RefreshLane(const TLane& lane);
     // The name's size grows or shrinks by the step; the strip is drawn again when shown.
     void ZoomHandles(int32_t step);
     // Shift held or released: the hovered lane shows its pan rather than its loudness, as a
@@ -100,6 +104,8 @@ private:
     void strikeBoxPressed(MouseButton button, int32_t y);
     // The lane's row in the room again, since its balls are drawn in its hue.
     void repaintRoomRow(const TLane& lane);
+    // Where sound files not found under their names are looked for.
+    ResourceFolders folders() const;
     TTheSlider* slider() const;
     // The slider takes the lane's value and goes on dragging from x; its changes are the lane's
     // until the button is released. Not while editing already or while the watch is typed into.

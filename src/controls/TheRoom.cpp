@@ -1,6 +1,7 @@
 // The room as a control: its bounds, its painting, the mouse, and what it draws over the window.
 #include "controls/TheRoom.h"
 
+#include "controls/BallLink.h"
 #include "controls/ControlHost.h"
 #include "controls/DrawingSurfaces.h"
 #include "controls/FlagPainter.h"
@@ -182,9 +183,9 @@ void TTheRoom::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftState sh
     const int32_t row = RowAt(y);
     bool changed = false;
     if (!shift.ctrl && button == MouseButton::Left)
-        changed = PlaceBall(Model(), this, column, row, shift.alt) != nullptr;
+        changed = m_links.balls.PlaceBall(column, row, shift.alt, *this) != nullptr;
     else if (!shift.ctrl && button == MouseButton::Right)
-        changed = RemoveBallAtCell(Model(), this, column, row, kChangeBallRemoved);
+        changed = m_links.balls.RemoveBallAtCell(column, row, kChangeBallRemoved, *this);
     const int64_t cellX = int64_t{column} - room.OffsetX;
     const int64_t cellY = int64_t{row} - room.OffsetY;
     // A click in the partly shown last column or row brings it into view.

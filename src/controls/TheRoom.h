@@ -3,13 +3,13 @@
 #pragma once
 
 #include "controls/AutoScroll.h"
-#include "controls/BallOperations.h"
 #include "controls/Ctrl.h"
 #include "controls/LineAndPoint.h"
 #include "controls/RoomKeys.h"
 #include "controls/RoomLinks.h"
 #include "controls/RoomNeighbours.h"
 #include "controls/RoomPainter.h"
+#include "controls/RoomRowPainter.h"
 #include "controls/TheLine.h"
 
 #include <QPoint>

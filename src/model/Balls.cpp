@@ -109,10 +109,8 @@ void TTheBalls::DetachFromLane(TBall& ball) {
         EraseFromBack(ball.m_lane->LaneBalls, &ball);
 }
 
-void TTheBalls::Remove(TBall& ball, int index) {
+void TTheBalls::Silence(TBall& ball) {
     AudioHooks& audio = m_arrangement.audio;
-    // The mixer's syncs walk the list: the ball must not go, nor the list shrink, under them.
-    MixerLock lock(audio);
     if (ball.Sync != 0) {
         QString errorName;
         if (!audio.RemoveSync(ball.Sync, errorName))
@@ -121,6 +119,23 @@ void TTheBalls::Remove(TBall& ball, int index) {
         ball.Sync = 0;
     }
     audio.StopChannels(ball.m_piece);
+}
+
+void TTheBalls::SetResource(TBall& ball, TRes* resource) {
+    AudioHooks& audio = m_arrangement.audio;
+    {
+        MixerLock lock(audio);
+        Silence(ball);
+        ball.m_piece.Resource = resource;
+    }
+    audio.ArmBall(ball);
+}
+
+void TTheBalls::Remove(TBall& ball, int index) {
+    AudioHooks& audio = m_arrangement.audio;
+    // The mixer's syncs walk the list: the ball must not go, nor the list shrink, under them.
+    MixerLock lock(audio);
+    Silence(ball);
     DetachFromLane(ball);
     ForgetCell(ball);
     if (index < 0 || index >= Count() || m_balls[index].get() != &ball)

@@ -73,6 +73,10 @@ public:
     int IndexAtCell(int32_t column, int32_t row) const;
     TBall* FindAtCell(int32_t column, int32_t row) const;
 
+    // The ball's own sound file (none: its lane's). What it plays now stops, and the mixer
+    // arms it again.
+    void SetResource(TBall& ball, TRes* resource);
+
     // Unschedules the ball, detaches it from its lane and frees it; the index saves a search.
     void Remove(TBall& ball, int index = -1);
     // Removes the ball at (X, Y), or at the view's cell; false when there is none.
@@ -108,6 +112,8 @@ private:
     void ForgetCell(const TBall& ball);
     void RememberCell(TBall& ball);
     void DetachFromLane(TBall& ball);
+    // Removes the ball's sync and stops its channels; under the mixer lock.
+    void Silence(TBall& ball);
 
     Arrangement& m_arrangement;
     std::vector<std::unique_ptr<TBall>> m_balls;

@@ -113,25 +113,21 @@ void SetLaneHueFromSlider(Arrangement& arrangement, TLane& lane, std::optional<i
 TLane* AddLaneWithSoundFile(Arrangement& arrangement, int32_t position, const QString& file,
                             const ResourceFolders& folders) {
     const QFileInfo info(file);
-    const QString name = info.absoluteFilePath();
-    TResources& resources = arrangement.resources;
-    TRes* resource = resources.Find(name);
-    const bool madeHere = !resource;
-    if (madeHere)
-        resource = resources.Add(name, folders);
-    else if (resource->Life < 0) // it may be readable by now
-        arrangement.audio.OpenResource(*resource);
+    TRes* resource = arrangement.resources.FindOrAddSound(info.absoluteFilePath(), folders);
     if (!resource)
         return nullptr;
-    if (resource->Life < 0) {
-        if (madeHere)
-            resources.Delete(*resource);
-        return nullptr;
-    }
     TLane& lane =
         addSoundLane(arrangement, position, *resource, DisplayNameOfFile(info.completeBaseName()));
     arrangement.audio.RescheduleLane(lane);
     return &lane;
+}
+
+void SetLaneResource(Arrangement& arrangement, TLane& lane, TRes& resource) {
+    {
+        MixerLock lock(arrangement.audio);
+        lane.Piece().Resource = &resource;
+    }
+    arrangement.audio.RescheduleLane(lane);
 }
 
 std::vector<TLane*> SplitLaneTracks(Arrangement& arrangement, TLane& lane, int32_t column) {

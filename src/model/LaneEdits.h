@@ -10,6 +10,7 @@
 
 class Arrangement;
 class TLane;
+class TRes;
 struct ResourceFolders;
 
 // Change codes of the lane edits.
@@ -51,6 +52,10 @@ void SetLaneHueFromSlider(Arrangement& arrangement, TLane& lane, std::optional<i
 // record their own.
 TLane* AddLaneWithSoundFile(Arrangement& arrangement, int32_t position, const QString& file,
                             const ResourceFolders& folders);
+
+// The lane sounds another resource; while the plan rolls its balls start again with it. No
+// change code: callers record their own.
+void SetLaneResource(Arrangement& arrangement, TLane& lane, TRes& resource);
 
 // When the lane's sound has two or more tracks: the lane plays track 0 on both sides, and each
 // further track t gets a new lane at the lane's position + t (unless one is there) with the

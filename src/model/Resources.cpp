@@ -60,6 +60,20 @@ TRes* TResources::FindOrAdd(const QString& name, const ResourceFolders& folders)
     return Add(name, folders);
 }
 
+TRes* TResources::FindOrAddSound(const QString& name, const ResourceFolders& folders) {
+    TRes* resource = Find(name);
+    const bool madeHere = !resource;
+    if (madeHere)
+        resource = Add(name, folders);
+    else if (resource->Life < 0)
+        m_audio.OpenResource(*resource);
+    if (!resource || resource->Life >= 0)
+        return resource;
+    if (madeHere)
+        Delete(*resource);
+    return nullptr;
+}
+
 void TResources::Delete(TRes& resource) {
     m_audio.ForgetResource(resource);
     const auto found = std::find_if(m_resources.begin(), m_resources.end(),

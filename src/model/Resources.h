@@ -58,6 +58,10 @@ public:
     TRes* Add(const QString& name, const ResourceFolders& folders);
     // The resource of that name, added when missing; none for an empty name.
     TRes* FindOrAdd(const QString& name, const ResourceFolders& folders);
+    // The same for a sound the caller is about to play: one found unmeasured is opened again
+    // (it may be readable by now). None, with the opening's report line, when the file cannot
+    // be decoded; a resource made for it then goes again.
+    TRes* FindOrAddSound(const QString& name, const ResourceFolders& folders);
     // Releases what the audio side still plays of the resource and frees it. The caller makes
     // sure that no piece names it any more.
     void Delete(TRes& resource);

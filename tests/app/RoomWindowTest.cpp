@@ -55,6 +55,18 @@ TEST_F(RoomWindowTest, AClickPlacesABallAndARightClickRemovesIt) {
     EXPECT_EQ(arrangement.plan.LastChangeCode(), 68);
 }
 
+TEST_F(RoomWindowTest, AnAltClickOnARowWithoutALanePlacesASecondBallOnADiagonal) {
+    QTest::mouseClick(window.get(), Qt::LeftButton, Qt::AltModifier, QPoint(185, 65));
+    ASSERT_EQ(arrangement.balls.Count(), 2);
+    const TBall& second = arrangement.balls.At(1);
+    EXPECT_EQ(std::abs(second.X() - 3), 1);
+    EXPECT_EQ(std::abs(second.Y() - 2), 1);
+    arrangement.lanes.Add(6, 20, false);
+    QTest::mouseClick(window.get(), Qt::LeftButton, Qt::AltModifier, QPoint(185, 145));
+    EXPECT_EQ(arrangement.balls.Count(), 3);
+    EXPECT_TRUE(arrangement.balls.Find(3, 6));
+}
+
 TEST_F(RoomWindowTest, KeysMoveThePointAndScrollTheRoomAtItsEdge) {
     QTest::keyClick(window.get(), Qt::Key_Right);
     QTest::keyClick(window.get(), Qt::Key_Down);

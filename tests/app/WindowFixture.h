@@ -6,6 +6,7 @@
 #include "app/MainWindow.h"
 #include "app/PlanWindowHooks.h"
 #include "app/SettingsFile.h"
+#include "commands/BallPlacing.h"
 #include "common/TempDir.h"
 #include "controls/RoomFakes.h"
 #include "controls/RoomLinks.h"
@@ -36,7 +37,7 @@ protected:
     // Our room and ruler, reaching the watch through `watch`, and a bare lane strip.
     ControlMakers roomMakers(WatchLink& watch) {
         ControlMakers makers;
-        AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, watch, menus, {}});
+        AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, watch, menus, {}, balls});
         makers.lanes = [](TCtrlList& list) -> TCtrl& { return list.Create<BareControl>(); };
         return makers;
     }
@@ -56,6 +57,7 @@ protected:
     FakeAudio audio;
     PlanWindowHooks hooks; // attached by the tests whose window hears the plan
     Arrangement arrangement{audio, hooks};
+    BallPlacing balls{arrangement, settings};
     Mixer mixer;
     Peers peers;
     FakeTransport transport;

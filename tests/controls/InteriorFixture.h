@@ -53,6 +53,7 @@ protected:
     ScriptedMixer mixer;
     FakeTransport transport;
     FakeMenus menus;
+    FakeBalls balls;
     ControlMakers makers;
     std::unique_ptr<TTheInterior> interior;
 };

@@ -2,6 +2,7 @@
 // see them, recording what they are asked.
 #pragma once
 
+#include "controls/BallLink.h"
 #include "controls/Ctrl.h"
 #include "controls/MenuLink.h"
 #include "controls/TransportLink.h"
@@ -150,6 +151,33 @@ public:
     std::chrono::steady_clock::time_point now{};
     std::optional<std::chrono::steady_clock::time_point> closedAt;
     int mainMenus = 0;
+};
+
+// Records what the room asks of the ball operations; answers as told.
+class FakeBalls : public BallLink {
+public:
+    struct Call {
+        int32_t column;
+        int32_t row;
+        bool alt;           // placing
+        int32_t changeCode; // removing
+        const RoomRowPainter* painter;
+        bool operator==(const Call&) const = default;
+    };
+    TBall* PlaceBall(int32_t column, int32_t row, bool altHeld, RoomRowPainter& painter) override {
+        placed.push_back({column, row, altHeld, 0, &painter});
+        return placedBall;
+    }
+    bool RemoveBallAtCell(int32_t column, int32_t row, int32_t changeCode,
+                          RoomRowPainter& painter) override {
+        removed.push_back({column, row, false, changeCode, &painter});
+        return removes;
+    }
+
+    std::vector<Call> placed;
+    std::vector<Call> removed;
+    TBall* placedBall = nullptr;
+    bool removes = false;
 };
 
 // A lane strip that takes the bounds the room gives it.

@@ -14,7 +14,7 @@ protected:
     // Made on first use, so that a test can change the settings, the makers and the window's
     // size first.
     void make() {
-        AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, watch, menus, settings});
+        AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, watch, menus, settings, balls});
         makeInterior(withoutMeters());
         room().Model().plan.End = Elements{11025 * 32};
         room().Model().room.SetFlagPosition(room().Model().room.EndFlag(), Elements{11025 * 32},

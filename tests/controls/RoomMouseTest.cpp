@@ -1,5 +1,4 @@
 #include "RoomFixture.h"
-#include "controls/BallOperations.h"
 
 namespace {
 
@@ -10,50 +9,51 @@ protected:
         room().MouseUp(x, y);
     }
     TThePoint& point() { return room().Model().room.Point; }
+    FakeBalls::Call placedAt(int32_t column, int32_t row, bool alt = false) {
+        return {column, row, alt, 0, &room()};
+    }
+    FakeBalls::Call removedAt(int32_t column, int32_t row) {
+        return {column, row, false, kChangeBallRemoved, &room()};
+    }
 };
 
-TEST_F(RoomMouseTest, ClicksPlaceAndRemoveBallsAndMoveThePointWhateverTheyDid) {
+TEST_F(RoomMouseTest, ClicksPlaceAndRemoveBallsAtTheirCellAndMoveThePointWhateverTheyDid) {
     make();
+    room().SetOffsets(-2, 1);
     click(MouseButton::Left, 185, 65); // column 3, row 2
-    ASSERT_EQ(arrangement.balls.Count(), 1);
-    EXPECT_TRUE(arrangement.balls.Find(3, 2));
-    EXPECT_EQ(arrangement.plan.LastChangeCode(), kChangeBallPlaced);
-    EXPECT_EQ(audio.armed, std::vector<TBall*>{&arrangement.balls.At(0)});
-    EXPECT_EQ(point().X, 3);
+    click(MouseButton::Left, 185, 65, {false, true, false});
+    EXPECT_EQ(balls.placed, (std::vector{placedAt(3, 2), placedAt(3, 2, true)}));
+    EXPECT_EQ(point().X, 5); // the cell's X is column - OffsetX
+    EXPECT_EQ(point().Y, 1);
 
-    click(MouseButton::Left, 185, 65); // taken: nothing placed
-    EXPECT_EQ(arrangement.balls.Count(), 1);
     click(MouseButton::Right, 245, 105, {false, false, true}); // Ctrl: nothing removed or placed
-    EXPECT_EQ(arrangement.balls.Count(), 1);
-    EXPECT_EQ(point().X, 6);
+    click(MouseButton::Left, 245, 105, {false, false, true});
+    EXPECT_EQ(balls.placed.size(), 2u);
+    EXPECT_TRUE(balls.removed.empty());
+    EXPECT_EQ(point().X, 8);
     click(MouseButton::Right, 185, 65);
-    EXPECT_EQ(arrangement.balls.Count(), 0);
-    EXPECT_EQ(arrangement.plan.LastChangeCode(), kChangeBallRemoved);
-
-    // An empty cell removes nothing and records no change.
-    arrangement.plan.ClearModified();
-    EXPECT_FALSE(RemoveBallAtCell(arrangement, &room(), 3, 2, kChangeBallRemoved));
-    EXPECT_EQ(arrangement.plan.LastChangeCode(), 0);
+    EXPECT_EQ(balls.removed, std::vector{removedAt(3, 2)});
+    click(MouseButton::Middle, 185, 65);
+    EXPECT_EQ(balls.placed.size() + balls.removed.size(), 3u);
 }
 
-TEST_F(RoomMouseTest, AltPlacesASecondBallOnADiagonalOnlyOnARowWithoutALane) {
+TEST_F(RoomMouseTest, InsertAndDeletePlaceAndRemoveAtThePointWithoutModifiersOnly) {
     make();
-    arrangement.lanes.Add(4, 20, false);
-    click(MouseButton::Left, 185, 105, {false, true, false}); // (3, 4) has a lane
-    EXPECT_EQ(arrangement.balls.Count(), 1);
-    click(MouseButton::Left, 185, 65, {false, true, false}); // (3, 2) has none
-    ASSERT_EQ(arrangement.balls.Count(), 3);
-    const TBall& second = arrangement.balls.At(2);
-    EXPECT_EQ(std::abs(second.X() - 3), 1);
-    EXPECT_EQ(std::abs(second.Y() - 2), 1);
-    EXPECT_EQ(audio.armed.size(), 2u); // the second ball is not armed
+    room().SetOffsets(1, 2);
+    room().MovePointTo(4, 3);
+    EXPECT_TRUE(room().RoomKeyDown(Qt::Key_Insert, {}));
+    EXPECT_TRUE(room().RoomKeyDown(Qt::Key_Delete, {}));
+    EXPECT_FALSE(room().RoomKeyDown(Qt::Key_Insert, {false, true, false}));
+    EXPECT_FALSE(room().RoomKeyDown(Qt::Key_Delete, {true, false, false}));
+    EXPECT_EQ(balls.placed, std::vector{placedAt(5, 5)});
+    EXPECT_EQ(balls.removed, std::vector{removedAt(5, 5)});
 }
 
 TEST_F(RoomMouseTest, AClickInThePartlyShownColumnScrollsItIntoView) {
     host.layout = {0, 0, kWidth + 10, kHeight, kWidth + 10, kHeight};
     make();
     click(MouseButton::Left, 405, 65);
-    EXPECT_TRUE(arrangement.balls.Find(14, 2));
+    EXPECT_EQ(balls.placed, std::vector{placedAt(14, 2)});
     EXPECT_EQ(room().Model().room.OffsetX, -1);
     EXPECT_EQ(point().X, 14);
     EXPECT_EQ(point().PixelX, 120 + 13 * 20);
@@ -74,7 +74,7 @@ TEST_F(RoomMouseTest, WithTheMoveCursorTheViewFollowsTheMouseACellPerTwentyPixel
     EXPECT_EQ(room().Model().room.OffsetX, 48);
     room().MouseUp(1000, 70);
     EXPECT_FALSE(room().Dragging());
-    EXPECT_EQ(arrangement.balls.Count(), 0);
+    EXPECT_TRUE(balls.placed.empty());
 }
 
 } // namespace

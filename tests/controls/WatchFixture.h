@@ -16,7 +16,7 @@ protected:
     // The controls hold the relay, which goes before the interior would.
     ~WatchFixture() override { interior.reset(); }
     void make() {
-        AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, relay, menus, {}});
+        AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, relay, menus, {}, balls});
         AddWatch(makers, arrangement, relay);
         AddSlider(makers, SliderLinks{arrangement, transport, relay, menus});
         makeInterior(settings);

@@ -1,0 +1,122 @@
+// Placing and removing balls, and sound files put on the room's cells.
+#include "commands/BallPlacing.h"
+
+#include "controls/Interior.h"
+#include "controls/RoomRowPainter.h"
+#include "controls/TheLaneStrip.h"
+#include "model/Arrangement.h"
+#include "model/LaneEdits.h"
+#include "support/SettingKeys.h"
+
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+namespace {
+
+int randomSide() {
+    return QRandomGenerator::global()->bounded(2) == 0 ? -1 : 1;
+}
+
+bool isMultitrackOgg(const QString& file) {
+    return QFileInfo(file).suffix().toLower() == QLatin1String("mogg");
+}
+
+} // namespace
+
+TBall* PlaceBall(Arrangement& arrangement, int32_t column, int32_t row, bool altHeld,
+                 TRes* resource, RoomRowPainter* painter) {
+    const int64_t x = int64_t{column} - arrangement.room.OffsetX;
+    const int64_t y = int64_t{row} - arrangement.room.OffsetY;
+    TBall* ball = arrangement.balls.Add(x, y, TPiece::kNoOwnHue, false);
+    if (!ball)
+        return nullptr;
+    TBall* second = nullptr;
+    if (!ball->Lane() && altHeld)
+        second =
+            arrangement.balls.Add(x + randomSide(), y + randomSide(), TPiece::kNoOwnHue, false);
+    arrangement.plan.SetModified(kChangeBallPlaced, true);
+    if (resource) {
+        MixerLock lock(arrangement.audio);
+        ball->Piece().Resource = resource;
+    }
+    if (painter)
+        painter->RepaintRow(ball->Y(), second);
+    arrangement.audio.ArmBall(*ball);
+    return ball;
+}
+
+bool RemoveBallAtCell(Arrangement& arrangement, int32_t column, int32_t row, int32_t changeCode,
+                      RoomRowPainter* painter) {
+    const int64_t y = int64_t{row} - arrangement.room.OffsetY;
+    if (!arrangement.balls.RemoveAt(column, row, true))
+        return false;
+    arrangement.plan.SetModified(changeCode, true);
+    if (painter)
+        painter->RepaintRow(static_cast<int32_t>(y), nullptr);
+    return true;
+}
+
+TBall* BallPlacing::PlaceBall(int32_t column, int32_t row, bool altHeld, RoomRowPainter& painter) {
+    return ::PlaceBall(m_arrangement, column, row, altHeld, nullptr, &painter);
+}
+
+bool BallPlacing::RemoveBallAtCell(int32_t column, int32_t row, int32_t changeCode,
+                                   RoomRowPainter& painter) {
+    return ::RemoveBallAtCell(m_arrangement, column, row, changeCode, &painter);
+}
+
+bool BallPlacing::DropFileOnCell(int32_t column, int32_t row, bool refresh, const QString& file) {
+    // A file that does not decode would leave a silent ball naming it in the plan.
+    TRes* resource =
+        m_arrangement.resources.FindOrAddSound(QFileInfo(file).absoluteFilePath(), folders());
+    if (!resource)
+        return false;
+    if (TBall* ball = ::PlaceBall(m_arrangement, column, row, false, resource, nullptr)) {
+        if (TLane* lane = ball->Lane()) {
+            if (refresh)
+                refreshLane(*lane);
+        } else if (addLaneForFile(ball->Y(), ball->X(), file, refresh)) {
+            m_arrangement.balls.SetResource(*ball, nullptr); // it sounds the lane's file
+        }
+        return true;
+    }
+    TBall* there = m_arrangement.balls.FindAtCell(column, row);
+    if (!there)
+        return false;
+    if (TLane* lane = there->Lane()) {
+        m_arrangement.plan.SetModified(kChangeBallOwnFile, true);
+        m_arrangement.balls.SetResource(*there, resource);
+        if (refresh)
+            refreshLane(*lane);
+        return true;
+    }
+    m_arrangement.plan.SetModified(kChangeLaneAdded, true);
+    return addLaneForFile(there->Y(), there->X(), file, refresh);
+}
+
+bool BallPlacing::addLaneForFile(int32_t row, int32_t column, const QString& file, bool refresh) {
+    TLane* lane = AddLaneWithSoundFile(m_arrangement, row, file, folders());
+    if (!lane)
+        return false;
+    std::vector<TLane*> changed{lane};
+    if (isMultitrackOgg(file)) {
+        const std::vector<TLane*> added = SplitLaneTracks(m_arrangement, *lane, column);
+        changed.insert(changed.end(), added.begin(), added.end());
+    }
+    if (refresh)
+        for (const TLane* each : changed)
+            refreshLane(*each);
+    return true;
+}
+
+ResourceFolders BallPlacing::folders() const {
+    const TThePlan& plan = m_arrangement.plan;
+    return {plan.Folder(), plan.ResourcesFolder, ReadDefaultResourcesFolder(m_settings)};
+}
+
+void BallPlacing::refreshLane(const TLane& lane) const {
+    if (!m_interior)
+        return;
+    if (TTheLaneStrip* strip = TheLaneStripOf(*m_interior))
+        strip->RefreshLane(lane);
+}
