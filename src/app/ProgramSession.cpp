@@ -2,10 +2,9 @@
 #include "app/ProgramSession.h"
 
 #include "app/ClosingPlan.h"
-#include "app/PlanKeeping.h"
 #include "app/StartupPlan.h"
-#include "app/UnreadablePlanQuestion.h"
 #include "app/WindowDialogs.h"
+#include "commands/UnreadablePlanQuestion.h"
 #include "controls/RoomLinks.h"
 #include "controls/TheCarrier.h"
 #include "controls/TheLaneStrip.h"
@@ -86,11 +85,9 @@ ProgramSession::ProgramSession(const SessionOptions& options)
     guarded("StartUp", [this] { startUp(); });
     m_window->SetStarted();
     guarded("FormShow", [this] { showWindow(); });
-    if (interactive) {
-        UnreadablePlanBoxes boxes(*m_window, *Carrier());
-        AskAboutUnreadablePlan(m_arrangement, true, true, boxes,
+    if (interactive)
+        AskAboutUnreadablePlan(m_arrangement, true, true, *m_unreadableBoxes,
                                PlanFileSettings{ReadDefaultResourcesFolder(m_settings->Store())});
-    }
 }
 
 TTheCarrier* ProgramSession::Carrier() {
@@ -142,11 +139,24 @@ void ProgramSession::createWindow() {
                 },
                 Qt::QueuedConnection);
     });
-    if (m_options.mode == SessionMode::Interactive)
-        m_closeQuestions = std::make_unique<DialogCloseQuestions>(*m_window);
-    else
-        m_closeQuestions = std::make_unique<QuietCloseQuestions>();
+    createInstructor();
     m_window->SetCloseQuery([this] { return queryClose(); });
+}
+
+void ProgramSession::createInstructor() {
+    if (m_options.mode == SessionMode::Interactive)
+        m_saveQuestion = std::make_unique<SaveQuestionBox>(*m_window, m_arrangement.plan);
+    else
+        m_saveQuestion = std::make_unique<QuietSaveQuestion>();
+    m_commandHost = std::make_unique<WindowCommandHost>(*m_window, m_peers);
+    m_planDialogs = std::make_unique<QtPlanDialogs>(*m_commandHost, m_desktop);
+    m_unreadableBoxes = std::make_unique<UnreadablePlanBoxes>(*m_window, *Carrier());
+    m_instructor = std::make_unique<TTheInstructor>(InstructorLinks{
+        m_arrangement, *m_commandHost, *m_saveQuestion, *m_planDialogs, m_desktop,
+        *m_unreadableBoxes, m_stopwatch, m_options.folders.dataFolder + kBackupName,
+        PlanFileSettings{ReadDefaultResourcesFolder(m_settings->Store())},
+        // Until the renders' question is wired, a running render refuses a new plan.
+        [this] { return m_mixer.RenderCount() == 0; }, [this] { return m_audio.Mingler(); }});
 }
 
 void ProgramSession::startUp() {
@@ -216,9 +226,7 @@ bool ProgramSession::Close() {
 
 bool ProgramSession::queryClose() {
     try {
-        if (!SettleChangedPlan(m_arrangement, *m_closeQuestions,
-                               m_options.folders.dataFolder + kBackupName, m_stopwatch,
-                               m_saveSideCopy))
+        if (!m_instructor->SettleBeforeClose(m_saveSideCopy))
             return false;
     } catch (const std::exception& e) {
         GBX_FAULT_CAUGHT("FormCloseQuery", e);
@@ -291,12 +299,9 @@ ProgramSession::~ProgramSession() {
     guarded("FormDestroy", [this] {
         if (m_window) {
             guarded("DoneTimers", [this] { m_window->DoneTimers(); });
-            // Closing went around the question: keep the changes beside the plan's file. A plan
-            // without a file of its own cannot be kept without asking for a name.
-            TThePlan& plan = m_arrangement.plan;
-            if (plan.Modified() && m_saveSideCopy && !plan.Untitled)
-                SaveWithBackup(m_arrangement, m_options.folders.dataFolder + kBackupName, true,
-                               false, m_stopwatch);
+            // Closing went around the question: keep the changes beside the plan's file.
+            if (m_saveSideCopy)
+                m_instructor->KeepSideCopy();
             if (m_watch.Typing())
                 m_watch.EndTyping();
             saveSettings();
@@ -312,6 +317,10 @@ ProgramSession::~ProgramSession() {
         m_peers.AttachInterior(nullptr);
         if (m_soundFiles)
             m_soundFiles->Attach(nullptr);
+        m_instructor.reset();
+        m_unreadableBoxes.reset();
+        m_planDialogs.reset();
+        m_commandHost.reset();
         m_window.reset();
     });
     m_mixer.Set(nullptr);

@@ -1,8 +1,10 @@
 // Message boxes and the plan's save dialog.
 #include "app/WindowDialogs.h"
 
-#include "app/FileDialogFilter.h"
 #include "app/MainWindow.h"
+#include "commands/CommandIds.h"
+#include "commands/FileDialogFilter.h"
+#include "commands/QtPlanDialogs.h"
 #include "controls/TheCarrier.h"
 #include "model/Arrangement.h"
 #include "support/PathText.h"
@@ -19,10 +21,6 @@
 
 namespace {
 
-constexpr int kTextPlanFilter = 40;
-constexpr int kTextSavePlanTitle = 52;
-constexpr int kTextPlanExtension = 53;
-constexpr int kCommandKeepPlanAs = 1032;
 constexpr int kTextChooseSoundFile = 9;
 constexpr int kTextSoundFileFilter = 10;
 
@@ -44,10 +42,6 @@ private:
     TGlorinbaxMF& m_window;
 };
 
-QString withoutMnemonic(QString caption) {
-    return caption.remove(QLatin1Char('&')).remove(QChar(0x2026)).remove(QStringLiteral("..."));
-}
-
 } // namespace
 
 LoadQuestions WindowLoadQuestions() {
@@ -67,15 +61,15 @@ bool AskGoOnAfterLogFailure(const QString& text) {
                                  QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Cancel;
 }
 
-SaveAnswer DialogCloseQuestions::AskSave(const SaveQuestionTexts& texts, bool offerKeepAs) {
-    const DialogBracket bracket(m_window);
+SaveAnswer SaveQuestionBox::AskSaveChanges(bool offerKeepAs) {
+    const SaveQuestionTexts texts =
+        SaveQuestionTextsFor(m_plan, QDateTime::currentDateTime(), offerKeepAs);
     QMessageBox box(QMessageBox::Warning, texts.title, texts.instruction,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &m_window);
     box.setInformativeText(texts.content);
     QPushButton* keepAs = nullptr;
     if (offerKeepAs)
-        keepAs = box.addButton(withoutMnemonic(CommandCaption(kCommandKeepPlanAs)),
-                               QMessageBox::ActionRole);
+        keepAs = box.addButton(DialogCaption(cmd::kKeepPlanAs), QMessageBox::ActionRole);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();
@@ -89,23 +83,6 @@ SaveAnswer DialogCloseQuestions::AskSave(const SaveQuestionTexts& texts, bool of
     default:
         return SaveAnswer::Cancel;
     }
-}
-
-bool DialogCloseQuestions::AskPlanFile(QString& fileName, int& filterIndex) {
-    const DialogBracket bracket(m_window);
-    const QStringList filters = QtFileFilters(Text(kTextPlanFilter));
-    QFileDialog dialog(&m_window, Text(kTextSavePlanTitle));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(filters);
-    if (filterIndex >= 1 && filterIndex <= filters.size())
-        dialog.selectNameFilter(filters[filterIndex - 1]);
-    dialog.setDefaultSuffix(Text(kTextPlanExtension));
-    dialog.selectFile(fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    fileName = dialog.selectedFiles().first();
-    filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
-    return true;
 }
 
 QuestionAnswer UnreadablePlanBoxes::Ask(const UnreadablePlanTexts& texts) {
