@@ -54,12 +54,13 @@ protected:
 
     TempDir dir;
     QString backup = dir.file("plan_backup.skw");
-    Arrangement arrangement;
+    LockCountingAudio audio;
+    Arrangement arrangement{audio};
     TThePlan& plan = arrangement.plan;
     TGenericStopwatch stopwatch;
     FakeHost host;
     ScriptedSaveQuestion question{host};
-    ScriptedDialogs dialogs{host};
+    ScriptedDialogs dialogs{host, audio};
     FakeDesktop desktop;
     ScriptedUnreadable unreadable;
     bool rendersMayStop = true;

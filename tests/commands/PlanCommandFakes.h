@@ -4,6 +4,7 @@
 #include "commands/CommandHost.h"
 #include "commands/PlanDialogs.h"
 #include "commands/UnreadablePlanQuestion.h"
+#include "model/AudioHooks.h"
 
 #include <gtest/gtest.h>
 
@@ -36,6 +37,14 @@ public:
     int settles = 0;
 };
 
+// Counts how deep the mix lock is held.
+class LockCountingAudio : public AudioHooks {
+public:
+    void LockMixer() override { ++depth; }
+    void UnlockMixer() override { --depth; }
+    int depth = 0;
+};
+
 // Answers the save question as told; every question must come inside the dialog state.
 class ScriptedSaveQuestion : public SaveQuestion {
 public:
@@ -58,9 +67,11 @@ private:
 // stepped aside.
 class ScriptedDialogs : public PlanDialogs {
 public:
-    explicit ScriptedDialogs(const FakeHost& host) : m_host(host) {}
+    ScriptedDialogs(const FakeHost& host, const LockCountingAudio& audio)
+        : m_host(host), m_audio(audio) {}
     bool AskSaveFile(const FileDialogSpec& spec, QString& fileName, int& filterIndex) override {
         EXPECT_GT(m_host.aside, 0);
+        EXPECT_EQ(m_audio.depth, 0) << "a dialog under the mix lock stalls the mixing thread";
         dimmedAtSave = m_host.dimmed > 0;
         saveSpecs.push_back(spec);
         proposedNames.push_back(fileName);
@@ -97,6 +108,7 @@ public:
 
 private:
     const FakeHost& m_host;
+    const LockCountingAudio& m_audio;
 };
 
 class FakeDesktop : public PlanDesktop {

@@ -49,6 +49,7 @@ TEST_F(PlanOpening, NewAndOpenAfterACancelledKeepLeaveThePlanAsItWas) {
     instructor.OpenPlanFile(other);
     EXPECT_EQ(dialogs.saveSpecs.size(), 3u);
     expectIntact(Text(29));
+    EXPECT_EQ(audio.depth, 0);
 
     // Keep-as cancelled ends the command the same way.
     question.answer = SaveAnswer::KeepAs;
