@@ -126,7 +126,6 @@ void ProgramSession::createWindow() {
     m_windowHooks.Attach(m_window.get(), room);
     m_peers.AttachTimer(&m_window->Timers().ReportTimer);
     m_peers.AttachInterior(&m_window->Interior());
-    m_soundFiles->Attach(m_window.get());
     *m_reportTimer = &m_window->Timers().ReportTimer;
     faultlog::SetFaultListener([timer = m_reportTimer] {
         // Any thread: the timer starts on the UI thread, if it is still there by then.
@@ -149,6 +148,7 @@ void ProgramSession::createInstructor() {
     else
         m_saveQuestion = std::make_unique<QuietSaveQuestion>();
     m_commandHost = std::make_unique<WindowCommandHost>(*m_window, m_peers);
+    m_soundFiles->Attach(m_commandHost.get());
     m_planDialogs = std::make_unique<QtPlanDialogs>(*m_commandHost, m_desktop);
     m_unreadableBoxes = std::make_unique<UnreadablePlanBoxes>(*m_window, *Carrier());
     m_instructor = std::make_unique<TTheInstructor>(InstructorLinks{

@@ -3,6 +3,7 @@
 
 #include "app/MainWindow.h"
 #include "commands/CommandIds.h"
+#include "commands/DialogState.h"
 #include "commands/FileDialogFilter.h"
 #include "commands/QtPlanDialogs.h"
 #include "controls/TheCarrier.h"
@@ -23,24 +24,6 @@ namespace {
 
 constexpr int kTextChooseSoundFile = 9;
 constexpr int kTextSoundFileFilter = 10;
-
-// A modal dialog of the program: the report steps aside and the controls dim meanwhile.
-class DialogBracket {
-public:
-    explicit DialogBracket(TGlorinbaxMF& window) : m_window(window) {
-        m_window.StepAsideForDialog();
-        m_window.Interior().SetDimmed(true);
-    }
-    ~DialogBracket() {
-        m_window.Interior().SetDimmed(false);
-        m_window.ReturnAfterDialog();
-    }
-    DialogBracket(const DialogBracket&) = delete;
-    DialogBracket& operator=(const DialogBracket&) = delete;
-
-private:
-    TGlorinbaxMF& m_window;
-};
 
 } // namespace
 
@@ -131,9 +114,10 @@ QString SoundFileDialog::ChooseSoundFile() {
     for (const QString& candidate : {DefaultResourcesFolder(), plan.Folder()})
         if (folder.isEmpty() || !QDir(folder).exists())
             folder = candidate;
-    std::optional<DialogBracket> bracket;
-    if (m_window)
-        bracket.emplace(*m_window);
-    return QFileDialog::getOpenFileName(m_window, Text(kTextChooseSoundFile), folder,
+    std::optional<DialogState> state;
+    if (m_host)
+        state.emplace(*m_host);
+    return QFileDialog::getOpenFileName(m_host ? m_host->DialogParent() : nullptr,
+                                        Text(kTextChooseSoundFile), folder,
                                         QtFileFilters(Text(kTextSoundFileFilter)).join(";;"));
 }

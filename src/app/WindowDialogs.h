@@ -7,6 +7,7 @@
 #include "controls/SoundFileLink.h"
 
 class Arrangement;
+class CommandHost;
 class TTheCarrier;
 class TThePlan;
 class TWideCustomIniFile;
@@ -53,12 +54,12 @@ class SoundFileDialog : public SoundFileLink {
 public:
     SoundFileDialog(const Arrangement& arrangement, const TWideCustomIniFile& settings)
         : m_arrangement(arrangement), m_settings(settings) {}
-    void Attach(TGlorinbaxMF* window) { m_window = window; }
+    void Attach(CommandHost* host) { m_host = host; }
     QString ChooseSoundFile() override;
     QString DefaultResourcesFolder() const override;
 
 private:
     const Arrangement& m_arrangement;
     const TWideCustomIniFile& m_settings;
-    TGlorinbaxMF* m_window = nullptr;
+    CommandHost* m_host = nullptr;
 };

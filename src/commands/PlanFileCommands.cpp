@@ -43,12 +43,16 @@ void PlanFileCommands::AmendPlanText() {
         Report(program, file, true);
 }
 
-void PlanFileCommands::OpenPlanWith() {
+void PlanFileCommands::showForPlanFile(void (PlanDialogs::*show)(const QString&)) {
     const QString file = planFile();
     if (file.isEmpty())
         return;
     const DialogState state(m_links.host);
-    m_links.dialogs.ShowOpenWith(file);
+    (m_links.dialogs.*show)(file);
+}
+
+void PlanFileCommands::OpenPlanWith() {
+    showForPlanFile(&PlanDialogs::ShowOpenWith);
 }
 
 void PlanFileCommands::ShowPlanInFolder() {
@@ -64,11 +68,7 @@ void PlanFileCommands::CopyPlanPath() {
 }
 
 void PlanFileCommands::ShowPlanProperties() {
-    const QString file = planFile();
-    if (file.isEmpty())
-        return;
-    const DialogState state(m_links.host);
-    m_links.dialogs.ShowProperties(file);
+    showForPlanFile(&PlanDialogs::ShowProperties);
 }
 
 void PlanFileCommands::ShowPlanInfo() {

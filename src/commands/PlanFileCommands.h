@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class PlanDialogs;
 struct InstructorLinks;
 
 // The program that opens the plan as text: the one the language names when this system has it,
@@ -26,6 +27,8 @@ public:
 private:
     // The plan's file, or empty when it has none.
     QString planFile() const;
+    // A dialog about the plan's file, inside the dialog state; nothing without a file.
+    void showForPlanFile(void (PlanDialogs::*show)(const QString&));
 
     const InstructorLinks& m_links;
 };

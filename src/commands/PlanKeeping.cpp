@@ -106,19 +106,25 @@ bool PlanKeeper::KeepPlanAs(bool asCopy, bool dim) {
     return true;
 }
 
+bool PlanKeeper::askAboutChanges(SaveAnswer& answer, bool keepAsForYes) {
+    const bool hasFile = !m_links.arrangement.plan.Untitled;
+    answer = m_links.saveQuestion.AskSaveChanges(hasFile);
+    if (answer == SaveAnswer::Yes && !hasFile && keepAsForYes)
+        answer = SaveAnswer::KeepAs;
+    if (answer == SaveAnswer::KeepAs)
+        return KeepPlanAs(false, false);
+    return answer != SaveAnswer::Cancel;
+}
+
 bool PlanKeeper::SettleChanges(bool* keepLater) {
     TThePlan& plan = m_links.arrangement.plan;
     if (!plan.Modified())
         return true;
     const DialogState state(m_links.host);
-    switch (m_links.saveQuestion.AskSaveChanges(!plan.Untitled)) {
-    case SaveAnswer::Cancel:
+    SaveAnswer answer = SaveAnswer::Cancel;
+    if (!askAboutChanges(answer, false))
         return false;
-    case SaveAnswer::KeepAs:
-        if (!KeepPlanAs(false, false))
-            return false;
-        break;
-    case SaveAnswer::Yes:
+    if (answer == SaveAnswer::Yes) {
         if (keepLater) {
             *keepLater = true;
             return true;
@@ -126,9 +132,6 @@ bool PlanKeeper::SettleChanges(bool* keepLater) {
         // Nothing kept: the plan must not be replaced.
         if (!KeepPlan(false))
             return false;
-        break;
-    case SaveAnswer::No:
-        break;
     }
     plan.ClearModified();
     return true;
@@ -139,25 +142,14 @@ bool PlanKeeper::SettleBeforeClose(bool& saveSideCopy) {
     if (!plan.Modified())
         return true;
     const DialogState state(m_links.host);
-    const bool hasFile = !plan.Untitled;
-    SaveAnswer answer = m_links.saveQuestion.AskSaveChanges(hasFile);
+    SaveAnswer answer = SaveAnswer::Cancel;
     // A plan without a file of its own is only ever kept under a name asked for.
-    if (answer == SaveAnswer::Yes && !hasFile)
-        answer = SaveAnswer::KeepAs;
-    switch (answer) {
-    case SaveAnswer::Cancel:
+    if (!askAboutChanges(answer, true))
         return false;
-    case SaveAnswer::KeepAs:
-        if (!KeepPlanAs(false, false))
-            return false;
-        break;
-    case SaveAnswer::Yes:
+    if (answer == SaveAnswer::Yes)
         saveSideCopy = false;
-        break;
-    case SaveAnswer::No:
+    else if (answer == SaveAnswer::No)
         plan.ClearModified();
-        break;
-    }
     if (!plan.Modified())
         return true;
     if (SaveWithBackup(saveSideCopy, false)) {

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+enum class SaveAnswer;
+
 struct InstructorLinks;
 
 // UI thread only.
@@ -29,6 +31,11 @@ public:
     bool SettleBeforeClose(bool& saveSideCopy);
 
 private:
+    // The save question. Cancel, and a keep-as that wrote nothing, end the caller's command
+    // (false); Yes and No are left to the caller. keepAsForYes: an untitled plan's Yes is
+    // keep-as.
+    bool askAboutChanges(SaveAnswer& answer, bool keepAsForYes);
+
     const InstructorLinks& m_links;
     int64_t& m_mark;
 };

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -42,6 +43,14 @@ private:
     int m_seen = 0;
     int m_polls = 0;
 };
+
+// As a user types a full file name into the dialog's name field and confirms.
+void typeFileName(QFileDialog& dialog, const QString& fileName) {
+    auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(field, nullptr);
+    field->setText(fileName);
+    static_cast<QDialog&>(dialog).accept(); // the file dialog's own accept
+}
 
 class PlanCommandsWindow : public SessionFixture {
 protected:
@@ -103,8 +112,7 @@ TEST_F(PlanCommandsWindow, KeepACopysThirdFilterWritesOnlyTheBallSections) {
     changePlan();
     const QString song = dir.file("song.skw");
     NextDialog<QFileDialog> keep([&](QFileDialog& dialog) {
-        dialog.selectFile(song);
-        static_cast<QDialog&>(dialog).accept(); // the file dialog's own accept
+        typeFileName(dialog, song);
     });
     ASSERT_TRUE(session->Instructor()->KeepPlan(false));
     ASSERT_EQ(plan().FileName, song);
@@ -113,8 +121,7 @@ TEST_F(PlanCommandsWindow, KeepACopysThirdFilterWritesOnlyTheBallSections) {
     const QString copy = dir.file("balls only.skw");
     NextDialog<QFileDialog> third([&](QFileDialog& dialog) {
         dialog.selectNameFilter(dialog.nameFilters().value(2));
-        dialog.selectFile(copy);
-        static_cast<QDialog&>(dialog).accept(); // the file dialog's own accept
+        typeFileName(dialog, copy);
     });
     EXPECT_TRUE(session->Instructor()->Commands().Run(1033));
     EXPECT_EQ(third.Seen(), 1);
