@@ -6,6 +6,8 @@
 #include "controls/TheCarrier.h"
 #include "controls/TheSlider.h"
 
+#include <algorithm>
+
 QWidget* WindowCommandHost::DialogParent() {
     return &m_window;
 }
@@ -19,7 +21,11 @@ void WindowCommandHost::ReturnAfterDialog() {
 }
 
 void WindowCommandHost::SetControlsDimmed(bool on) {
-    m_window.Interior().SetDimmed(on);
+    // A dialog opened from a dialog: the controls brighten when the outermost one closes.
+    const int before = m_dimDepth;
+    m_dimDepth = std::max(0, m_dimDepth + (on ? 1 : -1));
+    if ((on && before == 0) || (!on && before == 1))
+        m_window.Interior().SetDimmed(on);
 }
 
 void WindowCommandHost::RefreshTitle() {

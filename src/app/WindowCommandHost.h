@@ -26,4 +26,5 @@ public:
 private:
     TGlorinbaxMF& m_window;
     WindowPeers& m_peers;
+    int m_dimDepth = 0; // open dialogs that dimmed the controls
 };
