@@ -1,9 +1,12 @@
 #include "ProgramFolderFixture.h"
 #include "commands/Instructor.h"
 #include "common/FileBytes.h"
+#include "support/FaultLog.h"
 #include "texts/PlanNames.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -111,9 +114,7 @@ TEST_F(PlanCommandsWindow, KeepingANeverKeptPlanProposesARandomName) {
 TEST_F(PlanCommandsWindow, KeepACopysThirdFilterWritesOnlyTheBallSections) {
     changePlan();
     const QString song = dir.file("song.skw");
-    NextDialog<QFileDialog> keep([&](QFileDialog& dialog) {
-        typeFileName(dialog, song);
-    });
+    NextDialog<QFileDialog> keep([&](QFileDialog& dialog) { typeFileName(dialog, song); });
     ASSERT_TRUE(session->Instructor()->KeepPlan(false));
     ASSERT_EQ(plan().FileName, song);
     changePlan();
@@ -131,6 +132,25 @@ TEST_F(PlanCommandsWindow, KeepACopysThirdFilterWritesOnlyTheBallSections) {
     EXPECT_EQ(plan().FileName, song);
     EXPECT_EQ(plan().FileFormat, 2) << "a new plan is first kept as text";
     EXPECT_TRUE(session->Window()->windowTitle().contains("song"));
+}
+
+TEST_F(PlanCommandsWindow, AReadOnlyPlanWhoseBackupFailsTwiceIsStillSavedWithAWarning) {
+    const QString song = dir.file("song.skw");
+    WriteFile(song, "[0]\r\nX=4\r\nY=0\r\n");
+    ASSERT_TRUE(session->Instructor()->LoadPlanFile(false, song));
+    QFile::setPermissions(song, QFile::ReadOwner | QFile::ReadUser);
+    // A folder in the backup's place: neither replacing it nor copying over it can work.
+    ASSERT_TRUE(QDir(folders.dataFolder).mkdir("plan_backup.skw"));
+    changePlan();
+
+    EXPECT_TRUE(session->Instructor()->Commands().Run(1037));
+    EXPECT_EQ(ReadAll(song), "[0]\r\nX=4\r\nY=0\r\n");
+    const QStringList copies = QDir(dir.path()).entryList({"song_*.skw"}, QDir::Files);
+    ASSERT_EQ(copies.size(), 1);
+    EXPECT_TRUE(ReadAll(dir.file(copies[0])).contains("X=2"));
+    // Without a report window the warning goes to the fault log.
+    const QString log = QString::fromUtf8(ReadAll(faultlog::FilePath()));
+    EXPECT_TRUE(log.contains("\"" + folders.dataFolder + "plan_backup.skw\"")) << log.toStdString();
 }
 
 } // namespace
