@@ -29,6 +29,7 @@ constexpr int kTextPlanExtension = 53;
 constexpr int kTextSaved = 339;
 
 constexpr int kFilterBinary = 1;
+constexpr int kFilterText = 2;
 constexpr int kFilterBallSections = 3;
 
 int32_t formatOfFilter(int filterIndex, bool asCopy) {
@@ -62,7 +63,7 @@ bool PlanKeeper::KeepPlanAs(bool asCopy, bool dim) {
     Arrangement& arrangement = m_links.arrangement;
     TThePlan& plan = arrangement.plan;
     const DialogState aside(m_links.host, false);
-    int filterIndex = plan.FileFormat == kFormatBinary ? kFilterBinary : 2;
+    int filterIndex = plan.FileFormat == kFormatBinary ? kFilterBinary : kFilterText;
     FileDialogSpec spec;
     QString fileName;
     if (asCopy) {

@@ -60,16 +60,21 @@ bool PlanOpener::mayReplace(bool* keepLater) {
     return m_keeper.SettleChanges(keepLater);
 }
 
+void PlanOpener::emptyPlan() {
+    Arrangement& arrangement = m_links.arrangement;
+    MixerLock lock(arrangement.audio);
+    m_state.CurrentBall = nullptr;
+    m_state.CurrentLane = nullptr;
+    arrangement.balls.RemoveAll(false);
+    arrangement.lanes.RemoveAll();
+}
+
 void PlanOpener::NewPlan(bool atStartup) {
     Arrangement& arrangement = m_links.arrangement;
     if (!atStartup) {
         if (!mayReplace(nullptr))
             return;
-        MixerLock lock(arrangement.audio);
-        m_state.CurrentBall = nullptr;
-        m_state.CurrentLane = nullptr;
-        arrangement.balls.RemoveAll(false);
-        arrangement.lanes.RemoveAll();
+        emptyPlan();
     }
     StartNewPlan(arrangement);
     if (!atStartup) {
@@ -99,10 +104,7 @@ bool PlanOpener::LoadPlanFile(bool keepFirst, const QString& fileName) {
     {
         MixerLock lock(arrangement.audio);
         m_state.Mark = m_links.stopwatch.Read();
-        m_state.CurrentBall = nullptr;
-        m_state.CurrentLane = nullptr;
-        arrangement.balls.RemoveAll(false);
-        arrangement.lanes.RemoveAll();
+        emptyPlan();
         plan.FileName = fileName;
         plan.ClearModified();
         if (LoadPlan(arrangement, fileName, m_links.planFiles)) {

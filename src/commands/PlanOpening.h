@@ -39,6 +39,8 @@ public:
 private:
     // The renders' question, then the save question; false ends the command.
     bool mayReplace(bool* keepLater);
+    // No balls and no lanes, and so no current ball or lane; under the mix lock.
+    void emptyPlan();
     void slideToMasterLoudness();
 
     const InstructorLinks& m_links;

@@ -96,28 +96,6 @@ TEST_F(PlanKeeping, KeepReplacesThePlansFileAfterBackingItUp) {
     EXPECT_TRUE(lines[0].startsWith(FormatText(339, {plan.FileName})));
 }
 
-TEST_F(PlanKeeping, AReadOnlyPlanWhoseBackupFailsTwiceIsStillSavedBesideIt) {
-    changedPlanIn("song.skw");
-    WriteFile(plan.FileName, "old plan");
-    QFile::setPermissions(plan.FileName, QFile::ReadOwner | QFile::ReadUser);
-    // A folder in the backup's place: neither removing nor copying over it can work.
-    ASSERT_TRUE(QDir(dir.path()).mkdir("plan_backup.skw"));
-
-    EXPECT_TRUE(instructor.KeepPlan(false));
-    EXPECT_TRUE(dialogs.saveSpecs.empty()) << "saved, so no name was asked for";
-    EXPECT_EQ(ReadAll(plan.FileName), "old plan");
-    const QStringList plans = plansInDir();
-    ASSERT_EQ(plans.size(), 2) << plans.join(", ").toStdString();
-    const QString copy = plans[0] == "song.skw" ? plans[1] : plans[0];
-    EXPECT_TRUE(copy.startsWith("song_"));
-    EXPECT_TRUE(ReadAll(dir.file(copy)).contains("X=3"));
-    const QStringList lines = reportLines();
-    ASSERT_EQ(lines.size(), 2) << lines.join("\n").toStdString();
-    EXPECT_TRUE(lines[0].startsWith(Text(357)));
-    EXPECT_TRUE(lines[0].contains("\"" + backup + "\""));
-    EXPECT_TRUE(lines[0].contains("plan_backup.skw"));
-}
-
 TEST_F(PlanKeeping, KeepingWithBackupWritesTheOlderFormsAsTextVersion2) {
     for (const int32_t older : {kFormatOldest, kFormatTextVersion1}) {
         changedPlanIn("old form.skw", older);
