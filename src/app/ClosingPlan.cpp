@@ -1,7 +1,7 @@
-// The save question at close and its answers.
+// The save question's words.
 #include "app/ClosingPlan.h"
 
-#include "model/Arrangement.h"
+#include "model/Plan.h"
 #include "support/UserName.h"
 #include "texts/DurationWords.h"
 #include "texts/Parlance.h"
@@ -40,38 +40,4 @@ SaveQuestionTexts SaveQuestionTextsFor(const TThePlan& plan, const QDateTime& no
     if (offerKeepAs)
         texts.content += QStringLiteral("\n\n") + Text(kTextKeepAsHint);
     return texts;
-}
-
-bool SettleChangedPlan(Arrangement& arrangement, CloseQuestions& questions,
-                       const QString& backupFile, const TGenericStopwatch& stopwatch,
-                       bool& saveSideCopy) {
-    TThePlan& plan = arrangement.plan;
-    if (!plan.Modified())
-        return true;
-    const bool hasFile = !plan.Untitled;
-    SaveAnswer answer = questions.AskSave(
-        SaveQuestionTextsFor(plan, QDateTime::currentDateTime(), hasFile), hasFile);
-    if (answer == SaveAnswer::Yes && !hasFile)
-        answer = SaveAnswer::KeepAs;
-    switch (answer) {
-    case SaveAnswer::Cancel:
-        return false;
-    case SaveAnswer::KeepAs:
-        if (!KeepPlanAs(arrangement, questions, stopwatch))
-            return false;
-        break;
-    case SaveAnswer::Yes:
-        saveSideCopy = false;
-        break;
-    case SaveAnswer::No:
-        plan.ClearModified();
-        break;
-    }
-    if (!plan.Modified())
-        return true;
-    if (SaveWithBackup(arrangement, backupFile, saveSideCopy, false, stopwatch)) {
-        plan.ClearModified();
-        return true;
-    }
-    return KeepPlanAs(arrangement, questions, stopwatch);
 }

@@ -1,16 +1,12 @@
-// What closing the window asks about a changed plan, and what each answer saves.
+// The words of the save question about a changed plan.
 #pragma once
 
-#include "app/PlanKeeping.h"
+#include "commands/PlanDialogs.h"
 
 #include <QDateTime>
 #include <QString>
 
-class Arrangement;
-class TGenericStopwatch;
 class TThePlan;
-
-enum class SaveAnswer { Yes, No, Cancel, KeepAs };
 
 struct SaveQuestionTexts {
     QString title;
@@ -22,24 +18,9 @@ struct SaveQuestionTexts {
 SaveQuestionTexts SaveQuestionTextsFor(const TThePlan& plan, const QDateTime& now,
                                        bool offerKeepAs);
 
-// The window's side of closing. UI thread.
-class CloseQuestions : public PlanNameQuestion {
+// A close that asks nothing (scripted runs): the changes are dropped, so nothing is written over
+// any file and no name is asked for.
+class QuietSaveQuestion : public SaveQuestion {
 public:
-    // Yes, No or Cancel; KeepAs only when offered (the plan has a file of its own).
-    virtual SaveAnswer AskSave(const SaveQuestionTexts& texts, bool offerKeepAs) = 0;
+    SaveAnswer AskSaveChanges(bool) override { return SaveAnswer::No; }
 };
-
-// A close that asks nothing (scripted runs): the changes are dropped and no name is chosen, so
-// nothing is written over any file.
-class QuietCloseQuestions : public CloseQuestions {
-public:
-    SaveAnswer AskSave(const SaveQuestionTexts&, bool) override { return SaveAnswer::No; }
-    bool AskPlanFile(QString&, int&) override { return false; }
-};
-
-// Asks about a changed plan and saves by the answer. Yes saves with backup to the plan's file;
-// a plan without a file of its own is only ever saved under a name asked for. No drops the
-// changes. True when closing may go on; saveSideCopy is cleared by the answer Yes.
-bool SettleChangedPlan(Arrangement& arrangement, CloseQuestions& questions,
-                       const QString& backupFile, const TGenericStopwatch& stopwatch,
-                       bool& saveSideCopy);

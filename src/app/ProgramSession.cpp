@@ -2,11 +2,10 @@
 #include "app/ProgramSession.h"
 
 #include "app/ClosingPlan.h"
-#include "app/PlanKeeping.h"
 #include "app/StartupPlan.h"
 #include "app/TermSignals.h"
-#include "app/UnreadablePlanQuestion.h"
 #include "app/WindowDialogs.h"
+#include "commands/UnreadablePlanQuestion.h"
 #include "commands/ViewCommands.h"
 #include "controls/RoomLinks.h"
 #include "controls/TheCarrier.h"
@@ -92,11 +91,9 @@ ProgramSession::ProgramSession(const SessionOptions& options)
     guarded("StartUp", [this] { startUp(); });
     m_window->SetStarted();
     guarded("FormShow", [this] { showWindow(); });
-    if (interactive) {
-        UnreadablePlanBoxes boxes(*m_window, *Carrier());
-        AskAboutUnreadablePlan(m_arrangement, true, true, boxes,
+    if (interactive)
+        AskAboutUnreadablePlan(m_arrangement, true, true, *m_unreadableBoxes,
                                PlanFileSettings{ReadDefaultResourcesFolder(m_settings->Store())});
-    }
 }
 
 TTheCarrier* ProgramSession::Carrier() {
@@ -137,7 +134,6 @@ void ProgramSession::createWindow() {
     m_peers.AttachInterior(&m_window->Interior());
     m_balls.AttachInterior(&m_window->Interior());
     m_fileDrops.AttachInterior(&m_window->Interior());
-    m_soundFiles->Attach(m_window.get());
     *m_reportTimer = &m_window->Timers().ReportTimer;
     faultlog::SetFaultListener([timer = m_reportTimer] {
         // Any thread: the timer starts on the UI thread, if it is still there by then.
@@ -150,10 +146,7 @@ void ProgramSession::createWindow() {
                 },
                 Qt::QueuedConnection);
     });
-    if (m_options.mode == SessionMode::Interactive)
-        m_closeQuestions = std::make_unique<DialogCloseQuestions>(*m_window);
-    else
-        m_closeQuestions = std::make_unique<QuietCloseQuestions>();
+    createInstructor();
     m_window->SetCloseQuery([this] { return queryClose(); });
     AddViewCommands(m_commands, {m_window->Interior(), m_arrangement.room.Flags,
                                  [this] { return m_audio.Mingler(); }, [this] { Close(); }});
@@ -163,6 +156,23 @@ void ProgramSession::createWindow() {
             m_settings->Write();
         });
     m_window->SetKeyCommands(m_keyCommands.get());
+}
+
+void ProgramSession::createInstructor() {
+    if (m_options.mode == SessionMode::Interactive)
+        m_saveQuestion = std::make_unique<SaveQuestionBox>(*m_window, m_arrangement.plan);
+    else
+        m_saveQuestion = std::make_unique<QuietSaveQuestion>();
+    m_commandHost = std::make_unique<WindowCommandHost>(*m_window, m_peers);
+    m_soundFiles->Attach(m_commandHost.get());
+    m_planDialogs = std::make_unique<QtPlanDialogs>(*m_commandHost, m_desktop);
+    m_unreadableBoxes = std::make_unique<UnreadablePlanBoxes>(*m_window, *Carrier());
+    m_instructor = std::make_unique<TTheInstructor>(InstructorLinks{
+        m_arrangement, *m_commandHost, *m_saveQuestion, *m_planDialogs, m_desktop,
+        *m_unreadableBoxes, m_stopwatch, m_options.folders.dataFolder + kBackupName,
+        PlanFileSettings{ReadDefaultResourcesFolder(m_settings->Store())},
+        // Until the renders' question is wired, a running render refuses a new plan.
+        [this] { return m_mixer.RenderCount() == 0; }, [this] { return m_audio.Mingler(); }});
 }
 
 void ProgramSession::startUp() {
@@ -239,9 +249,7 @@ void ProgramSession::EndWithoutQuestions() {
 
 bool ProgramSession::queryClose() {
     try {
-        if (!m_askNothing && !SettleChangedPlan(m_arrangement, *m_closeQuestions,
-                                                m_options.folders.dataFolder + kBackupName,
-                                                m_stopwatch, m_saveSideCopy))
+        if (!m_askNothing && !m_instructor->SettleBeforeClose(m_saveSideCopy))
             return false;
     } catch (const std::exception& e) {
         GBX_FAULT_CAUGHT("FormCloseQuery", e);
@@ -314,12 +322,9 @@ ProgramSession::~ProgramSession() {
     guarded("FormDestroy", [this] {
         if (m_window) {
             guarded("DoneTimers", [this] { m_window->DoneTimers(); });
-            // Closing went around the question: keep the changes beside the plan's file. A plan
-            // without a file of its own cannot be kept without asking for a name.
-            TThePlan& plan = m_arrangement.plan;
-            if (plan.Modified() && m_saveSideCopy && !plan.Untitled)
-                SaveWithBackup(m_arrangement, m_options.folders.dataFolder + kBackupName, true,
-                               false, m_stopwatch);
+            // Closing went around the question: keep the changes beside the plan's file.
+            if (m_saveSideCopy)
+                m_instructor->KeepSideCopy();
             if (m_watch.Typing())
                 m_watch.EndTyping();
             saveSettings();
@@ -337,6 +342,10 @@ ProgramSession::~ProgramSession() {
         m_fileDrops.AttachInterior(nullptr);
         if (m_soundFiles)
             m_soundFiles->Attach(nullptr);
+        m_instructor.reset();
+        m_unreadableBoxes.reset();
+        m_planDialogs.reset();
+        m_commandHost.reset();
         m_window.reset();
     });
     m_mixer.Set(nullptr);

@@ -12,11 +12,13 @@
 #include "app/MixerViewSlot.h"
 #include "app/PlanWindowHooks.h"
 #include "app/SettingsFile.h"
+#include "app/WindowCommandHost.h"
 #include "app/WindowFileDrops.h"
 #include "app/WindowPlacement.h"
 #include "audio/ProgramAudio.h"
 #include "commands/BallPlacing.h"
-#include "commands/CommandTable.h"
+#include "commands/Instructor.h"
+#include "commands/QtPlanDialogs.h"
 #include "controls/WatchRelay.h"
 #include "model/Arrangement.h"
 #include "support/ProgramFolders.h"
@@ -28,9 +30,10 @@
 
 #include <memory>
 
-class CloseQuestions;
+class SaveQuestion;
 class SoundFileDialog;
 class SoundFileLink;
+class UnreadablePlanBoxes;
 
 // Interactive: dialogs ask and the user closes. Quit: nothing asks (a failed engine library
 // aborts with its message on stderr, a changed plan is dropped), for scripts and tests.
@@ -72,9 +75,12 @@ public:
     // The window's carrier; none when start-up halted.
     TTheCarrier* Carrier();
     ProgramAudio& Audio() { return m_audio; }
+    // The window's commands; none when start-up halted.
+    TTheInstructor* Instructor() { return m_instructor.get(); }
 
 private:
     void createWindow();
+    void createInstructor();
     void startUp();
     // The loudness slider shows the plan's master loudness.
     void syncSlider();
@@ -106,11 +112,17 @@ private:
     CarrierHost m_carrierHost{m_carrierLink};
     // Reached from the fault listener, which may run on any thread, through the event loop.
     std::shared_ptr<QPointer<QTimer>> m_reportTimer = std::make_shared<QPointer<QTimer>>();
-    std::unique_ptr<CloseQuestions> m_closeQuestions;
+    std::unique_ptr<SaveQuestion> m_saveQuestion;
+    QtPlanDesktop m_desktop;
     FileDialogHelp m_fileDialogHelp;
     CommandTable m_commands;
     std::unique_ptr<KeyCommandsStandIn> m_keyCommands;
     std::unique_ptr<TGlorinbaxMF> m_window;
+    // The window's parts of the commands, and the instructor, go before the window.
+    std::unique_ptr<WindowCommandHost> m_commandHost;
+    std::unique_ptr<QtPlanDialogs> m_planDialogs;
+    std::unique_ptr<UnreadablePlanBoxes> m_unreadableBoxes;
+    std::unique_ptr<TTheInstructor> m_instructor;
     WindowPlacement m_restored; // as the settings gave it
     bool m_halted = false;
     bool m_closed = false;

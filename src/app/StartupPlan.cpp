@@ -2,20 +2,13 @@
 #include "app/StartupPlan.h"
 
 #include "commands/BallPlacing.h"
+#include "commands/PlanOpening.h"
 #include "model/Arrangement.h"
 #include "model/LaneEdits.h"
-#include "planfile/PlanDefaults.h"
 #include "planfile/PlanOperations.h"
 #include "support/Report.h"
-#include "texts/Parlance.h"
 
 #include <QFileInfo>
-
-namespace {
-
-constexpr int kTextUntitled = 29;
-
-} // namespace
 
 StartupFileKind StartupFileKindOf(const QString& file) {
     if (file.isEmpty())
@@ -24,14 +17,6 @@ StartupFileKind StartupFileKindOf(const QString& file) {
     return suffix == QLatin1String("skw") || suffix == QLatin1String("ini")
                ? StartupFileKind::Plan
                : StartupFileKind::Sound;
-}
-
-void StartNewPlan(Arrangement& arrangement) {
-    const int32_t previousElementRate = arrangement.plan.ElementRate.Value();
-    StartFromDefaults(arrangement);
-    arrangement.plan.FileName = Text(kTextUntitled);
-    arrangement.plan.Untitled = true;
-    FinishLoad(arrangement, previousElementRate);
 }
 
 void PlaceSoundAtOrigin(Arrangement& arrangement, const QString& soundFile,

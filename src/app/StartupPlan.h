@@ -12,9 +12,6 @@ enum class StartupFileKind { None, Plan, Sound };
 // ".skw" and ".ini", in any case, name plans; any other file is taken as a sound.
 StartupFileKind StartupFileKindOf(const QString& file);
 
-// The new plan of start-up: no question, nothing to settle. Its file name is the untitled one.
-void StartNewPlan(Arrangement& arrangement);
-
 // In a new plan: a lane at row 0 sounding the file, and a ball at the room's origin in it;
 // nothing for a file that cannot be decoded.
 void PlaceSoundAtOrigin(Arrangement& arrangement, const QString& soundFile,

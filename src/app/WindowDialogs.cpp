@@ -1,8 +1,11 @@
 // Message boxes and the plan's save dialog.
 #include "app/WindowDialogs.h"
 
-#include "app/FileDialogFilter.h"
 #include "app/MainWindow.h"
+#include "commands/CommandIds.h"
+#include "commands/DialogState.h"
+#include "commands/FileDialogFilter.h"
+#include "commands/QtPlanDialogs.h"
 #include "controls/TheCarrier.h"
 #include "model/Arrangement.h"
 #include "support/PathText.h"
@@ -19,34 +22,8 @@
 
 namespace {
 
-constexpr int kTextPlanFilter = 40;
-constexpr int kTextSavePlanTitle = 52;
-constexpr int kTextPlanExtension = 53;
-constexpr int kCommandKeepPlanAs = 1032;
 constexpr int kTextChooseSoundFile = 9;
 constexpr int kTextSoundFileFilter = 10;
-
-// A modal dialog of the program: the report steps aside and the controls dim meanwhile.
-class DialogBracket {
-public:
-    explicit DialogBracket(TGlorinbaxMF& window) : m_window(window) {
-        m_window.StepAsideForDialog();
-        m_window.Interior().SetDimmed(true);
-    }
-    ~DialogBracket() {
-        m_window.Interior().SetDimmed(false);
-        m_window.ReturnAfterDialog();
-    }
-    DialogBracket(const DialogBracket&) = delete;
-    DialogBracket& operator=(const DialogBracket&) = delete;
-
-private:
-    TGlorinbaxMF& m_window;
-};
-
-QString withoutMnemonic(QString caption) {
-    return caption.remove(QLatin1Char('&')).remove(QChar(0x2026)).remove(QStringLiteral("..."));
-}
 
 } // namespace
 
@@ -67,15 +44,15 @@ bool AskGoOnAfterLogFailure(const QString& text) {
                                  QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Cancel;
 }
 
-SaveAnswer DialogCloseQuestions::AskSave(const SaveQuestionTexts& texts, bool offerKeepAs) {
-    const DialogBracket bracket(m_window);
+SaveAnswer SaveQuestionBox::AskSaveChanges(bool offerKeepAs) {
+    const SaveQuestionTexts texts =
+        SaveQuestionTextsFor(m_plan, QDateTime::currentDateTime(), offerKeepAs);
     QMessageBox box(QMessageBox::Warning, texts.title, texts.instruction,
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &m_window);
     box.setInformativeText(texts.content);
     QPushButton* keepAs = nullptr;
     if (offerKeepAs)
-        keepAs = box.addButton(withoutMnemonic(CommandCaption(kCommandKeepPlanAs)),
-                               QMessageBox::ActionRole);
+        keepAs = box.addButton(DialogCaption(cmd::kKeepPlanAs), QMessageBox::ActionRole);
     box.setDefaultButton(QMessageBox::Yes);
     box.setEscapeButton(QMessageBox::Cancel);
     box.exec();
@@ -89,23 +66,6 @@ SaveAnswer DialogCloseQuestions::AskSave(const SaveQuestionTexts& texts, bool of
     default:
         return SaveAnswer::Cancel;
     }
-}
-
-bool DialogCloseQuestions::AskPlanFile(QString& fileName, int& filterIndex) {
-    const DialogBracket bracket(m_window);
-    const QStringList filters = QtFileFilters(Text(kTextPlanFilter));
-    QFileDialog dialog(&m_window, Text(kTextSavePlanTitle));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilters(filters);
-    if (filterIndex >= 1 && filterIndex <= filters.size())
-        dialog.selectNameFilter(filters[filterIndex - 1]);
-    dialog.setDefaultSuffix(Text(kTextPlanExtension));
-    dialog.selectFile(fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    fileName = dialog.selectedFiles().first();
-    filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
-    return true;
 }
 
 QuestionAnswer UnreadablePlanBoxes::Ask(const UnreadablePlanTexts& texts) {
@@ -154,9 +114,10 @@ QString SoundFileDialog::ChooseSoundFile() {
     for (const QString& candidate : {DefaultResourcesFolder(), plan.Folder()})
         if (folder.isEmpty() || !QDir(folder).exists())
             folder = candidate;
-    std::optional<DialogBracket> bracket;
-    if (m_window)
-        bracket.emplace(*m_window);
-    return QFileDialog::getOpenFileName(m_window, Text(kTextChooseSoundFile), folder,
+    std::optional<DialogState> state;
+    if (m_host)
+        state.emplace(*m_host);
+    return QFileDialog::getOpenFileName(m_host ? m_host->DialogParent() : nullptr,
+                                        Text(kTextChooseSoundFile), folder,
                                         QtFileFilters(Text(kTextSoundFileFilter)).join(";;"));
 }

@@ -2,12 +2,14 @@
 #pragma once
 
 #include "app/ClosingPlan.h"
-#include "app/UnreadablePlanQuestion.h"
 #include "audio/LibraryStartup.h"
+#include "commands/UnreadablePlanQuestion.h"
 #include "controls/SoundFileLink.h"
 
 class Arrangement;
+class CommandHost;
 class TTheCarrier;
+class TThePlan;
 class TWideCustomIniFile;
 class TGlorinbaxMF;
 
@@ -17,15 +19,16 @@ LoadQuestions WindowLoadQuestions();
 // The fault log could not be written: OK goes on (true), Cancel ends the program (false).
 bool AskGoOnAfterLogFailure(const QString& text);
 
-// Each dialog is bracketed by the window's step-aside and the interior's dimming. UI thread.
-class DialogCloseQuestions : public CloseQuestions {
+// The save question as a warning box with Yes, No, Cancel and, when offered, a fourth button
+// for a new name. The commands bracket it with their dialog state. UI thread.
+class SaveQuestionBox : public SaveQuestion {
 public:
-    explicit DialogCloseQuestions(TGlorinbaxMF& window) : m_window(window) {}
-    SaveAnswer AskSave(const SaveQuestionTexts& texts, bool offerKeepAs) override;
-    bool AskPlanFile(QString& fileName, int& filterIndex) override;
+    SaveQuestionBox(TGlorinbaxMF& window, const TThePlan& plan) : m_window(window), m_plan(plan) {}
+    SaveAnswer AskSaveChanges(bool offerKeepAs) override;
 
 private:
     TGlorinbaxMF& m_window;
+    const TThePlan& m_plan;
 };
 
 class UnreadablePlanBoxes : public UnreadablePlanDialogs {
@@ -51,12 +54,12 @@ class SoundFileDialog : public SoundFileLink {
 public:
     SoundFileDialog(const Arrangement& arrangement, const TWideCustomIniFile& settings)
         : m_arrangement(arrangement), m_settings(settings) {}
-    void Attach(TGlorinbaxMF* window) { m_window = window; }
+    void Attach(CommandHost* host) { m_host = host; }
     QString ChooseSoundFile() override;
     QString DefaultResourcesFolder() const override;
 
 private:
     const Arrangement& m_arrangement;
     const TWideCustomIniFile& m_settings;
-    TGlorinbaxMF* m_window = nullptr;
+    CommandHost* m_host = nullptr;
 };

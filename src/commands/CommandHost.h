@@ -21,4 +21,12 @@ public:
     virtual void ShowReport() = 0;
     // Closes the window as the user does (the close question runs).
     virtual void CloseWindow() = 0;
+    // After a load or a new plan replaced the plan's content: the lanes, the room and every
+    // control are drawn from the plan again, the start-up fade stops, and a carrier at rest shows
+    // the paused progress.
+    virtual void RefreshAfterLoad() = 0;
+    // A new plan: the line goes to position 0 and the carrier settles.
+    virtual void SettleCarrier() = 0;
+    // The lane strip's text size setting, for the lanes' information.
+    virtual int LaneTextZoom() const = 0;
 };

@@ -1,5 +1,5 @@
 // Converting the filter pairs.
-#include "app/FileDialogFilter.h"
+#include "commands/FileDialogFilter.h"
 
 QStringList QtFileFilters(const QString& filter) {
     const QStringList parts = filter.split(QLatin1Char('|'));

@@ -1,12 +1,11 @@
-// The save with backup and the keep-as step.
-#include "app/PlanKeeping.h"
+// Backing up the plan's file before it is replaced.
+#include "commands/PlanSaving.h"
 
 #include "model/Arrangement.h"
 #include "planfile/PlanOperations.h"
 #include "support/Report.h"
 #include "support/Stopwatch.h"
 #include "texts/Parlance.h"
-#include "texts/PlanNames.h"
 #include "texts/ReportElapsed.h"
 #include "texts/TextFormat.h"
 
@@ -33,10 +32,13 @@ void makeWritable(const QString& file) {
 } // namespace
 
 bool SaveWithBackup(Arrangement& arrangement, const QString& backupFile, bool sideCopy,
-                    bool reporting, const TGenericStopwatch& stopwatch) {
+                    bool reporting, const TGenericStopwatch& stopwatch, int64_t& mark) {
     TThePlan& plan = arrangement.plan;
-    int64_t mark = stopwatch.Read();
-    if (plan.FileFormat == kFormatTextVersion1)
+    if (reporting)
+        mark = stopwatch.Read();
+    // The oldest form and text version 1 have no writer of their own: what is written is text
+    // version 2, and the plan says so.
+    if (plan.FileFormat == kFormatTextVersion1 || plan.FileFormat == kFormatOldest)
         plan.FileFormat = kFormatText;
     if (QFileInfo::exists(plan.FileName) && !copyOver(plan.FileName, backupFile)) {
         makeWritable(backupFile);
@@ -52,24 +54,4 @@ bool SaveWithBackup(Arrangement& arrangement, const QString& backupFile, bool si
     if (saved && reporting)
         ReportElapsed(stopwatch, FormatText(kTextSaved, {writtenTo}), mark);
     return saved;
-}
-
-bool KeepPlanAs(Arrangement& arrangement, PlanNameQuestion& question,
-                const TGenericStopwatch& stopwatch) {
-    TThePlan& plan = arrangement.plan;
-    QString fileName = plan.Untitled ? RandomPlanName(arrangement.balls.Count()) : plan.FileName;
-    int filterIndex = plan.FileFormat == kFormatBinary ? 1 : 2;
-    if (!question.AskPlanFile(fileName, filterIndex) || fileName.isEmpty())
-        return false;
-    int64_t mark = stopwatch.Read();
-    const int32_t format = filterIndex == 1 ? kFormatBinary : kFormatText;
-    if (!SavePlan(arrangement, fileName, format, false))
-        return false;
-    plan.FileFormat = format;
-    plan.FileName = fileName;
-    plan.Untitled = false;
-    plan.ClearModified();
-    arrangement.window.TitleChanged();
-    ReportElapsed(stopwatch, FormatText(kTextSaved, {fileName}), mark);
-    return true;
 }

@@ -1,4 +1,4 @@
-#include "app/UnreadablePlanQuestion.h"
+#include "commands/UnreadablePlanQuestion.h"
 #include "common/TempDir.h"
 #include "planfile/PlanBytes.h"
 #include "support/FaultLog.h"

@@ -1,5 +1,5 @@
 // The unreadable-plan question's logic.
-#include "app/UnreadablePlanQuestion.h"
+#include "commands/UnreadablePlanQuestion.h"
 
 #include "model/Arrangement.h"
 #include "planfile/PlanOperations.h"

@@ -1,0 +1,161 @@
+// Keep, keep as, keep a copy, and the save question's answers.
+#include "commands/PlanKeeping.h"
+
+#include "commands/CommandHost.h"
+#include "commands/DialogState.h"
+#include "commands/InstructorLinks.h"
+#include "commands/PlanDialogs.h"
+#include "commands/PlanSaving.h"
+#include "model/Arrangement.h"
+#include "planfile/PlanOperations.h"
+#include "support/Stopwatch.h"
+#include "texts/Parlance.h"
+#include "texts/PlanNames.h"
+#include "texts/ReportElapsed.h"
+#include "texts/TextFormat.h"
+
+#include <QFileInfo>
+
+#include <optional>
+
+namespace {
+
+constexpr int kTextPlanFilter = 40;
+constexpr int kTextCopyFilter = 41;
+constexpr int kTextCopyPrefix = 46;
+constexpr int kTextCopyTitle = 47;
+constexpr int kTextSaveAsTitle = 52;
+constexpr int kTextPlanExtension = 53;
+constexpr int kTextSaved = 339;
+
+constexpr int kFilterBinary = 1;
+constexpr int kFilterText = 2;
+constexpr int kFilterBallSections = 3;
+
+int32_t formatOfFilter(int filterIndex, bool asCopy) {
+    if (filterIndex == kFilterBinary)
+        return kFormatBinary;
+    return asCopy && filterIndex == kFilterBallSections ? kFormatBallSections : kFormatText;
+}
+
+} // namespace
+
+bool PlanKeeper::SaveWithBackup(bool sideCopy, bool reporting) {
+    return ::SaveWithBackup(m_links.arrangement, m_links.backupFile, sideCopy, reporting,
+                            m_links.stopwatch, m_mark);
+}
+
+bool PlanKeeper::KeepPlan(bool closing) {
+    TThePlan& plan = m_links.arrangement.plan;
+    if (plan.Untitled)
+        return KeepPlanAs(false, !closing);
+    if (!SaveWithBackup(false, true))
+        return KeepPlanAs(false, !closing);
+    if (!closing) {
+        if (plan.Modified())
+            plan.ClearModified();
+        m_links.host.RefreshTitle();
+    }
+    return true;
+}
+
+bool PlanKeeper::KeepPlanAs(bool asCopy, bool dim) {
+    Arrangement& arrangement = m_links.arrangement;
+    TThePlan& plan = arrangement.plan;
+    const DialogState aside(m_links.host, false);
+    int filterIndex = plan.FileFormat == kFormatBinary ? kFilterBinary : kFilterText;
+    FileDialogSpec spec;
+    QString fileName;
+    if (asCopy) {
+        spec.title = Text(kTextCopyTitle);
+        spec.filter = Text(kTextCopyFilter);
+        fileName = Text(kTextCopyPrefix) + QFileInfo(plan.FileName).fileName();
+        spec.folder = plan.Folder();
+    } else {
+        spec.title = Text(kTextSaveAsTitle);
+        spec.filter = Text(kTextPlanFilter);
+        fileName = plan.FileName;
+    }
+    if (plan.Untitled)
+        fileName = RandomPlanName(arrangement.balls.Count());
+    spec.defaultSuffix = Text(kTextPlanExtension);
+
+    bool chosen = false;
+    {
+        std::optional<DialogState> dimmed;
+        if (dim)
+            dimmed.emplace(m_links.host);
+        chosen = m_links.dialogs.AskSaveFile(spec, fileName, filterIndex);
+    }
+    if (!chosen || fileName.isEmpty())
+        return false;
+    m_mark = m_links.stopwatch.Read();
+    const int32_t format = formatOfFilter(filterIndex, asCopy);
+    if (!SavePlan(arrangement, fileName, format, false)) {
+        m_links.host.ShowReport();
+        return false;
+    }
+    if (!asCopy) {
+        plan.FileFormat = format;
+        plan.FileName = fileName;
+        plan.Untitled = false;
+        // The plan is now what its new file holds.
+        plan.ClearModified();
+        m_links.host.RefreshTitle();
+    }
+    ReportElapsed(m_links.stopwatch, FormatText(kTextSaved, {fileName}), m_mark);
+    return true;
+}
+
+bool PlanKeeper::askAboutChanges(SaveAnswer& answer, bool keepAsForYes) {
+    const bool hasFile = !m_links.arrangement.plan.Untitled;
+    answer = m_links.saveQuestion.AskSaveChanges(hasFile);
+    if (answer == SaveAnswer::Yes && !hasFile && keepAsForYes)
+        answer = SaveAnswer::KeepAs;
+    if (answer == SaveAnswer::KeepAs)
+        return KeepPlanAs(false, false);
+    return answer != SaveAnswer::Cancel;
+}
+
+bool PlanKeeper::SettleChanges(bool* keepLater) {
+    TThePlan& plan = m_links.arrangement.plan;
+    if (!plan.Modified())
+        return true;
+    const DialogState state(m_links.host);
+    SaveAnswer answer = SaveAnswer::Cancel;
+    if (!askAboutChanges(answer, false))
+        return false;
+    if (answer == SaveAnswer::Yes) {
+        if (keepLater) {
+            *keepLater = true;
+            return true;
+        }
+        // Nothing kept: the plan must not be replaced.
+        if (!KeepPlan(false))
+            return false;
+    }
+    plan.ClearModified();
+    return true;
+}
+
+bool PlanKeeper::SettleBeforeClose(bool& saveSideCopy) {
+    TThePlan& plan = m_links.arrangement.plan;
+    if (!plan.Modified())
+        return true;
+    const DialogState state(m_links.host);
+    SaveAnswer answer = SaveAnswer::Cancel;
+    // A plan without a file of its own is only ever kept under a name asked for.
+    if (!askAboutChanges(answer, true))
+        return false;
+    if (answer == SaveAnswer::Yes)
+        saveSideCopy = false;
+    else if (answer == SaveAnswer::No)
+        plan.ClearModified();
+    if (!plan.Modified())
+        return true;
+    if (SaveWithBackup(saveSideCopy, false)) {
+        plan.ClearModified();
+        return true;
+    }
+    return KeepPlanAs(false, false);
+}

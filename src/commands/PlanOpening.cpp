@@ -1,0 +1,154 @@
+// New, open, load, and the plans named by dropped files and by the clipboard.
+#include "commands/PlanOpening.h"
+
+#include "audio/BassApi.h"
+#include "audio/Mingler.h"
+#include "commands/CommandHost.h"
+#include "commands/CommandState.h"
+#include "commands/DialogState.h"
+#include "commands/InstructorLinks.h"
+#include "commands/PlanDialogs.h"
+#include "commands/PlanKeeping.h"
+#include "commands/UnreadablePlanQuestion.h"
+#include "model/Arrangement.h"
+#include "planfile/PlanDefaults.h"
+#include "planfile/PlanOperations.h"
+#include "support/FaultLog.h"
+#include "support/Report.h"
+#include "support/Stopwatch.h"
+#include "texts/Parlance.h"
+#include "texts/ReportElapsed.h"
+#include "texts/TextFormat.h"
+
+#include <QFileInfo>
+
+namespace {
+
+constexpr int kTextUntitled = 29;
+constexpr int kTextOpenTitle = 195;
+constexpr int kTextOpenFilter = 196;
+constexpr int kTextOpenExtension = 197;
+constexpr int kTextOpened = 340;
+constexpr int kChangeUnreadable = 195;
+constexpr DWORD kSlideMs = 1000;
+
+} // namespace
+
+void StartNewPlan(Arrangement& arrangement) {
+    const int32_t previousElementRate = arrangement.plan.ElementRate.Value();
+    StartFromDefaults(arrangement);
+    arrangement.plan.FileName = Text(kTextUntitled);
+    arrangement.plan.Untitled = true;
+    FinishLoad(arrangement, previousElementRate);
+}
+
+QString ClipboardPlanName(const QString& text) {
+    QString name = text.section(QLatin1Char('\n'), 0, 0).trimmed();
+    if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
+        name = name.mid(1, name.size() - 2).trimmed();
+    const QFileInfo file(name);
+    const QString suffix = file.suffix().toLower();
+    if (!file.isFile() || (suffix != QLatin1String("skw") && suffix != QLatin1String("ini")))
+        return {};
+    return file.absoluteFilePath();
+}
+
+bool PlanOpener::mayReplace(bool* keepLater) {
+    // A new element rate starts the output again, which frees the renders' streams.
+    if (m_links.confirmStopPerpetuations && !m_links.confirmStopPerpetuations())
+        return false;
+    return m_keeper.SettleChanges(keepLater);
+}
+
+void PlanOpener::emptyPlan() {
+    Arrangement& arrangement = m_links.arrangement;
+    MixerLock lock(arrangement.audio);
+    m_state.CurrentBall = nullptr;
+    m_state.CurrentLane = nullptr;
+    arrangement.balls.RemoveAll(false);
+    arrangement.lanes.RemoveAll();
+}
+
+void PlanOpener::NewPlan(bool atStartup) {
+    Arrangement& arrangement = m_links.arrangement;
+    if (!atStartup) {
+        if (!mayReplace(nullptr))
+            return;
+        emptyPlan();
+    }
+    StartNewPlan(arrangement);
+    if (!atStartup) {
+        m_links.host.SettleCarrier();
+        m_links.host.RefreshAfterLoad();
+    }
+}
+
+void PlanOpener::OpenPlan() {
+    const DialogState state(m_links.host);
+    bool keepFirst = false;
+    if (!mayReplace(&keepFirst))
+        return;
+    const FileDialogSpec spec{Text(kTextOpenTitle), Text(kTextOpenFilter), Text(kTextOpenExtension),
+                              m_links.arrangement.plan.Folder()};
+    const QString fileName = m_links.dialogs.AskOpenFile(spec);
+    if (!fileName.isEmpty())
+        LoadPlanFile(keepFirst, fileName);
+}
+
+bool PlanOpener::LoadPlanFile(bool keepFirst, const QString& fileName) {
+    // A dialog under the mix lock would stall the mixing thread; a plan not kept stays.
+    if (keepFirst && !m_keeper.KeepPlan(false))
+        return false;
+    Arrangement& arrangement = m_links.arrangement;
+    TThePlan& plan = arrangement.plan;
+    {
+        MixerLock lock(arrangement.audio);
+        m_state.Mark = m_links.stopwatch.Read();
+        emptyPlan();
+        plan.FileName = fileName;
+        plan.ClearModified();
+        if (LoadPlan(arrangement, fileName, m_links.planFiles)) {
+            ReportElapsed(m_links.stopwatch, FormatText(kTextOpened, {fileName}), m_state.Mark);
+        } else {
+            Report(fileName, plan.LoadMessages, true);
+            plan.SetModified(kChangeUnreadable, true);
+        }
+        arrangement.audio.Reschedule();
+        slideToMasterLoudness();
+    }
+    m_links.host.RefreshAfterLoad();
+    return true;
+}
+
+void PlanOpener::slideToMasterLoudness() {
+    TTheMingler* mingler = m_links.mingler ? m_links.mingler() : nullptr;
+    if (!mingler || !mingler->Handle() || !BassLoaded())
+        return;
+    const auto loudness = static_cast<float>(m_links.arrangement.plan.MasterLoudness.Value());
+    if (!Bass().BASS_ChannelSlideAttribute(mingler->Handle(), BASS_ATTRIB_VOL, loudness, kSlideMs))
+        faultlog::Write("instructions", __LINE__,
+                        ("BASS_ChannelSlideAttribute " + BassErrorName()).toStdString(),
+                        faultlog::CallerAddress());
+}
+
+void PlanOpener::OpenPlanFile(const QString& fileName) {
+    if (fileName.isEmpty())
+        return;
+    bool keepFirst = false;
+    if (!mayReplace(&keepFirst) || !LoadPlanFile(keepFirst, fileName))
+        return;
+    TThePlan& plan = m_links.arrangement.plan;
+    const QuestionAnswer answer = AskAboutUnreadablePlan(m_links.arrangement, false, true,
+                                                         m_links.unreadablePlan, m_links.planFiles);
+    if (answer == QuestionAnswer::Cancel)
+        plan.FileName = Text(kTextUntitled);
+    if (answer == QuestionAnswer::Cancel || answer == QuestionAnswer::No) {
+        plan.ClearModified();
+        plan.Untitled = true;
+        m_links.host.RefreshTitle();
+    }
+}
+
+void PlanOpener::OpenPlanFromClipboard() {
+    OpenPlanFile(ClipboardPlanName(m_links.desktop.ClipboardText()));
+}

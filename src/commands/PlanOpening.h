@@ -1,0 +1,49 @@
+// Replacing the plan: a new one, one chosen in the open dialog, one named by a dropped file or
+// by the clipboard.
+#pragma once
+
+#include <QString>
+
+class Arrangement;
+class PlanKeeper;
+struct CommandState;
+struct InstructorLinks;
+
+// The new plan's values, with the untitled name; no question, nothing else settled. Lanes and
+// balls stay as they are.
+void StartNewPlan(Arrangement& arrangement);
+
+// The plan file a clipboard text names: its first line, trimmed (and unquoted), when that names
+// an existing ".skw" or ".ini" file; else empty.
+QString ClipboardPlanName(const QString& text);
+
+// UI thread only.
+class PlanOpener {
+public:
+    PlanOpener(const InstructorLinks& links, PlanKeeper& keeper, CommandState& state)
+        : m_links(links), m_keeper(keeper), m_state(state) {}
+
+    // Unless at start-up: asks to stop running renders and about unkept changes first, then
+    // empties the plan, and the window follows.
+    void NewPlan(bool atStartup);
+    // The open dialog, after the same questions as NewPlan.
+    void OpenPlan();
+    // Keeps first when asked (a failed keep loads nothing), then replaces the plan by the file
+    // under the mix lock and reports the load. False when nothing was loaded.
+    bool LoadPlanFile(bool keepFirst, const QString& fileName);
+    // A file dropped on the window or named on the clipboard: the same questions, the load, then
+    // the question about a file that could not be read.
+    void OpenPlanFile(const QString& fileName);
+    void OpenPlanFromClipboard();
+
+private:
+    // The renders' question, then the save question; false ends the command.
+    bool mayReplace(bool* keepLater);
+    // No balls and no lanes, and so no current ball or lane; under the mix lock.
+    void emptyPlan();
+    void slideToMasterLoudness();
+
+    const InstructorLinks& m_links;
+    PlanKeeper& m_keeper;
+    CommandState& m_state;
+};
