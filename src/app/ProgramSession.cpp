@@ -6,6 +6,8 @@
 #include "app/StartupPlan.h"
 #include "app/UnreadablePlanQuestion.h"
 #include "app/WindowDialogs.h"
+#include "app/WindowMenuLink.h"
+#include "commands/MenusProgramFacts.h"
 #include "controls/RoomLinks.h"
 #include "controls/TheCarrier.h"
 #include "controls/TheLaneStrip.h"
@@ -147,6 +149,18 @@ void ProgramSession::createWindow() {
     else
         m_closeQuestions = std::make_unique<QuietCloseQuestions>();
     m_window->SetCloseQuery([this] { return queryClose(); });
+    attachMenus();
+}
+
+void ProgramSession::attachMenus() {
+    m_menuWindow = std::make_unique<WindowMenuLink>(*m_window, m_arrangement, m_audio, m_peers,
+                                                    m_startup.editorialProgram);
+    m_menuFacts = std::make_unique<ProgramMenuFacts>(
+        m_arrangement, m_window->Interior(), *m_menuWindow,
+        [this]() -> const TTheMingler* { return m_audio.Mingler(); });
+    m_menus.AddCommands(m_commands);
+    m_menus.Attach(MenusSetup{*m_menuWindow, m_window->Interior(), m_settings->Store(),
+                              *m_menuFacts, m_commands, {}});
 }
 
 void ProgramSession::startUp() {
@@ -204,6 +218,7 @@ void ProgramSession::showWindow() {
 
 void ProgramSession::languageSwitched() {
     m_arrangement.room.TakeFlagCaptions();
+    m_menus.Rebuild();
     if (m_window && m_window->LaidOut())
         m_window->RelayoutAndRepaint(false);
 }
@@ -310,6 +325,7 @@ ProgramSession::~ProgramSession() {
         m_carrierLink.AttachWindow(nullptr);
         m_windowHooks.Attach(nullptr, nullptr);
         m_peers.AttachInterior(nullptr);
+        m_menus.Detach();
         if (m_soundFiles)
             m_soundFiles->Attach(nullptr);
         m_window.reset();

@@ -5,13 +5,14 @@
 #include "app/CarrierHost.h"
 #include "app/InteriorPeers.h"
 #include "app/MainWindow.h"
-#include "app/MenusStandIn.h"
 #include "app/MinglerCarrierLink.h"
 #include "app/MixerViewSlot.h"
 #include "app/PlanWindowHooks.h"
 #include "app/SettingsFile.h"
 #include "app/WindowPlacement.h"
 #include "audio/ProgramAudio.h"
+#include "commands/CommandTable.h"
+#include "commands/Menus.h"
 #include "controls/WatchRelay.h"
 #include "model/Arrangement.h"
 #include "support/ProgramFolders.h"
@@ -24,8 +25,10 @@
 #include <memory>
 
 class CloseQuestions;
+class ProgramMenuFacts;
 class SoundFileDialog;
 class SoundFileLink;
+class WindowMenuLink;
 
 // Interactive: dialogs ask and the user closes. Quit: nothing asks (a failed engine library
 // aborts with its message on stderr, a changed plan is dropped), for scripts and tests.
@@ -67,6 +70,8 @@ public:
 
 private:
     void createWindow();
+    // The menus on the made window.
+    void attachMenus();
     void startUp();
     // The loudness slider shows the plan's master loudness.
     void syncSlider();
@@ -89,7 +94,11 @@ private:
     Arrangement m_arrangement;
     MixerViewSlot m_mixer;
     WatchRelay m_watch; // the watch once the interior made it
-    MenusStandIn m_menus;
+    // The commands the menus reach by id.
+    CommandTable m_commands;
+    ProgramMenus m_menus;
+    std::unique_ptr<WindowMenuLink> m_menuWindow;
+    std::unique_ptr<ProgramMenuFacts> m_menuFacts;
     InteriorPeers m_peers;
     std::unique_ptr<SoundFileDialog> m_soundFiles;
     MinglerCarrierLink m_carrierLink{m_arrangement, m_audio.Output(), m_peers};
