@@ -4,6 +4,7 @@
 #include "commands/MenusRefresh.h"
 
 #include <QMenu>
+#include <QTimer>
 
 namespace {
 
@@ -263,9 +264,53 @@ TEST_F(MainMenus, RebuildingTakesTheCaptionsInForce) {
     EXPECT_NE(newPlan, "Instruction 78");
 }
 
-TEST_F(MainMenus, ALetterOpensNothingWhenNoItemHasItAsAccelerator) {
+// Closes the pop-up that is open by then, should the test's own step not have closed it; the
+// timer ends with the test.
+std::unique_ptr<QTimer> closeOpenMenuLater() {
+    auto timer = std::make_unique<QTimer>();
+    timer->setSingleShot(true);
+    QObject::connect(timer.get(), &QTimer::timeout, [] {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+    });
+    timer->start(2000);
+    return timer;
+}
+
+TEST_F(MainMenus, TheMainPopupOpensRefreshedBelowTheTriggerAndNotesWhenItClosed) {
     build();
+    window.widget.setGeometry(100, 100, 400, 300);
+    window.widget.show();
+    EXPECT_FALSE(menus.MainMenuClosedAt().has_value());
+    facts.state.planChanged = false;
+    QPoint shownAt;
+    QString keepCaption;
+    QTimer::singleShot(0, [&] {
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr);
+        shownAt = popup->pos();
+        keepCaption = mainItem(1037).text();
+        popup->close();
+    });
+    const auto safety = closeOpenMenuLater();
+    const auto before = ProgramMenus::Clock::now();
+    menus.OpenMainMenu(QRect(370, 4, 20, 20));
+    ASSERT_TRUE(menus.MainMenuClosedAt().has_value());
+    EXPECT_GE(*menus.MainMenuClosedAt(), before);
+    EXPECT_EQ(keepCaption, CommandCaption(1109));
+    const int width = menus.MainPopup()->sizeHint().width();
+    EXPECT_EQ(shownAt, window.widget.mapToGlobal(QPoint(390 - width, 24)));
+}
+
+TEST_F(MainMenus, ALetterRunsTheItemOfThatAcceleratorOrOpensNothing) {
+    record(1102);
+    build();
+    window.widget.show();
     EXPECT_FALSE(menus.ShowMenuByLetter(QChar('Q')));
+    const auto safety = closeOpenMenuLater();
+    // Without a menu trigger the window pop-up stands in; "Ne&w Plan" is its W.
+    EXPECT_TRUE(menus.ShowMenuByLetter(QChar('w')));
+    EXPECT_EQ(ran, std::vector<int>{1102});
 }
 
 using ContextMenus = MenusFixture;
@@ -283,10 +328,17 @@ TEST_F(ContextMenus, LaneMenuStatesFollowTheLaneAndTheClipboard) {
     // No editor chosen: editing asks for one first.
     EXPECT_EQ(FindItem(lane, 1065)->text(), CommandCaption(1065) + "…");
 
+    // The lane strip's paste items take the same plan text.
+    menus.RefreshContext(ContextMenu::LaneStrip);
+    for (int id : {1243, 1244, 1242})
+        EXPECT_TRUE(FindItem(*menus.Context(ContextMenu::LaneStrip), id)->isEnabled()) << id;
+
     facts.state.clipboardText = " 12.5 ";
     menus.RefreshContext(ContextMenu::Lane);
     EXPECT_TRUE(FindItem(lane, 1062)->isEnabled());
     EXPECT_FALSE(FindItem(lane, 1060)->isEnabled());
+    menus.RefreshContext(ContextMenu::LaneStrip);
+    EXPECT_FALSE(FindItem(*menus.Context(ContextMenu::LaneStrip), 1243)->isEnabled());
 }
 
 TEST_F(ContextMenus, BallLengthTickFollowsTheLengthText) {
