@@ -67,6 +67,7 @@ public:
     // The window's carrier; none when start-up halted.
     TTheCarrier* Carrier();
     ProgramAudio& Audio() { return m_audio; }
+    ProgramMenus& Menus() { return m_menus; }
 
 private:
     void createWindow();

@@ -150,7 +150,7 @@ QMenu* ProgramMenus::buildMainKind(bool windowPopup) {
 }
 
 void ProgramMenus::fillLists(QMenu& top) {
-    if (QMenu* styles = FindSubMenu(top, menus::kStyleMenu); styles && !LanguageCodes().isEmpty()) {
+    if (QMenu* styles = FindSubMenu(top, cmd::kStyleMenu); styles && !LanguageCodes().isEmpty()) {
         const int language = SelectedLanguage();
         const QString code = language >= 0 && language < LanguageCodes().size()
                                  ? LanguageCodes()[language]
@@ -159,11 +159,11 @@ void ProgramMenus::fillLists(QMenu& top) {
                       m_setup->interior.SelectedInteriorStyle(), *m_icons);
         RouteItems(*styles, ActivePopup::StyleMenu);
     }
-    if (QMenu* languages = FindSubMenu(top, menus::kLanguageMenu)) {
+    if (QMenu* languages = FindSubMenu(top, cmd::kLanguageMenu)) {
         FillLanguageMenu(*languages, Languages());
         RouteItems(*languages, ActivePopup::LanguageMenu);
     }
-    if (QMenu* devices = FindSubMenu(top, menus::kOutputDeviceMenu)) {
+    if (QMenu* devices = FindSubMenu(top, cmd::kOutputDeviceMenu)) {
         FillOutputDeviceMenu(*devices, m_lists.languageBase, m_setup->devices(),
                              m_setup->window.SelectedOutputDevice(), *m_icons);
         RouteItems(*devices, ActivePopup::OutputDeviceMenu);
@@ -190,9 +190,9 @@ void ProgramMenus::refreshMain(QMenu* menu) {
     m_state = m_setup->facts.Now();
     RefreshMainMenu(*menu, m_state, *m_icons);
     // A key may have switched the style or the device since the menu was built.
-    if (const QMenu* styles = FindSubMenu(*menu, menus::kStyleMenu))
+    if (const QMenu* styles = FindSubMenu(*menu, cmd::kStyleMenu))
         TickStyle(*styles, m_setup->interior.SelectedInteriorStyle(), *m_icons);
-    if (const QMenu* devices = FindSubMenu(*menu, menus::kOutputDeviceMenu))
+    if (const QMenu* devices = FindSubMenu(*menu, cmd::kOutputDeviceMenu))
         TickOutputDevice(*devices, m_lists.languageBase, m_setup->window.SelectedOutputDevice(),
                          *m_icons);
 }
@@ -417,7 +417,7 @@ void ProgramMenus::SelectOutputDevice(int device) {
     m_setup->window.SelectOutputDevice(device);
     const int selected = m_setup->window.SelectedOutputDevice();
     for (QMenu* top : {m_main.data(), m_windowPopup.data()})
-        if (const QMenu* devices = top ? FindSubMenu(*top, menus::kOutputDeviceMenu) : nullptr)
+        if (const QMenu* devices = top ? FindSubMenu(*top, cmd::kOutputDeviceMenu) : nullptr)
             TickOutputDevice(*devices, m_lists.languageBase, selected, *m_icons);
 }
 

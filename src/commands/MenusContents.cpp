@@ -82,7 +82,7 @@ MenuEntries resourceFileMenu() {
 }
 
 MenuEntries roomMenu() {
-    return {sub(kBallMenu, BallMenuEntries(), "", ActivePopup::RoomMenu),
+    return {sub(cmd::kBallMenu, BallMenuEntries(), "", ActivePopup::RoomMenu),
             sep,
             item(1232, "Cut"),
             item(1222, "Copy"),
@@ -103,7 +103,7 @@ MenuEntries roomMenu() {
 MenuEntries lanesMenu() {
     return {item(1030, "Add"),
             sep,
-            sub(kLaneMenu, LaneMenuEntries(), "", ActivePopup::LanesMenu),
+            sub(cmd::kLaneMenu, LaneMenuEntries(), "", ActivePopup::LanesMenu),
             sep,
             sub(1163, {item(1210, "Solo"), item(1211, "Pan")}),
             sub(1194, {item(1195, "Solo"), item(1196, "Pan")}),
@@ -139,23 +139,27 @@ MenuEntries programMenu() {
             item(1190, "Keep a Copy"),
             item(1026, "Browse"),
             sep,
-            list(kOutputDeviceMenu, ActivePopup::OutputDeviceMenu),
+            list(cmd::kOutputDeviceMenu, ActivePopup::OutputDeviceMenu),
             sep,
             item(1135),
             item(1028, "Reset"),
             sep,
             item(1217),
             sep,
-            list(kStyleMenu, ActivePopup::StyleMenu),
+            list(cmd::kStyleMenu, ActivePopup::StyleMenu),
             sub(1148, viewMenu()),
-            list(kLanguageMenu, ActivePopup::LanguageMenu)};
+            list(cmd::kLanguageMenu, ActivePopup::LanguageMenu)};
 }
 
 MenuEntries sharedSubMenus() {
-    return {sub(kPlanMenu, planMenu()), sub(1105, roomMenu()),
-            sub(1047, lanesMenu()),     sub(1046, resourcesMenu()),
-            sub(1126, programMenu()),   sep,
-            item(1040, "Full Screen"),  sep,
+    return {sub(cmd::kPlanMenu, planMenu()),
+            sub(1105, roomMenu()),
+            sub(1047, lanesMenu()),
+            sub(1046, resourcesMenu()),
+            sub(1126, programMenu()),
+            sep,
+            item(1040, "Full Screen"),
+            sep,
             item(1025, "Handout")};
 }
 
@@ -192,7 +196,7 @@ MenuEntries LaneMenuEntries() {
             sub(1101, {item(1055, "Cut"), item(1057, "Copy"), item(1061, "Paste"), sep,
                        item(1064, "Clear"), sep, item(1116, "Piece"), item(1117), item(1118),
                        item(1119), sep, item(1122, "Random"), sep, item(1100, "Roll")}),
-            sub(kResourceFileMenu, resourceFileMenu()),
+            sub(cmd::kResourceFileMenu, resourceFileMenu()),
             sep,
             item(1073, "Copy"),
             item(1074, "Paste"),
@@ -215,7 +219,7 @@ MenuEntries BallMenuEntries() {
             item(1182, "Clear"),
             sep,
             sub(kLengthMenu, lengthMenu()),
-            sub(kResourceFileMenu, resourceFileMenu()),
+            sub(cmd::kResourceFileMenu, resourceFileMenu()),
             sep,
             item(1077, "Info")};
 }

@@ -2,19 +2,13 @@
 // context menus.
 #pragma once
 
+#include "commands/CommandIds.h"
 #include "commands/MenusItems.h"
 
 namespace menus {
 
-// Ids of the menus that the builder and the refresh rules look up.
-constexpr int kStyleMenu = 1216;
-constexpr int kLanguageMenu = 1127;
-constexpr int kOutputDeviceMenu = 1174;
-constexpr int kPlanMenu = 1042;
-constexpr int kLaneMenu = 1209;
-constexpr int kBallMenu = 1212;
+// Ids the builder and the refresh rules look up beside those of cmd::.
 constexpr int kLengthMenu = 1183;
-constexpr int kResourceFileMenu = 1098;
 // The render items that come and go at the end of the plan menu.
 constexpr int kStopRender = 1201;
 constexpr int kPauseRendering = 1202;

@@ -59,7 +59,7 @@ bool isStepsText(const QString& text, int steps, long double elementsPerStep) {
 }
 
 void refreshPlanRenderItems(QMenu& menu, const MenuState& state, const MenuIcons& icons) {
-    QMenu* plan = FindSubMenu(menu, menus::kPlanMenu);
+    QMenu* plan = FindSubMenu(menu, cmd::kPlanMenu);
     if (!plan)
         return;
     QAction* pause = FindItem(*plan, menus::kPauseRendering);
@@ -121,7 +121,7 @@ void RefreshLaneMenu(const QMenu& menu, const MenuState& state) {
     enableAll(menu, {1063, 1074, 1070}, text);
     Enable(menu, 1062, IsNumberText(state.clipboardText));
     Enable(menu, 1230, lane.hueGenerated);
-    if (const QMenu* files = FindSubMenu(menu, menus::kResourceFileMenu))
+    if (const QMenu* files = FindSubMenu(menu, cmd::kResourceFileMenu))
         refreshResourceFileMenu(*files, lane.piece, state.editorialProgramSet);
 }
 
@@ -130,7 +130,7 @@ void RefreshBallMenu(const QMenu& menu, const MenuState& state, const MenuIcons&
     if (!state.ball)
         return;
     const BallFacts& ball = *state.ball;
-    if (const QMenu* files = FindSubMenu(menu, menus::kResourceFileMenu))
+    if (const QMenu* files = FindSubMenu(menu, cmd::kResourceFileMenu))
         refreshResourceFileMenu(*files, ball.piece, state.editorialProgramSet);
     Enable(menu, 1213, ball.canListen);
     tickLength(menu, BallLengthPosition(ball, state.elementsPerStep), icons);
@@ -156,11 +156,11 @@ void RefreshMainMenu(QMenu& menu, const MenuState& state, const MenuIcons& icons
     Enable(menu, 1199, state.lastRenderKnown);
     Enable(menu, 1200, state.lastRenderKnown && state.editorialProgramSet);
 
-    Enable(menu, menus::kLaneMenu, state.lane.has_value());
-    Enable(menu, menus::kBallMenu, state.ball.has_value());
-    if (const QMenu* lane = FindSubMenu(menu, menus::kLaneMenu))
+    Enable(menu, cmd::kLaneMenu, state.lane.has_value());
+    Enable(menu, cmd::kBallMenu, state.ball.has_value());
+    if (const QMenu* lane = FindSubMenu(menu, cmd::kLaneMenu))
         RefreshLaneMenu(*lane, state);
-    if (const QMenu* ball = FindSubMenu(menu, menus::kBallMenu))
+    if (const QMenu* ball = FindSubMenu(menu, cmd::kBallMenu))
         RefreshBallMenu(*ball, state, icons);
 
     SetCaption(menu, 1037, CommandCaption(state.planChanged ? 1037 : 1109));

@@ -81,7 +81,7 @@ TEST_F(MainMenus, StatesOfResourcesBallsLanesAndRendersFollowTheFacts) {
 
 TEST_F(MainMenus, RenderItemsComeWhileRendersRunAndNameThePauseState) {
     build();
-    QMenu& plan = mainSubMenu(menus::kPlanMenu);
+    QMenu& plan = mainSubMenu(cmd::kPlanMenu);
     const int before = static_cast<int>(plan.actions().size());
     ASSERT_EQ(before, 17);
     facts.state.rendersRunning = true;
@@ -153,7 +153,7 @@ TEST_F(MainMenus, RestoreLeavesFullScreenAndOtherWindowCommandsGoToTheWindow) {
 
 TEST_F(MainMenus, StyleIdsSelectAStyleOnlyThroughTheStyleMenu) {
     build();
-    QMenu& styles = mainSubMenu(menus::kStyleMenu);
+    QMenu& styles = mainSubMenu(cmd::kStyleMenu);
     EXPECT_EQ(captions(styles), (QStringList{"Plain", "Space", "Garden"}));
     EXPECT_EQ(ids(styles), (std::vector<int>{1, 2, 3}));
     EXPECT_TRUE(styles.actions()[0]->isChecked());
@@ -168,7 +168,7 @@ TEST_F(MainMenus, StyleIdsSelectAStyleOnlyThroughTheStyleMenu) {
     EXPECT_EQ(menus.Active(), ActivePopup::StyleMenu);
     EXPECT_TRUE(interior->StyleFolder().endsWith("interior/Veggy/"));
     // Rebuilt on the new style, with its item ticked.
-    QMenu& rebuilt = mainSubMenu(menus::kStyleMenu);
+    QMenu& rebuilt = mainSubMenu(cmd::kStyleMenu);
     EXPECT_TRUE(rebuilt.actions()[2]->isChecked());
     EXPECT_FALSE(rebuilt.actions()[0]->isChecked());
 }
@@ -177,11 +177,11 @@ TEST_F(MainMenus, LanguagesAndDevicesAreNumberedFromTheLanguageCount) {
     window.selected = 3;
     build();
     EXPECT_EQ(menus.Lists().languageBase, 227);
-    const QMenu& languages = mainSubMenu(menus::kLanguageMenu);
+    const QMenu& languages = mainSubMenu(cmd::kLanguageMenu);
     EXPECT_EQ(ids(languages), (std::vector<int>{225, 226, 227}));
     EXPECT_EQ(captions(languages), (QStringList{"English", "Français", "Deutsch"}));
 
-    const QMenu& devices = mainSubMenu(menus::kOutputDeviceMenu);
+    const QMenu& devices = mainSubMenu(cmd::kOutputDeviceMenu);
     EXPECT_EQ(ids(devices), (std::vector<int>{1175, 0, 1176, 228, 230}));
     EXPECT_EQ(devices.actions()[3]->text(), "Speakers");
     EXPECT_TRUE(devices.actions()[4]->isChecked());
@@ -201,7 +201,7 @@ TEST_F(MainMenus, DefaultDeviceAndNoSoundAreCommandsOfTheirOwn) {
     menus.AddCommands(commands);
     window.selected = 1;
     build();
-    const QMenu& devices = mainSubMenu(menus::kOutputDeviceMenu);
+    const QMenu& devices = mainSubMenu(cmd::kOutputDeviceMenu);
     devices.actions()[2]->trigger();
     EXPECT_EQ(window.selected, 0);
     EXPECT_TRUE(devices.actions()[2]->isChecked());
@@ -218,19 +218,19 @@ TEST_F(MainMenus, LaneCommandsNeedTheLaneAtThePointAndComeThroughTheLaneMenu) {
     facts.state.lane.reset();
     facts.state.ball.reset();
     menus.RefreshMainPopup();
-    EXPECT_FALSE(mainItem(menus::kLaneMenu).isEnabled());
+    EXPECT_FALSE(mainItem(cmd::kLaneMenu).isEnabled());
     mainItem(1049).trigger();
     EXPECT_TRUE(ran.empty());
 
     facts.state.lane = LaneFacts{};
     menus.RefreshMainPopup();
-    EXPECT_TRUE(mainItem(menus::kLaneMenu).isEnabled());
+    EXPECT_TRUE(mainItem(cmd::kLaneMenu).isEnabled());
     mainItem(1049).trigger();
     EXPECT_EQ(ran, std::vector<int>{1049});
     EXPECT_EQ(menus.Active(), ActivePopup::LanesMenu);
 
     // A ball command without a ball does nothing, with one it runs.
-    QAction& remove = *FindItem(mainSubMenu(menus::kBallMenu), 1182);
+    QAction& remove = *FindItem(mainSubMenu(cmd::kBallMenu), 1182);
     remove.trigger();
     EXPECT_EQ(ran, std::vector<int>{1049});
     facts.state.ball = BallFacts{};
