@@ -188,6 +188,9 @@ void ProgramMenus::refreshMain(QMenu* menu) {
         return;
     m_active = ActivePopup::None;
     m_state = m_setup->facts.Now();
+    if (m_state.busy)
+        return;
+    endHoverReadOuts();
     RefreshMainMenu(*menu, m_state, *m_icons);
     // A key may have switched the style or the device since the menu was built.
     if (const QMenu* styles = FindSubMenu(*menu, cmd::kStyleMenu))
@@ -195,6 +198,15 @@ void ProgramMenus::refreshMain(QMenu* menu) {
     if (const QMenu* devices = FindSubMenu(*menu, cmd::kOutputDeviceMenu))
         TickOutputDevice(*devices, m_lists.languageBase, m_setup->window.SelectedOutputDevice(),
                          *m_icons);
+}
+
+void ProgramMenus::endHoverReadOuts() {
+    // The menu covers the control under the mouse: what it shows on hovering ends as if the
+    // mouse had left.
+    const TTheInterior& interior = m_setup->interior;
+    for (TCtrl* control : {interior.Lanes, interior.Ruler, interior.Watch, interior.Slider})
+        if (control)
+            control->MouseLeave();
 }
 
 void ProgramMenus::RefreshContext(ContextMenu which) {
@@ -277,10 +289,13 @@ void ProgramMenus::openAt(QMenu& menu, QPoint clientPoint) {
 }
 
 void ProgramMenus::OpenMainMenu(QRect trigger) {
-    if (!m_setup)
-        return;
+    if (m_setup)
+        openMainPopup(trigger, false);
+}
+
+void ProgramMenus::openMainPopup(const QRect& trigger, bool atLeft) {
     refreshMain(m_main);
-    openAt(*m_main, MainPopupTopLeft(trigger, m_main->sizeHint().width(), false));
+    openAt(*m_main, MainPopupTopLeft(trigger, m_main->sizeHint().width(), atLeft));
     m_mainClosedAt = Clock::now();
 }
 
@@ -288,13 +303,15 @@ void ProgramMenus::ShowMainPopup(bool atLeft) {
     if (!m_setup)
         return;
     const TCtrl* trigger = m_setup->interior.MenuTrigger;
-    const QRect rect = trigger ? trigger->BoundsRect.ToQRect() : QRect();
+    if (!trigger) {
+        openWindowPopup(QPoint(0, 0));
+        return;
+    }
+    // Drawn pressed while its menu is open, as when it is clicked.
     TTheMenuTrigger* button = TheMenuTriggerOf(m_setup->interior);
     if (button)
         button->SetHighlighted(true);
-    refreshMain(m_main);
-    openAt(*m_main, MainPopupTopLeft(rect, m_main->sizeHint().width(), atLeft));
-    m_mainClosedAt = Clock::now();
+    openMainPopup(trigger->BoundsRect.ToQRect(), atLeft);
     if (button && button->Highlighted)
         button->SetHighlighted(false);
 }
@@ -305,8 +322,11 @@ void ProgramMenus::OpenMainMenuFromIcon() {
     if (m_windowPopupClosedAt && Clock::now() - *m_windowPopupClosedAt <= kReopenPause)
         return;
     const TCtrl* ruler = m_setup->interior.Ruler;
-    const QPoint at =
-        ruler ? WindowPopupTopLeft(ruler->BoundsRect.ToQRect(), ruler->Visible) : QPoint();
+    openWindowPopup(ruler ? WindowPopupTopLeft(ruler->BoundsRect.ToQRect(), ruler->Visible)
+                          : QPoint());
+}
+
+void ProgramMenus::openWindowPopup(QPoint at) {
     QMenu* popup = WindowPopup();
     refreshMain(popup);
     openAt(*popup, at);
@@ -316,27 +336,24 @@ void ProgramMenus::OpenMainMenuFromIcon() {
 void ProgramMenus::ShowMenuByKey() {
     if (!m_setup)
         return;
-    const TCtrl* trigger = m_setup->interior.MenuTrigger;
-    if (trigger && trigger->Visible) {
+    if (triggerShown())
         ShowMainPopup(false);
-        return;
-    }
-    if (m_setup->window.FullScreen()) {
+    else if (m_setup->window.FullScreen())
         OpenMainMenuFromIcon();
-        return;
-    }
-    // Where the window's own menu would drop from.
-    QMenu* popup = WindowPopup();
-    refreshMain(popup);
-    openAt(*popup, QPoint(0, 0));
-    m_windowPopupClosedAt = Clock::now();
+    else
+        // Where the window's own menu would drop from.
+        openWindowPopup(QPoint(0, 0));
+}
+
+bool ProgramMenus::triggerShown() const {
+    const TCtrl* trigger = m_setup->interior.MenuTrigger;
+    return trigger && trigger->Visible;
 }
 
 bool ProgramMenus::ShowMenuByLetter(QChar letter) {
     if (!m_setup)
         return false;
-    const TCtrl* trigger = m_setup->interior.MenuTrigger;
-    const QMenu* menu = trigger && trigger->Visible ? m_main.data() : WindowPopup();
+    const QMenu* menu = triggerShown() ? m_main.data() : WindowPopup();
     const QChar wanted = letter.toUpper();
     bool found = false;
     for (const QAction* action : menu->actions())
@@ -346,7 +363,8 @@ bool ProgramMenus::ShowMenuByLetter(QChar letter) {
     // The open menu takes the letter as if it had been typed into it.
     const QKeySequence key = QKeySequence::fromString(QString(wanted));
     QTimer::singleShot(0, menu, [menu = QPointer<const QMenu>(menu), key, wanted] {
-        if (!menu)
+        // A menu that did not open (it had just closed) takes no letter.
+        if (!menu || !menu->isVisible())
             return;
         QKeyEvent press(QEvent::KeyPress, key[0].key(), Qt::NoModifier, QString(wanted));
         QApplication::sendEvent(const_cast<QMenu*>(menu.data()), &press);

@@ -104,6 +104,10 @@ private:
     void build();
     QMenu* buildMainKind(bool windowPopup);
     void refreshMain(QMenu* menu);
+    void endHoverReadOuts();
+    void openMainPopup(const QRect& trigger, bool atLeft);
+    void openWindowPopup(QPoint at);
+    bool triggerShown() const;
     void fillLists(QMenu& top);
     void chosenInMain(QAction* action);
     void chosenInWindowPopup(QAction* action);

@@ -100,7 +100,7 @@ protected:
         s.styleNames = {"Default", "Cosmic", "Veggy"};
         s.menuIconSize = 16;
         s.leftMeter = s.rightMeter = false;
-        interior = std::make_unique<TTheInterior>(host, s, dir.path(), QString(), ControlMakers{});
+        interior = std::make_unique<TTheInterior>(host, s, dir.path(), QString(), makers);
         interior->LoadStyle();
         menus.Attach(
             MenusSetup{window, *interior, settings, facts, commands, [this] { return devices; }});
@@ -129,6 +129,8 @@ protected:
     FakeMenuFacts facts;
     FakeMenuWindow window;
     CommandTable commands;
+    ControlMakers makers; // no controls unless a test adds some
+    std::vector<QString> journal; // what recording controls were told
     OutputDeviceList devices{{{1, "Speakers"}, {3, "Headphones"}}, 4};
     std::unique_ptr<TTheInterior> interior;
     ProgramMenus menus;

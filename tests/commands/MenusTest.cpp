@@ -121,6 +121,26 @@ TEST_F(MainMenus, ViewTicksShowTheTickedIconAndAMissingIconIsNoIcon) {
     EXPECT_TRUE(ruler.icon().isNull());
 }
 
+TEST_F(MainMenus, OpeningEndsTheHoverReadOutsUnlessTheWindowIsBusy) {
+    for (auto [maker, name] :
+         {std::pair{&ControlMakers::ruler, "ruler"}, std::pair{&ControlMakers::room, "room"},
+          std::pair{&ControlMakers::slider, "slider"}})
+        makers.*maker = [this, name](TCtrlList& list) -> TCtrl& {
+            return list.Create<RecordingControl>(name, journal);
+        };
+    build();
+    journal.clear();
+    facts.state.busy = true;
+    facts.state.planKeptOnce = false;
+    menus.RefreshMainPopup();
+    EXPECT_TRUE(journal.empty());
+    EXPECT_TRUE(mainItem(1027).isEnabled()); // as built: nothing was refreshed
+    facts.state.busy = false;
+    menus.RefreshMainPopup();
+    EXPECT_EQ(journal, (std::vector<QString>{"ruler:leave", "slider:leave"}));
+    EXPECT_FALSE(mainItem(1027).isEnabled());
+}
+
 TEST_F(MainMenus, WindowPopupStartsWithTheWindowCommandsAndGraysMoveSizeAndMaximize) {
     build();
     const QMenu& popup = *menus.WindowPopup();
