@@ -296,7 +296,7 @@ void ProgramMenus::OpenMainMenu(QRect trigger) {
 void ProgramMenus::openMainPopup(const QRect& trigger, bool atLeft) {
     refreshMain(m_main);
     openAt(*m_main, MainPopupTopLeft(trigger, m_main->sizeHint().width(), atLeft));
-    m_mainClosedAt = Clock::now();
+    m_mainClosedAt = Now();
 }
 
 void ProgramMenus::ShowMainPopup(bool atLeft) {
@@ -319,7 +319,7 @@ void ProgramMenus::ShowMainPopup(bool atLeft) {
 void ProgramMenus::OpenMainMenuFromIcon() {
     if (!m_setup)
         return;
-    if (m_windowPopupClosedAt && Clock::now() - *m_windowPopupClosedAt <= kReopenPause)
+    if (m_windowPopupClosedAt && Now() - *m_windowPopupClosedAt <= kReopenPause)
         return;
     const TCtrl* ruler = m_setup->interior.Ruler;
     openWindowPopup(ruler ? WindowPopupTopLeft(ruler->BoundsRect.ToQRect(), ruler->Visible)
@@ -330,7 +330,7 @@ void ProgramMenus::openWindowPopup(QPoint at) {
     QMenu* popup = WindowPopup();
     refreshMain(popup);
     openAt(*popup, at);
-    m_windowPopupClosedAt = Clock::now();
+    m_windowPopupClosedAt = Now();
 }
 
 void ProgramMenus::ShowMenuByKey() {

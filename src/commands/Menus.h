@@ -53,6 +53,8 @@ public:
     using Clock = std::chrono::steady_clock;
 
     ProgramMenus();
+    // Tests give a clock of their own.
+    std::function<Clock::time_point()> Now = [] { return Clock::now(); };
     ~ProgramMenus() override;
     ProgramMenus(const ProgramMenus&) = delete;
     ProgramMenus& operator=(const ProgramMenus&) = delete;

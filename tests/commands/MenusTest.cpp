@@ -313,13 +313,36 @@ TEST_F(MainMenus, TheMainPopupOpensRefreshedBelowTheTriggerAndNotesWhenItClosed)
         popup->close();
     });
     const auto safety = closeOpenMenuLater();
-    const auto before = ProgramMenus::Clock::now();
+    const ProgramMenus::Clock::time_point closing{std::chrono::seconds(7)};
+    menus.Now = [&] { return closing; };
     menus.OpenMainMenu(QRect(370, 4, 20, 20));
-    ASSERT_TRUE(menus.MainMenuClosedAt().has_value());
-    EXPECT_GE(*menus.MainMenuClosedAt(), before);
+    EXPECT_EQ(menus.MainMenuClosedAt(), closing);
     EXPECT_EQ(keepCaption, CommandCaption(1109));
     const int width = menus.MainPopup()->sizeHint().width();
     EXPECT_EQ(shownAt, window.widget.mapToGlobal(QPoint(390 - width, 24)));
+}
+
+TEST_F(MainMenus, TheRulersIconOpensTheWindowPopupButNotRightAfterItClosed) {
+    build();
+    window.widget.show();
+    int opened = 0;
+    QObject::connect(menus.WindowPopup(), &QMenu::aboutToShow, [&] {
+        ++opened;
+        QTimer::singleShot(0, [] { QApplication::activePopupWidget()->close(); });
+    });
+    const auto safety = closeOpenMenuLater();
+    ProgramMenus::Clock::time_point now{};
+    menus.Now = [&] { return now; };
+    menus.OpenMainMenuFromIcon();
+    EXPECT_EQ(opened, 1);
+    // The press that closed it comes back as a press on the icon: it opens nothing.
+    now += std::chrono::milliseconds(100);
+    menus.OpenMainMenuFromIcon();
+    EXPECT_EQ(opened, 1);
+    now += std::chrono::milliseconds(1);
+    menus.OpenMainMenuFromIcon();
+    EXPECT_EQ(opened, 2);
+    EXPECT_FALSE(menus.MainMenuClosedAt().has_value()); // the main pop-up never opened
 }
 
 TEST_F(MainMenus, ALetterRunsTheItemOfThatAcceleratorOrOpensNothing) {
