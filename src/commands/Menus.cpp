@@ -90,11 +90,7 @@ void ProgramMenus::Attach(const MenusSetup& setup) {
 }
 
 void ProgramMenus::Detach() {
-    dropMenu(m_main);
-    dropMenu(m_windowPopup);
-    for (QPointer<QMenu>& menu : m_contexts)
-        dropMenu(menu);
-    m_contexts.clear();
+    dropMenus();
     m_setup.reset();
     m_icons.reset();
 }
@@ -102,12 +98,16 @@ void ProgramMenus::Detach() {
 void ProgramMenus::Rebuild() {
     if (!m_setup)
         return;
+    dropMenus();
+    build();
+}
+
+void ProgramMenus::dropMenus() {
     dropMenu(m_main);
     dropMenu(m_windowPopup);
     for (QPointer<QMenu>& menu : m_contexts)
         dropMenu(menu);
     m_contexts.clear();
-    build();
 }
 
 void ProgramMenus::AddCommands(CommandTable& table) {
@@ -117,9 +117,9 @@ void ProgramMenus::AddCommands(CommandTable& table) {
 
 void ProgramMenus::build() {
     m_icons = std::make_unique<MenuIcons>(&m_setup->interior.Icons());
-    const OutputDeviceList devices = m_setup->devices();
+    m_devices = m_setup->devices();
     m_lists.languageBase = cmd::kFirstLanguage - 1 + static_cast<int>(Languages().size());
-    m_lists.firstMissingDevice = devices.firstMissing;
+    m_lists.firstMissingDevice = m_devices.firstMissing;
     m_main = buildMainKind(false);
     for (int i = 0; i < kContextMenuCount; ++i) {
         auto* menu = new QMenu(&window());
@@ -164,7 +164,7 @@ void ProgramMenus::fillLists(QMenu& top) {
         RouteItems(*languages, ActivePopup::LanguageMenu);
     }
     if (QMenu* devices = FindSubMenu(top, cmd::kOutputDeviceMenu)) {
-        FillOutputDeviceMenu(*devices, m_lists.languageBase, m_setup->devices(),
+        FillOutputDeviceMenu(*devices, m_lists.languageBase, m_devices,
                              m_setup->window.SelectedOutputDevice(), *m_icons);
         RouteItems(*devices, ActivePopup::OutputDeviceMenu);
     }

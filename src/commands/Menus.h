@@ -104,6 +104,7 @@ public:
 
 private:
     void build();
+    void dropMenus();
     QMenu* buildMainKind(bool windowPopup);
     void refreshMain(QMenu* menu);
     void endHoverReadOuts();
@@ -136,7 +137,8 @@ private:
     QPointer<QMenu> m_windowPopup;
     std::vector<QPointer<QMenu>> m_contexts;
     MenuLists m_lists;
-    MenuState m_state; // as read when a menu last opened
+    OutputDeviceList m_devices; // as the engine reported them when the menus were built
+    MenuState m_state;          // as read when a menu last opened
     ActivePopup m_active = ActivePopup::None;
     std::optional<Clock::time_point> m_mainClosedAt;
     std::optional<Clock::time_point> m_windowPopupClosedAt;

@@ -99,7 +99,8 @@ void Enable(const QMenu& menu, int id, bool on) {
 void CheckAction(QAction& action, bool on, const MenuIcons& icons) {
     action.setCheckable(true);
     action.setChecked(on);
-    if (!icons.Apply(action, on ? QStringLiteral("Ticked") : QStringLiteral("Unticked")) && !on)
+    // Without the picture: the check mark alone when ticked, nothing when not.
+    if (!icons.Apply(action, on ? QStringLiteral("Ticked") : QStringLiteral("Unticked")))
         action.setIcon(QIcon());
 }
 

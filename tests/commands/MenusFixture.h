@@ -129,7 +129,7 @@ protected:
     FakeMenuFacts facts;
     FakeMenuWindow window;
     CommandTable commands;
-    ControlMakers makers; // no controls unless a test adds some
+    ControlMakers makers;         // no controls unless a test adds some
     std::vector<QString> journal; // what recording controls were told
     OutputDeviceList devices{{{1, "Speakers"}, {3, "Headphones"}}, 4};
     std::unique_ptr<TTheInterior> interior;

@@ -101,8 +101,8 @@ TEST_F(MainMenus, RenderItemsComeWhileRendersRunAndNameThePauseState) {
     EXPECT_EQ(ItemId(*plan.actions().back()), 1034);
 }
 
-TEST_F(MainMenus, ViewTicksShowTheTickedIconAndAMissingIconIsNoIcon) {
-    giveIcons({"Ticked", "Keep"});
+TEST_F(MainMenus, ViewTicksShowTheStylesTickPicturesAndAMissingPictureIsNoIcon) {
+    giveIcons({"Unticked", "Keep"});
     build();
     facts.state.rulerVisible = true;
     facts.state.watchVisible = false;
@@ -110,15 +110,18 @@ TEST_F(MainMenus, ViewTicksShowTheTickedIconAndAMissingIconIsNoIcon) {
     QAction& ruler = mainItem(1149);
     QAction& watch = mainItem(1151);
     EXPECT_TRUE(ruler.isChecked());
-    EXPECT_FALSE(ruler.icon().isNull());
+    EXPECT_TRUE(ruler.icon().isNull()); // no Ticked picture in this style: the check mark
     EXPECT_FALSE(watch.isChecked());
-    EXPECT_TRUE(watch.icon().isNull()); // no Unticked picture in this style
+    EXPECT_FALSE(watch.icon().isNull());
     EXPECT_FALSE(mainItem(1037).icon().isNull());
     EXPECT_TRUE(mainItem(1102).icon().isNull()); // no New picture
     facts.state.rulerVisible = false;
     menus.RefreshMainPopup();
     EXPECT_FALSE(ruler.isChecked());
-    EXPECT_TRUE(ruler.icon().isNull());
+    EXPECT_FALSE(ruler.icon().isNull());
+    facts.state.rulerVisible = true;
+    menus.RefreshMainPopup();
+    EXPECT_TRUE(ruler.icon().isNull()); // the Unticked picture does not stay
 }
 
 TEST_F(MainMenus, OpeningEndsTheHoverReadOutsUnlessTheWindowIsBusy) {
