@@ -408,6 +408,29 @@ TEST_F(ContextMenus, BallLengthTickFollowsTheLengthText) {
     EXPECT_TRUE(room.actions()[5]->isChecked());
 }
 
+TEST_F(ContextMenus, AControlsMenuOpensRefreshedWhereItWasAskedFor) {
+    record(1142);
+    build();
+    window.widget.setGeometry(50, 60, 400, 300);
+    window.widget.show();
+    facts.state.clipboardText = "42";
+    QPoint shownAt;
+    QString pasteCaption;
+    QTimer::singleShot(0, [&] {
+        QWidget* popup = QApplication::activePopupWidget();
+        ASSERT_NE(popup, nullptr);
+        shownAt = popup->pos();
+        pasteCaption = FindItem(*menus.Context(ContextMenu::Slider), 1142)->text();
+        FindItem(*menus.Context(ContextMenu::Slider), 1142)->trigger();
+        popup->close();
+    });
+    const auto safety = closeOpenMenuLater();
+    menus.OpenSliderMenu(QPoint(120, 200));
+    EXPECT_EQ(shownAt, window.widget.mapToGlobal(QPoint(120, 200)));
+    EXPECT_EQ(pasteCaption, CommandCaption(1142) + " 42");
+    EXPECT_EQ(ran, std::vector<int>{1142});
+}
+
 TEST(BallLength, PositionsByStepsWholeSoundStepMultiplesAndFrames) {
     const long double step = 5512.5L;
     const auto at = [&](const char* text, long double value) {
