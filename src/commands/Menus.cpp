@@ -378,6 +378,7 @@ void ProgramMenus::ShowContextMenu(ContextMenu which, QPoint at) {
     if (!menu)
         return;
     RefreshContext(which);
+    m_popupPosition = window().mapToGlobal(at);
     openAt(*menu, at);
 }
 

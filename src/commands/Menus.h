@@ -87,6 +87,8 @@ public:
     void RefreshMainPopup() { refreshMain(m_main); }
     void RefreshWindowPopup() { refreshMain(WindowPopup()); }
     void RefreshContext(ContextMenu which);
+    // Where the last context menu opened, in screen coordinates; its commands act there.
+    QPoint PopupPosition() const { return m_popupPosition; }
     // The way the last chosen item was reached.
     ActivePopup Active() const { return m_active; }
     const MenuLists& Lists() const { return m_lists; }
@@ -140,6 +142,7 @@ private:
     OutputDeviceList m_devices; // as the engine reported them when the menus were built
     MenuState m_state;          // as read when a menu last opened
     ActivePopup m_active = ActivePopup::None;
+    QPoint m_popupPosition;
     std::optional<Clock::time_point> m_mainClosedAt;
     std::optional<Clock::time_point> m_windowPopupClosedAt;
 };

@@ -427,6 +427,7 @@ TEST_F(ContextMenus, AControlsMenuOpensRefreshedWhereItWasAskedFor) {
     const auto safety = closeOpenMenuLater();
     menus.OpenSliderMenu(QPoint(120, 200));
     EXPECT_EQ(shownAt, window.widget.mapToGlobal(QPoint(120, 200)));
+    EXPECT_EQ(menus.PopupPosition(), shownAt);
     EXPECT_EQ(pasteCaption, CommandCaption(1142) + " 42");
     EXPECT_EQ(ran, std::vector<int>{1142});
 }
