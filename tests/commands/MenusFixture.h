@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -34,6 +35,20 @@ inline void EnsureApplication() {
     static char name[] = "commands_tests";
     static char* argv[] = {name, nullptr};
     new QApplication(argc, argv);
+}
+
+// Runs `look` once the menu that `open` opens is showing, then closes that menu. A menu that does
+// not open leaves `look` unrun.
+template <class Look, class Open> void WhileOpen(Look look, Open open) {
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
+        look();
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+    });
+    timer.start(0);
+    open();
 }
 
 class FakeMenuFacts : public MenuFacts {

@@ -287,19 +287,6 @@ TEST_F(MainMenus, RebuildingTakesTheCaptionsInForce) {
     EXPECT_NE(newPlan, "Instruction 78");
 }
 
-// Closes the pop-up that is open by then, should the test's own step not have closed it; the
-// timer ends with the test.
-std::unique_ptr<QTimer> closeOpenMenuLater() {
-    auto timer = std::make_unique<QTimer>();
-    timer->setSingleShot(true);
-    QObject::connect(timer.get(), &QTimer::timeout, [] {
-        if (QWidget* popup = QApplication::activePopupWidget())
-            popup->close();
-    });
-    timer->start(2000);
-    return timer;
-}
-
 TEST_F(MainMenus, TheMainPopupOpensRefreshedBelowTheTriggerAndNotesWhenItClosed) {
     build();
     window.widget.setGeometry(100, 100, 400, 300);
@@ -308,17 +295,14 @@ TEST_F(MainMenus, TheMainPopupOpensRefreshedBelowTheTriggerAndNotesWhenItClosed)
     facts.state.planChanged = false;
     QPoint shownAt;
     QString keepCaption;
-    QTimer::singleShot(0, [&] {
-        QWidget* popup = QApplication::activePopupWidget();
-        ASSERT_NE(popup, nullptr);
-        shownAt = popup->pos();
-        keepCaption = mainItem(1037).text();
-        popup->close();
-    });
-    const auto safety = closeOpenMenuLater();
     const ProgramMenus::Clock::time_point closing{std::chrono::seconds(7)};
     menus.Now = [&] { return closing; };
-    menus.OpenMainMenu(QRect(370, 4, 20, 20));
+    WhileOpen(
+        [&] {
+            shownAt = QApplication::activePopupWidget()->pos();
+            keepCaption = mainItem(1037).text();
+        },
+        [&] { menus.OpenMainMenu(QRect(370, 4, 20, 20)); });
     EXPECT_EQ(menus.MainMenuClosedAt(), closing);
     EXPECT_EQ(keepCaption, CommandCaption(1109));
     const int width = menus.MainPopup()->sizeHint().width();
@@ -329,21 +313,20 @@ TEST_F(MainMenus, TheRulersIconOpensTheWindowPopupButNotRightAfterItClosed) {
     build();
     window.widget.show();
     int opened = 0;
-    QObject::connect(menus.WindowPopup(), &QMenu::aboutToShow, [&] {
-        ++opened;
-        QTimer::singleShot(0, [] { QApplication::activePopupWidget()->close(); });
-    });
-    const auto safety = closeOpenMenuLater();
+    const auto openFromIcon = [&] {
+        WhileOpen([&] { opened += QApplication::activePopupWidget() == menus.WindowPopup(); },
+                  [&] { menus.OpenMainMenuFromIcon(); });
+    };
     ProgramMenus::Clock::time_point now{};
     menus.Now = [&] { return now; };
-    menus.OpenMainMenuFromIcon();
+    openFromIcon();
     EXPECT_EQ(opened, 1);
     // The press that closed it comes back as a press on the icon: it opens nothing.
     now += std::chrono::milliseconds(100);
-    menus.OpenMainMenuFromIcon();
+    openFromIcon();
     EXPECT_EQ(opened, 1);
     now += std::chrono::milliseconds(1);
-    menus.OpenMainMenuFromIcon();
+    openFromIcon();
     EXPECT_EQ(opened, 2);
     EXPECT_FALSE(menus.MainMenuClosedAt().has_value()); // the main pop-up never opened
 }
@@ -353,7 +336,14 @@ TEST_F(MainMenus, ALetterRunsTheItemOfThatAcceleratorOrOpensNothing) {
     build();
     window.widget.show();
     EXPECT_FALSE(menus.ShowMenuByLetter(QChar('Q')));
-    const auto safety = closeOpenMenuLater();
+    // Should the letter not reach the menu, the menu still closes and the check below fails.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] {
+        if (QWidget* popup = QApplication::activePopupWidget())
+            popup->close();
+    });
+    guard.start(2000);
     // Without a menu trigger the window pop-up stands in; "Ne&w Plan" is its W.
     EXPECT_TRUE(menus.ShowMenuByLetter(QChar('w')));
     EXPECT_EQ(ran, std::vector<int>{1102});
@@ -416,16 +406,14 @@ TEST_F(ContextMenus, AControlsMenuOpensRefreshedWhereItWasAskedFor) {
     facts.state.clipboardText = "42";
     QPoint shownAt;
     QString pasteCaption;
-    QTimer::singleShot(0, [&] {
-        QWidget* popup = QApplication::activePopupWidget();
-        ASSERT_NE(popup, nullptr);
-        shownAt = popup->pos();
-        pasteCaption = FindItem(*menus.Context(ContextMenu::Slider), 1142)->text();
-        FindItem(*menus.Context(ContextMenu::Slider), 1142)->trigger();
-        popup->close();
-    });
-    const auto safety = closeOpenMenuLater();
-    menus.OpenSliderMenu(QPoint(120, 200));
+    WhileOpen(
+        [&] {
+            shownAt = QApplication::activePopupWidget()->pos();
+            QAction* paste = FindItem(*menus.Context(ContextMenu::Slider), 1142);
+            pasteCaption = paste->text();
+            paste->trigger();
+        },
+        [&] { menus.OpenSliderMenu(QPoint(120, 200)); });
     EXPECT_EQ(shownAt, window.widget.mapToGlobal(QPoint(120, 200)));
     EXPECT_EQ(menus.PopupPosition(), shownAt);
     EXPECT_EQ(pasteCaption, CommandCaption(1142) + " 42");
