@@ -53,11 +53,12 @@ public:
     using Clock = std::chrono::steady_clock;
 
     ProgramMenus();
-    // Tests give a clock of their own.
-    std::function<Clock::time_point()> Now = [] { return Clock::now(); };
     ~ProgramMenus() override;
     ProgramMenus(const ProgramMenus&) = delete;
     ProgramMenus& operator=(const ProgramMenus&) = delete;
+
+    // Tests give a clock of their own.
+    std::function<Clock::time_point()> Now = [] { return Clock::now(); };
 
     // Builds every menu on the window; Detach drops them.
     void Attach(const MenusSetup& setup);
