@@ -39,8 +39,8 @@ void tickLength(const QMenu& menu, int position, const MenuIcons& icons) {
             CheckAction(*items[i], i == position, icons);
 }
 
-// Rows of numbers as "a * b": one side is n steps and the other the step in elements. Either
-// order is taken, since both are written.
+// A length "a * b" of n steps: one side is n, the other the step in elements. Either order is
+// taken, since both are written.
 bool isStepsText(const QString& text, int steps, long double elementsPerStep) {
     const QStringList sides = text.split(QLatin1Char('*'));
     if (sides.size() != 2)
