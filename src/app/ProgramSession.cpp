@@ -5,6 +5,8 @@
 #include "app/StartupPlan.h"
 #include "app/TermSignals.h"
 #include "app/WindowDialogs.h"
+#include "app/WindowMenuLink.h"
+#include "commands/MenusProgramFacts.h"
 #include "commands/UnreadablePlanQuestion.h"
 #include "commands/ViewCommands.h"
 #include "controls/RoomLinks.h"
@@ -148,14 +150,24 @@ void ProgramSession::createWindow() {
     });
     createInstructor();
     m_window->SetCloseQuery([this] { return queryClose(); });
-    AddViewCommands(m_commands, {m_window->Interior(), m_arrangement.room.Flags,
-                                 [this] { return m_audio.Mingler(); }, [this] { Close(); }});
-    m_keyCommands =
-        std::make_unique<KeyCommandsStandIn>(m_commands, m_options.folders.settingsFile, [this] {
-            saveSettings();
-            m_settings->Write();
-        });
+    CommandTable& commands = m_instructor->Commands();
+    AddViewCommands(commands, {m_window->Interior(), m_arrangement.room.Flags,
+                               [this] { return m_audio.Mingler(); }, [this] { Close(); }});
+    attachMenus();
+    m_keyCommands = std::make_unique<ProgramKeyCommands>(
+        KeyCommandsSetup{commands, m_menus,
+                         [this](bool replace, bool release) {
+                             CommandState& state = m_instructor->State();
+                             AuditionAtPoint(m_audio.Mingler(), m_arrangement, state.CurrentLane,
+                                             state.CurrentBall, replace, release);
+                         },
+                         m_options.folders.settingsFile,
+                         [this] {
+                             saveSettings();
+                             m_settings->Write();
+                         }});
     m_window->SetKeyCommands(m_keyCommands.get());
+    m_fileDrops.SetPlanOpener([this](const QString& name) { m_instructor->OpenPlanFile(name); });
 }
 
 void ProgramSession::createInstructor() {
@@ -167,12 +179,25 @@ void ProgramSession::createInstructor() {
     m_soundFiles->Attach(m_commandHost.get());
     m_planDialogs = std::make_unique<QtPlanDialogs>(*m_commandHost, m_desktop);
     m_unreadableBoxes = std::make_unique<UnreadablePlanBoxes>(*m_window, *Carrier());
+    m_stopRenders = std::make_unique<StopRendersBox>(*m_commandHost);
     m_instructor = std::make_unique<TTheInstructor>(InstructorLinks{
         m_arrangement, *m_commandHost, *m_saveQuestion, *m_planDialogs, m_desktop,
         *m_unreadableBoxes, m_stopwatch, m_options.folders.dataFolder + kBackupName,
         PlanFileSettings{ReadDefaultResourcesFolder(m_settings->Store())},
-        // Until the renders' question is wired, a running render refuses a new plan.
-        [this] { return m_mixer.RenderCount() == 0; }, [this] { return m_audio.Mingler(); }});
+        [this] { return ConfirmStopPerpetuations(m_mixer, *m_stopRenders, *m_commandHost); },
+        [this] { return m_audio.Mingler(); }});
+}
+
+void ProgramSession::attachMenus() {
+    m_menuWindow = std::make_unique<WindowMenuLink>(*m_window, m_arrangement, m_audio, m_peers,
+                                                    m_startup.editorialProgram);
+    m_menuFacts = std::make_unique<ProgramMenuFacts>(
+        m_arrangement, m_window->Interior(), *m_menuWindow,
+        [this]() -> const TTheMingler* { return m_audio.Mingler(); });
+    CommandTable& commands = m_instructor->Commands();
+    m_menus.AddCommands(commands);
+    m_menus.Attach(MenusSetup{
+        *m_menuWindow, m_window->Interior(), m_settings->Store(), *m_menuFacts, commands, {}});
 }
 
 void ProgramSession::startUp() {
@@ -230,6 +255,7 @@ void ProgramSession::showWindow() {
 
 void ProgramSession::languageSwitched() {
     m_arrangement.room.TakeFlagCaptions();
+    m_menus.Rebuild();
     if (m_window && m_window->LaidOut())
         m_window->RelayoutAndRepaint(false);
 }
@@ -340,6 +366,7 @@ ProgramSession::~ProgramSession() {
         m_peers.AttachInterior(nullptr);
         m_balls.AttachInterior(nullptr);
         m_fileDrops.AttachInterior(nullptr);
+        m_menus.Detach();
         if (m_soundFiles)
             m_soundFiles->Attach(nullptr);
         m_instructor.reset();

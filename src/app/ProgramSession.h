@@ -5,19 +5,21 @@
 #include "app/CarrierHost.h"
 #include "app/FileDialogHelp.h"
 #include "app/InteriorPeers.h"
-#include "app/KeyCommandsStandIn.h"
 #include "app/MainWindow.h"
-#include "app/MenusStandIn.h"
 #include "app/MinglerCarrierLink.h"
 #include "app/MixerViewSlot.h"
 #include "app/PlanWindowHooks.h"
+#include "app/ProgramKeyCommands.h"
 #include "app/SettingsFile.h"
 #include "app/WindowCommandHost.h"
 #include "app/WindowFileDrops.h"
 #include "app/WindowPlacement.h"
 #include "audio/ProgramAudio.h"
+#include "commands/Audition.h"
 #include "commands/BallPlacing.h"
+#include "commands/ConfirmStopPerpetuations.h"
 #include "commands/Instructor.h"
+#include "commands/Menus.h"
 #include "commands/QtPlanDialogs.h"
 #include "controls/WatchRelay.h"
 #include "model/Arrangement.h"
@@ -30,10 +32,12 @@
 
 #include <memory>
 
+class ProgramMenuFacts;
 class SaveQuestion;
 class SoundFileDialog;
 class SoundFileLink;
 class UnreadablePlanBoxes;
+class WindowMenuLink;
 
 // Interactive: dialogs ask and the user closes. Quit: nothing asks (a failed engine library
 // aborts with its message on stderr, a changed plan is dropped), for scripts and tests.
@@ -77,10 +81,13 @@ public:
     ProgramAudio& Audio() { return m_audio; }
     // The window's commands; none when start-up halted.
     TTheInstructor* Instructor() { return m_instructor.get(); }
+    ProgramMenus& Menus() { return m_menus; }
 
 private:
     void createWindow();
     void createInstructor();
+    // The menus on the made window.
+    void attachMenus();
     void startUp();
     // The loudness slider shows the plan's master loudness.
     void syncSlider();
@@ -105,7 +112,9 @@ private:
     WindowFileDrops m_fileDrops{m_balls};
     MixerViewSlot m_mixer;
     WatchRelay m_watch; // the watch once the interior made it
-    MenusStandIn m_menus;
+    ProgramMenus m_menus;
+    std::unique_ptr<WindowMenuLink> m_menuWindow;
+    std::unique_ptr<ProgramMenuFacts> m_menuFacts;
     InteriorPeers m_peers;
     std::unique_ptr<SoundFileDialog> m_soundFiles;
     MinglerCarrierLink m_carrierLink{m_arrangement, m_audio.Output(), m_peers};
@@ -115,8 +124,8 @@ private:
     std::unique_ptr<SaveQuestion> m_saveQuestion;
     QtPlanDesktop m_desktop;
     FileDialogHelp m_fileDialogHelp;
-    CommandTable m_commands;
-    std::unique_ptr<KeyCommandsStandIn> m_keyCommands;
+    std::unique_ptr<StopRendersBox> m_stopRenders;
+    std::unique_ptr<ProgramKeyCommands> m_keyCommands;
     std::unique_ptr<TGlorinbaxMF> m_window;
     // The window's parts of the commands, and the instructor, go before the window.
     std::unique_ptr<WindowCommandHost> m_commandHost;

@@ -2,11 +2,11 @@
 #include "commands/ConfirmStopPerpetuations.h"
 
 #include "commands/CommandHost.h"
+#include "commands/DialogState.h"
 #include "model/MixerView.h"
 #include "texts/Parlance.h"
 
 #include <QMessageBox>
-#include <QScopeGuard>
 
 namespace {
 
@@ -16,12 +16,7 @@ constexpr int kTextStopRendering = 369;
 } // namespace
 
 bool StopRendersBox::AskStopRenders() {
-    m_host.StepAsideForDialog();
-    m_host.SetControlsDimmed(true);
-    const auto undo = qScopeGuard([this] {
-        m_host.SetControlsDimmed(false);
-        m_host.ReturnAfterDialog();
-    });
+    const DialogState dialog(m_host);
     QMessageBox box(QMessageBox::Warning, Text(kTextPleaseConfirm), Text(kTextStopRendering),
                     QMessageBox::Yes | QMessageBox::No, m_host.DialogParent());
     return box.exec() == QMessageBox::Yes;

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <optional>
 
-// The menus implement it (MenusStandIn until they exist). UI thread only.
+// The menus implement it. UI thread only.
 class MenuLink {
 public:
     virtual ~MenuLink() = default;

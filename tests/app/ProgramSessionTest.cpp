@@ -1,5 +1,6 @@
 #include "ProgramFolderFixture.h"
 #include "audio/Mingler.h"
+#include "commands/MenusItems.h"
 #include "common/SineWav.h"
 #include "controls/DrawingSurfaces.h"
 #include "controls/FlagPainter.h"
@@ -217,6 +218,30 @@ TEST_F(ProgramSessionTest, TheFlagCaptionsInTheWindowComeFromTheLanguageInForce)
     EXPECT_EQ(room.EndFlag().Caption, "end of the range");
     EXPECT_TRUE(captionBoxShown(window, room.StartFlag()));
     EXPECT_TRUE(captionBoxShown(window, room.EndFlag()));
+    session.Close();
+}
+
+TEST_F(ProgramSessionTest, TheMenusAreBuiltAgainInTheLanguageChosen) {
+    const QString parlance = folders.dataFolder + "parlance/";
+    for (const QString name : {"instructions_", "nomenclature_"}) {
+        const QByteArray english =
+            ReadAll(QStringLiteral(GBX_SOURCE_DIR "/data/parlance/") + name + "en.txt");
+        WriteFile(parlance + name + "en.txt", english);
+        QList<QByteArray> lines = english.split('\n');
+        if (name == "instructions_")
+            lines[1102 - 1025] = "Start &Afresh";
+        WriteFile(parlance + name + "xx.txt", lines.join('\n'));
+    }
+    writeSettings("[Main]\nLanguages=English,Test\nLanguageCodes=en,xx\nSelectedLanguage=0\n"
+                  "[Carrier]\nRollOnStartup=0\n");
+    ProgramSession session(options());
+    const auto newPlanCaption = [&] {
+        return FindItem(*session.Menus().MainPopup(), 1102)->text();
+    };
+    EXPECT_EQ(newPlanCaption(), CommandCaption(1102));
+    EXPECT_NE(newPlanCaption(), "Start &Afresh");
+    ASSERT_TRUE(SelectLanguage(1));
+    EXPECT_EQ(newPlanCaption(), "Start &Afresh");
     session.Close();
 }
 

@@ -32,6 +32,9 @@ public:
     void RefreshTitle() override { calls << "title"; }
     void ShowReport() override { calls << "report"; }
     void CloseWindow() override { calls << "close"; }
+    void RefreshAfterLoad() override { calls << "refresh"; }
+    void SettleCarrier() override { calls << "settle"; }
+    int LaneTextZoom() const override { return 0; }
     QStringList calls;
 };
 

@@ -58,7 +58,7 @@ protected:
     Arrangement arrangement{audio};
     TThePlan& plan = arrangement.plan;
     TGenericStopwatch stopwatch;
-    FakeHost host;
+    FakeCommandHost host;
     ScriptedSaveQuestion question{host};
     ScriptedDialogs dialogs{host, audio};
     FakeDesktop desktop;

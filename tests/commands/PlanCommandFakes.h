@@ -12,7 +12,7 @@
 #include <vector>
 
 // Counts what the commands asked of the window and how deep the dialog brackets are.
-class FakeHost : public CommandHost {
+class FakeCommandHost : public CommandHost {
 public:
     QWidget* DialogParent() override { return nullptr; }
     void StepAsideForDialog() override { ++aside; }
@@ -48,7 +48,7 @@ public:
 // Answers the save question as told; every question must come inside the dialog state.
 class ScriptedSaveQuestion : public SaveQuestion {
 public:
-    explicit ScriptedSaveQuestion(const FakeHost& host) : m_host(host) {}
+    explicit ScriptedSaveQuestion(const FakeCommandHost& host) : m_host(host) {}
     SaveAnswer AskSaveChanges(bool offerKeepAs) override {
         EXPECT_GT(m_host.aside, 0);
         EXPECT_GT(m_host.dimmed, 0);
@@ -60,14 +60,14 @@ public:
     std::vector<bool> offered;
 
 private:
-    const FakeHost& m_host;
+    const FakeCommandHost& m_host;
 };
 
 // Chooses the files it is told to and records every dialog; each must come with the window
 // stepped aside.
 class ScriptedDialogs : public PlanDialogs {
 public:
-    ScriptedDialogs(const FakeHost& host, const LockCountingAudio& audio)
+    ScriptedDialogs(const FakeCommandHost& host, const LockCountingAudio& audio)
         : m_host(host), m_audio(audio) {}
     bool AskSaveFile(const FileDialogSpec& spec, QString& fileName, int& filterIndex) override {
         EXPECT_GT(m_host.aside, 0);
@@ -107,7 +107,7 @@ public:
     QStringList properties;
 
 private:
-    const FakeHost& m_host;
+    const FakeCommandHost& m_host;
     const LockCountingAudio& m_audio;
 };
 

@@ -1,0 +1,60 @@
+#include "app/ProgramKeyCommands.h"
+
+#include "commands/CommandIds.h"
+#include "commands/CommandTable.h"
+#include "commands/Menus.h"
+#include "commands/PlanFileCommands.h"
+#include "texts/Parlance.h"
+
+#include <QLocale>
+#include <QProcess>
+
+namespace {
+
+// The program that amends text files, as the texts name it.
+constexpr int kTextEditorText = 39;
+
+} // namespace
+
+bool ProgramKeyCommands::RunCommand(int id) {
+    return m_setup.commands.Run(id);
+}
+
+void ProgramKeyCommands::ShowMainPopup(bool atLeft) {
+    m_setup.menus.ShowMainPopup(atLeft);
+}
+
+void ProgramKeyCommands::ShowMenuByKey() {
+    m_setup.menus.ShowMenuByKey();
+}
+
+bool ProgramKeyCommands::ShowMenuByLetter(QChar letter) {
+    return m_setup.menus.ShowMenuByLetter(letter);
+}
+
+void ProgramKeyCommands::ShowBallMenuAtPoint() {
+    m_setup.menus.ShowBallMenuAtPoint();
+}
+
+void ProgramKeyCommands::ShowLaneMenuAtPoint() {
+    m_setup.menus.ShowLaneMenuAtPoint();
+}
+
+void ProgramKeyCommands::ShowRulerMenuAtLine() {
+    m_setup.menus.ShowRulerMenuAtLine();
+}
+
+void ProgramKeyCommands::OpenSettingsFileInEditor() {
+    QProcess::startDetached(EditorProgramFor(Text(kTextEditorText)), {m_setup.settingsFile});
+}
+
+void ProgramKeyCommands::ChooseLanguage() {
+    const qsizetype index = LanguageCodes().indexOf(LanguageCodeForLocale(QLocale::system()));
+    SelectLanguage(index < 0 ? 0 : static_cast<int>(index));
+}
+
+void ProgramKeyCommands::StepLanguage(int step) {
+    const int count = static_cast<int>(Languages().size());
+    if (count > 0)
+        SelectLanguage(((SelectedLanguage() + step) % count + count) % count);
+}

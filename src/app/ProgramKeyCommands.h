@@ -1,0 +1,46 @@
+// What the window's keys reach outside the window: the instructor's commands, the menus, the
+// audition, the settings file and the language.
+#pragma once
+
+#include "app/KeyCommandLink.h"
+
+#include <QString>
+
+#include <functional>
+
+class CommandTable;
+class ProgramMenus;
+
+struct KeyCommandsSetup {
+    const CommandTable& commands;
+    ProgramMenus& menus;
+    std::function<void(bool replace, bool release)> auditionAtPoint;
+    QString settingsFile;
+    // Writes the settings and the window's placement to the file now.
+    std::function<void()> saveSettings;
+};
+
+// UI thread only.
+class ProgramKeyCommands final : public KeyCommandLink {
+public:
+    explicit ProgramKeyCommands(KeyCommandsSetup setup) : m_setup(std::move(setup)) {}
+
+    bool RunCommand(int id) override;
+    void AuditionAtPoint(bool replace, bool release) override {
+        m_setup.auditionAtPoint(replace, release);
+    }
+    void ShowMainPopup(bool atLeft) override;
+    void ShowMenuByKey() override;
+    bool ShowMenuByLetter(QChar letter) override;
+    void ShowBallMenuAtPoint() override;
+    void ShowLaneMenuAtPoint() override;
+    void ShowRulerMenuAtLine() override;
+    void SaveSettingsNow() override { m_setup.saveSettings(); }
+    void OpenSettingsFileInEditor() override;
+    // The language the desktop's locale asks for, English when there is none of it.
+    void ChooseLanguage() override;
+    void StepLanguage(int step) override;
+
+private:
+    KeyCommandsSetup m_setup;
+};

@@ -1,0 +1,46 @@
+#include "app/WindowMenuLink.h"
+
+#include "app/MainWindow.h"
+#include "app/WindowPeers.h"
+#include "audio/Mingler.h"
+#include "audio/ProgramAudio.h"
+#include "controls/TheCarrier.h"
+#include "model/Arrangement.h"
+
+QWidget& WindowMenuLink::Window() {
+    return m_window;
+}
+
+bool WindowMenuLink::FullScreen() const {
+    return m_window.FullScreen();
+}
+
+void WindowMenuLink::LeaveFullScreen() {
+    if (m_window.FullScreen())
+        m_window.ToggleMaximised();
+}
+
+void WindowMenuLink::SelectOutputDevice(int device) {
+    AudioOutput& output = m_audio.Output();
+    if (device == output.Device)
+        return;
+    // Nothing is heard on "no sound": the roll stops rather than run unheard.
+    if (device == AudioOutput::kNoSound)
+        if (TTheCarrier* carrier = TheCarrierOf(m_window.Interior()); carrier && carrier->Rolling())
+            carrier->Stop();
+    output.Device = device;
+    if (TTheMingler* mingler = m_audio.Mingler())
+        mingler->ReinitBass(static_cast<uint32_t>(m_arrangement.plan.ElementRate.Value()));
+}
+
+int WindowMenuLink::SelectedOutputDevice() const {
+    return m_audio.Output().Device;
+}
+
+bool WindowMenuLink::Busy() const {
+    return !m_window.Started() || m_window.Relayouting();
+}
+
+bool WindowMenuLink::ReportVisible() const {
+    return m_peers.ReportVisible();
+}

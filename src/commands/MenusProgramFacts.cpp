@@ -1,0 +1,79 @@
+#include "commands/MenusProgramFacts.h"
+
+#include "audio/Mingler.h"
+#include "commands/MenusWindowLink.h"
+#include "controls/Interior.h"
+#include "controls/TheRoom.h"
+#include "controls/TheWatch.h"
+#include "controls/WatchTyper.h"
+#include "model/Arrangement.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+
+namespace {
+
+bool shown(const TCtrl* control) {
+    return control && control->Visible;
+}
+
+PieceFacts pieceFacts(const TPiece& piece) {
+    return {piece.Resource != nullptr, piece.Resource && piece.Resource->InMemory};
+}
+
+} // namespace
+
+MenuState ProgramMenuFacts::Now() const {
+    const Arrangement& a = m_arrangement;
+    MenuState s;
+    s.busy = m_window.Busy();
+    s.planKeptOnce = !a.plan.Untitled;
+    s.planChanged = a.plan.Modified();
+    s.resourcesLoaded = a.resources.Count() > 0;
+    if (const QClipboard* clipboard = QGuiApplication::clipboard())
+        s.clipboardText = clipboard->text();
+    s.editorialProgramSet = m_window.EditorialProgramSet();
+    s.roomHasBalls = a.balls.Count() > 0;
+    s.laneCount = a.lanes.Count();
+    for (int i = 0; i < a.lanes.Count(); ++i)
+        s.anyLaneHueGenerated = s.anyLaneHueGenerated || a.lanes.At(i).Piece().HueAuto();
+    s.lastRenderKnown = m_window.LastRenderKnown();
+    s.rendersRunning = m_window.RendersRunning();
+    s.renderTimerRunning = m_window.RenderTimerRunning();
+    s.elementsPerStep = a.plan.ElementsPerStep();
+
+    const TThePoint& point = a.room.Point;
+    if (const TLane* lane = a.lanes.AtPosition(point.Y))
+        s.lane =
+            LaneFacts{pieceFacts(lane->Piece()), !lane->LaneBalls.empty(), lane->Piece().HueAuto()};
+    if (const TBall* ball = a.balls.Find(point.X, point.Y)) {
+        const TPiece& piece = ball->Piece();
+        const TPiece* base = piece.BasePiece();
+        s.ball = BallFacts{pieceFacts(piece), base && (piece.Resource || base->Resource),
+                           QString::fromStdString(piece.Life.Text()),
+                           static_cast<long double>(piece.Life.Value())};
+    }
+
+    const TTheInterior& in = m_interior;
+    s.rulerVisible = shown(in.Ruler);
+    s.laneStripVisible = shown(in.Lanes);
+    s.watchVisible = shown(in.Watch);
+    s.carrierVisible = shown(in.Carrier);
+    s.sliderVisible = shown(in.Slider);
+    s.menuTriggerVisible = shown(in.MenuTrigger);
+    s.flagsVisible = a.room.Flags.FlagsShown;
+    s.flagHandlesVisible = a.room.Flags.HandlesShown;
+    s.peakMetersPresent = in.MeterL || in.MeterR;
+    s.laneMetersVisible = in.LaneStripStates.metersVisible;
+    s.reportVisible = m_window.ReportVisible();
+
+    if (const TTheMingler* mingler = m_mingler())
+        s.loopRange = mingler->RoundRobin();
+    if (TTheRoom* room = TheRoomOf(in))
+        s.followTheLine = room->AutoScroll().FollowTheLine;
+    s.watchPeeksLoudness = in.WatchStates.peekLanesLoudness;
+    s.watchAllowsOutOfRange = in.WatchStates.allowOutOfRange;
+    if (TTheWatch* watch = TheWatchOf(in))
+        s.watchTyperHasValue = watch->Typer().LastParameters().has_value();
+    return s;
+}

@@ -1,0 +1,29 @@
+// The menus' facts read from the plan, the window's controls and the mingler.
+#pragma once
+
+#include "commands/MenusFacts.h"
+
+#include <functional>
+
+class Arrangement;
+class MenuWindowLink;
+class TTheInterior;
+class TTheMingler;
+
+// UI thread only.
+class ProgramMenuFacts : public MenuFacts {
+public:
+    // The mingler is asked for each time: it exists only once the audio side started.
+    ProgramMenuFacts(const Arrangement& arrangement, const TTheInterior& interior,
+                     const MenuWindowLink& window, std::function<const TTheMingler*()> mingler)
+        : m_arrangement(arrangement), m_interior(interior), m_window(window),
+          m_mingler(std::move(mingler)) {}
+
+    MenuState Now() const override;
+
+private:
+    const Arrangement& m_arrangement;
+    const TTheInterior& m_interior;
+    const MenuWindowLink& m_window;
+    std::function<const TTheMingler*()> m_mingler;
+};
