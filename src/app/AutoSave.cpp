@@ -9,8 +9,12 @@
 #include "texts/TextFormat.h"
 
 bool AutoSave::Tick() {
+    return m_applicationActive() && SaveNow();
+}
+
+bool AutoSave::SaveNow() {
     const QString& name = Text(319);
-    if (!m_arrangement.plan.Modified() || name.isEmpty() || !m_applicationActive())
+    if (!m_arrangement.plan.Modified() || name.isEmpty())
         return false;
     int64_t mark = m_stopwatch.Read();
     QString written;

@@ -20,6 +20,8 @@ public:
     // 319) is not empty, in the plan's own format and without touching its file name; the
     // report says how long it took. True when it saved.
     bool Tick();
+    // The same save, whether or not the program is the active one.
+    bool SaveNow();
 
 private:
     Arrangement& m_arrangement;

@@ -101,6 +101,8 @@ public:
     void RefreshTitle();
     // Asked when the window is about to close; false keeps it open.
     void SetCloseQuery(std::function<bool()> query) { m_closeQuery = std::move(query); }
+    // The auto-save's save of a changed plan, now.
+    bool AutoSaveNow() { return m_autoSave.SaveNow(); }
     // The blink timer's work: the point hides for two ticks and shows for two.
     void BlinkTick();
     // Closing: every timer off and detached.

@@ -348,9 +348,14 @@ ProgramSession::~ProgramSession() {
     guarded("FormDestroy", [this] {
         if (m_window) {
             guarded("DoneTimers", [this] { m_window->DoneTimers(); });
-            // Closing went around the question: keep the changes beside the plan's file.
-            if (m_saveSideCopy)
-                m_instructor->KeepSideCopy();
+            // Closing went around the question: keep the changes beside the plan's file, or
+            // where the auto-save keeps them when the plan has no file of its own.
+            if (m_saveSideCopy) {
+                if (m_arrangement.plan.Untitled)
+                    m_window->AutoSaveNow();
+                else
+                    m_instructor->KeepSideCopy();
+            }
             if (m_watch.Typing())
                 m_watch.EndTyping();
             saveSettings();

@@ -91,6 +91,30 @@ TEST_F(EndRequest, WhileRollingAChangedPlanIsKeptBesideItsFileAndTheFileIsLeftAl
     EXPECT_TRUE(settings.contains("HandoutShown=1")) << settings.toStdString();
 }
 
+// A plan that never had a file goes where the auto-save keeps plans, rather than being lost.
+TEST_F(EndRequest, AChangedPlanWithoutAFileIsKeptWhereTheAutoSaveKeepsPlans) {
+    WriteFile(folders.settingsFile, kRollingOnNoSound);
+    session = std::make_unique<ProgramSession>(SessionOptions{folders, {}, SessionMode::Quit});
+    ASSERT_FALSE(session->Halted());
+    Arrangement& model = session->Model();
+    ASSERT_TRUE(model.plan.Untitled);
+    {
+        MixerLock lock(model.audio);
+        ASSERT_NE(model.balls.Add(3, 0, TPiece::kNoOwnHue, false), nullptr);
+    }
+    model.plan.SetModified(64, true);
+    const QString autoSaved = folders.dataFolder + Text(319);
+    ASSERT_FALSE(Text(319).isEmpty());
+    requests.OnRequest([this] { session->EndWithoutQuestions(); });
+    ASSERT_EQ(raise(SIGTERM), 0);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return session->Closed(); }));
+    requests.OnRequest({});
+    session.reset();
+    Arrangement kept;
+    ASSERT_TRUE(LoadPlan(kept, autoSaved, {})) << "nothing at " << autoSaved.toStdString();
+    EXPECT_EQ(kept.balls.Count(), 1);
+}
+
 // Ending must not wait for a user who is not there: a question still open ends unanswered.
 TEST_F(EndRequest, ARequestWhileTheSaveQuestionIsOpenEndsWithoutAnAnswer) {
     ASSERT_NO_FATAL_FAILURE(startChanged(SessionMode::Interactive));
