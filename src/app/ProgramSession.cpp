@@ -349,13 +349,9 @@ ProgramSession::~ProgramSession() {
         if (m_window) {
             guarded("DoneTimers", [this] { m_window->DoneTimers(); });
             // Closing went around the question: keep the changes beside the plan's file, or
-            // where the auto-save keeps them when the plan has no file of its own.
-            if (m_saveSideCopy) {
-                if (m_arrangement.plan.Untitled)
-                    m_window->AutoSaveNow();
-                else
-                    m_instructor->KeepSideCopy();
-            }
+            // where the auto-save keeps them when that cannot be done.
+            if (m_saveSideCopy && !m_instructor->KeepSideCopy())
+                m_window->AutoSaveNow();
             if (m_watch.Typing())
                 m_watch.EndTyping();
             saveSettings();

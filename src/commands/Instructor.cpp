@@ -24,9 +24,10 @@ void TTheInstructor::addPlanCommands() {
     m_commands.Add(cmd::kShowLanesInfo, [this] { m_files.ShowLanesInfo(); });
 }
 
-void TTheInstructor::KeepSideCopy() {
+bool TTheInstructor::KeepSideCopy() {
     const TThePlan& plan = m_links.arrangement.plan;
-    // A plan without a file of its own cannot be kept without asking for a name.
-    if (plan.Modified() && !plan.Untitled)
-        m_keeper.SaveWithBackup(true, false);
+    if (!plan.Modified())
+        return true;
+    // A plan without a file of its own cannot be kept beside it.
+    return !plan.Untitled && m_keeper.SaveWithBackup(true, false);
 }

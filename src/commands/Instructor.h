@@ -34,8 +34,9 @@ public:
     // Closing: the save question and the keep its answer asks for; true when the window may
     // close. Yes clears saveSideCopy.
     bool SettleBeforeClose(bool& saveSideCopy) { return m_keeper.SettleBeforeClose(saveSideCopy); }
-    // Closing went around the question: the changed plan goes beside its file, unasked.
-    void KeepSideCopy();
+    // Closing went around the question: the changed plan goes beside its file, unasked. False
+    // when a changed plan was not written (it has no file of its own, or the save failed).
+    bool KeepSideCopy();
 
 private:
     void addPlanCommands();
