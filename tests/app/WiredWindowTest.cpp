@@ -1,0 +1,162 @@
+// The keys, the menu trigger, the main menu and dropped files on the whole, wired program.
+#include "MessageBoxAnswers.h"
+#include "NextDialog.h"
+#include "PlanCommandsWindow.h"
+#include "commands/CommandIds.h"
+#include "commands/Instructor.h"
+#include "commands/MenusItems.h"
+#include "controls/Interior.h"
+#include "controls/TheMenuTrigger.h"
+#include "texts/Parlance.h"
+#include "texts/PlanNames.h"
+
+#include <QDir>
+#include <QDropEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QUrl>
+
+namespace {
+
+const QByteArray kKeptSong = "[0]\r\nX=4\r\nY=0\r\n";
+
+class WiredWindowTest : public PlanCommandsWindow {
+protected:
+    TGlorinbaxMF& window() { return *session->Window(); }
+    void press(int key, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(&window(), &event);
+    }
+    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, QPointF(at), window().mapToGlobal(QPointF(at)), button,
+                              type == QEvent::MouseButtonPress ? button : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(&window(), &event);
+        }
+    }
+    // A plan kept once as song.skw, then changed, with its title saying so.
+    QString changedKeptSong() {
+        const QString song = dir.file("song.skw");
+        WriteFile(song, kKeptSong);
+        EXPECT_TRUE(session->Instructor()->LoadPlanFile(false, song));
+        changePlan();
+        window().RefreshTitle();
+        EXPECT_TRUE(window().windowTitle().startsWith("* "));
+        return song;
+    }
+    QStringList filesBeside() const { return QDir(dir.path()).entryList({"*.skw"}, QDir::Files); }
+};
+
+TEST_F(WiredWindowTest, CtrlSKeepsAChangedPlanInPlaceWithoutAnyDialog) {
+    const QString song = changedKeptSong();
+    NextDialog<QDialog> any([](QDialog& dialog) { dialog.reject(); });
+    press(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(any.Seen(), 0);
+    const QByteArray kept = ReadAll(song);
+    EXPECT_NE(kept, kKeptSong);
+    EXPECT_TRUE(kept.contains("X=2")) << kept.toStdString();
+    EXPECT_FALSE(plan().Modified());
+    EXPECT_FALSE(window().windowTitle().startsWith("* ")) << window().windowTitle().toStdString();
+    EXPECT_TRUE(window().windowTitle().contains("song.skw"));
+}
+
+TEST_F(WiredWindowTest, CtrlShiftSAsksForANewNameAndCancelWritesNothing) {
+    const QString song = changedKeptSong();
+    const QStringList before = filesBeside();
+    QString proposed;
+    NextDialog<QFileDialog> cancel([&](QFileDialog& dialog) {
+        proposed = dialog.selectedFiles().value(0);
+        dialog.reject();
+    });
+    press(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(cancel.Seen(), 1);
+    EXPECT_EQ(QFileInfo(proposed).fileName(), "song.skw");
+    EXPECT_EQ(ReadAll(song), kKeptSong);
+    EXPECT_EQ(filesBeside(), before);
+    EXPECT_TRUE(plan().Modified());
+    EXPECT_EQ(plan().FileName, song);
+}
+
+TEST_F(WiredWindowTest, CtrlSOnANeverKeptPlanAsksWithARandomName) {
+    changePlan();
+    QString proposed;
+    NextDialog<QFileDialog> look([&](QFileDialog& dialog) {
+        proposed = QFileInfo(dialog.selectedFiles().value(0)).completeBaseName();
+        dialog.reject();
+    });
+    press(Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(look.Seen(), 1);
+    bool known = proposed == "I Don't Roll on Shabbos";
+    for (const char* name : SimplePlanNames)
+        known = known || proposed == name;
+    EXPECT_TRUE(known) << proposed.toStdString();
+    EXPECT_TRUE(plan().Untitled);
+    EXPECT_TRUE(filesBeside().isEmpty());
+}
+
+TEST_F(WiredWindowTest, AltSevenSwitchesTheMasterMetersOffAndOn) {
+    TTheInterior& interior = window().Interior();
+    ASSERT_TRUE(interior.MeterL && interior.MeterR);
+    press(Qt::Key_7, Qt::AltModifier);
+    EXPECT_FALSE(interior.MeterL || interior.MeterR);
+    press(Qt::Key_7, Qt::AltModifier);
+    EXPECT_TRUE(interior.MeterL && interior.MeterR);
+}
+
+TEST_F(WiredWindowTest, APlanDroppedOnTheWindowOpens) {
+    const QString song = dir.file("Dropped Song.SKW");
+    WriteFile(song, kKeptSong);
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(song)});
+    const QPoint at(200, 100);
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window(), &drop);
+    EXPECT_EQ(plan().FileName, song);
+    EXPECT_EQ(session->Model().balls.Count(), 1);
+    EXPECT_TRUE(window().windowTitle().startsWith("Dropped Song.SKW"))
+        << window().windowTitle().toStdString();
+}
+
+TEST_F(WiredWindowTest, TheMenuTriggerOpensTheMainMenu) {
+    const TTheMenuTrigger* trigger = TheMenuTriggerOf(window().Interior());
+    ASSERT_NE(trigger, nullptr);
+    QStringList captions;
+    QTimer::singleShot(0, [&captions] {
+        if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+            if (menu->isVisible())
+                for (const QAction* action : menu->actions())
+                    captions << action->text().remove('&');
+            menu->close();
+        }
+    });
+    click(trigger->BoundsRect.ToQRect().center());
+    ASSERT_FALSE(captions.isEmpty());
+    EXPECT_EQ(captions[0], QString(CommandCaption(cmd::kNewPlan)).remove('&'));
+    EXPECT_TRUE(captions[0].startsWith("New")) << captions.join('|').toStdString();
+    ASSERT_NE(session->Menus().MainMenuClosedAt(), std::nullopt);
+}
+
+TEST_F(WiredWindowTest, NewFromTheMainMenuEmptiesTheChangedPlanAfterTheSaveQuestion) {
+    changedKeptSong();
+    QMenu* main = session->Menus().MainPopup();
+    ASSERT_NE(main, nullptr);
+    QAction* newPlan = FindItem(*main, cmd::kNewPlan);
+    ASSERT_NE(newPlan, nullptr);
+    BoxAnswers answers({QMessageBox::No});
+    newPlan->trigger();
+    ASSERT_EQ(answers.seen.size(), 1u);
+    EXPECT_EQ(session->Model().balls.Count(), 0);
+    EXPECT_TRUE(plan().Untitled);
+    EXPECT_FALSE(plan().Modified());
+    EXPECT_EQ(ReadAll(dir.file("song.skw")), kKeptSong);
+}
+
+} // namespace
