@@ -107,10 +107,10 @@ void ProgramSession::createWindow() {
     ControlMakers makers;
     AddRoomAndRuler(makers, RoomLinks{m_arrangement, m_mixer, m_carrierHost, m_watch, m_menus,
                                       RoomSettings::FromStore(store), m_balls});
-    AddWatch(makers, m_arrangement, m_watch);
+    AddWatch(makers, m_arrangement, m_menus, m_watch);
     m_soundFiles = std::make_unique<SoundFileDialog>(m_arrangement, store);
     SoundFileLink& soundFiles = m_options.soundFiles ? *m_options.soundFiles : *m_soundFiles;
-    AddLaneStrip(makers, LaneStripLinks{m_arrangement, m_mixer, m_watch, soundFiles});
+    AddLaneStrip(makers, LaneStripLinks{m_arrangement, m_mixer, m_watch, soundFiles, m_menus});
     makers.carrier = [this,
                       settings = CarrierSettings::FromStore(store)](TCtrlList& list) -> TCtrl& {
         return list.Create<TTheCarrier>(m_arrangement, m_carrierLink, m_menus, settings);

@@ -4,6 +4,7 @@
 #include "PlanCommandsWindow.h"
 #include "commands/CommandIds.h"
 #include "commands/Instructor.h"
+#include "commands/Menus.h"
 #include "commands/MenusItems.h"
 #include "controls/Interior.h"
 #include "controls/TheMenuTrigger.h"
@@ -142,6 +143,25 @@ TEST_F(WiredWindowTest, TheMenuTriggerOpensTheMainMenu) {
     EXPECT_EQ(captions[0], QString(CommandCaption(cmd::kNewPlan)).remove('&'));
     EXPECT_TRUE(captions[0].startsWith("New")) << captions.join('|').toStdString();
     ASSERT_NE(session->Menus().MainMenuClosedAt(), std::nullopt);
+}
+
+TEST_F(WiredWindowTest, ARightClickOnTheLaneStripOpensTheLaneOrTheEmptyRowMenu) {
+    const TCtrl* strip = window().Interior().Lanes;
+    ASSERT_NE(strip, nullptr);
+    const int32_t top = strip->BoundsRect.Top;
+    session->Model().lanes.Add(1 - session->Model().room.OffsetY, TPiece::kNoOwnHue, true);
+    const auto opened = [&](int row) {
+        QWidget* shown = nullptr;
+        QTimer::singleShot(0, [&shown] {
+            shown = QApplication::activePopupWidget();
+            if (shown)
+                shown->close();
+        });
+        click(QPoint(strip->BoundsRect.Left + 60, top + row * 20 + 10), Qt::RightButton);
+        return shown;
+    };
+    EXPECT_EQ(opened(1), session->Menus().Context(ContextMenu::Lane));
+    EXPECT_EQ(opened(4), session->Menus().Context(ContextMenu::LaneStrip));
 }
 
 TEST_F(WiredWindowTest, NewFromTheMainMenuEmptiesTheChangedPlanAfterTheSaveQuestion) {
