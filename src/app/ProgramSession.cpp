@@ -94,7 +94,7 @@ ProgramSession::ProgramSession(const SessionOptions& options)
     m_window->SetStarted();
     guarded("FormShow", [this] { showWindow(); });
     if (interactive)
-        AskAboutUnreadablePlan(m_arrangement, true, true, *m_unreadableBoxes,
+        AskAboutUnreadablePlan(m_arrangement, true, true, *m_unreadableBoxes, *m_commandHost,
                                PlanFileSettings{ReadDefaultResourcesFolder(m_settings->Store())});
 }
 
@@ -178,7 +178,7 @@ void ProgramSession::createInstructor() {
     m_commandHost = std::make_unique<WindowCommandHost>(*m_window, m_peers);
     m_soundFiles->Attach(m_commandHost.get());
     m_planDialogs = std::make_unique<QtPlanDialogs>(*m_commandHost, m_desktop);
-    m_unreadableBoxes = std::make_unique<UnreadablePlanBoxes>(*m_window, *Carrier());
+    m_unreadableBoxes = std::make_unique<UnreadablePlanBoxes>(*m_commandHost, *Carrier());
     m_stopRenders = std::make_unique<StopRendersBox>(*m_commandHost);
     m_instructor = std::make_unique<TTheInstructor>(InstructorLinks{
         m_arrangement, *m_commandHost, *m_saveQuestion, *m_planDialogs, m_desktop,
