@@ -410,9 +410,15 @@ void ProgramMenus::ShowBallMenuAtPoint() {
     if (!room)
         return;
     const TThePoint& point = room->Model().room.Point;
-    const bool ball = m_setup->facts.Now().ball.has_value();
-    ShowContextMenu(ball ? ContextMenu::Ball : ContextMenu::Room,
-                    BallMenuAtPoint(QPoint(point.PixelX, point.PixelY)));
+    OpenBallMenu(BallMenuAtPoint(QPoint(point.PixelX, point.PixelY)));
+}
+
+void ProgramMenus::OpenBallMenu(QPoint at) {
+    if (!m_setup)
+        return;
+    MenuState state = m_setup->facts.Now();
+    const ContextMenu which = state.ball ? ContextMenu::Ball : ContextMenu::Room;
+    showContext(which, at, std::move(state));
 }
 
 void ProgramMenus::ShowLaneMenuAtPoint() {

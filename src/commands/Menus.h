@@ -108,6 +108,7 @@ public:
     void OpenLaneMenu(QPoint at, int32_t lanePosition) override;
     void OpenLaneStripMenu(QPoint at) override { ShowContextMenu(ContextMenu::LaneStrip, at); }
     void OpenWatchMenu(QPoint at) override { ShowContextMenu(ContextMenu::Watch, at); }
+    void OpenBallMenu(QPoint at) override;
 
 private:
     void build();

@@ -34,4 +34,7 @@ public:
     virtual void OpenLaneStripMenu(QPoint at) = 0;
     // The watch's menu, at a point of the window's client area.
     virtual void OpenWatchMenu(QPoint at) = 0;
+    // The menu of the ball at the point, or the room's own where no ball is there, at a point of
+    // the window's client area.
+    virtual void OpenBallMenu(QPoint at) = 0;
 };

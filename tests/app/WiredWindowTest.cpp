@@ -32,13 +32,24 @@ protected:
         QKeyEvent event(QEvent::KeyPress, key, modifiers);
         QApplication::sendEvent(&window(), &event);
     }
-    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    void click(QPoint at, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = {}) {
         for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
             QMouseEvent event(type, QPointF(at), window().mapToGlobal(QPointF(at)), button,
-                              type == QEvent::MouseButtonPress ? button : Qt::NoButton,
-                              Qt::NoModifier);
+                              type == QEvent::MouseButtonPress ? button : Qt::NoButton, modifiers);
             QApplication::sendEvent(&window(), &event);
         }
+    }
+    // The pop-up menu the click opened (closed again at once), or none.
+    QWidget* menuOpenedBy(QPoint at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+        QWidget* shown = nullptr;
+        QTimer::singleShot(0, [&shown] {
+            shown = QApplication::activePopupWidget();
+            if (shown)
+                shown->close();
+        });
+        click(at, button, modifiers);
+        return shown;
     }
     // A plan kept once as song.skw, then changed, with its title saying so.
     QString changedKeptSong() {
@@ -151,17 +162,22 @@ TEST_F(WiredWindowTest, ARightClickOnTheLaneStripOpensTheLaneOrTheEmptyRowMenu) 
     const int32_t top = strip->BoundsRect.Top;
     session->Model().lanes.Add(1 - session->Model().room.OffsetY, TPiece::kNoOwnHue, true);
     const auto opened = [&](int row) {
-        QWidget* shown = nullptr;
-        QTimer::singleShot(0, [&shown] {
-            shown = QApplication::activePopupWidget();
-            if (shown)
-                shown->close();
-        });
-        click(QPoint(strip->BoundsRect.Left + 60, top + row * 20 + 10), Qt::RightButton);
-        return shown;
+        return menuOpenedBy(QPoint(strip->BoundsRect.Left + 60, top + row * 20 + 10),
+                            Qt::RightButton, {});
     };
     EXPECT_EQ(opened(1), session->Menus().Context(ContextMenu::Lane));
     EXPECT_EQ(opened(4), session->Menus().Context(ContextMenu::LaneStrip));
+}
+
+TEST_F(WiredWindowTest, ARightClickWithCtrlOnABallOpensTheBallMenu) {
+    const TCtrl* room = window().Interior().Room;
+    ASSERT_NE(room, nullptr);
+    const QPoint cell(room->BoundsRect.Left + 2 * 20 + 10, room->BoundsRect.Top + 3 * 20 + 10);
+    click(cell); // a ball there
+    ASSERT_EQ(session->Model().balls.Count(), 1);
+    EXPECT_EQ(menuOpenedBy(cell, Qt::RightButton, Qt::ControlModifier),
+              session->Menus().Context(ContextMenu::Ball));
+    EXPECT_EQ(session->Model().balls.Count(), 1);
 }
 
 TEST_F(WiredWindowTest, NewFromTheMainMenuEmptiesTheChangedPlanAfterTheSaveQuestion) {

@@ -420,7 +420,7 @@ TEST_F(ContextMenus, AControlsMenuOpensRefreshedWhereItWasAskedFor) {
     EXPECT_EQ(ran, std::vector<int>{1142});
 }
 
-TEST_F(ContextMenus, AClickedLanesMenuShowsThatLaneAndAGoneLaneTheStripsMenu) {
+TEST_F(ContextMenus, MenusAskedForByClicksOpenForWhatWasClicked) {
     build();
     window.widget.show();
     // The point's row has a silent lane; the clicked one has a sound.
@@ -442,6 +442,13 @@ TEST_F(ContextMenus, AClickedLanesMenuShowsThatLaneAndAGoneLaneTheStripsMenu) {
     EXPECT_EQ(shown, menus.Context(ContextMenu::Watch));
     WhileOpen(look, [&] { menus.OpenLaneStripMenu(QPoint(60, 90)); });
     EXPECT_EQ(shown, menus.Context(ContextMenu::LaneStrip));
+
+    // The room's menu where no ball is at the point.
+    WhileOpen(look, [&] { menus.OpenBallMenu(QPoint(200, 90)); });
+    EXPECT_EQ(shown, menus.Context(ContextMenu::Room));
+    facts.state.ball = BallFacts{};
+    WhileOpen(look, [&] { menus.OpenBallMenu(QPoint(200, 90)); });
+    EXPECT_EQ(shown, menus.Context(ContextMenu::Ball));
 }
 
 TEST(BallLength, PositionsByStepsWholeSoundStepMultiplesAndFrames) {

@@ -137,6 +137,7 @@ public:
     }
     void OpenLaneStripMenu(QPoint at) override { laneStripMenus.push_back(at); }
     void OpenWatchMenu(QPoint at) override { watchMenus.push_back(at); }
+    void OpenBallMenu(QPoint at) override { ballMenus.push_back(at); }
     void OpenMainMenu(QRect trigger) override {
         mainMenuTriggers.push_back(trigger);
         if (whileOpen)
@@ -154,6 +155,7 @@ public:
     std::vector<std::pair<QPoint, int32_t>> laneMenus;
     std::vector<QPoint> laneStripMenus;
     std::vector<QPoint> watchMenus;
+    std::vector<QPoint> ballMenus;
     std::vector<QRect> mainMenuTriggers;
     std::function<void()> whileOpen;
     // The clock the menu closes by, and when it last closed.
