@@ -21,6 +21,9 @@
 #include <QMouseEvent>
 #include <QUrl>
 
+#include <utility>
+#include <vector>
+
 namespace {
 
 const QByteArray kKeptSong = "[0]\r\nX=4\r\nY=0\r\n";
@@ -156,17 +159,26 @@ TEST_F(WiredWindowTest, TheMenuTriggerOpensTheMainMenu) {
     ASSERT_NE(session->Menus().MainMenuClosedAt(), std::nullopt);
 }
 
-TEST_F(WiredWindowTest, ARightClickOnTheLaneStripOpensTheLaneOrTheEmptyRowMenu) {
-    const TCtrl* strip = window().Interior().Lanes;
-    ASSERT_NE(strip, nullptr);
+TEST_F(WiredWindowTest, ARightClickOnEachControlOpensItsOwnMenu) {
+    const TTheInterior& in = window().Interior();
+    const TCtrl* strip = in.Lanes;
+    ASSERT_TRUE(strip && in.Ruler && in.Watch && in.Carrier && in.Slider && in.MeterL);
     const int32_t top = strip->BoundsRect.Top;
     session->Model().lanes.Add(1 - session->Model().room.OffsetY, TPiece::kNoOwnHue, true);
-    const auto opened = [&](int row) {
-        return menuOpenedBy(QPoint(strip->BoundsRect.Left + 60, top + row * 20 + 10),
-                            Qt::RightButton, {});
+    const auto centre = [](const TCtrl* control) { return control->BoundsRect.ToQRect().center(); };
+    const std::vector<std::pair<QPoint, ContextMenu>> clicks{
+        {QPoint(strip->BoundsRect.Left + 60, top + 30), ContextMenu::Lane},
+        {QPoint(strip->BoundsRect.Left + 60, top + 90), ContextMenu::LaneStrip},
+        {centre(in.Ruler), ContextMenu::Ruler},
+        {centre(in.Watch), ContextMenu::Watch},
+        {centre(in.Carrier), ContextMenu::Carrier},
+        {centre(in.Slider), ContextMenu::Slider},
+        {QPoint(strip->BoundsRect.Left - 2, top + 30), ContextMenu::PeakMeters},
     };
-    EXPECT_EQ(opened(1), session->Menus().Context(ContextMenu::Lane));
-    EXPECT_EQ(opened(4), session->Menus().Context(ContextMenu::LaneStrip));
+    for (const auto& [at, menu] : clicks)
+        EXPECT_EQ(menuOpenedBy(at, Qt::RightButton, {}), session->Menus().Context(menu))
+            << static_cast<int>(menu);
+    EXPECT_EQ(session->Model().lanes.Count(), 1);
 }
 
 TEST_F(WiredWindowTest, ARightClickWithCtrlOnABallOpensTheBallMenu) {
