@@ -144,11 +144,13 @@ TEST_F(WiredWindowTest, TheMenuTriggerOpensTheMainMenu) {
     const TTheMenuTrigger* trigger = TheMenuTriggerOf(window().Interior());
     ASSERT_NE(trigger, nullptr);
     QStringList captions;
-    QTimer::singleShot(0, [&captions] {
+    bool pressedWhileOpen = false;
+    QTimer::singleShot(0, [&] {
         if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
             if (menu->isVisible())
                 for (const QAction* action : menu->actions())
                     captions << action->text().remove('&');
+            pressedWhileOpen = trigger->Highlighted;
             menu->close();
         }
     });
@@ -156,7 +158,9 @@ TEST_F(WiredWindowTest, TheMenuTriggerOpensTheMainMenu) {
     ASSERT_FALSE(captions.isEmpty());
     EXPECT_EQ(captions[0], QString(CommandCaption(cmd::kNewPlan)).remove('&'));
     EXPECT_TRUE(captions[0].startsWith("New")) << captions.join('|').toStdString();
-    ASSERT_NE(session->Menus().MainMenuClosedAt(), std::nullopt);
+    EXPECT_TRUE(pressedWhileOpen);
+    EXPECT_FALSE(trigger->Highlighted);
+    EXPECT_NE(session->Menus().MainMenuClosedAt(), std::nullopt);
 }
 
 TEST_F(WiredWindowTest, ARightClickOnEachControlOpensItsOwnMenu) {
@@ -205,6 +209,18 @@ TEST_F(WiredWindowTest, NewFromTheMainMenuEmptiesTheChangedPlanAfterTheSaveQuest
     EXPECT_TRUE(plan().Untitled);
     EXPECT_FALSE(plan().Modified());
     EXPECT_EQ(ReadAll(dir.file("song.skw")), kKeptSong);
+}
+
+TEST_F(WiredWindowTest, AnAltLetterChoosesTheMainMenusItemOfThatAccelerator) {
+    changedKeptSong();
+    const int balls = session->Model().balls.Count();
+    ASSERT_EQ(CommandCaption(cmd::kNewPlan), "Ne&w Plan");
+    BoxAnswers answers({QMessageBox::Cancel});
+    press(Qt::Key_W, Qt::AltModifier);
+    ASSERT_EQ(answers.seen.size(), 1u) << "New asks about the changed plan first";
+    EXPECT_EQ(session->Model().balls.Count(), balls);
+    EXPECT_TRUE(plan().Modified());
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
 }
 
 } // namespace
