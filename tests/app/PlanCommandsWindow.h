@@ -4,6 +4,9 @@
 #include "ProgramFolderFixture.h"
 #include "model/Arrangement.h"
 
+#include <QApplication>
+#include <QKeyEvent>
+
 class PlanCommandsWindow : public SessionFixture {
 protected:
     void SetUp() override {
@@ -15,6 +18,11 @@ protected:
         ASSERT_NO_FATAL_FAILURE(startSession({folders, QString(), SessionMode::Interactive}));
     }
     TThePlan& plan() { return session->Model().plan; }
+    // A key pressed on the window, as the user does.
+    void press(int key, Qt::KeyboardModifiers modifiers) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers);
+        QApplication::sendEvent(session->Window(), &event);
+    }
     void changePlan() {
         session->Model().balls.Add(2, 1, TPiece::kNoOwnHue, false);
         plan().SetModified(64, true);

@@ -44,14 +44,14 @@ TEST_F(PlanCommandsWindow, ClosingAnUnchangedPlanAsksNothingAndCancelKeepsTheWin
     EXPECT_FALSE(session->Window()->isVisible());
 }
 
-TEST_F(PlanCommandsWindow, KeepingANeverKeptPlanProposesARandomName) {
+TEST_F(PlanCommandsWindow, CtrlSOnANeverKeptPlanProposesARandomName) {
     changePlan();
     QString proposed;
     NextDialog<QFileDialog> look([&](QFileDialog& dialog) {
         proposed = QFileInfo(dialog.selectedFiles().value(0)).completeBaseName();
         dialog.reject();
     });
-    EXPECT_TRUE(session->Instructor()->Commands().Run(1037));
+    press(Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(look.Seen(), 1);
     bool known = proposed == "I Don't Roll on Shabbos";
     for (const char* name : SimplePlanNames)
@@ -59,6 +59,7 @@ TEST_F(PlanCommandsWindow, KeepingANeverKeptPlanProposesARandomName) {
     EXPECT_TRUE(known) << proposed.toStdString();
     EXPECT_TRUE(plan().Untitled);
     EXPECT_TRUE(plan().Modified());
+    EXPECT_TRUE(QDir(dir.path()).entryList({"*.skw"}, QDir::Files).isEmpty());
 }
 
 TEST_F(PlanCommandsWindow, KeepACopysThirdFilterWritesOnlyTheBallSections) {

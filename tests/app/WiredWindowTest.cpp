@@ -9,7 +9,6 @@
 #include "controls/Interior.h"
 #include "controls/TheMenuTrigger.h"
 #include "texts/Parlance.h"
-#include "texts/PlanNames.h"
 
 #include <QDir>
 #include <QDropEvent>
@@ -31,10 +30,6 @@ const QByteArray kKeptSong = "[0]\r\nX=4\r\nY=0\r\n";
 class WiredWindowTest : public PlanCommandsWindow {
 protected:
     TGlorinbaxMF& window() { return *session->Window(); }
-    void press(int key, Qt::KeyboardModifiers modifiers) {
-        QKeyEvent event(QEvent::KeyPress, key, modifiers);
-        QApplication::sendEvent(&window(), &event);
-    }
     void click(QPoint at, Qt::MouseButton button = Qt::LeftButton,
                Qt::KeyboardModifiers modifiers = {}) {
         for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
@@ -95,23 +90,6 @@ TEST_F(WiredWindowTest, CtrlShiftSAsksForANewNameAndCancelWritesNothing) {
     EXPECT_EQ(filesBeside(), before);
     EXPECT_TRUE(plan().Modified());
     EXPECT_EQ(plan().FileName, song);
-}
-
-TEST_F(WiredWindowTest, CtrlSOnANeverKeptPlanAsksWithARandomName) {
-    changePlan();
-    QString proposed;
-    NextDialog<QFileDialog> look([&](QFileDialog& dialog) {
-        proposed = QFileInfo(dialog.selectedFiles().value(0)).completeBaseName();
-        dialog.reject();
-    });
-    press(Qt::Key_S, Qt::ControlModifier);
-    ASSERT_EQ(look.Seen(), 1);
-    bool known = proposed == "I Don't Roll on Shabbos";
-    for (const char* name : SimplePlanNames)
-        known = known || proposed == name;
-    EXPECT_TRUE(known) << proposed.toStdString();
-    EXPECT_TRUE(plan().Untitled);
-    EXPECT_TRUE(filesBeside().isEmpty());
 }
 
 TEST_F(WiredWindowTest, AltSevenSwitchesTheMasterMetersOffAndOn) {
