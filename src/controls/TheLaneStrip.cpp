@@ -310,8 +310,8 @@ void TTheLaneStrip::PeekPan(bool pan) {
 
 void TTheLaneStrip::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftState shift) {
     TCtrl::MouseDown(button, x, y, shift);
+    m_menuPressed = false;
     // The strike box's right button solos; a menu over that would hide what it did.
-    m_menuPressed = button == MouseButton::Right && x >= BoundsRect.Left + kStrikeBoxWidth;
     if (x < BoundsRect.Left + kStrikeBoxWidth) {
         strikeBoxPressed(button, y);
         return;
@@ -320,6 +320,7 @@ void TTheLaneStrip::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftSta
         m_links.watch.EndTyping();
         return;
     }
+    m_menuPressed = button == MouseButton::Right;
     if (button != MouseButton::Left)
         return;
     // A row without a lane has no value to edit.

@@ -127,7 +127,8 @@ private:
     bool m_editingPan = false;
     bool m_peekPan = false;
     std::function<void()> m_sliderOnChange; // the slider's own, while a lane borrows it
-    // A right press beside the strike boxes: its release opens a menu.
+    // A right press beside the strike boxes that did not end a typed value: its release opens a
+    // menu.
     bool m_menuPressed = false;
     // The meters' last levels by lane position, so that only changed meters are drawn.
     std::unordered_map<int32_t, uint32_t> m_levels;

@@ -181,6 +181,10 @@ TEST_F(LaneStripTest, ARightClickBesideTheStrikeBoxesOpensTheLaneOrTheEmptyRowMe
     press(MouseButton::Left, 60, rowY(1));
     press(MouseButton::Right, 5, rowY(1));
     press(MouseButton::Right, 5, rowY(3));
+    // Nor does a press that only ends the typing into the watch.
+    watch.typing = true;
+    press(MouseButton::Right, 60, rowY(1));
+    EXPECT_EQ(watch.typingEnds, 1);
     EXPECT_EQ(menus.laneMenus.size(), 1u);
     EXPECT_EQ(menus.laneStripMenus.size(), 1u);
 }
