@@ -38,16 +38,19 @@ protected:
             QApplication::sendEvent(&window(), &event);
         }
     }
-    // The pop-up menu the click opened (closed again at once), or none.
-    QWidget* menuOpenedBy(QPoint at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+    // The pop-up menu that `open` opened (closed again at once), or none.
+    template <class Open> static QWidget* menuOpenedBy(Open open) {
         QWidget* shown = nullptr;
         QTimer::singleShot(0, [&shown] {
             shown = QApplication::activePopupWidget();
             if (shown)
                 shown->close();
         });
-        click(at, button, modifiers);
+        open();
         return shown;
+    }
+    QWidget* menuOpenedBy(QPoint at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+        return menuOpenedBy([&] { click(at, button, modifiers); });
     }
     // A plan kept once as song.skw, then changed, with its title saying so.
     QString changedKeptSong() {
@@ -187,6 +190,23 @@ TEST_F(WiredWindowTest, NewFromTheMainMenuEmptiesTheChangedPlanAfterTheSaveQuest
     EXPECT_TRUE(plan().Untitled);
     EXPECT_FALSE(plan().Modified());
     EXPECT_EQ(ReadAll(dir.file("song.skw")), kKeptSong);
+}
+
+TEST_F(WiredWindowTest, F10AndTheMenuKeyOpenTheMenusTheirModifiersName) {
+    const ProgramMenus& menus = session->Menus();
+    const auto byKey = [&](int key, Qt::KeyboardModifiers modifiers) {
+        return menuOpenedBy([&] { press(key, modifiers); });
+    };
+    EXPECT_EQ(byKey(Qt::Key_F10, {}), menus.MainPopup());
+    // Nothing at the point yet: the room's and the lane strip's own menus.
+    EXPECT_EQ(byKey(Qt::Key_F10, Qt::ShiftModifier), menus.Context(ContextMenu::Room));
+    EXPECT_EQ(byKey(Qt::Key_F10, Qt::ControlModifier), menus.Context(ContextMenu::LaneStrip));
+    EXPECT_EQ(byKey(Qt::Key_Menu, Qt::AltModifier), menus.Context(ContextMenu::Ruler));
+    session->Model().lanes.Add(session->Model().room.Point.Y, TPiece::kNoOwnHue, true);
+    press(Qt::Key_Insert, {}); // a ball at the point
+    ASSERT_EQ(session->Model().balls.Count(), 1);
+    EXPECT_EQ(byKey(Qt::Key_Menu, {}), menus.Context(ContextMenu::Ball));
+    EXPECT_EQ(byKey(Qt::Key_Menu, Qt::ControlModifier), menus.Context(ContextMenu::Lane));
 }
 
 TEST_F(WiredWindowTest, AnAltLetterChoosesTheMainMenusItemOfThatAccelerator) {
