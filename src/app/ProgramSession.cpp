@@ -94,7 +94,7 @@ ProgramSession::ProgramSession(const SessionOptions& options)
     m_window->SetStarted();
     guarded("FormShow", [this] { showWindow(); });
     if (interactive)
-        AskAboutUnreadablePlan(m_arrangement, true, true, *m_unreadableBoxes,
+        AskAboutUnreadablePlan(m_arrangement, true, true, *m_unreadableBoxes, *m_commandHost,
                                PlanFileSettings{ReadDefaultResourcesFolder(m_settings->Store())});
 }
 
@@ -107,10 +107,10 @@ void ProgramSession::createWindow() {
     ControlMakers makers;
     AddRoomAndRuler(makers, RoomLinks{m_arrangement, m_mixer, m_carrierHost, m_watch, m_menus,
                                       RoomSettings::FromStore(store), m_balls});
-    AddWatch(makers, m_arrangement, m_watch);
+    AddWatch(makers, m_arrangement, m_menus, m_watch);
     m_soundFiles = std::make_unique<SoundFileDialog>(m_arrangement, store);
     SoundFileLink& soundFiles = m_options.soundFiles ? *m_options.soundFiles : *m_soundFiles;
-    AddLaneStrip(makers, LaneStripLinks{m_arrangement, m_mixer, m_watch, soundFiles});
+    AddLaneStrip(makers, LaneStripLinks{m_arrangement, m_mixer, m_watch, soundFiles, m_menus});
     makers.carrier = [this,
                       settings = CarrierSettings::FromStore(store)](TCtrlList& list) -> TCtrl& {
         return list.Create<TTheCarrier>(m_arrangement, m_carrierLink, m_menus, settings);
@@ -178,7 +178,7 @@ void ProgramSession::createInstructor() {
     m_commandHost = std::make_unique<WindowCommandHost>(*m_window, m_peers);
     m_soundFiles->Attach(m_commandHost.get());
     m_planDialogs = std::make_unique<QtPlanDialogs>(*m_commandHost, m_desktop);
-    m_unreadableBoxes = std::make_unique<UnreadablePlanBoxes>(*m_window, *Carrier());
+    m_unreadableBoxes = std::make_unique<UnreadablePlanBoxes>(*m_commandHost, *Carrier());
     m_stopRenders = std::make_unique<StopRendersBox>(*m_commandHost);
     m_instructor = std::make_unique<TTheInstructor>(InstructorLinks{
         m_arrangement, *m_commandHost, *m_saveQuestion, *m_planDialogs, m_desktop,

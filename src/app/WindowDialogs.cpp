@@ -69,13 +69,16 @@ SaveAnswer SaveQuestionBox::AskSaveChanges(bool offerKeepAs) {
 }
 
 QuestionAnswer UnreadablePlanBoxes::Ask(const UnreadablePlanTexts& texts) {
-    m_window.StepAsideForDialog();
-    QMessageBox box(QMessageBox::Question, texts.caption, texts.instruction,
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Retry | QMessageBox::Cancel,
-                    &m_window);
-    box.setInformativeText(texts.content + QStringLiteral("\n\n") + texts.question);
-    const int answer = box.exec();
-    m_window.ReturnAfterDialog();
+    int answer = QMessageBox::NoButton;
+    {
+        const DialogState state(m_host, false);
+        QMessageBox box(QMessageBox::Question, texts.caption, texts.instruction,
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Retry |
+                            QMessageBox::Cancel,
+                        m_host.DialogParent());
+        box.setInformativeText(texts.content + QStringLiteral("\n\n") + texts.question);
+        answer = box.exec();
+    }
     switch (answer) {
     case QMessageBox::Yes:
         return QuestionAnswer::Yes;
@@ -88,16 +91,12 @@ QuestionAnswer UnreadablePlanBoxes::Ask(const UnreadablePlanTexts& texts) {
     }
 }
 
-void UnreadablePlanBoxes::SetModal(bool modal) {
-    m_window.Interior().SetDimmed(modal);
-}
-
 void UnreadablePlanBoxes::ReportUnreadable(const QString& fileName) {
     Report(fileName, Text(198), true);
 }
 
 void UnreadablePlanBoxes::CloseMainWindow() {
-    m_window.close();
+    m_host.CloseWindow();
 }
 
 void UnreadablePlanBoxes::LineToCarrierPosition() {

@@ -33,17 +33,16 @@ private:
 
 class UnreadablePlanBoxes : public UnreadablePlanDialogs {
 public:
-    UnreadablePlanBoxes(TGlorinbaxMF& window, TTheCarrier& carrier)
-        : m_window(window), m_carrier(carrier) {}
+    UnreadablePlanBoxes(CommandHost& host, TTheCarrier& carrier)
+        : m_host(host), m_carrier(carrier) {}
     QuestionAnswer Ask(const UnreadablePlanTexts& texts) override;
-    void SetModal(bool modal) override;
     void ShowReportWindow() override {}
     void ReportUnreadable(const QString& fileName) override;
     void CloseMainWindow() override;
     void LineToCarrierPosition() override;
 
 private:
-    TGlorinbaxMF& m_window;
+    CommandHost& m_host;
     TTheCarrier& m_carrier;
 };
 

@@ -21,6 +21,8 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <utility>
+
 namespace {
 
 // A press on the ruler's icon this soon after the window pop-up closed is the press that closed
@@ -210,10 +212,15 @@ void ProgramMenus::endHoverReadOuts() {
 }
 
 void ProgramMenus::RefreshContext(ContextMenu which) {
+    if (Context(which))
+        refreshContext(which, m_setup->facts.Now());
+}
+
+void ProgramMenus::refreshContext(ContextMenu which, MenuState state) {
     QMenu* menu = Context(which);
     if (!menu)
         return;
-    m_state = m_setup->facts.Now();
+    m_state = std::move(state);
     switch (which) {
     case ContextMenu::Lane:
         RefreshLaneMenu(*menu, m_state);
@@ -374,12 +381,26 @@ bool ProgramMenus::ShowMenuByLetter(QChar letter) {
 }
 
 void ProgramMenus::ShowContextMenu(ContextMenu which, QPoint at) {
+    if (Context(which))
+        showContext(which, at, m_setup->facts.Now());
+}
+
+void ProgramMenus::showContext(ContextMenu which, QPoint at, MenuState state) {
     QMenu* menu = Context(which);
     if (!menu)
         return;
-    RefreshContext(which);
+    refreshContext(which, std::move(state));
     m_popupPosition = window().mapToGlobal(at);
     openAt(*menu, at);
+}
+
+void ProgramMenus::OpenLaneMenu(QPoint at, int32_t lanePosition) {
+    if (!Context(ContextMenu::Lane))
+        return;
+    MenuState state = m_setup->facts.Now();
+    state.lane = m_setup->facts.LaneAt(lanePosition);
+    // The lane went while the button was down: the row has none now.
+    showContext(state.lane ? ContextMenu::Lane : ContextMenu::LaneStrip, at, std::move(state));
 }
 
 void ProgramMenus::ShowBallMenuAtPoint() {
@@ -389,9 +410,15 @@ void ProgramMenus::ShowBallMenuAtPoint() {
     if (!room)
         return;
     const TThePoint& point = room->Model().room.Point;
-    const bool ball = m_setup->facts.Now().ball.has_value();
-    ShowContextMenu(ball ? ContextMenu::Ball : ContextMenu::Room,
-                    BallMenuAtPoint(QPoint(point.PixelX, point.PixelY)));
+    OpenBallMenu(BallMenuAtPoint(QPoint(point.PixelX, point.PixelY)));
+}
+
+void ProgramMenus::OpenBallMenu(QPoint at) {
+    if (!m_setup)
+        return;
+    MenuState state = m_setup->facts.Now();
+    const ContextMenu which = state.ball ? ContextMenu::Ball : ContextMenu::Room;
+    showContext(which, at, std::move(state));
 }
 
 void ProgramMenus::ShowLaneMenuAtPoint() {

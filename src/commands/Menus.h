@@ -104,6 +104,11 @@ public:
     void OpenMainMenu(QRect trigger) override;
     std::optional<Clock::time_point> MainMenuClosedAt() const override { return m_mainClosedAt; }
     void OpenCarrierMenu(QPoint at) override { ShowContextMenu(ContextMenu::Carrier, at); }
+    // The lane menu reads the clicked lane rather than the one at the point's row.
+    void OpenLaneMenu(QPoint at, int32_t lanePosition) override;
+    void OpenLaneStripMenu(QPoint at) override { ShowContextMenu(ContextMenu::LaneStrip, at); }
+    void OpenWatchMenu(QPoint at) override { ShowContextMenu(ContextMenu::Watch, at); }
+    void OpenBallMenu(QPoint at) override;
 
 private:
     void build();
@@ -120,6 +125,9 @@ private:
     void runWindowCommand(int id);
     // Opens at a client point; returns once the menu closed.
     void openAt(QMenu& menu, QPoint clientPoint);
+    // The context menu refreshed from the state given, then opened.
+    void refreshContext(ContextMenu which, MenuState state);
+    void showContext(ContextMenu which, QPoint at, MenuState state);
     QWidget& window() const;
 
     // MenuRoutes

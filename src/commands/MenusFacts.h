@@ -3,6 +3,7 @@
 
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 
 // The sound of a lane's or a ball's piece.
@@ -69,4 +70,7 @@ class MenuFacts {
 public:
     virtual ~MenuFacts() = default;
     virtual MenuState Now() const = 0;
+    // The lane at a lane position, for the menu of a lane clicked in the lane strip; none when
+    // no lane is there.
+    virtual std::optional<LaneFacts> LaneAt(int32_t position) const = 0;
 };

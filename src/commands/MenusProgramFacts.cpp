@@ -43,9 +43,7 @@ MenuState ProgramMenuFacts::Now() const {
     s.elementsPerStep = a.plan.ElementsPerStep();
 
     const TThePoint& point = a.room.Point;
-    if (const TLane* lane = a.lanes.AtPosition(point.Y))
-        s.lane =
-            LaneFacts{pieceFacts(lane->Piece()), !lane->LaneBalls.empty(), lane->Piece().HueAuto()};
+    s.lane = LaneAt(point.Y);
     if (const TBall* ball = a.balls.Find(point.X, point.Y)) {
         const TPiece& piece = ball->Piece();
         const TPiece* base = piece.BasePiece();
@@ -76,4 +74,11 @@ MenuState ProgramMenuFacts::Now() const {
     if (TTheWatch* watch = TheWatchOf(in))
         s.watchTyperHasValue = watch->Typer().LastParameters().has_value();
     return s;
+}
+
+std::optional<LaneFacts> ProgramMenuFacts::LaneAt(int32_t position) const {
+    const TLane* lane = m_arrangement.lanes.AtPosition(position);
+    if (!lane)
+        return std::nullopt;
+    return LaneFacts{pieceFacts(lane->Piece()), !lane->LaneBalls.empty(), lane->Piece().HueAuto()};
 }

@@ -20,6 +20,7 @@ public:
           m_mingler(std::move(mingler)) {}
 
     MenuState Now() const override;
+    std::optional<LaneFacts> LaneAt(int32_t position) const override;
 
 private:
     const Arrangement& m_arrangement;

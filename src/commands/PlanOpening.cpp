@@ -138,8 +138,8 @@ void PlanOpener::OpenPlanFile(const QString& fileName) {
     if (!mayReplace(&keepFirst) || !LoadPlanFile(keepFirst, fileName))
         return;
     TThePlan& plan = m_links.arrangement.plan;
-    const QuestionAnswer answer = AskAboutUnreadablePlan(m_links.arrangement, false, true,
-                                                         m_links.unreadablePlan, m_links.planFiles);
+    const QuestionAnswer answer = AskAboutUnreadablePlan(
+        m_links.arrangement, false, true, m_links.unreadablePlan, m_links.host, m_links.planFiles);
     if (answer == QuestionAnswer::Cancel)
         plan.FileName = Text(kTextUntitled);
     if (answer == QuestionAnswer::Cancel || answer == QuestionAnswer::No) {

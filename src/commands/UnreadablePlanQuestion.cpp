@@ -1,6 +1,7 @@
 // The unreadable-plan question's logic.
 #include "commands/UnreadablePlanQuestion.h"
 
+#include "commands/DialogState.h"
 #include "model/Arrangement.h"
 #include "planfile/PlanOperations.h"
 #include "texts/Parlance.h"
@@ -8,27 +9,11 @@
 
 #include <QFileInfo>
 
+#include <optional>
+
 namespace {
 
 constexpr int kChangeSaveFailed = 195;
-
-class ModalScope {
-public:
-    ModalScope(UnreadablePlanDialogs& dialogs, bool modal) : m_dialogs(dialogs), m_modal(modal) {
-        if (m_modal)
-            m_dialogs.SetModal(true);
-    }
-    ~ModalScope() {
-        if (m_modal)
-            m_dialogs.SetModal(false);
-    }
-    ModalScope(const ModalScope&) = delete;
-    ModalScope& operator=(const ModalScope&) = delete;
-
-private:
-    UnreadablePlanDialogs& m_dialogs;
-    bool m_modal;
-};
 
 bool StillUnreadable(const TThePlan& plan) {
     return !plan.LoadMessages.isEmpty() && !QFileInfo::exists(plan.FileName);
@@ -49,12 +34,14 @@ UnreadablePlanTexts UnreadablePlanTextsFor(const QString& fileName, bool closing
 }
 
 QuestionAnswer AskAboutUnreadablePlan(Arrangement& arrangement, bool closing, bool modal,
-                                      UnreadablePlanDialogs& dialogs,
+                                      UnreadablePlanDialogs& dialogs, CommandHost& host,
                                       const PlanFileSettings& settings) {
     TThePlan& plan = arrangement.plan;
     if (!StillUnreadable(plan))
         return QuestionAnswer::None;
-    const ModalScope modalScope(dialogs, modal);
+    std::optional<DialogState> dialogState;
+    if (modal)
+        dialogState.emplace(host);
     bool retried = false;
     QuestionAnswer answer = QuestionAnswer::None;
     for (bool asking = true; asking;) {

@@ -5,6 +5,7 @@
 #include <QString>
 
 class Arrangement;
+class CommandHost;
 struct PlanFileSettings;
 
 // The dialog's results, as the platform numbers them.
@@ -23,8 +24,6 @@ public:
     virtual ~UnreadablePlanDialogs() = default;
     // Yes, No, Retry or Cancel.
     virtual QuestionAnswer Ask(const UnreadablePlanTexts& texts) = 0;
-    // The interior's modal state around the question.
-    virtual void SetModal(bool modal) = 0;
     virtual void ShowReportWindow() = 0;
     virtual void ReportUnreadable(const QString& fileName) = 0;
     virtual void CloseMainWindow() = 0;
@@ -37,6 +36,7 @@ UnreadablePlanTexts UnreadablePlanTextsFor(const QString& fileName, bool closing
 // Asks only when the last load left messages and no file of the plan's name exists; None
 // otherwise. Yes saves the plan as text under its name, No gives up the name, Retry loads the
 // file again (and asks again while it is still missing), Cancel closes the window when closing.
+// Modal: the whole exchange is in the window's dialog state.
 QuestionAnswer AskAboutUnreadablePlan(Arrangement& arrangement, bool closing, bool modal,
-                                      UnreadablePlanDialogs& dialogs,
+                                      UnreadablePlanDialogs& dialogs, CommandHost& host,
                                       const PlanFileSettings& settings);

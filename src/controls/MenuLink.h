@@ -5,6 +5,7 @@
 #include <QRect>
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 
 // The menus implement it. UI thread only.
@@ -27,4 +28,13 @@ public:
     virtual std::optional<std::chrono::steady_clock::time_point> MainMenuClosedAt() const = 0;
     // The carrier's menu, at a point of the window's client area.
     virtual void OpenCarrierMenu(QPoint at) = 0;
+    // The lane menu for the lane at that position, at a point of the window's client area.
+    virtual void OpenLaneMenu(QPoint at, int32_t lanePosition) = 0;
+    // The lane strip's own menu, for a row without a lane.
+    virtual void OpenLaneStripMenu(QPoint at) = 0;
+    // The watch's menu, at a point of the window's client area.
+    virtual void OpenWatchMenu(QPoint at) = 0;
+    // The menu of the ball at the point, or the room's own where no ball is there, at a point of
+    // the window's client area.
+    virtual void OpenBallMenu(QPoint at) = 0;
 };

@@ -5,6 +5,7 @@
 #include "controls/DrawingSurfaces.h"
 #include "controls/Interior.h"
 #include "controls/LaneMeters.h"
+#include "controls/MenuLink.h"
 #include "controls/SoundFileLink.h"
 #include "controls/TheRoom.h"
 #include "controls/TheSlider.h"
@@ -19,6 +20,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -308,6 +310,8 @@ void TTheLaneStrip::PeekPan(bool pan) {
 
 void TTheLaneStrip::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftState shift) {
     TCtrl::MouseDown(button, x, y, shift);
+    m_menuPressed = false;
+    // The strike box's right button solos; a menu over that would hide what it did.
     if (x < BoundsRect.Left + kStrikeBoxWidth) {
         strikeBoxPressed(button, y);
         return;
@@ -316,6 +320,7 @@ void TTheLaneStrip::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftSta
         m_links.watch.EndTyping();
         return;
     }
+    m_menuPressed = button == MouseButton::Right;
     if (button != MouseButton::Left)
         return;
     // A row without a lane has no value to edit.
@@ -344,6 +349,15 @@ void TTheLaneStrip::MouseUp(int32_t x, int32_t y) {
         m_hovered.reset();
     peekHovered();
     TCtrl::MouseUp(x, y);
+    if (std::exchange(m_menuPressed, false))
+        openMenu(x, y);
+}
+
+void TTheLaneStrip::openMenu(int32_t x, int32_t y) {
+    if (const TLane* lane = LaneAtY(y))
+        m_links.menus.OpenLaneMenu(QPoint(x, y), lane->Position());
+    else
+        m_links.menus.OpenLaneStripMenu(QPoint(x, y));
 }
 
 void TTheLaneStrip::MouseLeave() {

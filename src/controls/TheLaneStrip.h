@@ -15,6 +15,7 @@
 #include <vector>
 
 class Arrangement;
+class MenuLink;
 class MixerView;
 class SoundFileLink;
 class TLane;
@@ -30,6 +31,7 @@ struct LaneStripLinks {
     MixerView& mixer;
     WatchLink& watch;
     SoundFileLink& soundFiles;
+    MenuLink& menus;
 };
 
 // Sets the maker of the lane strip.
@@ -114,6 +116,8 @@ private:
     // or the master loudness again.
     void peekHovered();
     std::optional<int32_t> positionOf(const TLane* lane) const;
+    // The menu of the lane at that row, or the strip's own for a row without one.
+    void openMenu(int32_t x, int32_t y);
 
     LaneStripLinks m_links;
     TintedPictures m_lanePictures;
@@ -123,6 +127,9 @@ private:
     bool m_editingPan = false;
     bool m_peekPan = false;
     std::function<void()> m_sliderOnChange; // the slider's own, while a lane borrows it
+    // A right press beside the strike boxes that did not end a typed value: its release opens a
+    // menu.
+    bool m_menuPressed = false;
     // The meters' last levels by lane position, so that only changed meters are drawn.
     std::unordered_map<int32_t, uint32_t> m_levels;
 };

@@ -6,6 +6,7 @@
 #include "controls/DrawingSurfaces.h"
 #include "controls/FlagPainter.h"
 #include "controls/Interior.h"
+#include "controls/MenuLink.h"
 #include "controls/RoomPainter.h"
 #include "controls/TheRuler.h"
 #include "controls/TransportLink.h"
@@ -14,6 +15,8 @@
 
 #include <QPainter>
 #include <QPolygon>
+
+#include <utility>
 
 namespace {
 
@@ -186,6 +189,8 @@ void TTheRoom::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftState sh
         changed = m_links.balls.PlaceBall(column, row, shift.alt, *this) != nullptr;
     else if (!shift.ctrl && button == MouseButton::Right)
         changed = m_links.balls.RemoveBallAtCell(column, row, kChangeBallRemoved, *this);
+    else if (button == MouseButton::Right)
+        m_menuPressed = true;
     const int64_t cellX = int64_t{column} - room.OffsetX;
     const int64_t cellY = int64_t{row} - room.OffsetY;
     // A click in the partly shown last column or row brings it into view.
@@ -219,6 +224,9 @@ void TTheRoom::drag(int32_t x, int32_t y) {
 void TTheRoom::MouseUp(int32_t x, int32_t y) {
     m_dragging = false;
     TCtrl::MouseUp(x, y);
+    // The press moved the point to the cell: the menu is that cell's.
+    if (std::exchange(m_menuPressed, false))
+        m_links.menus.OpenBallMenu(QPoint(x, y));
 }
 
 void TTheRoom::ResetLinePainting() {

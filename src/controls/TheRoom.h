@@ -132,6 +132,8 @@ private:
     TAutoScroll m_autoScroll;
     bool m_pointHidden = false;
     bool m_dragging = false;
+    // A right press with Ctrl, which places and removes nothing: its release opens the ball menu.
+    bool m_menuPressed = false;
     QPoint m_dragMouse;
     QPoint m_dragAccumulator; // pixels of scrolling being built up
 };

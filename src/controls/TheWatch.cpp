@@ -4,6 +4,7 @@
 #include "controls/ControlHost.h"
 #include "controls/Interior.h"
 #include "controls/LineAndPoint.h"
+#include "controls/MenuLink.h"
 #include "controls/WatchDigitText.h"
 #include "controls/WatchGlyphs.h"
 #include "controls/WatchRelay.h"
@@ -14,9 +15,11 @@
 #include <QPainter>
 
 #include <cstdlib>
+#include <utility>
 
-TTheWatch::TTheWatch(TCtrlList& list, Arrangement& arrangement, WatchRelay* relay)
-    : TCtrl(list), m_arrangement(arrangement), m_relay(relay), m_builtInStrip(BuiltInDigitStrip()),
+TTheWatch::TTheWatch(TCtrlList& list, Arrangement& arrangement, MenuLink& menus, WatchRelay* relay)
+    : TCtrl(list), m_arrangement(arrangement), m_menus(menus), m_relay(relay),
+      m_builtInStrip(BuiltInDigitStrip()),
       m_timePainter([this](QPainter& painter) { UpdateTimeDigits(painter); }),
       m_stepPainter([this](QPainter& painter) { UpdateFrameDigits(painter); }),
       m_numberPainter([this](QPainter& painter) { DrawText(painter, m_number); }),
@@ -197,16 +200,23 @@ void TTheWatch::Resize() {
 
 void TTheWatch::MouseDown(MouseButton button, int32_t x, int32_t y, ShiftState shift) {
     TCtrl::MouseDown(button, x, y, shift);
+    m_pressed = button;
     if (button == MouseButton::Left)
         m_typer->Click();
+}
+
+void TTheWatch::MouseUp(int32_t x, int32_t y) {
+    TCtrl::MouseUp(x, y);
+    if (std::exchange(m_pressed, MouseButton::None) == MouseButton::Right)
+        m_menus.OpenWatchMenu(QPoint(x, y));
 }
 
 TTheWatch* TheWatchOf(const TTheInterior& interior) {
     return dynamic_cast<TTheWatch*>(interior.Watch);
 }
 
-void AddWatch(ControlMakers& makers, Arrangement& arrangement, WatchRelay& relay) {
-    makers.watch = [&arrangement, &relay](TCtrlList& list) -> TCtrl& {
-        return list.Create<TTheWatch>(arrangement, &relay);
+void AddWatch(ControlMakers& makers, Arrangement& arrangement, MenuLink& menus, WatchRelay& relay) {
+    makers.watch = [&arrangement, &menus, &relay](TCtrlList& list) -> TCtrl& {
+        return list.Create<TTheWatch>(arrangement, menus, &relay);
     };
 }

@@ -11,6 +11,7 @@
 #include <memory>
 
 class Arrangement;
+class MenuLink;
 class TTheInterior;
 class TWatchTyper;
 class WatchRelay;
@@ -20,7 +21,8 @@ struct WatchState;
 class TTheWatch : public TCtrl, public WatchLink {
 public:
     // Attaches itself to the relay (when given) for as long as it lives.
-    TTheWatch(TCtrlList& list, Arrangement& arrangement, WatchRelay* relay = nullptr);
+    TTheWatch(TCtrlList& list, Arrangement& arrangement, MenuLink& menus,
+              WatchRelay* relay = nullptr);
     ~TTheWatch() override;
 
     TWatchTyper& Typer() { return *m_typer; }
@@ -69,6 +71,8 @@ public:
     void Resize() override;
     // While typing: a tap of the tempo being typed, else the end of the entry.
     void MouseDown(MouseButton button, int32_t x, int32_t y, ShiftState shift) override;
+    // After a right press: the watch's menu.
+    void MouseUp(int32_t x, int32_t y) override;
 
 private:
     class MemberPainter : public DigitPainter {
@@ -87,7 +91,9 @@ private:
     void paintBackground(QPainter& painter);
 
     Arrangement& m_arrangement;
+    MenuLink& m_menus;
     WatchRelay* m_relay;
+    MouseButton m_pressed = MouseButton::None;
     QImage m_builtInStrip;
     MemberPainter m_timePainter;
     MemberPainter m_stepPainter;
@@ -105,4 +111,4 @@ TTheWatch* TheWatchOf(const TTheInterior& interior);
 
 struct ControlMakers;
 // Sets the maker of the watch.
-void AddWatch(ControlMakers& makers, Arrangement& arrangement, WatchRelay& relay);
+void AddWatch(ControlMakers& makers, Arrangement& arrangement, MenuLink& menus, WatchRelay& relay);

@@ -76,7 +76,7 @@ class KeyMapWindowTest : public WindowFixture<FakeMixer, InteriorPeers> {
 protected:
     KeyMapWindowTest() {
         ControlMakers makers = roomMakers(relay);
-        AddWatch(makers, arrangement, relay);
+        AddWatch(makers, arrangement, menus, relay);
         AddSlider(makers, SliderLinks{arrangement, transport, relay, menus});
         AddMenuTrigger(makers, menus);
         make(makers);

@@ -1,4 +1,5 @@
-#include "ProgramFolderFixture.h"
+#include "PlanCommandsWindow.h"
+#include "NextDialog.h"
 #include "commands/Instructor.h"
 #include "common/FileBytes.h"
 #include "support/FaultLog.h"
@@ -18,35 +19,6 @@
 
 namespace {
 
-// Works on the next modal dialog of a kind as soon as it shows, from inside its event loop; gives
-// up after a while so that a dialog that never comes fails the test instead of hanging it.
-template <class Dialog> class NextDialog {
-public:
-    explicit NextDialog(std::function<void(Dialog&)> work) : m_work(std::move(work)) {
-        m_timer.setInterval(20);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] { poll(); });
-        m_timer.start();
-    }
-    int Seen() const { return m_seen; }
-
-private:
-    void poll() {
-        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) {
-            ++m_seen;
-            m_timer.stop();
-            m_work(*dialog);
-        } else if (++m_polls > kMaxPolls) {
-            m_timer.stop();
-        }
-    }
-
-    static constexpr int kMaxPolls = 500;
-    std::function<void(Dialog&)> m_work;
-    QTimer m_timer;
-    int m_seen = 0;
-    int m_polls = 0;
-};
-
 // As a user types a full file name into the dialog's name field and confirms.
 void typeFileName(QFileDialog& dialog, const QString& fileName) {
     auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
@@ -54,28 +26,6 @@ void typeFileName(QFileDialog& dialog, const QString& fileName) {
     field->setText(fileName);
     static_cast<QDialog&>(dialog).accept(); // the file dialog's own accept
 }
-
-class PlanCommandsWindow : public SessionFixture {
-protected:
-    void SetUp() override {
-        SessionFixture::SetUp();
-        // The dialogs' titles and filters come from the English texts.
-        for (const char* name : {"instructions_en.txt", "nomenclature_en.txt"})
-            WriteFile(folders.dataFolder + "parlance/" + name,
-                      ReadAll(QStringLiteral(GBX_SOURCE_DIR "/data/parlance/") + name));
-        ASSERT_NO_FATAL_FAILURE(startSession({folders, QString(), SessionMode::Interactive}));
-    }
-    TThePlan& plan() { return session->Model().plan; }
-    void changePlan() {
-        session->Model().balls.Add(2, 1, TPiece::kNoOwnHue, false);
-        plan().SetModified(64, true);
-    }
-    void TearDown() override {
-        // Closing asks nothing of an unchanged plan.
-        plan().ClearModified();
-        SessionFixture::TearDown();
-    }
-};
 
 TEST_F(PlanCommandsWindow, ClosingAnUnchangedPlanAsksNothingAndCancelKeepsTheWindowOpen) {
     changePlan();
@@ -94,14 +44,14 @@ TEST_F(PlanCommandsWindow, ClosingAnUnchangedPlanAsksNothingAndCancelKeepsTheWin
     EXPECT_FALSE(session->Window()->isVisible());
 }
 
-TEST_F(PlanCommandsWindow, KeepingANeverKeptPlanProposesARandomName) {
+TEST_F(PlanCommandsWindow, CtrlSOnANeverKeptPlanProposesARandomName) {
     changePlan();
     QString proposed;
     NextDialog<QFileDialog> look([&](QFileDialog& dialog) {
         proposed = QFileInfo(dialog.selectedFiles().value(0)).completeBaseName();
         dialog.reject();
     });
-    EXPECT_TRUE(session->Instructor()->Commands().Run(1037));
+    press(Qt::Key_S, Qt::ControlModifier);
     ASSERT_EQ(look.Seen(), 1);
     bool known = proposed == "I Don't Roll on Shabbos";
     for (const char* name : SimplePlanNames)
@@ -109,6 +59,7 @@ TEST_F(PlanCommandsWindow, KeepingANeverKeptPlanProposesARandomName) {
     EXPECT_TRUE(known) << proposed.toStdString();
     EXPECT_TRUE(plan().Untitled);
     EXPECT_TRUE(plan().Modified());
+    EXPECT_TRUE(QDir(dir.path()).entryList({"*.skw"}, QDir::Files).isEmpty());
 }
 
 TEST_F(PlanCommandsWindow, KeepACopysThirdFilterWritesOnlyTheBallSections) {

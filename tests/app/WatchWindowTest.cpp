@@ -24,7 +24,7 @@ protected:
         window.reset();
         settings.SetText(meters ? QString() : kWithoutMasterMeters);
         ControlMakers makers = roomMakers(relay);
-        AddWatch(makers, arrangement, relay);
+        AddWatch(makers, arrangement, menus, relay);
         AddSlider(makers, SliderLinks{arrangement, transport, relay, menus});
         window = std::make_unique<TGlorinbaxMF>(setup(makers));
         peers.AttachInterior(&window->Interior());

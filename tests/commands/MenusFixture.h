@@ -22,6 +22,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <map>
 #include <memory>
 #include <vector>
 
@@ -54,7 +55,12 @@ template <class Look, class Open> void WhileOpen(Look look, Open open) {
 class FakeMenuFacts : public MenuFacts {
 public:
     MenuState Now() const override { return state; }
+    std::optional<LaneFacts> LaneAt(int32_t position) const override {
+        const auto lane = lanes.find(position);
+        return lane == lanes.end() ? std::nullopt : std::optional(lane->second);
+    }
     MenuState state;
+    std::map<int32_t, LaneFacts> lanes; // by position
 };
 
 class FakeMenuWindow : public MenuWindowLink {

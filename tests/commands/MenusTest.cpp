@@ -420,6 +420,37 @@ TEST_F(ContextMenus, AControlsMenuOpensRefreshedWhereItWasAskedFor) {
     EXPECT_EQ(ran, std::vector<int>{1142});
 }
 
+TEST_F(ContextMenus, MenusAskedForByClicksOpenForWhatWasClicked) {
+    build();
+    window.widget.show();
+    // The point's row has a silent lane; the clicked one has a sound.
+    facts.state.lane = LaneFacts{{false, false}, false, false};
+    facts.lanes[3] = LaneFacts{{true, false}, true, false};
+    QMenu* shown = nullptr;
+    bool rollEnabled = false;
+    const auto look = [&] {
+        shown = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        rollEnabled = FindItem(*menus.Context(ContextMenu::Lane), 1096)->isEnabled();
+    };
+    WhileOpen(look, [&] { menus.OpenLaneMenu(QPoint(60, 90), 3); });
+    EXPECT_EQ(shown, menus.Context(ContextMenu::Lane));
+    EXPECT_TRUE(rollEnabled);
+
+    WhileOpen(look, [&] { menus.OpenLaneMenu(QPoint(60, 90), 5); });
+    EXPECT_EQ(shown, menus.Context(ContextMenu::LaneStrip));
+    WhileOpen(look, [&] { menus.OpenWatchMenu(QPoint(60, 280)); });
+    EXPECT_EQ(shown, menus.Context(ContextMenu::Watch));
+    WhileOpen(look, [&] { menus.OpenLaneStripMenu(QPoint(60, 90)); });
+    EXPECT_EQ(shown, menus.Context(ContextMenu::LaneStrip));
+
+    // The room's menu where no ball is at the point.
+    WhileOpen(look, [&] { menus.OpenBallMenu(QPoint(200, 90)); });
+    EXPECT_EQ(shown, menus.Context(ContextMenu::Room));
+    facts.state.ball = BallFacts{};
+    WhileOpen(look, [&] { menus.OpenBallMenu(QPoint(200, 90)); });
+    EXPECT_EQ(shown, menus.Context(ContextMenu::Ball));
+}
+
 TEST(BallLength, PositionsByStepsWholeSoundStepMultiplesAndFrames) {
     const long double step = 5512.5L;
     const auto at = [&](const char* text, long double value) {

@@ -134,7 +134,6 @@ public:
         ++asked;
         return answer;
     }
-    void SetModal(bool) override {}
     void ShowReportWindow() override {}
     void ReportUnreadable(const QString&) override {}
     void CloseMainWindow() override {}

@@ -1,4 +1,5 @@
 #include "commands/UnreadablePlanQuestion.h"
+#include "PlanCommandFakes.h"
 #include "common/TempDir.h"
 #include "planfile/PlanBytes.h"
 #include "support/FaultLog.h"
@@ -14,16 +15,16 @@ namespace {
 
 class ScriptedDialogs : public UnreadablePlanDialogs {
 public:
+    explicit ScriptedDialogs(const FakeCommandHost& host) : m_host(host) {}
     QuestionAnswer Ask(const UnreadablePlanTexts& texts) override {
         asked.push_back(texts);
-        modalWhileAsked = modal;
+        modalWhileAsked = m_host.dimmed > 0 && m_host.aside > 0;
         if (beforeAnswer)
             beforeAnswer(asked.size());
         const QuestionAnswer answer = answers.front();
         answers.pop_front();
         return answer;
     }
-    void SetModal(bool on) override { modal = on; }
     void ShowReportWindow() override { ++reportWindowShown; }
     void ReportUnreadable(const QString& fileName) override { unreadable.push_back(fileName); }
     void CloseMainWindow() override { ++closed; }
@@ -32,12 +33,14 @@ public:
     std::deque<QuestionAnswer> answers;
     std::function<void(size_t)> beforeAnswer;
     std::vector<UnreadablePlanTexts> asked;
-    bool modal = false;
     bool modalWhileAsked = false;
     int reportWindowShown = 0;
     QStringList unreadable;
     int closed = 0;
     int lineMoved = 0;
+
+private:
+    const FakeCommandHost& m_host;
 };
 
 class UnreadablePlan : public ::testing::Test {
@@ -52,13 +55,14 @@ protected:
 
     QuestionAnswer Ask(bool closing, std::deque<QuestionAnswer> answers, bool modal = false) {
         dialogs.answers = std::move(answers);
-        return AskAboutUnreadablePlan(arrangement, closing, modal, dialogs, {});
+        return AskAboutUnreadablePlan(arrangement, closing, modal, dialogs, host, {});
     }
 
     TempDir dir;
     Arrangement arrangement;
     TThePlan& plan = arrangement.plan;
-    ScriptedDialogs dialogs;
+    FakeCommandHost host;
+    ScriptedDialogs dialogs{host};
 };
 
 TEST_F(UnreadablePlan, AsksOnlyWithMessagesAndNoFileAndNamesTheFile) {
@@ -70,7 +74,8 @@ TEST_F(UnreadablePlan, AsksOnlyWithMessagesAndNoFileAndNamesTheFile) {
     EXPECT_EQ(dialogs.asked[0].content, GetText(55) + ": \"" + plan.FileName + "\".");
     EXPECT_EQ(dialogs.asked[0].question, Text(240) + " " + Text(241) + ".");
     EXPECT_TRUE(dialogs.modalWhileAsked);
-    EXPECT_FALSE(dialogs.modal);
+    EXPECT_EQ(host.dimmed, 0);
+    EXPECT_EQ(host.aside, 0);
     plan.LoadMessages.clear();
     EXPECT_EQ(Ask(false, {}), QuestionAnswer::None);
 }

@@ -13,7 +13,7 @@ namespace {
 class ViewCommandsTest : public RoomFixture {
 protected:
     ViewCommandsTest() {
-        AddWatch(makers, arrangement, relay);
+        AddWatch(makers, arrangement, menus, relay);
         const ControlMaker bare = [](TCtrlList& list) -> TCtrl& {
             return list.Create<BareControl>();
         };

@@ -42,7 +42,8 @@ protected:
     TCtrlList controls{host, surfaces};
     SoundingAudio audio;
     Arrangement arrangement{audio};
-    TTheWatch& watch = controls.Create<TTheWatch>(arrangement);
+    FakeMenus menus;
+    TTheWatch& watch = controls.Create<TTheWatch>(arrangement, menus);
     TEachLaneAmender amender{arrangement, watch.Typer()};
 };
 

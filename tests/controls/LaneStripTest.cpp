@@ -38,7 +38,7 @@ protected:
     LaneStripTest() {
         arrangement.plan.Master.Loudness.SetValue(1.0L);
         arrangement.plan.Master.Pan.SetValue(0.0L);
-        AddLaneStrip(makers, LaneStripLinks{arrangement, mixer, watch, soundFiles});
+        AddLaneStrip(makers, LaneStripLinks{arrangement, mixer, watch, soundFiles, menus});
         AddSlider(makers, SliderLinks{arrangement, transport, watch, menus});
     }
     TTheSlider& slider() { return *TheSliderOf(*interior); }
@@ -162,6 +162,33 @@ TEST_F(LaneStripTest, APressRightOfTheStrikeBoxEditsTheLaneThereAndNothingOnAnEm
     EXPECT_EQ(strip().EditingLane(), nullptr);
 }
 
+TEST_F(LaneStripTest, ARightClickBesideTheStrikeBoxesOpensTheLaneOrTheEmptyRowMenuOnRelease) {
+    make();
+    TLane& lane = arrangement.lanes.Add(1, TPiece::kNoOwnHue, true);
+    strip().MouseDown(MouseButton::Right, 60, rowY(1), {});
+    EXPECT_TRUE(menus.laneMenus.empty()); // not before the button is up
+    strip().MouseUp(62, rowY(1));
+    ASSERT_EQ(menus.laneMenus.size(), 1u);
+    EXPECT_EQ(menus.laneMenus[0], std::pair(QPoint(62, rowY(1)), lane.Position()));
+    EXPECT_FALSE(interior->TheCtrls.CapturedCtrl);
+
+    // Released over a row without a lane: the strip's own menu.
+    strip().MouseDown(MouseButton::Right, 60, rowY(1), {});
+    strip().MouseUp(60, rowY(4));
+    EXPECT_EQ(menus.laneStripMenus, std::vector{QPoint(60, rowY(4))});
+
+    // The left button edits, and the strike box's right button solos: neither opens a menu.
+    press(MouseButton::Left, 60, rowY(1));
+    press(MouseButton::Right, 5, rowY(1));
+    press(MouseButton::Right, 5, rowY(3));
+    // Nor does a press that only ends the typing into the watch.
+    watch.typing = true;
+    press(MouseButton::Right, 60, rowY(1));
+    EXPECT_EQ(watch.typingEnds, 1);
+    EXPECT_EQ(menus.laneMenus.size(), 1u);
+    EXPECT_EQ(menus.laneStripMenus.size(), 1u);
+}
+
 TEST_F(LaneStripTest, DraggingFromALaneSetsItsPanOrLoudnessThroughTheSlider) {
     make();
     TLane& lane = arrangement.lanes.Add(0, TPiece::kNoOwnHue, true);
@@ -259,7 +286,7 @@ TEST_F(LaneStripTest, ASecondPressBeforeTheReleaseLeavesTheSliderTheMasters) {
 
 TEST_F(LaneStripTest, TypingIntoTheWatchEndsALanesDragFirst) {
     WatchRelay relay;
-    AddWatch(makers, arrangement, relay);
+    AddWatch(makers, arrangement, menus, relay);
     make();
     TLane& lane = arrangement.lanes.Add(0, TPiece::kNoOwnHue, true);
     lane.Piece().Loudness.SetValue(0.5L);

@@ -12,6 +12,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 class TBall;
@@ -131,6 +132,12 @@ public:
     void OpenSliderMenu(QPoint at) override { sliderMenus.push_back(at); }
     void OpenPeakMeterMenu(QPoint at) override { meterMenus.push_back(at); }
     void OpenCarrierMenu(QPoint at) override { carrierMenus.push_back(at); }
+    void OpenLaneMenu(QPoint at, int32_t lanePosition) override {
+        laneMenus.push_back({at, lanePosition});
+    }
+    void OpenLaneStripMenu(QPoint at) override { laneStripMenus.push_back(at); }
+    void OpenWatchMenu(QPoint at) override { watchMenus.push_back(at); }
+    void OpenBallMenu(QPoint at) override { ballMenus.push_back(at); }
     void OpenMainMenu(QRect trigger) override {
         mainMenuTriggers.push_back(trigger);
         if (whileOpen)
@@ -145,6 +152,10 @@ public:
     std::vector<QPoint> sliderMenus;
     std::vector<QPoint> carrierMenus;
     std::vector<QPoint> meterMenus;
+    std::vector<std::pair<QPoint, int32_t>> laneMenus;
+    std::vector<QPoint> laneStripMenus;
+    std::vector<QPoint> watchMenus;
+    std::vector<QPoint> ballMenus;
     std::vector<QRect> mainMenuTriggers;
     std::function<void()> whileOpen;
     // The clock the menu closes by, and when it last closed.

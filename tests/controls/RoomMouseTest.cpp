@@ -37,6 +37,27 @@ TEST_F(RoomMouseTest, ClicksPlaceAndRemoveBallsAtTheirCellAndMoveThePointWhateve
     EXPECT_EQ(balls.placed.size() + balls.removed.size(), 3u);
 }
 
+TEST_F(RoomMouseTest, ARightClickWithCtrlOpensTheBallMenuOfTheCellItMovedThePointTo) {
+    make();
+    room().MouseDown(MouseButton::Right, 185, 65, {false, false, true});
+    EXPECT_TRUE(menus.ballMenus.empty()); // not before the button is up
+    EXPECT_EQ(point().X, 3);
+    EXPECT_EQ(point().Y, 2);
+    room().MouseUp(187, 66);
+    EXPECT_EQ(menus.ballMenus, std::vector{QPoint(187, 66)});
+    EXPECT_FALSE(interior->TheCtrls.CapturedCtrl);
+
+    // Without Ctrl the right button removes, and the left one with Ctrl only moves the point.
+    click(MouseButton::Right, 185, 65);
+    click(MouseButton::Left, 185, 65, {false, false, true});
+    click(MouseButton::Right, 185, 65, {true, false, false});
+    // A press that ends the typing into the watch opens nothing.
+    watch.typing = true;
+    click(MouseButton::Right, 185, 65, {false, false, true});
+    EXPECT_EQ(menus.ballMenus.size(), 1u);
+    EXPECT_EQ(watch.typingEnds, 1);
+}
+
 TEST_F(RoomMouseTest, InsertAndDeletePlaceAndRemoveAtThePointWithoutModifiersOnly) {
     make();
     room().SetOffsets(1, 2);

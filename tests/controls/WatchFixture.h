@@ -17,7 +17,7 @@ protected:
     ~WatchFixture() override { interior.reset(); }
     void make() {
         AddRoomAndRuler(makers, RoomLinks{arrangement, mixer, transport, relay, menus, {}, balls});
-        AddWatch(makers, arrangement, relay);
+        AddWatch(makers, arrangement, menus, relay);
         AddSlider(makers, SliderLinks{arrangement, transport, relay, menus});
         makeInterior(settings);
     }

@@ -168,6 +168,21 @@ TEST_F(WatchTest, CopyingGivesTheTimeTheStepOrTheTypedValue) {
     EXPECT_EQ(watch().CopiedText(), "01:05:250");
 }
 
+TEST_F(WatchTest, ARightClickOpensTheWatchMenuOnReleaseAndALeftClickDoesNot) {
+    make();
+    const QPoint at(watch().BoundsRect.Left + 30, watch().BoundsRect.Top + 10);
+    watch().MouseDown(MouseButton::Left, at.x(), at.y(), {});
+    watch().MouseUp(at.x(), at.y());
+    watch().MouseDown(MouseButton::Right, at.x(), at.y(), {});
+    EXPECT_TRUE(menus.watchMenus.empty());
+    watch().MouseUp(at.x() + 2, at.y());
+    EXPECT_EQ(menus.watchMenus, std::vector{QPoint(at.x() + 2, at.y())});
+    EXPECT_FALSE(interior->TheCtrls.CapturedCtrl);
+    // A release without a press of its own opens nothing.
+    watch().MouseUp(at.x(), at.y());
+    EXPECT_EQ(menus.watchMenus.size(), 1u);
+}
+
 TEST_F(WatchTest, TheRelayLetsGoOfAWatchThatIsGone) {
     make();
     EXPECT_EQ(relay.Attached(), &watch());
