@@ -2,23 +2,15 @@
 // both of which cut them off.
 #include "MessageBoxAnswers.h"
 #include "ProgramFolderFixture.h"
+#include "QuietRenderHost.h"
 #include "audio/MixerViewAdapter.h"
 #include "audio/Perpetuator.h"
-#include "audio/RenderHost.h"
 #include "commands/MenusContents.h"
 #include "model/Arrangement.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-class QuietRenderHost : public RenderHost {
-public:
-    bool ReportsFinish() const override { return false; }
-    void RefreshTitle() override {}
-    void OpenInEditor(const QString&) override {}
-    void OpenWithDefault(const QString&) override {}
-};
 
 // The stop-renders box has Yes and No; the save question adds Cancel.
 constexpr QMessageBox::StandardButtons kRendersButtons = QMessageBox::Yes | QMessageBox::No;
