@@ -408,8 +408,15 @@ void TGlorinbaxMF::dropEvent(QDropEvent* event) {
     if (!m_fileDrops || files.isEmpty())
         return;
     event->acceptProposedAction();
-    guarded("WMDropFiles",
-            [&] { DeliverDroppedFiles(*m_fileDrops, files, event->position().toPoint()); });
+    // The drag source waits for the drop to end: opening a plan may ask questions, so the files
+    // are delivered once the drop has returned. A window gone by then takes the call with it.
+    const QPoint at = event->position().toPoint();
+    QMetaObject::invokeMethod(
+        this,
+        [this, files, at] {
+            guarded("WMDropFiles", [&] { DeliverDroppedFiles(*m_fileDrops, files, at); });
+        },
+        Qt::QueuedConnection);
 }
 
 bool TGlorinbaxMF::focusNextPrevChild(bool next) {

@@ -86,16 +86,19 @@ ProgramSession::ProgramSession(const SessionOptions& options)
         createWindow();
     } catch (const std::exception& e) {
         GBX_FAULT_CAUGHT("FormCreate", e);
-        m_window.reset();
+        guarded("FormCreate", [this] { detachWindow(); });
         m_halted = true;
         return;
     }
     guarded("StartUp", [this] { startUp(); });
-    m_window->SetStarted();
+    guarded("StartUp", [this] { m_window->SetStarted(); });
     guarded("FormShow", [this] { showWindow(); });
     if (interactive)
-        AskAboutUnreadablePlan(m_arrangement, true, true, *m_unreadableBoxes, *m_commandHost,
-                               PlanFileSettings{ReadDefaultResourcesFolder(m_settings->Store())});
+        guarded("AskAboutUnreadablePlan", [this] {
+            AskAboutUnreadablePlan(
+                m_arrangement, true, true, *m_unreadableBoxes, *m_commandHost,
+                PlanFileSettings{ReadDefaultResourcesFolder(m_settings->Store())});
+        });
 }
 
 TTheCarrier* ProgramSession::Carrier() {
@@ -184,13 +187,17 @@ void ProgramSession::createInstructor() {
         m_arrangement, *m_commandHost, *m_saveQuestion, *m_planDialogs, m_desktop,
         *m_unreadableBoxes, m_stopwatch, m_options.folders.dataFolder + kBackupName,
         PlanFileSettings{ReadDefaultResourcesFolder(m_settings->Store())},
-        [this] { return ConfirmStopPerpetuations(m_mixer, *m_stopRenders, *m_commandHost); },
-        [this] { return m_audio.Mingler(); }});
+        [this] { return confirmStopRenders(); }, [this] { return m_audio.Mingler(); }});
+}
+
+bool ProgramSession::confirmStopRenders() {
+    return ConfirmStopPerpetuations(m_mixer, *m_stopRenders, *m_commandHost);
 }
 
 void ProgramSession::attachMenus() {
     m_menuWindow = std::make_unique<WindowMenuLink>(*m_window, m_arrangement, m_audio, m_peers,
-                                                    m_startup.editorialProgram);
+                                                    m_startup.editorialProgram,
+                                                    [this] { return confirmStopRenders(); });
     m_menuFacts = std::make_unique<ProgramMenuFacts>(
         m_arrangement, m_window->Interior(), *m_menuWindow,
         [this]() -> const TTheMingler* { return m_audio.Mingler(); });
@@ -275,7 +282,9 @@ void ProgramSession::EndWithoutQuestions() {
 
 bool ProgramSession::queryClose() {
     try {
-        if (!m_askNothing && !m_instructor->SettleBeforeClose(m_saveSideCopy))
+        // The renders first: a No leaves the plan's question unasked.
+        if (!m_askNothing &&
+            (!confirmStopRenders() || !m_instructor->SettleBeforeClose(m_saveSideCopy)))
             return false;
     } catch (const std::exception& e) {
         GBX_FAULT_CAUGHT("FormCloseQuery", e);
@@ -344,6 +353,37 @@ void ProgramSession::endProgramAfterLogFailure() {
     std::_Exit(kHaltExitCode);
 }
 
+void ProgramSession::detachWindow() {
+    // The syncs must not find controls being destroyed.
+    MixerLock lock(m_arrangement.audio);
+    m_fileDrops.SetPlanOpener({});
+    if (m_window)
+        m_window->SetKeyCommands(nullptr);
+    m_keyCommands.reset();
+    m_menus.Detach();
+    m_menuFacts.reset();
+    m_menuWindow.reset();
+    m_instructor.reset();
+    m_stopRenders.reset();
+    m_unreadableBoxes.reset();
+    m_planDialogs.reset();
+    if (m_soundFiles)
+        m_soundFiles->Attach(nullptr);
+    m_commandHost.reset();
+    m_saveQuestion.reset();
+    *m_reportTimer = nullptr;
+    m_fileDrops.AttachInterior(nullptr);
+    m_balls.AttachInterior(nullptr);
+    m_peers.AttachInterior(nullptr);
+    m_peers.AttachTimer(nullptr);
+    m_windowHooks.Attach(nullptr, nullptr);
+    m_carrierLink.AttachWindow(nullptr);
+    m_carrierHost.Attach(nullptr, nullptr, nullptr);
+    m_window.reset();
+    // The lane strip chooses its files through it.
+    m_soundFiles.reset();
+}
+
 ProgramSession::~ProgramSession() {
     guarded("FormDestroy", [this] {
         if (m_window) {
@@ -356,26 +396,10 @@ ProgramSession::~ProgramSession() {
                 m_watch.EndTyping();
             saveSettings();
         }
-        m_settings.reset(); // writes the file
     });
-    guarded("FormDestroy", [this] {
-        // The syncs must not find controls being destroyed.
-        MixerLock lock(m_arrangement.audio);
-        m_carrierHost.Attach(nullptr, nullptr, nullptr);
-        m_carrierLink.AttachWindow(nullptr);
-        m_windowHooks.Attach(nullptr, nullptr);
-        m_peers.AttachInterior(nullptr);
-        m_balls.AttachInterior(nullptr);
-        m_fileDrops.AttachInterior(nullptr);
-        m_menus.Detach();
-        if (m_soundFiles)
-            m_soundFiles->Attach(nullptr);
-        m_instructor.reset();
-        m_unreadableBoxes.reset();
-        m_planDialogs.reset();
-        m_commandHost.reset();
-        m_window.reset();
-    });
+    guarded("FormDestroy", [this] { detachWindow(); });
+    // Before the audio side goes, whose shut-down may stall; the release writes it once more.
+    m_settings->Write();
     m_mixer.Set(nullptr);
     m_carrierLink.AttachMingler(nullptr);
     m_audio.ShutDown();

@@ -58,7 +58,7 @@ public:
     // Comes up to the shown window with its plan, unless an engine library halts start-up.
     explicit ProgramSession(const SessionOptions& options);
     // Shuts down: the changed plan's side copy when closing was bypassed, the settings with the
-    // window's placement, the window, the audio side, and the texts last.
+    // window's placement written, the window, the audio side, the texts, the settings store last.
     ~ProgramSession();
     ProgramSession(const ProgramSession&) = delete;
     ProgramSession& operator=(const ProgramSession&) = delete;
@@ -94,8 +94,14 @@ private:
     void showWindow();
     // The words the window shows, after the language was switched.
     void languageSwitched();
-    // Asked by the window before it closes: the changed plan, then every timer off.
+    // Asked by the window before it closes: the running renders, the changed plan, then every
+    // timer off.
     bool queryClose();
+    // Whether the renders still running may stop; Yes stops them.
+    bool confirmStopRenders();
+    // Everything made for the window, taken down in the reverse order, the window last but the
+    // sound-file dialog its lane strip uses. Does nothing for what was never made.
+    void detachWindow();
     void saveSettings();
     ExitSettings exitSettings();
     void endProgramAfterLogFailure();
@@ -103,6 +109,7 @@ private:
     const SessionOptions m_options;
     TGenericStopwatch m_stopwatch;
     const QDateTime m_startTime;
+    // Released last: the parts below read and write its store until they go; writes the file.
     std::unique_ptr<ProgramSettings> m_settings;
     const StartupSettings m_startup;
     ProgramAudio m_audio;
@@ -127,7 +134,6 @@ private:
     std::unique_ptr<StopRendersBox> m_stopRenders;
     std::unique_ptr<ProgramKeyCommands> m_keyCommands;
     std::unique_ptr<TGlorinbaxMF> m_window;
-    // The window's parts of the commands, and the instructor, go before the window.
     std::unique_ptr<WindowCommandHost> m_commandHost;
     std::unique_ptr<QtPlanDialogs> m_planDialogs;
     std::unique_ptr<UnreadablePlanBoxes> m_unreadableBoxes;

@@ -14,10 +14,14 @@ namespace {
 
 constexpr int kSignals[] = {SIGTERM, SIGINT};
 
-// Set before the handlers are installed and cleared after they are gone.
+// Made by the first TermSignals and kept open for the rest of the process: a handler still
+// running on another thread while one is destroyed writes into this pipe, never into a closed
+// or reused descriptor.
 volatile std::sig_atomic_t g_writeEnd = -1;
 int g_readEnd = -1;
+bool g_exists = false;
 struct sigaction g_previous[std::size(kSignals)];
+bool g_installed[std::size(kSignals)];
 
 // Async-signal-safe: one write to a non-blocking pipe; a full pipe already holds a request.
 extern "C" void noteSignal(int number) {
@@ -27,16 +31,27 @@ extern "C" void noteSignal(int number) {
     errno = savedErrno;
 }
 
+void drainPipe() {
+    char bytes[16];
+    while (::read(g_readEnd, bytes, sizeof bytes) > 0) {
+    }
+}
+
 } // namespace
 
 TermSignals::TermSignals() {
-    if (g_writeEnd != -1)
+    if (g_exists)
         throw std::logic_error("Only one TermSignals may exist at a time");
-    int ends[2];
-    if (::pipe2(ends, O_NONBLOCK | O_CLOEXEC) != 0)
-        throw std::runtime_error("Cannot make the pipe for the end signals");
-    g_readEnd = ends[0];
-    g_writeEnd = ends[1];
+    if (g_readEnd == -1) {
+        int ends[2];
+        if (::pipe2(ends, O_NONBLOCK | O_CLOEXEC) != 0)
+            throw std::runtime_error("Cannot make the pipe for the end signals");
+        g_readEnd = ends[0];
+        g_writeEnd = ends[1];
+    }
+    // A request a handler wrote while the last one was going was meant for that one.
+    drainPipe();
+    g_exists = true;
     m_notifier = std::make_unique<QSocketNotifier>(g_readEnd, QSocketNotifier::Read);
     QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(),
                      [this] { drain(); });
@@ -45,20 +60,21 @@ TermSignals::TermSignals() {
     sigemptyset(&action.sa_mask);
     // Restarted calls spare every other thread an EINTR it does not expect.
     action.sa_flags = SA_RESTART;
-    for (size_t i = 0; i < std::size(kSignals); ++i)
-        ::sigaction(kSignals[i], &action, &g_previous[i]);
+    for (size_t i = 0; i < std::size(kSignals); ++i) {
+        ::sigaction(kSignals[i], nullptr, &g_previous[i]);
+        // A signal the starter chose to ignore (as nohup does) stays ignored.
+        g_installed[i] = g_previous[i].sa_handler != SIG_IGN;
+        if (g_installed[i])
+            ::sigaction(kSignals[i], &action, nullptr);
+    }
 }
 
 TermSignals::~TermSignals() {
     for (size_t i = 0; i < std::size(kSignals); ++i)
-        ::sigaction(kSignals[i], &g_previous[i], nullptr);
+        if (g_installed[i])
+            ::sigaction(kSignals[i], &g_previous[i], nullptr);
     m_notifier.reset();
-    // A handler still running on another thread then writes to no pipe rather than a closed one.
-    const int writeEnd = g_writeEnd;
-    g_writeEnd = -1;
-    ::close(writeEnd);
-    ::close(g_readEnd);
-    g_readEnd = -1;
+    g_exists = false;
 }
 
 void TermSignals::OnRequest(std::function<void()> end) {
@@ -68,9 +84,7 @@ void TermSignals::OnRequest(std::function<void()> end) {
 }
 
 void TermSignals::drain() {
-    char bytes[16];
-    while (::read(g_readEnd, bytes, sizeof bytes) > 0) {
-    }
+    drainPipe();
     m_pending = true;
     answer();
 }

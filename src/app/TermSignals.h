@@ -11,8 +11,9 @@ class QSocketNotifier;
 // One at a time, as signal handlers belong to the process; made and destroyed on the UI thread.
 class TermSignals {
 public:
-    // Installs the handlers: from now on the signals no longer end the process by themselves.
-    // Throws std::runtime_error when the pipe cannot be made, std::logic_error for a second one.
+    // Installs the handlers: from now on the signals no longer end the process by themselves. A
+    // signal ignored when it comes is left ignored. Throws std::runtime_error when the pipe
+    // cannot be made, std::logic_error for a second one.
     TermSignals();
     // Restores the handlers that were there before.
     ~TermSignals();

@@ -22,7 +22,7 @@ void WindowMenuLink::LeaveFullScreen() {
 
 void WindowMenuLink::SelectOutputDevice(int device) {
     AudioOutput& output = m_audio.Output();
-    if (device == output.Device)
+    if (device == output.Device || !m_confirmStopRenders())
         return;
     // Nothing is heard on "no sound": the roll stops rather than run unheard.
     if (device == AudioOutput::kNoSound)

@@ -5,22 +5,29 @@
 
 #include <QString>
 
+#include <functional>
+
 class Arrangement;
 class ProgramAudio;
 class TGlorinbaxMF;
 class WindowPeers;
 
-// Renders are not part of the program yet: none runs and none was made. UI thread only.
+// The render facts the menus show are not wired yet: they read as none running and none made.
+// UI thread only.
 class WindowMenuLink : public MenuWindowLink {
 public:
+    // `confirmStopRenders`: whether the renders still running may stop (they do on Yes).
     WindowMenuLink(TGlorinbaxMF& window, Arrangement& arrangement, ProgramAudio& audio,
-                   const WindowPeers& peers, QString editorialProgram)
+                   const WindowPeers& peers, QString editorialProgram,
+                   std::function<bool()> confirmStopRenders)
         : m_window(window), m_arrangement(arrangement), m_audio(audio), m_peers(peers),
-          m_editorialProgram(std::move(editorialProgram)) {}
+          m_editorialProgram(std::move(editorialProgram)),
+          m_confirmStopRenders(std::move(confirmStopRenders)) {}
 
     QWidget& Window() override;
     bool FullScreen() const override;
     void LeaveFullScreen() override;
+    // A new output frees the renders' streams: they stop first, if the user agrees.
     void SelectOutputDevice(int device) override;
     int SelectedOutputDevice() const override;
     bool Busy() const override;
@@ -36,4 +43,5 @@ private:
     ProgramAudio& m_audio;
     const WindowPeers& m_peers;
     const QString m_editorialProgram;
+    const std::function<bool()> m_confirmStopRenders;
 };

@@ -45,6 +45,26 @@ TEST(TermSignalsTest, RequestsAreKeptUntilAnsweredAndTheOldHandlersComeBack) {
     EXPECT_EQ(after.sa_handler, before.sa_handler);
 }
 
+// Started with SIGINT ignored (as nohup starts it), the program must go on ignoring it.
+TEST(TermSignalsTest, ASignalIgnoredFromTheStartStaysIgnored) {
+    struct sigaction ignore = {};
+    ignore.sa_handler = SIG_IGN;
+    struct sigaction before = {};
+    ASSERT_EQ(sigaction(SIGINT, &ignore, &before), 0);
+    struct sigaction duringInt = {};
+    struct sigaction duringTerm = {};
+    {
+        TermSignals requests;
+        ASSERT_EQ(sigaction(SIGINT, nullptr, &duringInt), 0);
+        ASSERT_EQ(sigaction(SIGTERM, nullptr, &duringTerm), 0);
+    }
+    struct sigaction after = {};
+    ASSERT_EQ(sigaction(SIGINT, &before, &after), 0);
+    EXPECT_EQ(duringInt.sa_handler, SIG_IGN) << "the ignored SIGINT would end the program";
+    EXPECT_NE(duringTerm.sa_handler, SIG_DFL) << "SIGTERM is still a request";
+    EXPECT_EQ(after.sa_handler, SIG_IGN);
+}
+
 // A session as the program runs it, answering end requests.
 class EndRequest : public ProgramFolderFixture {
 protected:
@@ -267,7 +287,10 @@ TEST_F(EndRequestProgram, AChangedPlanIsKeptBesideItsFileWhichIsLeftAlone) {
             tool({"windowfocus", "--sync", window});
             tool({"key", "Insert"});
             return QTest::qWaitFor(
-                [&] { return tool({"getwindowname", window}).startsWith("* "); }, 1'000);
+                [&] {
+                    return tool({"getwindowname", window}).startsWith("* ");
+                },
+                1'000);
         },
         30'000))
         << "the plan did not change";

@@ -1,6 +1,6 @@
 #include "ProgramFolderFixture.h"
+#include "QuietRenderHost.h"
 #include "audio/Perpetuator.h"
-#include "audio/RenderHost.h"
 #include "common/SineWav.h"
 #include "controls/SoundFileFakes.h"
 #include "controls/TheLaneStrip.h"
@@ -15,14 +15,6 @@
 #include <cmath>
 
 namespace {
-
-class QuietRenderHost : public RenderHost {
-public:
-    bool ReportsFinish() const override { return false; }
-    void RefreshTitle() override {}
-    void OpenInEditor(const QString&) override {}
-    void OpenWithDefault(const QString&) override {}
-};
 
 // The program with its window on the "no sound" device, an empty new plan, and a sound-file
 // chooser of the test's.
