@@ -107,14 +107,14 @@ bool PlanKeeper::KeepPlanAs(bool asCopy, bool dim) {
     return true;
 }
 
-bool PlanKeeper::askAboutChanges(SaveAnswer& answer, bool keepAsForYes) {
+std::optional<SaveAnswer> PlanKeeper::askAboutChanges(bool keepAsForYes) {
     const bool hasFile = !m_links.arrangement.plan.Untitled;
-    answer = m_links.saveQuestion.AskSaveChanges(hasFile);
+    SaveAnswer answer = m_links.saveQuestion.AskSaveChanges(hasFile);
     if (answer == SaveAnswer::Yes && !hasFile && keepAsForYes)
         answer = SaveAnswer::KeepAs;
-    if (answer == SaveAnswer::KeepAs)
-        return KeepPlanAs(false, false);
-    return answer != SaveAnswer::Cancel;
+    if (answer == SaveAnswer::Cancel || (answer == SaveAnswer::KeepAs && !KeepPlanAs(false, false)))
+        return std::nullopt;
+    return answer;
 }
 
 bool PlanKeeper::SettleChanges(bool* keepLater) {
@@ -122,18 +122,17 @@ bool PlanKeeper::SettleChanges(bool* keepLater) {
     if (!plan.Modified())
         return true;
     const DialogState state(m_links.host);
-    SaveAnswer answer = SaveAnswer::Cancel;
-    if (!askAboutChanges(answer, false))
+    const std::optional<SaveAnswer> answer = askAboutChanges(false);
+    if (!answer)
         return false;
-    if (answer == SaveAnswer::Yes) {
-        if (keepLater) {
-            *keepLater = true;
-            return true;
-        }
-        // Nothing kept: the plan must not be replaced.
-        if (!KeepPlan(false))
-            return false;
+    if (keepLater) {
+        // The replacement may still be cancelled: until then the changes stay marked.
+        *keepLater = *answer == SaveAnswer::Yes;
+        return true;
     }
+    // Nothing kept: the plan must not be replaced.
+    if (*answer == SaveAnswer::Yes && !KeepPlan(false))
+        return false;
     plan.ClearModified();
     return true;
 }
@@ -143,19 +142,17 @@ bool PlanKeeper::SettleBeforeClose(bool& saveSideCopy) {
     if (!plan.Modified())
         return true;
     const DialogState state(m_links.host);
-    SaveAnswer answer = SaveAnswer::Cancel;
     // A plan without a file of its own is only ever kept under a name asked for.
-    if (!askAboutChanges(answer, true))
+    const std::optional<SaveAnswer> answer = askAboutChanges(true);
+    if (!answer)
         return false;
-    if (answer == SaveAnswer::Yes)
+    if (*answer == SaveAnswer::Yes) {
+        if (!SaveWithBackup(false, false) && !KeepPlanAs(false, false))
+            return false;
+        // Only a close that goes ahead gives up the side copy: a refused one leaves it for a
+        // later close without questions.
         saveSideCopy = false;
-    else if (answer == SaveAnswer::No)
-        plan.ClearModified();
-    if (!plan.Modified())
-        return true;
-    if (SaveWithBackup(saveSideCopy, false)) {
-        plan.ClearModified();
-        return true;
     }
-    return KeepPlanAs(false, false);
+    plan.ClearModified();
+    return true;
 }

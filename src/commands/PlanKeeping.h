@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 enum class SaveAnswer;
 
@@ -24,17 +25,19 @@ public:
     bool SaveWithBackup(bool sideCopy, bool reporting);
 
     // Before the plan is replaced: asks about unkept changes and keeps by the answer. True when
-    // the command may go on; Keep is left to the caller when keepLater is given (it is set).
+    // the command may go on. With keepLater, the replacement can still be cancelled: Keep is
+    // left to the caller (keepLater is set for Yes) and the changes stay marked until the plan
+    // is replaced.
     bool SettleChanges(bool* keepLater = nullptr);
-    // Closing: asks about unkept changes and keeps by the answer; Yes clears saveSideCopy. True
-    // when the window may close.
+    // Closing: asks about unkept changes and keeps by the answer. True when the window may
+    // close; only then does Yes clear saveSideCopy.
     bool SettleBeforeClose(bool& saveSideCopy);
 
 private:
-    // The save question. Cancel, and a keep-as that wrote nothing, end the caller's command
-    // (false); Yes and No are left to the caller. keepAsForYes: an untitled plan's Yes is
-    // keep-as.
-    bool askAboutChanges(SaveAnswer& answer, bool keepAsForYes);
+    // The save question, and the keep-as it may answer with. Cancel, and a keep-as that wrote
+    // nothing, end the caller's command (none); Yes and No are left to the caller.
+    // keepAsForYes: an untitled plan's Yes is keep-as.
+    std::optional<SaveAnswer> askAboutChanges(bool keepAsForYes);
 
     const InstructorLinks& m_links;
     int64_t& m_mark;
