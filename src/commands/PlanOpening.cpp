@@ -42,13 +42,17 @@ void StartNewPlan(Arrangement& arrangement) {
     FinishLoad(arrangement, previousElementRate);
 }
 
+bool NamesPlanFile(const QString& file) {
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    return suffix == QLatin1String("skw") || suffix == QLatin1String("ini");
+}
+
 QString ClipboardPlanName(const QString& text) {
     QString name = text.section(QLatin1Char('\n'), 0, 0).trimmed();
     if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
         name = name.mid(1, name.size() - 2).trimmed();
     const QFileInfo file(name);
-    const QString suffix = file.suffix().toLower();
-    if (!file.isFile() || (suffix != QLatin1String("skw") && suffix != QLatin1String("ini")))
+    if (!file.isFile() || !NamesPlanFile(name))
         return {};
     return file.absoluteFilePath();
 }
@@ -114,8 +118,9 @@ bool PlanOpener::LoadPlanFile(bool keepFirst, const QString& fileName) {
             plan.SetModified(kChangeUnreadable, true);
         }
         arrangement.audio.Reschedule();
-        slideToMasterLoudness();
     }
+    // Its failure is written to the fault log, which must not happen under the mix lock.
+    slideToMasterLoudness();
     m_links.host.RefreshAfterLoad();
     return true;
 }

@@ -13,6 +13,9 @@ struct InstructorLinks;
 // balls stay as they are.
 void StartNewPlan(Arrangement& arrangement);
 
+// Whether the file's name is a plan file's (".skw", or the older ".ini", in any case).
+bool NamesPlanFile(const QString& file);
+
 // The plan file a clipboard text names: its first line, trimmed (and unquoted), when that names
 // an existing ".skw" or ".ini" file; else empty.
 QString ClipboardPlanName(const QString& text);
@@ -28,8 +31,9 @@ public:
     void NewPlan(bool atStartup);
     // The open dialog, after the same questions as NewPlan.
     void OpenPlan();
-    // Keeps first when asked (a failed keep loads nothing), then replaces the plan by the file
-    // under the mix lock and reports the load. False when nothing was loaded.
+    // Keeps first when asked, then replaces the plan by the file under the mix lock and reports
+    // the load; a file that cannot be read leaves an empty, changed plan under its name. False
+    // when the plan was not replaced (the keep failed).
     bool LoadPlanFile(bool keepFirst, const QString& fileName);
     // A file dropped on the window or named on the clipboard: the same questions, the load, then
     // the question about a file that could not be read.

@@ -101,6 +101,31 @@ TEST_F(PlanOpening, CancelInTheOpenDialogChangesNothingAndKeepsNothing) {
     EXPECT_TRUE(plan.Modified());
 }
 
+TEST_F(PlanOpening, NoFollowedByACancelledOpenLeavesTheChangesToBeAskedAboutAgain) {
+    changedPlanIn("song.skw");
+    question.answer = SaveAnswer::No;
+    instructor.Commands().Run(1103);
+    EXPECT_EQ(dialogs.openSpecs.size(), 1u);
+    EXPECT_TRUE(plan.Modified());
+
+    bool sideCopy = true;
+    question.answer = SaveAnswer::Cancel;
+    EXPECT_FALSE(instructor.SettleBeforeClose(sideCopy));
+    EXPECT_EQ(question.offered.size(), 2u) << "closing asks about the changes";
+}
+
+TEST_F(PlanOpening, KeepAfterOpeningAnUnreadableFileAsksForANameAndLeavesTheFileAlone) {
+    const QString junk = dir.file("junk.skw");
+    WriteFile(junk, "\x01\x02 not a plan");
+    dialogs.openName = junk;
+    instructor.Commands().Run(1103);
+    EXPECT_TRUE(plan.Modified());
+
+    instructor.Commands().Run(1037);
+    EXPECT_EQ(dialogs.saveSpecs.size(), 1u);
+    EXPECT_EQ(ReadAll(junk), "\x01\x02 not a plan");
+}
+
 TEST_F(PlanOpening, NewEmptiesThePlanAfterTheQuestion) {
     changedPlanIn("song.skw");
     question.answer = SaveAnswer::No;
