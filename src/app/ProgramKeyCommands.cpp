@@ -7,14 +7,6 @@
 #include "texts/Parlance.h"
 
 #include <QLocale>
-#include <QProcess>
-
-namespace {
-
-// The program that amends text files, as the texts name it.
-constexpr int kTextEditorText = 39;
-
-} // namespace
 
 bool ProgramKeyCommands::RunCommand(int id) {
     return m_setup.commands.Run(id);
@@ -45,7 +37,7 @@ void ProgramKeyCommands::ShowRulerMenuAtLine() {
 }
 
 void ProgramKeyCommands::OpenSettingsFileInEditor() {
-    QProcess::startDetached(EditorProgramFor(Text(kTextEditorText)), {m_setup.settingsFile});
+    OpenInTextEditor(m_setup.desktop, m_setup.settingsFile);
 }
 
 void ProgramKeyCommands::ChooseLanguage() {

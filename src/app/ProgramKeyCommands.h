@@ -9,11 +9,13 @@
 #include <functional>
 
 class CommandTable;
+class PlanDesktop;
 class ProgramMenus;
 
 struct KeyCommandsSetup {
     const CommandTable& commands;
     ProgramMenus& menus;
+    PlanDesktop& desktop;
     std::function<void(bool replace, bool release)> auditionAtPoint;
     QString settingsFile;
     // Writes the settings and the window's placement to the file now.

@@ -155,7 +155,7 @@ void ProgramSession::createWindow() {
                                [this] { return m_audio.Mingler(); }, [this] { Close(); }});
     attachMenus();
     m_keyCommands = std::make_unique<ProgramKeyCommands>(
-        KeyCommandsSetup{commands, m_menus,
+        KeyCommandsSetup{commands, m_menus, m_desktop,
                          [this](bool replace, bool release) {
                              CommandState& state = m_instructor->State();
                              AuditionAtPoint(m_audio.Mingler(), m_arrangement, state.CurrentLane,
