@@ -1,7 +1,7 @@
 // Start-up and shut-down of the program with its window.
 #include "app/ProgramSession.h"
 
-#include "app/ClosingPlan.h"
+#include "app/SaveQuestionWords.h"
 #include "app/StartupPlan.h"
 #include "app/TermSignals.h"
 #include "app/WindowDialogs.h"
