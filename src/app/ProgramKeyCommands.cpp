@@ -3,6 +3,7 @@
 #include "commands/CommandIds.h"
 #include "commands/CommandTable.h"
 #include "commands/Menus.h"
+#include "commands/PlanDialogs.h"
 #include "commands/PlanFileCommands.h"
 #include "texts/Parlance.h"
 
@@ -38,6 +39,10 @@ void ProgramKeyCommands::ShowRulerMenuAtLine() {
 
 void ProgramKeyCommands::OpenSettingsFileInEditor() {
     OpenInTextEditor(m_setup.desktop, m_setup.settingsFile);
+}
+
+void ProgramKeyCommands::CopyToClipboard(const QString& text) {
+    m_setup.desktop.SetClipboardText(text);
 }
 
 void ProgramKeyCommands::ChooseLanguage() {

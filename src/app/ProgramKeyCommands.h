@@ -39,6 +39,7 @@ public:
     void ShowRulerMenuAtLine() override;
     void SaveSettingsNow() override { m_setup.saveSettings(); }
     void OpenSettingsFileInEditor() override;
+    void CopyToClipboard(const QString& text) override;
     // The language the desktop's locale asks for, English when there is none of it.
     void ChooseLanguage() override;
     void StepLanguage(int step) override;

@@ -192,7 +192,7 @@ void ProgramSession::attachMenus() {
     m_menuWindow = std::make_unique<WindowMenuLink>(*m_window, m_arrangement, m_audio, m_peers,
                                                     m_startup.editorialProgram);
     m_menuFacts = std::make_unique<ProgramMenuFacts>(
-        m_arrangement, m_window->Interior(), *m_menuWindow,
+        m_arrangement, m_window->Interior(), *m_menuWindow, m_desktop,
         [this]() -> const TTheMingler* { return m_audio.Mingler(); });
     CommandTable& commands = m_instructor->Commands();
     m_menus.AddCommands(commands);
