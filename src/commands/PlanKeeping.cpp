@@ -107,52 +107,56 @@ bool PlanKeeper::KeepPlanAs(bool asCopy, bool dim) {
     return true;
 }
 
-std::optional<SaveAnswer> PlanKeeper::askAboutChanges(bool keepAsForYes) {
-    const bool hasFile = !m_links.arrangement.plan.Untitled;
+PlanKeeper::AfterQuestion PlanKeeper::askAboutChanges(bool keepAsForYes) {
+    const TThePlan& plan = m_links.arrangement.plan;
+    if (!plan.Modified())
+        return AfterQuestion::Forget;
+    const DialogState state(m_links.host);
+    const bool hasFile = !plan.Untitled;
     SaveAnswer answer = m_links.saveQuestion.AskSaveChanges(hasFile);
     if (answer == SaveAnswer::Yes && !hasFile && keepAsForYes)
         answer = SaveAnswer::KeepAs;
-    if (answer == SaveAnswer::Cancel || (answer == SaveAnswer::KeepAs && !KeepPlanAs(false, false)))
-        return std::nullopt;
-    return answer;
+    switch (answer) {
+    case SaveAnswer::Yes:
+        return AfterQuestion::Keep;
+    case SaveAnswer::No:
+        return AfterQuestion::Forget;
+    case SaveAnswer::KeepAs:
+        return KeepPlanAs(false, false) ? AfterQuestion::Forget : AfterQuestion::End;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return AfterQuestion::End;
 }
 
 bool PlanKeeper::SettleChanges(bool* keepLater) {
-    TThePlan& plan = m_links.arrangement.plan;
-    if (!plan.Modified())
-        return true;
-    const DialogState state(m_links.host);
-    const std::optional<SaveAnswer> answer = askAboutChanges(false);
-    if (!answer)
+    const AfterQuestion after = askAboutChanges(false);
+    if (after == AfterQuestion::End)
         return false;
     if (keepLater) {
         // The replacement may still be cancelled: until then the changes stay marked.
-        *keepLater = *answer == SaveAnswer::Yes;
+        *keepLater = after == AfterQuestion::Keep;
         return true;
     }
     // Nothing kept: the plan must not be replaced.
-    if (*answer == SaveAnswer::Yes && !KeepPlan(false))
+    if (after == AfterQuestion::Keep && !KeepPlan(false))
         return false;
-    plan.ClearModified();
+    m_links.arrangement.plan.ClearModified();
     return true;
 }
 
 bool PlanKeeper::SettleBeforeClose(bool& saveSideCopy) {
-    TThePlan& plan = m_links.arrangement.plan;
-    if (!plan.Modified())
-        return true;
-    const DialogState state(m_links.host);
     // A plan without a file of its own is only ever kept under a name asked for.
-    const std::optional<SaveAnswer> answer = askAboutChanges(true);
-    if (!answer)
+    const AfterQuestion after = askAboutChanges(true);
+    if (after == AfterQuestion::End)
         return false;
-    if (*answer == SaveAnswer::Yes) {
-        if (!SaveWithBackup(false, false) && !KeepPlanAs(false, false))
+    if (after == AfterQuestion::Keep) {
+        if (!SaveWithBackup(false, false) && !KeepPlanAs(false, true))
             return false;
         // Only a close that goes ahead gives up the side copy: a refused one leaves it for a
         // later close without questions.
         saveSideCopy = false;
     }
-    plan.ClearModified();
+    m_links.arrangement.plan.ClearModified();
     return true;
 }

@@ -3,9 +3,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
-
-enum class SaveAnswer;
 
 struct InstructorLinks;
 
@@ -34,10 +31,12 @@ public:
     bool SettleBeforeClose(bool& saveSideCopy);
 
 private:
-    // The save question, and the keep-as it may answer with. Cancel, and a keep-as that wrote
-    // nothing, end the caller's command (none); Yes and No are left to the caller.
-    // keepAsForYes: an untitled plan's Yes is keep-as.
-    std::optional<SaveAnswer> askAboutChanges(bool keepAsForYes);
+    // What the caller does with the changes once the save question is answered.
+    enum class AfterQuestion { End, Keep, Forget };
+    // The save question inside the dialog state, asked only about unkept changes, and the
+    // keep-as it may be answered with. Cancel, and a keep-as that wrote nothing, end the
+    // caller's command. keepAsForYes: an untitled plan's Yes is keep-as.
+    AfterQuestion askAboutChanges(bool keepAsForYes);
 
     const InstructorLinks& m_links;
     int64_t& m_mark;
