@@ -129,20 +129,10 @@ PlanKeeper::AfterQuestion PlanKeeper::askAboutChanges(bool keepAsForYes) {
     return AfterQuestion::End;
 }
 
-bool PlanKeeper::SettleChanges(bool* keepLater) {
+bool PlanKeeper::SettleChanges(bool& keepFirst) {
     const AfterQuestion after = askAboutChanges(false);
-    if (after == AfterQuestion::End)
-        return false;
-    if (keepLater) {
-        // The replacement may still be cancelled: until then the changes stay marked.
-        *keepLater = after == AfterQuestion::Keep;
-        return true;
-    }
-    // Nothing kept: the plan must not be replaced.
-    if (after == AfterQuestion::Keep && !KeepPlan(false))
-        return false;
-    m_links.arrangement.plan.ClearModified();
-    return true;
+    keepFirst = after == AfterQuestion::Keep;
+    return after != AfterQuestion::End;
 }
 
 bool PlanKeeper::SettleBeforeClose(bool& saveSideCopy) {

@@ -21,11 +21,10 @@ public:
     bool KeepPlanAs(bool asCopy, bool dim);
     bool SaveWithBackup(bool sideCopy, bool reporting);
 
-    // Before the plan is replaced: asks about unkept changes and keeps by the answer. True when
-    // the command may go on. With keepLater, the replacement can still be cancelled: Keep is
-    // left to the caller (keepLater is set for Yes) and the changes stay marked until the plan
-    // is replaced.
-    bool SettleChanges(bool* keepLater = nullptr);
+    // Before the plan is replaced: asks about unkept changes. True when the command may go on;
+    // keepFirst is set when the answer asks the caller to keep before replacing. The changes
+    // stay marked, as the replacement may still be cancelled.
+    bool SettleChanges(bool& keepFirst);
     // Closing: asks about unkept changes and keeps by the answer. True when the window may
     // close; only then does Yes clear saveSideCopy.
     bool SettleBeforeClose(bool& saveSideCopy);

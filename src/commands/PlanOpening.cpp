@@ -57,11 +57,12 @@ QString ClipboardPlanName(const QString& text) {
     return file.absoluteFilePath();
 }
 
-bool PlanOpener::mayReplace(bool* keepLater) {
-    // A new element rate starts the output again, which frees the renders' streams.
-    if (m_links.confirmStopPerpetuations && !m_links.confirmStopPerpetuations())
+bool PlanOpener::mayReplace(bool keepFirst) {
+    if (keepFirst && !m_keeper.KeepPlan(false))
         return false;
-    return m_keeper.SettleChanges(keepLater);
+    // A new element rate starts the output again, which frees the renders' streams. Asked last,
+    // so that nothing cancelled afterwards has stopped them for nothing.
+    return !m_links.confirmStopPerpetuations || m_links.confirmStopPerpetuations();
 }
 
 void PlanOpener::emptyPlan() {
@@ -76,11 +77,13 @@ void PlanOpener::emptyPlan() {
 void PlanOpener::NewPlan(bool atStartup) {
     Arrangement& arrangement = m_links.arrangement;
     if (!atStartup) {
-        if (!mayReplace(nullptr))
+        bool keepFirst = false;
+        if (!m_keeper.SettleChanges(keepFirst) || !mayReplace(keepFirst))
             return;
         emptyPlan();
     }
     StartNewPlan(arrangement);
+    arrangement.plan.ClearModified();
     if (!atStartup) {
         m_links.host.SettleCarrier();
         m_links.host.RefreshAfterLoad();
@@ -90,13 +93,13 @@ void PlanOpener::NewPlan(bool atStartup) {
 void PlanOpener::OpenPlan() {
     const DialogState state(m_links.host);
     bool keepFirst = false;
-    if (!mayReplace(&keepFirst))
+    if (!m_keeper.SettleChanges(keepFirst))
         return;
     const FileDialogSpec spec{Text(kTextOpenTitle), Text(kTextOpenFilter), Text(kTextOpenExtension),
                               m_links.arrangement.plan.Folder()};
     const QString fileName = m_links.dialogs.AskOpenFile(spec);
-    if (!fileName.isEmpty())
-        LoadPlanFile(keepFirst, fileName);
+    if (!fileName.isEmpty() && mayReplace(keepFirst))
+        LoadPlanFile(false, fileName);
 }
 
 bool PlanOpener::LoadPlanFile(bool keepFirst, const QString& fileName) {
@@ -140,7 +143,8 @@ void PlanOpener::OpenPlanFile(const QString& fileName) {
     if (fileName.isEmpty())
         return;
     bool keepFirst = false;
-    if (!mayReplace(&keepFirst) || !LoadPlanFile(keepFirst, fileName))
+    if (!m_keeper.SettleChanges(keepFirst) || !mayReplace(keepFirst) ||
+        !LoadPlanFile(false, fileName))
         return;
     TThePlan& plan = m_links.arrangement.plan;
     const QuestionAnswer answer = AskAboutUnreadablePlan(m_links.arrangement, false, true,

@@ -57,16 +57,20 @@ TEST_F(PlanOpening, NewAndOpenAfterACancelledKeepLeaveThePlanAsItWas) {
     expectIntact(Text(29));
 }
 
-TEST_F(PlanOpening, RunningRendersAreAskedAboutBeforeNewOrOpenAskAnything) {
+TEST_F(PlanOpening, RunningRendersAreAskedAboutOnlyOnceThePlanIsSureToBeReplaced) {
     changedUntitledPlan();
+    question.answer = SaveAnswer::No;
+    instructor.Commands().Run(1103);
+    EXPECT_EQ(dialogs.openSpecs.size(), 1u);
+    EXPECT_EQ(renderQuestions, 0) << "a cancelled open stops no render";
+
     dialogs.openName = twoBallPlan();
     rendersMayStop = false;
     instructor.Commands().Run(1102);
     instructor.Commands().Run(1103);
     instructor.OpenPlanFile(dialogs.openName);
     EXPECT_EQ(renderQuestions, 3);
-    EXPECT_TRUE(question.offered.empty());
-    EXPECT_TRUE(dialogs.openSpecs.empty());
+    EXPECT_EQ(question.offered.size(), 4u);
     expectIntact(Text(29));
 }
 
