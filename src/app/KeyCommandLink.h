@@ -4,6 +4,8 @@
 
 #include <QChar>
 
+class QString;
+
 // The program side implements it. UI thread only.
 class KeyCommandLink {
 public:
@@ -30,6 +32,8 @@ public:
     virtual void SaveSettingsNow() = 0;
     // The settings file opened in the program the texts name for amending text.
     virtual void OpenSettingsFileInEditor() = 0;
+    // The text put on the desktop's clipboard.
+    virtual void CopyToClipboard(const QString& text) = 0;
     // The language list's choice; a step of +1 or -1 through the list, wrapping round.
     virtual void ChooseLanguage() = 0;
     virtual void StepLanguage(int step) = 0;

@@ -18,7 +18,6 @@
 #include "model/LaneEdits.h"
 #include "texts/Parlance.h"
 
-#include <QClipboard>
 #include <QCursor>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -164,7 +163,7 @@ void KeyMap::addRows() {
     command({Qt::Key_F8}, kCtrl, cmd::kReloadResources);
     command({Qt::Key_F9}, kShiftCtrl, cmd::kCopyPlanPath);
     command({Qt::Key_F9}, kAltCtrl, cmd::kOpenPlanFromClipboard);
-    add({Qt::Key_F9}, kShiftAltCtrl, does([this] { planNameToClipboard(); }));
+    add({Qt::Key_F9}, kShiftAltCtrl, link([this](KeyCommandLink& l) { planNameToClipboard(l); }));
     add({Qt::Key_F10}, kNone, link([](KeyCommandLink& l) { l.ShowMenuByKey(); }));
     add({Qt::Key_F10, Qt::Key_Menu}, kShift,
         link([](KeyCommandLink& l) { l.ShowBallMenuAtPoint(); }));
@@ -368,10 +367,11 @@ void KeyMap::zoomHandles(int step) {
         strip->ZoomHandles(step);
 }
 
-void KeyMap::planNameToClipboard() {
-    const QString& file = m_arrangement.plan.FileName;
-    if (!file.isEmpty())
-        QGuiApplication::clipboard()->setText(QFileInfo(file).fileName());
+void KeyMap::planNameToClipboard(KeyCommandLink& link) const {
+    // An untitled plan has no file: the name it shows is no file's.
+    const TThePlan& plan = m_arrangement.plan;
+    if (!plan.Untitled && !plan.FileName.isEmpty())
+        link.CopyToClipboard(QFileInfo(plan.FileName).fileName());
 }
 
 int MappedKey(const QKeyEvent& event) {

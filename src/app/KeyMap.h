@@ -58,7 +58,7 @@ private:
     // The lane at the point's row struck or soloed, as a click in its strike box does.
     void strikeOrSolo(bool solo);
     void zoomHandles(int step);
-    void planNameToClipboard();
+    void planNameToClipboard(KeyCommandLink& link) const;
 
     TGlorinbaxMF& m_window;
     Arrangement& m_arrangement;

@@ -3,18 +3,11 @@
 #include "commands/CommandIds.h"
 #include "commands/CommandTable.h"
 #include "commands/Menus.h"
+#include "commands/PlanDialogs.h"
 #include "commands/PlanFileCommands.h"
 #include "texts/Parlance.h"
 
 #include <QLocale>
-#include <QProcess>
-
-namespace {
-
-// The program that amends text files, as the texts name it.
-constexpr int kTextEditorText = 39;
-
-} // namespace
 
 bool ProgramKeyCommands::RunCommand(int id) {
     return m_setup.commands.Run(id);
@@ -45,7 +38,11 @@ void ProgramKeyCommands::ShowRulerMenuAtLine() {
 }
 
 void ProgramKeyCommands::OpenSettingsFileInEditor() {
-    QProcess::startDetached(EditorProgramFor(Text(kTextEditorText)), {m_setup.settingsFile});
+    OpenInTextEditor(m_setup.desktop, m_setup.settingsFile);
+}
+
+void ProgramKeyCommands::CopyToClipboard(const QString& text) {
+    m_setup.desktop.SetClipboardText(text);
 }
 
 void ProgramKeyCommands::ChooseLanguage() {

@@ -9,11 +9,13 @@
 #include <functional>
 
 class CommandTable;
+class PlanDesktop;
 class ProgramMenus;
 
 struct KeyCommandsSetup {
     const CommandTable& commands;
     ProgramMenus& menus;
+    PlanDesktop& desktop;
     std::function<void(bool replace, bool release)> auditionAtPoint;
     QString settingsFile;
     // Writes the settings and the window's placement to the file now.
@@ -37,6 +39,7 @@ public:
     void ShowRulerMenuAtLine() override;
     void SaveSettingsNow() override { m_setup.saveSettings(); }
     void OpenSettingsFileInEditor() override;
+    void CopyToClipboard(const QString& text) override;
     // The language the desktop's locale asks for, English when there is none of it.
     void ChooseLanguage() override;
     void StepLanguage(int step) override;

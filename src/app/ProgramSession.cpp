@@ -1,7 +1,7 @@
 // Start-up and shut-down of the program with its window.
 #include "app/ProgramSession.h"
 
-#include "app/ClosingPlan.h"
+#include "app/SaveQuestionWords.h"
 #include "app/StartupPlan.h"
 #include "app/TermSignals.h"
 #include "app/WindowDialogs.h"
@@ -158,7 +158,7 @@ void ProgramSession::createWindow() {
                                [this] { return m_audio.Mingler(); }, [this] { Close(); }});
     attachMenus();
     m_keyCommands = std::make_unique<ProgramKeyCommands>(
-        KeyCommandsSetup{commands, m_menus,
+        KeyCommandsSetup{commands, m_menus, m_desktop,
                          [this](bool replace, bool release) {
                              CommandState& state = m_instructor->State();
                              AuditionAtPoint(m_audio.Mingler(), m_arrangement, state.CurrentLane,
@@ -199,7 +199,7 @@ void ProgramSession::attachMenus() {
                                                     m_startup.editorialProgram,
                                                     [this] { return confirmStopRenders(); });
     m_menuFacts = std::make_unique<ProgramMenuFacts>(
-        m_arrangement, m_window->Interior(), *m_menuWindow,
+        m_arrangement, m_window->Interior(), *m_menuWindow, m_desktop,
         [this]() -> const TTheMingler* { return m_audio.Mingler(); });
     CommandTable& commands = m_instructor->Commands();
     m_menus.AddCommands(commands);

@@ -13,10 +13,7 @@
 StartupFileKind StartupFileKindOf(const QString& file) {
     if (file.isEmpty())
         return StartupFileKind::None;
-    const QString suffix = QFileInfo(file).suffix().toLower();
-    return suffix == QLatin1String("skw") || suffix == QLatin1String("ini")
-               ? StartupFileKind::Plan
-               : StartupFileKind::Sound;
+    return NamesPlanFile(file) ? StartupFileKind::Plan : StartupFileKind::Sound;
 }
 
 void PlaceSoundAtOrigin(Arrangement& arrangement, const QString& soundFile,

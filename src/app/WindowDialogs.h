@@ -1,7 +1,7 @@
 // The message boxes and file dialogs of start-up and closing.
 #pragma once
 
-#include "app/ClosingPlan.h"
+#include "app/SaveQuestionWords.h"
 #include "audio/LibraryStartup.h"
 #include "commands/UnreadablePlanQuestion.h"
 #include "controls/SoundFileLink.h"

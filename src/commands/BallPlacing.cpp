@@ -66,9 +66,10 @@ bool BallPlacing::RemoveBallAtCell(int32_t column, int32_t row, int32_t changeCo
 }
 
 bool BallPlacing::DropFileOnCell(int32_t column, int32_t row, bool refresh, const QString& file) {
+    const QString name = QFileInfo(file).absoluteFilePath();
+    const bool known = m_arrangement.resources.Find(name) != nullptr;
     // A file that does not decode would leave a silent ball naming it in the plan.
-    TRes* resource =
-        m_arrangement.resources.FindOrAddSound(QFileInfo(file).absoluteFilePath(), folders());
+    TRes* resource = m_arrangement.resources.FindOrAddSound(name, folders());
     if (!resource)
         return false;
     if (TBall* ball = ::PlaceBall(m_arrangement, column, row, false, resource, nullptr)) {
@@ -81,17 +82,21 @@ bool BallPlacing::DropFileOnCell(int32_t column, int32_t row, bool refresh, cons
         return true;
     }
     TBall* there = m_arrangement.balls.FindAtCell(column, row);
-    if (!there)
-        return false;
-    if (TLane* lane = there->Lane()) {
+    if (TLane* lane = there ? there->Lane() : nullptr) {
         m_arrangement.plan.SetModified(kChangeBallOwnFile, true);
         m_arrangement.balls.SetResource(*there, resource);
         if (refresh)
             refreshLane(*lane);
         return true;
     }
-    m_arrangement.plan.SetModified(kChangeLaneAdded, true);
-    return addLaneForFile(there->Y(), there->X(), file, refresh);
+    if (there && addLaneForFile(there->Y(), there->X(), file, refresh)) {
+        m_arrangement.plan.SetModified(kChangeLaneAdded, true);
+        return true;
+    }
+    // Outside the balls' range, or no lane: nothing sounds the file.
+    if (!known)
+        m_arrangement.resources.Delete(*resource);
+    return false;
 }
 
 bool BallPlacing::addLaneForFile(int32_t row, int32_t column, const QString& file, bool refresh) {
@@ -110,8 +115,7 @@ bool BallPlacing::addLaneForFile(int32_t row, int32_t column, const QString& fil
 }
 
 ResourceFolders BallPlacing::folders() const {
-    const TThePlan& plan = m_arrangement.plan;
-    return {plan.Folder(), plan.ResourcesFolder, ReadDefaultResourcesFolder(m_settings)};
+    return PlanResourceFolders(m_arrangement.plan, ReadDefaultResourcesFolder(m_settings));
 }
 
 void BallPlacing::refreshLane(const TLane& lane) const {

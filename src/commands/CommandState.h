@@ -1,8 +1,6 @@
 // The state the commands share between one command and the next.
 #pragma once
 
-#include <QPoint>
-
 #include <cstdint>
 
 class TBall;
@@ -13,7 +11,5 @@ class TLane;
 struct CommandState {
     TLane* CurrentLane = nullptr; // the lane the lane commands act on
     TBall* CurrentBall = nullptr; // the ball the ball commands act on
-    QPoint PopupPosition;         // screen point of the last context menu
-    int RulerClickX = 0;          // screen x at which the ruler commands act
     int64_t Mark = 0;             // when the running command began, on the program's stopwatch
 };

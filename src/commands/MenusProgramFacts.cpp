@@ -2,14 +2,12 @@
 
 #include "audio/Mingler.h"
 #include "commands/MenusWindowLink.h"
+#include "commands/PlanDialogs.h"
 #include "controls/Interior.h"
 #include "controls/TheRoom.h"
 #include "controls/TheWatch.h"
 #include "controls/WatchTyper.h"
 #include "model/Arrangement.h"
-
-#include <QClipboard>
-#include <QGuiApplication>
 
 namespace {
 
@@ -30,8 +28,7 @@ MenuState ProgramMenuFacts::Now() const {
     s.planKeptOnce = !a.plan.Untitled;
     s.planChanged = a.plan.Modified();
     s.resourcesLoaded = a.resources.Count() > 0;
-    if (const QClipboard* clipboard = QGuiApplication::clipboard())
-        s.clipboardText = clipboard->text();
+    s.clipboardText = m_desktop.ClipboardText();
     s.editorialProgramSet = m_window.EditorialProgramSet();
     s.roomHasBalls = a.balls.Count() > 0;
     s.laneCount = a.lanes.Count();

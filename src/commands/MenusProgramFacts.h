@@ -7,6 +7,7 @@
 
 class Arrangement;
 class MenuWindowLink;
+class PlanDesktop;
 class TTheInterior;
 class TTheMingler;
 
@@ -15,8 +16,9 @@ class ProgramMenuFacts : public MenuFacts {
 public:
     // The mingler is asked for each time: it exists only once the audio side started.
     ProgramMenuFacts(const Arrangement& arrangement, const TTheInterior& interior,
-                     const MenuWindowLink& window, std::function<const TTheMingler*()> mingler)
-        : m_arrangement(arrangement), m_interior(interior), m_window(window),
+                     const MenuWindowLink& window, const PlanDesktop& desktop,
+                     std::function<const TTheMingler*()> mingler)
+        : m_arrangement(arrangement), m_interior(interior), m_window(window), m_desktop(desktop),
           m_mingler(std::move(mingler)) {}
 
     MenuState Now() const override;
@@ -26,5 +28,6 @@ private:
     const Arrangement& m_arrangement;
     const TTheInterior& m_interior;
     const MenuWindowLink& m_window;
+    const PlanDesktop& m_desktop;
     std::function<const TTheMingler*()> m_mingler;
 };

@@ -29,6 +29,14 @@ QString EditorProgramFor(const QString& named) {
     return program;
 }
 
+bool OpenInTextEditor(PlanDesktop& desktop, const QString& file) {
+    const QString program = EditorProgramFor(Text(kTextEditorProgram));
+    if (desktop.StartProgram(program, {file}))
+        return true;
+    Report(program, file, true);
+    return false;
+}
+
 QString PlanFileCommands::planFile() const {
     const TThePlan& plan = m_links.arrangement.plan;
     return plan.Untitled ? QString() : plan.FileName;
@@ -38,9 +46,7 @@ void PlanFileCommands::AmendPlanText() {
     const QString file = planFile();
     if (file.isEmpty())
         return;
-    const QString program = EditorProgramFor(Text(kTextEditorProgram));
-    if (!m_links.desktop.StartProgram(program, {file}))
-        Report(program, file, true);
+    OpenInTextEditor(m_links.desktop, file);
 }
 
 void PlanFileCommands::showForPlanFile(void (PlanDialogs::*show)(const QString&)) {

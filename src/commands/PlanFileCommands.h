@@ -3,6 +3,7 @@
 
 #include <QString>
 
+class PlanDesktop;
 class PlanDialogs;
 struct InstructorLinks;
 
@@ -10,6 +11,10 @@ struct InstructorLinks;
 // else the desktop's opener (a language file written elsewhere may name a program of another
 // system).
 QString EditorProgramFor(const QString& named);
+
+// Starts the text editor on the file; when it does not start, the report says so. True when it
+// started.
+bool OpenInTextEditor(PlanDesktop& desktop, const QString& file);
 
 // The file commands do nothing for an untitled plan, which has no file. UI thread only.
 class PlanFileCommands {

@@ -107,55 +107,46 @@ bool PlanKeeper::KeepPlanAs(bool asCopy, bool dim) {
     return true;
 }
 
-bool PlanKeeper::askAboutChanges(SaveAnswer& answer, bool keepAsForYes) {
-    const bool hasFile = !m_links.arrangement.plan.Untitled;
-    answer = m_links.saveQuestion.AskSaveChanges(hasFile);
+PlanKeeper::AfterQuestion PlanKeeper::askAboutChanges(bool keepAsForYes) {
+    const TThePlan& plan = m_links.arrangement.plan;
+    if (!plan.Modified())
+        return AfterQuestion::Forget;
+    const DialogState state(m_links.host);
+    const bool hasFile = !plan.Untitled;
+    SaveAnswer answer = m_links.saveQuestion.AskSaveChanges(hasFile);
     if (answer == SaveAnswer::Yes && !hasFile && keepAsForYes)
         answer = SaveAnswer::KeepAs;
-    if (answer == SaveAnswer::KeepAs)
-        return KeepPlanAs(false, false);
-    return answer != SaveAnswer::Cancel;
+    switch (answer) {
+    case SaveAnswer::Yes:
+        return AfterQuestion::Keep;
+    case SaveAnswer::No:
+        return AfterQuestion::Forget;
+    case SaveAnswer::KeepAs:
+        return KeepPlanAs(false, false) ? AfterQuestion::Forget : AfterQuestion::End;
+    case SaveAnswer::Cancel:
+        break;
+    }
+    return AfterQuestion::End;
 }
 
-bool PlanKeeper::SettleChanges(bool* keepLater) {
-    TThePlan& plan = m_links.arrangement.plan;
-    if (!plan.Modified())
-        return true;
-    const DialogState state(m_links.host);
-    SaveAnswer answer = SaveAnswer::Cancel;
-    if (!askAboutChanges(answer, false))
-        return false;
-    if (answer == SaveAnswer::Yes) {
-        if (keepLater) {
-            *keepLater = true;
-            return true;
-        }
-        // Nothing kept: the plan must not be replaced.
-        if (!KeepPlan(false))
-            return false;
-    }
-    plan.ClearModified();
-    return true;
+bool PlanKeeper::SettleChanges(bool& keepFirst) {
+    const AfterQuestion after = askAboutChanges(false);
+    keepFirst = after == AfterQuestion::Keep;
+    return after != AfterQuestion::End;
 }
 
 bool PlanKeeper::SettleBeforeClose(bool& saveSideCopy) {
-    TThePlan& plan = m_links.arrangement.plan;
-    if (!plan.Modified())
-        return true;
-    const DialogState state(m_links.host);
-    SaveAnswer answer = SaveAnswer::Cancel;
     // A plan without a file of its own is only ever kept under a name asked for.
-    if (!askAboutChanges(answer, true))
+    const AfterQuestion after = askAboutChanges(true);
+    if (after == AfterQuestion::End)
         return false;
-    if (answer == SaveAnswer::Yes)
+    if (after == AfterQuestion::Keep) {
+        if (!SaveWithBackup(false, false) && !KeepPlanAs(false, true))
+            return false;
+        // Only a close that goes ahead gives up the side copy: a refused one leaves it for a
+        // later close without questions.
         saveSideCopy = false;
-    else if (answer == SaveAnswer::No)
-        plan.ClearModified();
-    if (!plan.Modified())
-        return true;
-    if (SaveWithBackup(saveSideCopy, false)) {
-        plan.ClearModified();
-        return true;
     }
-    return KeepPlanAs(false, false);
+    m_links.arrangement.plan.ClearModified();
+    return true;
 }

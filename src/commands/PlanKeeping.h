@@ -4,8 +4,6 @@
 
 #include <cstdint>
 
-enum class SaveAnswer;
-
 struct InstructorLinks;
 
 // UI thread only.
@@ -23,18 +21,21 @@ public:
     bool KeepPlanAs(bool asCopy, bool dim);
     bool SaveWithBackup(bool sideCopy, bool reporting);
 
-    // Before the plan is replaced: asks about unkept changes and keeps by the answer. True when
-    // the command may go on; Keep is left to the caller when keepLater is given (it is set).
-    bool SettleChanges(bool* keepLater = nullptr);
-    // Closing: asks about unkept changes and keeps by the answer; Yes clears saveSideCopy. True
-    // when the window may close.
+    // Before the plan is replaced: asks about unkept changes. True when the command may go on;
+    // keepFirst is set when the answer asks the caller to keep before replacing. The changes
+    // stay marked, as the replacement may still be cancelled.
+    bool SettleChanges(bool& keepFirst);
+    // Closing: asks about unkept changes and keeps by the answer. True when the window may
+    // close; only then does Yes clear saveSideCopy.
     bool SettleBeforeClose(bool& saveSideCopy);
 
 private:
-    // The save question. Cancel, and a keep-as that wrote nothing, end the caller's command
-    // (false); Yes and No are left to the caller. keepAsForYes: an untitled plan's Yes is
-    // keep-as.
-    bool askAboutChanges(SaveAnswer& answer, bool keepAsForYes);
+    // What the caller does with the changes once the save question is answered.
+    enum class AfterQuestion { End, Keep, Forget };
+    // The save question inside the dialog state, asked only about unkept changes, and the
+    // keep-as it may be answered with. Cancel, and a keep-as that wrote nothing, end the
+    // caller's command. keepAsForYes: an untitled plan's Yes is keep-as.
+    AfterQuestion askAboutChanges(bool keepAsForYes);
 
     const InstructorLinks& m_links;
     int64_t& m_mark;

@@ -42,22 +42,27 @@ void StartNewPlan(Arrangement& arrangement) {
     FinishLoad(arrangement, previousElementRate);
 }
 
+bool NamesPlanFile(const QString& file) {
+    const QString suffix = QFileInfo(file).suffix().toLower();
+    return suffix == QLatin1String("skw") || suffix == QLatin1String("ini");
+}
+
 QString ClipboardPlanName(const QString& text) {
     QString name = text.section(QLatin1Char('\n'), 0, 0).trimmed();
     if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')))
         name = name.mid(1, name.size() - 2).trimmed();
     const QFileInfo file(name);
-    const QString suffix = file.suffix().toLower();
-    if (!file.isFile() || (suffix != QLatin1String("skw") && suffix != QLatin1String("ini")))
+    if (!file.isFile() || !NamesPlanFile(name))
         return {};
     return file.absoluteFilePath();
 }
 
-bool PlanOpener::mayReplace(bool* keepLater) {
-    // A new element rate starts the output again, which frees the renders' streams.
-    if (m_links.confirmStopPerpetuations && !m_links.confirmStopPerpetuations())
+bool PlanOpener::mayReplace(bool keepFirst) {
+    if (keepFirst && !m_keeper.KeepPlan(false))
         return false;
-    return m_keeper.SettleChanges(keepLater);
+    // A new element rate starts the output again, which frees the renders' streams. Asked last,
+    // so that nothing cancelled afterwards has stopped them for nothing.
+    return !m_links.confirmStopPerpetuations || m_links.confirmStopPerpetuations();
 }
 
 void PlanOpener::emptyPlan() {
@@ -72,11 +77,13 @@ void PlanOpener::emptyPlan() {
 void PlanOpener::NewPlan(bool atStartup) {
     Arrangement& arrangement = m_links.arrangement;
     if (!atStartup) {
-        if (!mayReplace(nullptr))
+        bool keepFirst = false;
+        if (!m_keeper.SettleChanges(keepFirst) || !mayReplace(keepFirst))
             return;
         emptyPlan();
     }
     StartNewPlan(arrangement);
+    arrangement.plan.ClearModified();
     if (!atStartup) {
         m_links.host.SettleCarrier();
         m_links.host.RefreshAfterLoad();
@@ -86,13 +93,13 @@ void PlanOpener::NewPlan(bool atStartup) {
 void PlanOpener::OpenPlan() {
     const DialogState state(m_links.host);
     bool keepFirst = false;
-    if (!mayReplace(&keepFirst))
+    if (!m_keeper.SettleChanges(keepFirst))
         return;
     const FileDialogSpec spec{Text(kTextOpenTitle), Text(kTextOpenFilter), Text(kTextOpenExtension),
                               m_links.arrangement.plan.Folder()};
     const QString fileName = m_links.dialogs.AskOpenFile(spec);
-    if (!fileName.isEmpty())
-        LoadPlanFile(keepFirst, fileName);
+    if (!fileName.isEmpty() && mayReplace(keepFirst))
+        LoadPlanFile(false, fileName);
 }
 
 bool PlanOpener::LoadPlanFile(bool keepFirst, const QString& fileName) {
@@ -114,8 +121,9 @@ bool PlanOpener::LoadPlanFile(bool keepFirst, const QString& fileName) {
             plan.SetModified(kChangeUnreadable, true);
         }
         arrangement.audio.Reschedule();
-        slideToMasterLoudness();
     }
+    // Its failure is written to the fault log, which must not happen under the mix lock.
+    slideToMasterLoudness();
     m_links.host.RefreshAfterLoad();
     return true;
 }
@@ -135,7 +143,8 @@ void PlanOpener::OpenPlanFile(const QString& fileName) {
     if (fileName.isEmpty())
         return;
     bool keepFirst = false;
-    if (!mayReplace(&keepFirst) || !LoadPlanFile(keepFirst, fileName))
+    if (!m_keeper.SettleChanges(keepFirst) || !mayReplace(keepFirst) ||
+        !LoadPlanFile(false, fileName))
         return;
     TThePlan& plan = m_links.arrangement.plan;
     const QuestionAnswer answer = AskAboutUnreadablePlan(

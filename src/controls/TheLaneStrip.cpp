@@ -190,8 +190,7 @@ void TTheLaneStrip::HueFromSlider(TLane& lane, std::optional<int> position) {
 }
 
 ResourceFolders TTheLaneStrip::folders() const {
-    const TThePlan& plan = Model().plan;
-    return {plan.Folder(), plan.ResourcesFolder, m_links.soundFiles.DefaultResourcesFolder()};
+    return PlanResourceFolders(Model().plan, m_links.soundFiles.DefaultResourcesFolder());
 }
 
 void TTheLaneStrip::RefreshLane(const TLane& lane) {

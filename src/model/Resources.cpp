@@ -2,12 +2,17 @@
 #include "model/Resources.h"
 
 #include "model/AudioHooks.h"
+#include "model/Plan.h"
 #include "support/PathText.h"
 
 #include <QDir>
 #include <QFileInfo>
 
 #include <algorithm>
+
+ResourceFolders PlanResourceFolders(const TThePlan& plan, const QString& defaultFolder) {
+    return {plan.Folder(), plan.ResourcesFolder, defaultFolder};
+}
 
 QString ResolveResourcePath(const QString& name, const ResourceFolders& folders) {
     const QString path = ToLinuxSeparators(name);

@@ -10,6 +10,7 @@
 #include <vector>
 
 class AudioHooks;
+class TThePlan;
 
 // Where a sound file that is not found under its own name is looked for, in this order:
 // the plan file's folder, the plan's resources folder, the program's default folder.
@@ -18,6 +19,9 @@ struct ResourceFolders {
     QString resourcesFolder;
     QString defaultFolder;
 };
+
+// The folders of the plan as it is now, with the program's default folder.
+ResourceFolders PlanResourceFolders(const TThePlan& plan, const QString& defaultFolder);
 
 // The file a resource name stands for: the name itself when that file exists (names written on
 // Windows get "/" separators), else its last component in one of the folders, else the name made

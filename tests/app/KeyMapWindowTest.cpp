@@ -41,6 +41,7 @@ public:
     void ShowRulerMenuAtLine() override { asked << "ruler menu"; }
     void SaveSettingsNow() override { asked << "save settings"; }
     void OpenSettingsFileInEditor() override { asked << "edit settings"; }
+    void CopyToClipboard(const QString& text) override { asked << "clipboard " + text; }
     void ChooseLanguage() override { asked << "languages"; }
     void StepLanguage(int step) override { asked << QString("language %1").arg(step); }
 
@@ -134,6 +135,19 @@ TEST_F(KeyMapWindowTest, CtrlMeansCtrlAloneAndEachModifierSetHasItsOwnRow) {
     EXPECT_EQ(closeQueries, 0);
     press(Qt::Key_W, Qt::ControlModifier);
     EXPECT_EQ(closeQueries, 1);
+}
+
+TEST_F(KeyMapWindowTest, ThePlanFilesNameGoesToTheClipboardAndAnUntitledPlanHasNone) {
+    const Qt::KeyboardModifiers all = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
+    arrangement.plan.FileName = "Untitled";
+    arrangement.plan.Untitled = true;
+    press(Qt::Key_F9, all);
+    EXPECT_TRUE(link->asked.isEmpty()) << link->asked.join(", ").toStdString();
+
+    arrangement.plan.FileName = "/plans/My Song.skw";
+    arrangement.plan.Untitled = false;
+    press(Qt::Key_F9, all);
+    EXPECT_EQ(link->asked, QStringList{"clipboard My Song.skw"});
 }
 
 TEST_F(KeyMapWindowTest, TheKeyMapSeesKeysBeforeAnyShortcut) {

@@ -1,5 +1,5 @@
 // Who the save question says began the changes, whatever the environment tells of the user.
-#include "app/ClosingPlan.h"
+#include "app/SaveQuestionWords.h"
 #include "common/TempDir.h"
 #include "model/Arrangement.h"
 #include "support/FaultLog.h"

@@ -3,6 +3,7 @@
 #include "controls/RoomFakes.h"
 #include "controls/RoomRowPainter.h"
 #include "model/LaneEdits.h"
+#include "model/Units.h"
 #include "support/WideMemIniFile.h"
 
 #include <QFile>
@@ -169,6 +170,13 @@ TEST_F(DroppedFileTest, AFileThatIsNoSoundPlacesNothingAndLeavesNoResource) {
     EXPECT_FALSE(placing.DropFileOnCell(5, 5, true, file("missing.wav")));
     EXPECT_EQ(model().balls.Count(), 0);
     EXPECT_EQ(model().lanes.Count(), 0);
+    EXPECT_EQ(model().resources.Count(), 0);
+    EXPECT_FALSE(model().plan.Modified());
+
+    // A good sound dropped beyond the cells a ball can take.
+    model().room.OffsetX = -kCellMax;
+    EXPECT_FALSE(placing.DropFileOnCell(1, 0, true, file("quarter.wav")));
+    EXPECT_EQ(model().balls.Count(), 0);
     EXPECT_EQ(model().resources.Count(), 0);
     EXPECT_FALSE(model().plan.Modified());
 }

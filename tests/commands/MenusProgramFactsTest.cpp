@@ -1,4 +1,5 @@
 #include "MenusFixture.h"
+#include "PlanCommandFakes.h"
 
 #include "commands/MenusProgramFacts.h"
 #include "model/Arrangement.h"
@@ -9,12 +10,14 @@ class ProgramFacts : public MenusFixture {
 protected:
     ProgramFacts() {
         build();
-        programFacts = std::make_unique<ProgramMenuFacts>(
-            arrangement, *interior, window, []() -> const TTheMingler* { return nullptr; });
+        programFacts =
+            std::make_unique<ProgramMenuFacts>(arrangement, *interior, window, desktop,
+                                               []() -> const TTheMingler* { return nullptr; });
     }
     MenuState now() const { return programFacts->Now(); }
 
     Arrangement arrangement;
+    FakeDesktop desktop;
     std::unique_ptr<ProgramMenuFacts> programFacts;
 };
 

@@ -168,6 +168,20 @@ TEST_F(PlanKeeping, ClosingWithYesKeepsTheNamedPlanAndAsksANameForAnUntitledOne)
     EXPECT_FALSE(plan.Modified());
 }
 
+TEST_F(PlanKeeping, ARefusedCloseLeavesTheSideCopyForALaterUnaskedClose) {
+    // Yes, but the file cannot be written and the name dialog is cancelled.
+    changedPlanIn("no such folder/song.skw");
+    bool sideCopy = true;
+    EXPECT_FALSE(instructor.SettleBeforeClose(sideCopy));
+    EXPECT_TRUE(sideCopy);
+    EXPECT_TRUE(plan.Modified());
+    EXPECT_EQ(dialogs.saveSpecs.size(), 1u);
+
+    dialogs.chosenName = dir.file("kept.skw");
+    EXPECT_TRUE(instructor.SettleBeforeClose(sideCopy));
+    EXPECT_FALSE(sideCopy) << "kept: nothing is left for a side copy";
+}
+
 TEST_F(PlanKeeping, TheSideCopyOfABypassedCloseGoesBesideTheFile) {
     changedPlanIn("song.skw");
     WriteFile(plan.FileName, "old plan");

@@ -57,16 +57,20 @@ TEST_F(PlanOpening, NewAndOpenAfterACancelledKeepLeaveThePlanAsItWas) {
     expectIntact(Text(29));
 }
 
-TEST_F(PlanOpening, RunningRendersAreAskedAboutBeforeNewOrOpenAskAnything) {
+TEST_F(PlanOpening, RunningRendersAreAskedAboutOnlyOnceThePlanIsSureToBeReplaced) {
     changedUntitledPlan();
+    question.answer = SaveAnswer::No;
+    instructor.Commands().Run(1103);
+    EXPECT_EQ(dialogs.openSpecs.size(), 1u);
+    EXPECT_EQ(renderQuestions, 0) << "a cancelled open stops no render";
+
     dialogs.openName = twoBallPlan();
     rendersMayStop = false;
     instructor.Commands().Run(1102);
     instructor.Commands().Run(1103);
     instructor.OpenPlanFile(dialogs.openName);
     EXPECT_EQ(renderQuestions, 3);
-    EXPECT_TRUE(question.offered.empty());
-    EXPECT_TRUE(dialogs.openSpecs.empty());
+    EXPECT_EQ(question.offered.size(), 4u);
     expectIntact(Text(29));
 }
 
@@ -99,6 +103,31 @@ TEST_F(PlanOpening, CancelInTheOpenDialogChangesNothingAndKeepsNothing) {
     EXPECT_FALSE(QFile::exists(plan.FileName));
     EXPECT_EQ(arrangement.balls.Count(), 1);
     EXPECT_TRUE(plan.Modified());
+}
+
+TEST_F(PlanOpening, NoFollowedByACancelledOpenLeavesTheChangesToBeAskedAboutAgain) {
+    changedPlanIn("song.skw");
+    question.answer = SaveAnswer::No;
+    instructor.Commands().Run(1103);
+    EXPECT_EQ(dialogs.openSpecs.size(), 1u);
+    EXPECT_TRUE(plan.Modified());
+
+    bool sideCopy = true;
+    question.answer = SaveAnswer::Cancel;
+    EXPECT_FALSE(instructor.SettleBeforeClose(sideCopy));
+    EXPECT_EQ(question.offered.size(), 2u) << "closing asks about the changes";
+}
+
+TEST_F(PlanOpening, KeepAfterOpeningAnUnreadableFileAsksForANameAndLeavesTheFileAlone) {
+    const QString junk = dir.file("junk.skw");
+    WriteFile(junk, "\x01\x02 not a plan");
+    dialogs.openName = junk;
+    instructor.Commands().Run(1103);
+    EXPECT_TRUE(plan.Modified());
+
+    instructor.Commands().Run(1037);
+    EXPECT_EQ(dialogs.saveSpecs.size(), 1u);
+    EXPECT_EQ(ReadAll(junk), "\x01\x02 not a plan");
 }
 
 TEST_F(PlanOpening, NewEmptiesThePlanAfterTheQuestion) {

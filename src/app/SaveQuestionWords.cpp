@@ -1,5 +1,5 @@
 // The save question's words.
-#include "app/ClosingPlan.h"
+#include "app/SaveQuestionWords.h"
 
 #include "model/Plan.h"
 #include "support/UserName.h"

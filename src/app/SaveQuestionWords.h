@@ -1,4 +1,4 @@
-// The words of the save question about a changed plan.
+// The save question's words, and the question of a close that asks nothing.
 #pragma once
 
 #include "commands/PlanDialogs.h"
