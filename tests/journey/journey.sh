@@ -413,6 +413,8 @@ xdotool key alt+y
 program_exits "the program ends after Yes"
 check "the kept pattern has lost the removed ball" \
     plan_balls_are "$first_pattern" 0,0 4,0 2,1 6,1
+check "the version before is kept as the backup copy" \
+    plan_balls_are "$work/program/data/plan_backup.skw" 0,0 4,0 2,1 3,1 6,1
 
 start_program "$first_pattern"
 main_window "the program opens the pattern once more" '^First pattern\.skw '
