@@ -80,7 +80,7 @@ for tool in Xvfb openbox xdotool xprop xwininfo import; do
 done
 [ -x "$program_source/glorinbax" ] || { echo "no program in $program_source"; exit 1; }
 
-work=$(mktemp -d)
+work=$(mktemp -d -t glorinbax-journey.XXXXXX)
 mkdir -p "$shot_dir" "$work/home/plans" "$work/runtime" "$work/sounds"
 chmod 700 "$work/runtime"
 rm -f "$shot_dir"/*.png
@@ -364,6 +364,7 @@ check "the carrier's Settle button stops it at the start" wait_until pattern_set
 shoot pattern-settled
 
 # The untitled plan asks for a name on Ctrl+S; the typed name has no extension.
+focus "$main"
 xdotool key ctrl+s
 require "Ctrl+S on the untitled plan asks for a name" wait_until window_shown '^Save the plan as$'
 dialog=$(window_titled '^Save the plan as$')
