@@ -94,6 +94,7 @@ kick="$work/program/data/demo/kick.wav"
 tone="$work/sounds/journey-tone.wav"
 bash "$here/write-tone.sh" "$tone"
 first_pattern="$work/home/plans/First pattern.skw"
+second_pattern="$work/home/plans/Second pattern.skw"
 settings="$work/program/data/glorinbax.ini"
 
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
@@ -392,7 +393,7 @@ focus "$main"
 xdotool key ctrl+q
 program_exits "Ctrl+Q closes the kept plan without a question"
 
-# --- The kept pattern again: a ball removed, closed with the save question answered --------------
+# --- The kept pattern again: a ball removed and one added, each closing answers the save question
 start_program "$first_pattern"
 main_window "the program starts on the kept pattern" '^First pattern\.skw '
 check "the title names the kept pattern unchanged" \
@@ -421,9 +422,29 @@ start_program "$first_pattern"
 main_window "the program opens the pattern once more" '^First pattern\.skw '
 check "the reopened pattern is unchanged" \
     title_is "First pattern.skw [$work/home/plans] - Glorinbax"
+check "a click on step 2 draws one more kick" \
+    click_cell 1 "$(step_x $((new_plan_offset + 2)))" "$(row_y "$kick_row")"
+
+# The question's fourth button, second from the right, saves the changes under a new name.
 focus "$main"
-xdotool key ctrl+q
-program_exits "Ctrl+Q closes it without a question"
+xdotool key alt+F4
+require "closing asks the save question again" wait_until window_shown '^Please confirm$'
+question=$(window_titled '^Please confirm$')
+read -r question_width question_height < <(xwininfo -id "$question" |
+    sed -n 's/^ *Width: *//p; s/^ *Height: *//p' | tr '\n' ' ')
+xdotool mousemove --window "$question" $((question_width - 138)) $((question_height - 24)) click 1
+require "Save As in the question asks for a name" wait_until window_shown '^Save the plan as$'
+dialog=$(window_titled '^Save the plan as$')
+focus "$dialog"
+xdotool type --delay 20 "$second_pattern"
+wait_until window_still "$dialog"
+shoot second-name-typed
+xdotool key Return
+program_exits "the program ends after saving under the new name"
+check "the new name holds the changed pattern" \
+    plan_balls_are "$second_pattern" 0,0 2,0 4,0 2,1 6,1
+check "the pattern under the old name is left as it was" \
+    plan_balls_are "$first_pattern" 0,0 4,0 2,1 6,1
 
 # The command line renders the kept pattern; its sound is more than silence.
 rendered="$work/first-pattern.wav"
