@@ -28,7 +28,11 @@ cleanup() {
     for pid in "${pids[@]}"; do
         wait "$pid" 2>/dev/null
     done
-    [ -z "$work" ] || rm -rf "$work"
+    [ -n "$work" ] || return
+    # What the program said and logged, beside the shots, for a journey that went wrong.
+    cp "$work/program.log" "$shot_dir/program.log" 2>/dev/null
+    cp "$work/program/data/funny stuff.log" "$shot_dir/fault.log" 2>/dev/null
+    rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -83,7 +87,7 @@ done
 work=$(mktemp -d -t glorinbax-journey.XXXXXX)
 mkdir -p "$shot_dir" "$work/home/plans" "$work/runtime" "$work/sounds"
 chmod 700 "$work/runtime"
-rm -f "$shot_dir"/*.png
+rm -f "$shot_dir"/*.png "$shot_dir"/*.log
 cp -a "$program_source" "$work/program"
 rm -f "$work/program/data/glorinbax.ini" "$work/program/data/funny stuff.log"
 program="$work/program/glorinbax"
