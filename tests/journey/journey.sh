@@ -428,6 +428,15 @@ check "the reopened pattern is unchanged" \
     title_is "First pattern.skw [$work/home/plans] - Glorinbax"
 check "a click on step 2 draws one more kick" \
     click_cell 1 "$(step_x $((new_plan_offset + 2)))" "$(row_y "$kick_row")"
+check "the title marks the pattern changed again" \
+    wait_until title_is "* First pattern.skw [$work/home/plans] - Glorinbax"
+focus "$main"
+xdotool key ctrl+s
+check "Ctrl+S on a kept plan saves in place, asking nothing" \
+    wait_until title_is "First pattern.skw [$work/home/plans] - Glorinbax"
+check "the saved pattern has the new kick" plan_balls_are "$first_pattern" 0,0 2,0 4,0 2,1 6,1
+check "a click on step 6 draws a last kick" \
+    click_cell 1 "$(step_x $((new_plan_offset + 6)))" "$(row_y "$kick_row")"
 
 # The question's fourth button, second from the right, saves the changes under a new name.
 focus "$main"
@@ -446,9 +455,9 @@ shoot second-name-typed
 xdotool key Return
 program_exits "the program ends after saving under the new name"
 check "the new name holds the changed pattern" \
-    plan_balls_are "$second_pattern" 0,0 2,0 4,0 2,1 6,1
-check "the pattern under the old name is left as it was" \
-    plan_balls_are "$first_pattern" 0,0 4,0 2,1 6,1
+    plan_balls_are "$second_pattern" 0,0 2,0 4,0 6,0 2,1 6,1
+check "the pattern under the old name is left as it was saved" \
+    plan_balls_are "$first_pattern" 0,0 2,0 4,0 2,1 6,1
 
 # The command line renders the kept pattern; its sound is more than silence.
 rendered="$work/first-pattern.wav"
