@@ -180,7 +180,7 @@ watch_stands() {
 rolling() { looks_like "$pause_button" "$unpaused" && watch_moves; }
 paused() { looks_unlike "$pause_button" "$unpaused" && watch_stands; }
 
-# Room, lane strip, carrier and menu trigger positions, in window pixels. Rows and steps count
+# Room, lane strip and carrier positions, in window pixels. Rows and steps count
 # from the room's top left cell; a new plan shows its first row and step eight cells in.
 row_y() { echo $((29 + 20 * $1)); }
 step_x() { echo $((133 + 20 * $1)); }
@@ -242,12 +242,13 @@ plan_balls_are() { [ "$("$program" --dump "$1" | balls_of)" = "$(printf '%s\n' "
 
 # The main window with its frame, in screen pixels, as WIDTHxHEIGHT+X+Y.
 window_frame() {
-    local left right top bottom x y width height
+    local left right top bottom facts x y width height
     read -r left right top bottom < <(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,/ /g')
-    x=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left X: *//p')
-    y=$(xwininfo -id "$main" | sed -n 's/.*Absolute upper-left Y: *//p')
-    width=$(xwininfo -id "$main" | sed -n 's/^ *Width: *//p')
-    height=$(xwininfo -id "$main" | sed -n 's/^ *Height: *//p')
+    facts=$(xwininfo -id "$main")
+    x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$facts")
+    y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$facts")
+    width=$(sed -n 's/^ *Width: *//p' <<<"$facts")
+    height=$(sed -n 's/^ *Height: *//p' <<<"$facts")
     echo "$((width + left + right))x$((height + top + bottom))+$((x - left))+$((y - top))"
 }
 
@@ -325,6 +326,7 @@ start_program "$plan"
 main_window "the program starts again on the saved demo plan" 'demo\.skw .* - Glorinbax$'
 check "the title names the saved plan unchanged" title_is "$title"
 focus "$main"
+# The menu trigger sits at the right end of the ruler.
 click_at 1 $((window_width - 14)) 8
 require "the menu trigger opens the main menu" wait_until other_window_shown
 menu=$(other_window)
