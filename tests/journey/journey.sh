@@ -461,6 +461,23 @@ check "the new name holds the changed pattern" \
 check "the pattern under the old name is left as it was saved" \
     plan_balls_are "$first_pattern" 0,0 2,0 4,0 2,1 6,1
 
+# --- An end request while rolling: the program closes asking nothing and keeps a side copy -------
+rm -f "$settings"
+start_program "$second_pattern"
+main_window "the program starts on the second pattern" '^Second pattern\.skw '
+check "the second pattern rolls at start" wait_until watch_moves
+check "a right click takes the kick on step 6 away" \
+    click_cell 3 "$(step_x $((new_plan_offset + 6)))" "$(row_y "$kick_row")"
+check "the title marks the second pattern changed" \
+    wait_until title_is "* Second pattern.skw [$work/home/plans] - Glorinbax"
+kill -TERM "$program_pid"
+program_exits "SIGTERM ends the program while it rolls"
+side_copies=("$work/home/plans/Second pattern_"*.skw)
+check "one side copy lies beside the pattern" test -f "${side_copies[0]}" -a ${#side_copies[@]} -eq 1
+check "the side copy holds the change" plan_balls_are "${side_copies[0]}" 0,0 2,0 4,0 2,1 6,1
+check "the pattern's own file is left alone" plan_balls_are "$second_pattern" 0,0 2,0 4,0 6,0 2,1 6,1
+check "the settings are written at the end request" test -s "$settings"
+
 # The command line renders the kept pattern; its sound is more than silence.
 rendered="$work/first-pattern.wav"
 "$program" --render "$first_pattern" "$rendered" >/dev/null 2>&1
