@@ -28,7 +28,11 @@ cleanup() {
     for pid in "${pids[@]}"; do
         wait "$pid" 2>/dev/null
     done
-    [ -z "$work" ] || rm -rf "$work"
+    [ -n "$work" ] || return
+    # What the program said and logged, beside the shots, for a journey that went wrong.
+    cp "$work/program.log" "$shot_dir/program.log" 2>/dev/null
+    cp "$work/program/data/funny stuff.log" "$shot_dir/fault.log" 2>/dev/null
+    rm -rf "$work"
 }
 trap cleanup EXIT
 trap 'exit 130' INT TERM
@@ -42,6 +46,7 @@ check() {
     else
         failed=$((failed + 1))
         echo "FAILED $what"
+        return 1
     fi
 }
 
@@ -74,21 +79,26 @@ shoot() {
 }
 
 # --- The stage: an X server, a window manager, and a copy of the program with fresh settings ---
-for tool in Xvfb openbox xdotool xprop import; do
+for tool in Xvfb openbox xdotool xprop xwininfo import; do
     command -v "$tool" >/dev/null || { echo "missing: $tool"; exit 1; }
 done
 [ -x "$program_source/glorinbax" ] || { echo "no program in $program_source"; exit 1; }
 
-work=$(mktemp -d)
-mkdir -p "$shot_dir" "$work/home" "$work/runtime" "$work/sounds"
+work=$(mktemp -d -t glorinbax-journey.XXXXXX)
+mkdir -p "$shot_dir" "$work/home/plans" "$work/runtime" "$work/sounds"
 chmod 700 "$work/runtime"
-rm -f "$shot_dir"/*.png
+rm -f "$shot_dir"/*.png "$shot_dir"/*.log
 cp -a "$program_source" "$work/program"
 rm -f "$work/program/data/glorinbax.ini" "$work/program/data/funny stuff.log"
 program="$work/program/glorinbax"
 plan="$work/program/data/demo/demo.skw"
 sound="$work/sounds/journey-bell.wav"
 cp "$work/program/data/demo/clap.wav" "$sound"
+kick="$work/program/data/demo/kick.wav"
+tone="$work/sounds/journey-tone.wav"
+bash "$here/write-tone.sh" "$tone"
+first_pattern="$work/home/plans/First pattern.skw"
+second_pattern="$work/home/plans/Second pattern.skw"
 settings="$work/program/data/glorinbax.ini"
 
 Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
@@ -109,17 +119,41 @@ lanes_before=$("$program" --dump "$plan" | grep -c '^\[Lane\.')
 require "the demo plan has lanes" test "$lanes_before" -gt 0
 
 # --- The journey ---------------------------------------------------------------------------------
-"$program" "$plan" >"$work/program.log" 2>&1 &
-program_pid=$!
-pids+=("$program_pid")
+# Each start runs in the home folder, where the file dialogs open first.
+start_program() {
+    (cd "$work/home" && exec "$program" "$@") >>"$work/program.log" 2>&1 &
+    program_pid=$!
+    pids+=("$program_pid")
+}
 
 # The id of the program's visible window whose title matches a pattern, if there is one.
 window_titled() {
     xdotool search --all --onlyvisible --pid "$program_pid" --name "$1" 2>/dev/null | head -1
 }
 window_shown() { [ -n "$(window_titled "$1")" ]; }
+window_gone() { ! window_shown "$1"; }
+# A visible window of the program besides the main one (a menu's window has no name to search).
+other_window() {
+    xdotool search --all --onlyvisible --pid "$program_pid" 2>/dev/null | grep -vx "$main" | head -1
+}
+other_window_shown() { [ -n "$(other_window)" ]; }
+other_window_gone() { [ -z "$(other_window)" ]; }
 title_is() { [ "$(xdotool getwindowname "$main")" = "$1" ]; }
 focus() { xdotool windowactivate --sync "$1" >/dev/null 2>&1; }
+program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
+
+# Waits for the main window with a title matching a pattern and makes it the one driven.
+main_window() {
+    require "$1" wait_until window_shown "$2"
+    main=$(window_titled "$2")
+}
+
+# Waits for the program to end and checks its exit status.
+program_exits() {
+    require "$1" wait_until program_ended
+    wait "$program_pid"
+    check "the program exits with status 0" test $? -eq 0
+}
 
 # A checksum of the pixels of a rectangle of the main window: WIDTHxHEIGHT+X+Y.
 pixels() { import -window "$main" -crop "$1" +repage ppm:- 2>/dev/null | md5sum; }
@@ -130,6 +164,7 @@ looks_like() { [ "$(pixels "$1")" = "$2" ]; }
 # the carrier's Pause button, which is lit while paused.
 watch=116x34+4+508
 pause_button=24x24+164+513
+roll_button=24x24+136+513
 watch_moves() {
     local before
     before=$(pixels "$watch")
@@ -145,8 +180,81 @@ watch_stands() {
 rolling() { looks_like "$pause_button" "$unpaused" && watch_moves; }
 paused() { looks_unlike "$pause_button" "$unpaused" && watch_stands; }
 
-require "the main window opens on the demo plan" wait_until window_shown 'demo\.skw .* - Glorinbax$'
-main=$(window_titled 'demo\.skw .* - Glorinbax$')
+# Room, lane strip and carrier positions, in window pixels. Rows and steps count
+# from the room's top left cell; a new plan shows its first row and step eight cells in.
+row_y() { echo $((29 + 20 * $1)); }
+step_x() { echo $((133 + 20 * $1)); }
+new_plan_offset=8
+strike_x=14
+carrier_y=525
+roll_x=148
+pause_x=176
+settle_x=204
+# Where the pointer rests after a click, so that no button shows it hovering.
+rest_pointer() { xdotool mousemove --window "$main" 60 490; }
+click_at() { xdotool mousemove --window "$main" "$2" "$3" click "$1"; }
+
+# A click on a cell of the room, which then looks different: BUTTON X Y.
+click_cell() {
+    local cell before
+    cell="16x16+$(($2 - 8))+$(($3 - 8))"
+    before=$(pixels "$cell")
+    click_at "$@"
+    wait_until looks_unlike "$cell" "$before"
+}
+
+# Whether a window looks the same twice in a row: typed text has arrived.
+window_still() {
+    local before
+    before=$(import -window "$1" ppm:- 2>/dev/null | md5sum)
+    sleep 0.2
+    [ "$(import -window "$1" ppm:- 2>/dev/null | md5sum)" = "$before" ]
+}
+
+# The strike box of an empty row asks for a sound file, typed here into Qt's file dialog.
+# ROW FILE SHOT: shots of the dialog before and after typing are named SHOT and SHOT-typed.
+choose_sound_for_row() {
+    local dialog
+    click_at 1 $strike_x "$(row_y "$1")"
+    require "the empty row's strike box opens the sound file dialog" \
+        wait_until window_shown '^Choose a sound file$'
+    dialog=$(window_titled '^Choose a sound file$')
+    shoot "$3"
+    focus "$dialog"
+    xdotool type --delay 20 "$2"
+    wait_until window_still "$dialog"
+    shoot "$3-typed"
+    xdotool key Return
+    check "the sound file dialog closes" wait_until window_gone '^Choose a sound file$'
+    check "the window is back from the dialog" wait_until looks_like "$strip_space" "$undimmed_space"
+}
+
+# The lines of one section of an INI-style text on stdin, without its header.
+section() {
+    awk -v header="[$1]" '{ sub(/\r$/, "") } $0 == header { on = 1; next } /^\[/ { on = 0 } on'
+}
+# The balls of a plan's text on stdin as sorted "X,Y" lines.
+balls_of() {
+    awk '{ sub(/\r$/, "") } /^\[[0-9]+\]$/ { ball = 1; next } /^\[/ { ball = 0 }
+         ball && /^X=/ { x = substr($0, 3) } ball && /^Y=/ { print x "," substr($0, 3) }' | sort
+}
+plan_balls_are() { [ "$("$program" --dump "$1" | balls_of)" = "$(printf '%s\n' "${@:2}" | sort)" ]; }
+
+# The main window with its frame, in screen pixels, as WIDTHxHEIGHT+X+Y.
+window_frame() {
+    local left right top bottom facts x y width height
+    read -r left right top bottom < <(xprop -id "$main" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,/ /g')
+    facts=$(xwininfo -id "$main")
+    x=$(sed -n 's/.*Absolute upper-left X: *//p' <<<"$facts")
+    y=$(sed -n 's/.*Absolute upper-left Y: *//p' <<<"$facts")
+    width=$(sed -n 's/^ *Width: *//p' <<<"$facts")
+    height=$(sed -n 's/^ *Height: *//p' <<<"$facts")
+    echo "$((width + left + right))x$((height + top + bottom))+$((x - left))+$((y - top))"
+}
+
+# --- The demo plan: rolling and pausing, a struck lane, a lane added, balls, closing with Alt+F4
+start_program "$plan"
+main_window "the main window opens on the demo plan" 'demo\.skw .* - Glorinbax$'
 title=$(xdotool getwindowname "$main")
 window_width=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
 check "the title names the plan unchanged" test "${title:0:2}" != "* "
@@ -155,13 +263,9 @@ unpaused=$(pixels "$pause_button")
 # The lane strip's empty space below the lanes, dimmed while a dialog is open.
 strip_space=60x20+40+480
 undimmed_space=$(pixels "$strip_space")
+window_frame >"$shot_dir/window-frame.txt"
 shoot started
 
-# Room, lane strip and carrier positions, in window pixels.
-row_y() { echo $((29 + 20 * $1)); }
-strike_x=14
-carrier_y=525
-pause_x=176
 new_row=$lanes_before
 
 focus "$main"
@@ -173,41 +277,23 @@ xdotool key space
 check "Space resumes" wait_until rolling
 shoot resumed-by-space
 
-xdotool mousemove --window "$main" $pause_x $carrier_y click 1 mousemove --window "$main" 60 490
+click_at 1 $pause_x $carrier_y
+rest_pointer
 check "the carrier's Pause button pauses" wait_until paused
 shoot paused-by-carrier
 
-xdotool mousemove --window "$main" $strike_x "$(row_y 0)" click 1
+click_at 1 $strike_x "$(row_y 0)"
 check "striking the first lane marks the plan changed" wait_until title_is "* $title"
 shoot first-lane-struck
 
-xdotool mousemove --window "$main" $strike_x "$(row_y "$new_row")" click 1
-require "the empty row's strike box opens the sound file dialog" \
-    wait_until window_shown '^Choose a sound file$'
-dialog=$(window_titled '^Choose a sound file$')
-shoot sound-file-dialog
-focus "$dialog"
-xdotool type --delay 20 "$sound"
-shoot sound-file-typed
-xdotool key Return
-dialog_gone() { ! window_shown '^Choose a sound file$'; }
-check "the sound file dialog closes" wait_until dialog_gone
-check "the window is back from the dialog" wait_until looks_like "$strip_space" "$undimmed_space"
+choose_sound_for_row "$new_row" "$sound" sound-file-dialog
 shoot lane-added
 
 # Two balls in the new lane's row, then the second one removed again.
-click_room() {
-    local button=$1 x=$2 y cell before
-    y=$(row_y "$new_row")
-    cell="16x16+$((x - 8))+$((y - 8))"
-    before=$(pixels "$cell")
-    xdotool mousemove --window "$main" "$x" "$y" click "$button"
-    wait_until looks_unlike "$cell" "$before"
-}
-check "a left click in the room draws a ball" click_room 1 213
-check "another left click draws a second ball" click_room 1 293
+check "a left click in the room draws a ball" click_cell 1 213 "$(row_y "$new_row")"
+check "another left click draws a second ball" click_cell 1 293 "$(row_y "$new_row")"
 shoot two-balls-placed
-check "a right click on the second ball takes it away" click_room 3 293
+check "a right click on the second ball takes it away" click_cell 3 293 "$(row_y "$new_row")"
 shoot second-ball-removed
 
 # Closing as the window manager does it on Alt+F4: a close request to the window.
@@ -218,18 +304,10 @@ question=$(window_titled '^Please confirm$')
 shoot save-question
 focus "$question"
 xdotool key Return
-program_ended() { ! kill -0 "$program_pid" 2>/dev/null; }
-require "the program ends after the answer" wait_until program_ended
-wait "$program_pid"
-check "the program exits with status 0" test $? -eq 0
+program_exits "the program ends after the answer"
 
-# --- What the program wrote ----------------------------------------------------------------------
 dump=$("$program" --dump "$plan" | tr -d '\r')
 echo "$dump" >"$shot_dir/saved-plan.txt"
-# The lines of one section of an INI-style text on stdin, without its header.
-section() {
-    awk -v header="[$1]" '{ sub(/\r$/, "") } $0 == header { on = 1; next } /^\[/ { on = 0 } on'
-}
 lanes_after=$(grep -c '^\[Lane\.' <<<"$dump")
 check "the saved plan has one lane more" test "$lanes_after" -eq $((lanes_before + 1))
 new_lane=$(section "Lane.$new_row" <<<"$dump")
@@ -242,5 +320,169 @@ check "the new lane keeps exactly the one ball left in it" test "$balls_in_new_r
 check "the settings file is written at exit" test -s "$settings"
 check "the settings keep the window's width" \
     grep -qx "Width=$window_width" <(section GlorinbaxMF <"$settings")
+
+# --- A first pattern: a new plan from the main menu, two lanes, balls, roll, settle, Ctrl+S ------
+start_program "$plan"
+main_window "the program starts again on the saved demo plan" 'demo\.skw .* - Glorinbax$'
+check "the title names the saved plan unchanged" title_is "$title"
+focus "$main"
+# The menu trigger sits at the right end of the ruler.
+click_at 1 $((window_width - 14)) 8
+require "the menu trigger opens the main menu" wait_until other_window_shown
+menu=$(other_window)
+shoot main-menu
+# New Plan is the menu's first item.
+xdotool mousemove --window "$menu" 60 10 click 1
+check "New Plan turns the title to an untitled plan" wait_until title_is "Untitled - Glorinbax"
+check "the main menu closes" wait_until other_window_gone
+rest_pointer
+check "the new plan stands" wait_until watch_stands
+watch_at_start=$(pixels "$watch")
+unrolled=$(pixels "$roll_button")
+shoot new-plan
+
+kick_row=$new_plan_offset
+tone_row=$((new_plan_offset + 1))
+choose_sound_for_row "$kick_row" "$kick" kick-dialog
+choose_sound_for_row "$tone_row" "$tone" tone-dialog
+check "the title marks the new plan changed" title_is "* Untitled - Glorinbax"
+
+# Kick on steps 0 and 4, the tone on 2, 3 and 6.
+for column in 0 4; do
+    check "a click on step $column draws a kick" \
+        click_cell 1 "$(step_x $((new_plan_offset + column)))" "$(row_y "$kick_row")"
+done
+for column in 2 3 6; do
+    check "a click on step $column draws a tone" \
+        click_cell 1 "$(step_x $((new_plan_offset + column)))" "$(row_y "$tone_row")"
+done
+shoot pattern-placed
+
+# Rolling lights the Roll button; settling puts it out and the watch back at the start.
+pattern_rolls() { looks_unlike "$roll_button" "$unrolled" && watch_moves; }
+pattern_settled() { looks_like "$roll_button" "$unrolled" && looks_like "$watch" "$watch_at_start"; }
+click_at 1 $roll_x $carrier_y
+rest_pointer
+check "the carrier's Roll button rolls the pattern" wait_until pattern_rolls
+shoot pattern-rolling
+click_at 1 $settle_x $carrier_y
+rest_pointer
+check "the carrier's Settle button stops it at the start" wait_until pattern_settled
+shoot pattern-settled
+
+# The untitled plan asks for a name on Ctrl+S; the typed name has no extension.
+focus "$main"
+xdotool key ctrl+s
+require "Ctrl+S on the untitled plan asks for a name" wait_until window_shown '^Save the plan as$'
+dialog=$(window_titled '^Save the plan as$')
+focus "$dialog"
+xdotool type --delay 20 "${first_pattern%.skw}"
+wait_until window_still "$dialog"
+shoot name-typed
+xdotool key Return
+check "the name dialog closes" wait_until window_gone '^Save the plan as$'
+check "the window is back from the name dialog" wait_until looks_like "$strip_space" "$undimmed_space"
+check "the title names the kept plan" \
+    wait_until title_is "First pattern.skw [$work/home/plans] - Glorinbax"
+shoot pattern-kept
+check "the plan is kept with the .skw extension" test -s "$first_pattern"
+first_dump=$("$program" --dump "$first_pattern")
+echo "$first_dump" >"$shot_dir/first-pattern.txt"
+check "the kept plan has the kick lane" \
+    grep -qx "Resource=$kick" <(section "Lane.0" <<<"$first_dump")
+check "the kept plan has the tone lane" \
+    grep -qx "Resource=$tone" <(section "Lane.1" <<<"$first_dump")
+check "the kept plan has the five balls" plan_balls_are "$first_pattern" 0,0 4,0 2,1 3,1 6,1
+
+# Closing an unchanged plan asks nothing.
+focus "$main"
+xdotool key ctrl+q
+program_exits "Ctrl+Q closes the kept plan without a question"
+
+# --- The kept pattern again: a ball removed and one added, each closing answers the save question
+start_program "$first_pattern"
+main_window "the program starts on the kept pattern" '^First pattern\.skw '
+check "the title names the kept pattern unchanged" \
+    title_is "First pattern.skw [$work/home/plans] - Glorinbax"
+shoot pattern-reopened
+check "a right click takes the tone on step 3 away" \
+    click_cell 3 "$(step_x $((new_plan_offset + 3)))" "$(row_y "$tone_row")"
+check "the title marks the pattern changed" \
+    wait_until title_is "* First pattern.skw [$work/home/plans] - Glorinbax"
+shoot pattern-ball-removed
+
+focus "$main"
+xdotool key alt+F4
+require "closing the changed pattern asks the save question" wait_until window_shown '^Please confirm$'
+question=$(window_titled '^Please confirm$')
+shoot pattern-save-question
+focus "$question"
+xdotool key alt+y
+program_exits "the program ends after Yes"
+check "the kept pattern has lost the removed ball" \
+    plan_balls_are "$first_pattern" 0,0 4,0 2,1 6,1
+check "the version before is kept as the backup copy" \
+    plan_balls_are "$work/program/data/plan_backup.skw" 0,0 4,0 2,1 3,1 6,1
+
+start_program "$first_pattern"
+main_window "the program opens the pattern once more" '^First pattern\.skw '
+check "the reopened pattern is unchanged" \
+    title_is "First pattern.skw [$work/home/plans] - Glorinbax"
+check "a click on step 2 draws one more kick" \
+    click_cell 1 "$(step_x $((new_plan_offset + 2)))" "$(row_y "$kick_row")"
+check "the title marks the pattern changed again" \
+    wait_until title_is "* First pattern.skw [$work/home/plans] - Glorinbax"
+focus "$main"
+xdotool key ctrl+s
+check "Ctrl+S on a kept plan saves in place, asking nothing" \
+    wait_until title_is "First pattern.skw [$work/home/plans] - Glorinbax"
+check "the saved pattern has the new kick" plan_balls_are "$first_pattern" 0,0 2,0 4,0 2,1 6,1
+check "a click on step 6 draws a last kick" \
+    click_cell 1 "$(step_x $((new_plan_offset + 6)))" "$(row_y "$kick_row")"
+
+# The question's fourth button, second from the right, saves the changes under a new name.
+focus "$main"
+xdotool key alt+F4
+require "closing asks the save question again" wait_until window_shown '^Please confirm$'
+question=$(window_titled '^Please confirm$')
+read -r question_width question_height < <(xwininfo -id "$question" |
+    sed -n 's/^ *Width: *//p; s/^ *Height: *//p' | tr '\n' ' ')
+xdotool mousemove --window "$question" $((question_width - 138)) $((question_height - 24)) click 1
+require "Save As in the question asks for a name" wait_until window_shown '^Save the plan as$'
+dialog=$(window_titled '^Save the plan as$')
+focus "$dialog"
+xdotool type --delay 20 "$second_pattern"
+wait_until window_still "$dialog"
+shoot second-name-typed
+xdotool key Return
+program_exits "the program ends after saving under the new name"
+check "the new name holds the changed pattern" \
+    plan_balls_are "$second_pattern" 0,0 2,0 4,0 6,0 2,1 6,1
+check "the pattern under the old name is left as it was saved" \
+    plan_balls_are "$first_pattern" 0,0 2,0 4,0 2,1 6,1
+
+# --- An end request while rolling: the program closes asking nothing and keeps a side copy -------
+rm -f "$settings"
+start_program "$second_pattern"
+main_window "the program starts on the second pattern" '^Second pattern\.skw '
+check "the second pattern rolls at start" wait_until watch_moves
+check "a right click takes the kick on step 6 away" \
+    click_cell 3 "$(step_x $((new_plan_offset + 6)))" "$(row_y "$kick_row")"
+check "the title marks the second pattern changed" \
+    wait_until title_is "* Second pattern.skw [$work/home/plans] - Glorinbax"
+kill -TERM "$program_pid"
+program_exits "SIGTERM ends the program while it rolls"
+side_copies=("$work/home/plans/Second pattern_"*.skw)
+check "one side copy lies beside the pattern" test -f "${side_copies[0]}" -a ${#side_copies[@]} -eq 1
+check "the side copy holds the change" plan_balls_are "${side_copies[0]}" 0,0 2,0 4,0 2,1 6,1
+check "the pattern's own file is left alone" plan_balls_are "$second_pattern" 0,0 2,0 4,0 6,0 2,1 6,1
+check "the settings are written at the end request" test -s "$settings"
+
+# The command line renders the kept pattern; its sound is more than silence.
+rendered="$work/first-pattern.wav"
+"$program" --render "$first_pattern" "$rendered" >/dev/null 2>&1
+check "the pattern renders to a WAV file" test "$(head -c 4 "$rendered" 2>/dev/null)" = RIFF
+check "the rendered pattern is not silent" \
+    test -n "$(tail -c +45 "$rendered" | tr -d '\000' | head -c 1)"
 
 finish

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Copies the journey's shots that the README's tour shows into docs/tour/, cut to the window.
+# Run it after a passing journey to refresh the pictures.
+#
+#   update-tour.sh [SHOT_DIR]   (default: build/journey)
+set -euo pipefail
+
+here=$(cd "$(dirname "$0")" && pwd)
+shot_dir=${1:-$here/../../build/journey}
+tour_dir=$here/../../docs/tour
+frame=$(cat "$shot_dir/window-frame.txt")
+mkdir -p "$tour_dir"
+
+# The journey's shot name, then the name in the tour.
+while read -r shot name; do
+    found=("$shot_dir"/[0-9][0-9]-"$shot".png)
+    [ -f "${found[0]}" ] || { echo "no shot '$shot' in $shot_dir"; exit 1; }
+    # Without the time stamps, an unchanged picture gives an unchanged file.
+    convert "${found[0]}" -crop "$frame" +repage -strip "$tour_dir/$name.png"
+    echo "$tour_dir/$name.png"
+done <<'EOF'
+main-menu 1-main-menu
+tone-dialog-typed 2-sound-file
+pattern-rolling 3-pattern-rolling
+name-typed 4-keep-as
+EOF
