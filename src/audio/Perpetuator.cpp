@@ -23,9 +23,19 @@ constexpr int kTextRendered = 342;
 constexpr int kTextRenderCut = 343;
 constexpr int kTextTook = 322;
 constexpr uint32_t kMostTracks = 255;
+constexpr uint32_t kMostMp3Tracks = 2;
+constexpr uint32_t kMostSoundFileTracks = 8;
 constexpr DWORD kNoData = ~DWORD{0};
 // One read of a WAV render: at least a frame, and below the engine's flag bits.
 constexpr uint32_t kMostBufferBytes = 1u << 26;
+
+std::optional<SoundFileForm> soundFileForm(const RenderOrder& order) {
+    if (order.output == RenderOutput::Flac)
+        return order.bits == 24 ? SoundFileForm::Flac24 : SoundFileForm::Flac16;
+    if (order.output == RenderOutput::Vorbis)
+        return SoundFileForm::Vorbis;
+    return std::nullopt;
+}
 
 QString quoted(const QString& text) {
     return '"' + text + '"';
@@ -64,9 +74,16 @@ TThePerpetuator::~TThePerpetuator() {
 
 bool TThePerpetuator::StartRender(const RenderOrder& order) {
     m_fileName = order.fileName;
-    m_mp3 = order.output != RenderOutput::Wav;
-    m_format.bits = !m_mp3 && (order.bits == 8 || order.bits == 32) ? order.bits : 16;
-    m_format.tracks = std::clamp<uint32_t>(order.tracks, 1, m_mp3 ? 2 : kMostTracks);
+    m_mp3 = order.output == RenderOutput::Mp3 || order.output == RenderOutput::Mp3Vbr;
+    m_soundForm = soundFileForm(order);
+    const bool wav = order.output == RenderOutput::Wav;
+    m_format.bits = m_soundForm ? SoundFileWriter::MixerBits(*m_soundForm)
+                    : wav && (order.bits == 8 || order.bits == 32) ? order.bits
+                                                                   : 16;
+    const uint32_t mostTracks = m_mp3         ? kMostMp3Tracks
+                                : m_soundForm ? kMostSoundFileTracks
+                                              : kMostTracks;
+    m_format.tracks = std::clamp<uint32_t>(order.tracks, 1, mostTracks);
     m_state = State::Failed; // until everything is in place
 
     const int32_t rate = std::max(m_arrangement.plan.ElementRate.Value(), 0);
@@ -107,6 +124,14 @@ bool TThePerpetuator::startEncoderOrHeader(int32_t rate, bool vbr) {
                             EncoderRecord(m_settings.mp3, rate, m_format.tracks, vbr), m_fileName))
             return false;
         bufferBytes = 2 * m_encoder.ChunkSamples();
+    } else if (m_soundForm) {
+        if (!m_soundFile.Open(m_file.handle(), *m_soundForm, rate, m_format.tracks)) {
+            Report(quoted(m_fileName), m_soundFile.Error(), true);
+            return false;
+        }
+        // The encoder takes whole frames only.
+        const uint32_t frame = m_format.FrameBytes();
+        bufferBytes = std::clamp(m_settings.bufferBytes, frame, kMostBufferBytes) / frame * frame;
     } else {
         const QByteArray header =
             WavHeader({static_cast<uint32_t>(rate), m_format.tracks, m_format.bits});
@@ -124,7 +149,7 @@ void TThePerpetuator::setLimit() {
     const uint32_t frame = m_format.FrameBytes();
     m_limit = UINT64_MAX;
     m_atLimit = State::Rendered;
-    if (!m_mp3) {
+    if (!m_mp3 && !m_soundForm) {
         // The header's 32-bit sizes would wrap beyond this: the file is cut, not rendered.
         m_limit = std::min(WavDataLimit({0, m_format.tracks, m_format.bits}),
                            m_settings.wavDataLimit / frame * frame);
@@ -225,6 +250,11 @@ void TThePerpetuator::readOnce() {
         return;
     }
     m_bytesRead += got;
+    if (m_soundForm) {
+        if (!m_soundFile.Write(m_buffer.data(), got / m_format.FrameBytes()))
+            fail(m_soundFile.Error());
+        return;
+    }
     if (!m_mp3) {
         if (!write(m_buffer.data(), got))
             fail(m_file.errorString());
@@ -269,6 +299,9 @@ QString TThePerpetuator::completeFile() {
                 !m_file.seek(end))
                 return m_file.errorString();
         }
+    } else if (m_soundForm) {
+        if (!m_soundFile.Close())
+            return m_soundFile.Error();
     } else if (!PatchWavSizes(m_file, m_bytesRead)) {
         return m_file.errorString();
     }
@@ -286,6 +319,7 @@ void TThePerpetuator::finish(State outcome) {
         }
     }
     m_encoder.Close();
+    m_soundFile.Close();
     m_file.close();
     m_buffer = {};
     m_state = outcome;
@@ -306,6 +340,7 @@ void TThePerpetuator::fail(const QString& text) {
 void TThePerpetuator::abandon() {
     releaseMix();
     m_encoder.Close();
+    m_soundFile.Close();
     m_file.close();
     m_file.remove();
 }

@@ -1,4 +1,5 @@
-// The perpetuator: renders the plan from a position to its end into a WAV or MP3 file, faster
+// The perpetuator: renders the plan from a position to its end into a WAV, MP3, FLAC or Ogg Vorbis
+// file, faster
 // than real time and beside live playback.
 #pragma once
 
@@ -7,26 +8,29 @@
 #include "audio/Mp3Encoder.h"
 #include "audio/RenderFormat.h"
 #include "audio/RenderSettings.h"
+#include "audio/SoundFileWriter.h"
 #include "support/Stopwatch.h"
 
 #include <QFile>
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class Arrangement;
 class RenderHost;
 class TTheMingler;
 
-enum class RenderOutput { Wav, Mp3, Mp3Vbr };
+enum class RenderOutput { Wav, Mp3, Mp3Vbr, Flac, Vorbis };
 
 // What to render: the file, its form, and where in the plan to begin; the plan's End ends it.
 struct RenderOrder {
     QString fileName;
     RenderOutput output = RenderOutput::Wav;
-    uint32_t tracks = 2; // taken into 1..255; an MP3 takes at most 2
-    uint32_t bits = 16;  // 8, 16 or 32 (float); any other value, and every MP3, takes 16
+    uint32_t tracks = 2; // taken into 1..255; an MP3 takes at most 2, FLAC and Vorbis at most 8
+    // A WAV: 8, 16 or 32 (float), else 16. A FLAC: 24, else 16. An MP3 or a Vorbis file: unused.
+    uint32_t bits = 16;
     Elements from{};
 };
 
@@ -48,7 +52,7 @@ public:
     bool OpenInEditor = false; // Shift was held: the editing program opens the file afterwards
     bool OpenFile = false;     // the file's own program opens it afterwards
 
-    // The mixer, the file (and the encoder, or the WAV header), then every ball armed. False,
+    // The mixer, the file (and its encoder, or the WAV header), then every ball armed. False,
     // with a report line and no file left behind, when any of them fails.
     bool StartRender(const RenderOrder& order);
     // One step: a read of the mix (four for an MP3) into the file; the mix's end finishes it. A
@@ -100,11 +104,13 @@ private:
     QString m_fileName;
     RenderFormat m_format;
     bool m_mp3 = false;
-    int64_t m_pairIndex = 0; // output pair of the lane being armed
+    std::optional<SoundFileForm> m_soundForm; // FLAC and Vorbis
+    int64_t m_pairIndex = 0;                  // output pair of the lane being armed
     DWORD m_mixer = 0;
     TChannels m_channels;
     QFile m_file;
     Mp3Encoder m_encoder;
+    SoundFileWriter m_soundFile;
     std::vector<uint8_t> m_buffer;
     uint64_t m_bytesRead = 0;        // from the mixer
     long double m_expectedBytes = 0; // the plan's range in the mixer's bytes

@@ -14,6 +14,8 @@
 #include "support/Report.h"
 #include "support/WideMemIniFile.h"
 
+#include <QFileInfo>
+
 #include <unistd.h>
 
 #include <algorithm>
@@ -37,6 +39,20 @@ bool readNumber(const std::string& text, uint32_t& value) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
+// The file form the output's extension names; none for one that cannot be written.
+std::optional<RenderOutput> outputOf(const QString& fileName) {
+    const QString extension = QFileInfo(fileName).suffix().toLower();
+    if (extension == "wav")
+        return RenderOutput::Wav;
+    if (extension == "mp3")
+        return RenderOutput::Mp3;
+    if (extension == "flac")
+        return RenderOutput::Flac;
+    if (extension == "ogg")
+        return RenderOutput::Vorbis;
+    return std::nullopt;
+}
+
 // The arguments, or why they cannot be taken.
 std::optional<RenderArguments> parse(const std::vector<std::string>& args, std::string& why) {
     if (args.size() < 3) {
@@ -47,8 +63,13 @@ std::optional<RenderArguments> parse(const std::vector<std::string>& args, std::
     parsed.plan = QString::fromStdString(args[1]);
     RenderOrder& order = parsed.order;
     order.fileName = QString::fromStdString(args[2]);
-    const bool mp3 = order.fileName.endsWith(".mp3", Qt::CaseInsensitive);
-    order.output = mp3 ? RenderOutput::Mp3 : RenderOutput::Wav;
+    const std::optional<RenderOutput> output = outputOf(order.fileName);
+    if (!output) {
+        why = "cannot write '" + args[2] + "': OUT must end in .wav, .mp3, .flac or .ogg";
+        return std::nullopt;
+    }
+    order.output = *output;
+    const bool mp3 = order.output == RenderOutput::Mp3;
     bool bitsGiven = false;
     for (size_t i = 3; i < args.size(); ++i) {
         const std::string& option = args[i];
@@ -58,13 +79,14 @@ std::optional<RenderArguments> parse(const std::vector<std::string>& args, std::
         }
         uint32_t value = 0;
         const bool number = i + 1 < args.size() && readNumber(args[i + 1], value);
-        if (option == "--bits" && number && (value == 8 || value == 16 || value == 32)) {
+        if (option == "--bits" && number &&
+            (value == 8 || value == 16 || value == 24 || value == 32)) {
             order.bits = value;
             bitsGiven = true;
         } else if (option == "--tracks" && number && value >= 1 && value <= 255) {
             order.tracks = value;
         } else {
-            why = option == "--bits"     ? "--bits takes 8, 16 or 32"
+            why = option == "--bits"     ? "--bits takes 8, 16, 24 or 32"
                   : option == "--tracks" ? "--tracks takes a count from 1 to 255"
                                          : "unexpected argument '" + option + "'";
             return std::nullopt;
@@ -76,7 +98,19 @@ std::optional<RenderArguments> parse(const std::vector<std::string>& args, std::
         return std::nullopt;
     }
     if (mp3 && bitsGiven && order.bits != 16) {
-        why = "an MP3 is encoded from 16 bits; --bits is for a WAV file";
+        why = "an MP3 is encoded from 16 bits; --bits is for a WAV or FLAC file";
+        return std::nullopt;
+    }
+    if (order.output == RenderOutput::Vorbis && bitsGiven) {
+        why = "an Ogg Vorbis file has no sample width; --bits is for a WAV or FLAC file";
+        return std::nullopt;
+    }
+    if (order.output == RenderOutput::Flac && order.bits != 16 && order.bits != 24) {
+        why = "a FLAC file takes --bits 16 or 24";
+        return std::nullopt;
+    }
+    if (order.output == RenderOutput::Wav && order.bits == 24) {
+        why = "a WAV file takes --bits 8, 16 or 32";
         return std::nullopt;
     }
     return parsed;

@@ -10,12 +10,35 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <sndfile.h>
+
+#include <cstdlib>
 #include <sstream>
+#include <vector>
 
 namespace {
 
 constexpr int kRate = 8000;
 constexpr int kToneFrames = 6000;
+
+// A sound file as libsndfile decodes it: its layout and every sample as a 32-bit integer.
+struct Decoded {
+    SF_INFO info{};
+    std::vector<int> samples;
+};
+
+Decoded decode(const QString& path) {
+    Decoded decoded;
+    SNDFILE* file = sf_open(path.toLocal8Bit().constData(), SFM_READ, &decoded.info);
+    if (!file) {
+        ADD_FAILURE() << path.toStdString() << ": " << sf_strerror(nullptr);
+        return decoded;
+    }
+    decoded.samples.resize(static_cast<size_t>(decoded.info.frames * decoded.info.channels));
+    EXPECT_EQ(sf_readf_int(file, decoded.samples.data(), decoded.info.frames), decoded.info.frames);
+    sf_close(file);
+    return decoded;
+}
 
 struct CliResult {
     int code;
@@ -125,6 +148,52 @@ TEST_F(RenderCommand, BadArgumentsAndFailuresHaveTheirCodesAndSayWhy) {
     EXPECT_EQ(noFolder.code, kExitFailed);
     EXPECT_NE(noFolder.err.find("no/o.wav"), std::string::npos) << noFolder.err;
     EXPECT_EQ(noFolder.out.find("Rendered"), std::string::npos);
+}
+
+TEST_F(RenderCommand, FlacAndVorbisAreEncodedByTheExtension) {
+    ASSERT_EQ(run({"--render", path("plan.skw"), path("ref.wav")}).code, kExitOk);
+    const CliResult flac = run({"--render", path("plan.skw"), path("out.FLAC")});
+    ASSERT_EQ(flac.code, kExitOk) << flac.err;
+    const Decoded wav = decode(work.file("ref.wav"));
+    const Decoded lossless = decode(work.file("out.FLAC"));
+    EXPECT_EQ(lossless.info.format, SF_FORMAT_FLAC | SF_FORMAT_PCM_16);
+    EXPECT_EQ(lossless.info.samplerate, kRate);
+    ASSERT_EQ(wav.samples.size(), size_t{kToneFrames * 2});
+    EXPECT_EQ(lossless.samples, wav.samples) << "16-bit FLAC is the WAV render, sample for sample";
+
+    // 24 bits: the same level, its low byte the float mix's finer part.
+    const CliResult wide = run({"--render", path("plan.skw"), path("wide.flac"), "--bits", "24"});
+    ASSERT_EQ(wide.code, kExitOk) << wide.err;
+    const Decoded deep = decode(work.file("wide.flac"));
+    EXPECT_EQ(deep.info.format, SF_FORMAT_FLAC | SF_FORMAT_PCM_24);
+    ASSERT_EQ(deep.samples.size(), wav.samples.size());
+    for (size_t i = 0; i < wav.samples.size(); ++i)
+        ASSERT_LE(std::abs(deep.samples[i] - wav.samples[i]), 1 << 16) << "sample " << i;
+
+    const CliResult ogg = run({"--render", path("plan.skw"), path("out.ogg"), "--tracks", "1"});
+    ASSERT_EQ(ogg.code, kExitOk) << ogg.err;
+    const Decoded lossy = decode(work.file("out.ogg"));
+    EXPECT_EQ(lossy.info.format, SF_FORMAT_OGG | SF_FORMAT_VORBIS);
+    EXPECT_EQ(lossy.info.samplerate, kRate);
+    EXPECT_EQ(lossy.info.channels, 1);
+    EXPECT_LE(std::abs(lossy.info.frames - kToneFrames), 1);
+}
+
+TEST_F(RenderCommand, AnOutputItCannotWriteIsRefusedBeforeAnythingIsWritten) {
+    for (const char* name : {"out.xyz", "out", "out.flac.txt"}) {
+        const CliResult r = run({"--render", path("plan.skw"), path(name)});
+        EXPECT_EQ(r.code, kExitBadArguments) << name;
+        EXPECT_NE(r.err.find(".wav, .mp3, .flac or .ogg"), std::string::npos) << r.err;
+        EXPECT_FALSE(QFile::exists(work.file(name))) << name;
+    }
+    const std::vector<std::vector<std::string>> widths = {
+        {"--render", path("plan.skw"), path("o.wav"), "--bits", "24"},
+        {"--render", path("plan.skw"), path("o.flac"), "--bits", "8"},
+        {"--render", path("plan.skw"), path("o.ogg"), "--bits", "16"}};
+    for (const auto& args : widths) {
+        EXPECT_EQ(run(args).code, kExitBadArguments) << args[2];
+        EXPECT_FALSE(QFile::exists(QString::fromStdString(args[2]))) << args[2];
+    }
 }
 
 } // namespace
