@@ -104,6 +104,13 @@ constexpr int kPlayFromTime = 1166;
 constexpr int kPlayFromStep = 1167;
 constexpr int kGoToRow = 1168;
 constexpr int kStopRender = 1201;
+// The other render items that come and go at the end of the plan menu.
+constexpr int kPauseRendering = 1202;
+constexpr int kResumeRendering = 1203;
+// The ball length sub-menu, and the fixed items of the output device menu.
+constexpr int kLengthMenu = 1183;
+constexpr int kDefaultDevice = 1175;
+constexpr int kNoSound = 1176;
 constexpr int kSwitchLoopRange = 1205;
 constexpr int kSwitchFollowLine = 1208;
 constexpr int kPasteSoundFile = 1221;

@@ -113,8 +113,8 @@ void ProgramMenus::dropMenus() {
 }
 
 void ProgramMenus::AddCommands(CommandTable& table) {
-    table.Add(menus::kDefaultDevice, [this] { SelectOutputDevice(-1); });
-    table.Add(menus::kNoSound, [this] { SelectOutputDevice(0); });
+    table.Add(cmd::kDefaultDevice, [this] { SelectOutputDevice(-1); });
+    table.Add(cmd::kNoSound, [this] { SelectOutputDevice(0); });
 }
 
 void ProgramMenus::build() {

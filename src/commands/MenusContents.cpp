@@ -218,7 +218,7 @@ MenuEntries BallMenuEntries() {
             sep,
             item(1182, "Clear"),
             sep,
-            sub(kLengthMenu, lengthMenu()),
+            sub(cmd::kLengthMenu, lengthMenu()),
             sub(cmd::kResourceFileMenu, resourceFileMenu()),
             sep,
             item(1077, "Info")};
@@ -282,7 +282,7 @@ MenuEntries PeakMeterMenuEntries() {
 }
 
 MenuEntries RoomMenuEntries() {
-    return {sub(kLengthMenu, lengthMenu()),
+    return {sub(cmd::kLengthMenu, lengthMenu()),
             sep,
             item(1089, "Add File"),
             sep,

@@ -7,15 +7,6 @@
 
 namespace menus {
 
-// Ids the builder and the refresh rules look up beside those of cmd::.
-constexpr int kLengthMenu = 1183;
-// The render items that come and go at the end of the plan menu.
-constexpr int kStopRender = 1201;
-constexpr int kPauseRendering = 1202;
-constexpr int kResumeRendering = 1203;
-constexpr int kDefaultDevice = 1175;
-constexpr int kNoSound = 1176;
-
 MenuEntries MainPopupEntries();
 MenuEntries WindowPopupEntries();
 

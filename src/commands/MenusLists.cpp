@@ -19,9 +19,9 @@ QAction* addItem(QMenu& menu, int id, const QString& caption) {
 
 int deviceItemId(int languageBase, int device) {
     if (device == -1)
-        return menus::kDefaultDevice;
+        return cmd::kDefaultDevice;
     if (device == 0)
-        return menus::kNoSound;
+        return cmd::kNoSound;
     return languageBase + device;
 }
 
@@ -60,9 +60,9 @@ void FillLanguageMenu(QMenu& menu, const QStringList& languages) {
 
 void FillOutputDeviceMenu(QMenu& menu, int languageBase, const OutputDeviceList& list,
                           int selectedDevice, const MenuIcons& icons) {
-    addItem(menu, menus::kDefaultDevice, CommandCaption(menus::kDefaultDevice));
+    addItem(menu, cmd::kDefaultDevice, CommandCaption(cmd::kDefaultDevice));
     menu.addSeparator();
-    addItem(menu, menus::kNoSound, CommandCaption(menus::kNoSound));
+    addItem(menu, cmd::kNoSound, CommandCaption(cmd::kNoSound));
     for (const OutputDevice& device : list.devices)
         addItem(menu, languageBase + device.number, device.name);
     TickOutputDevice(menu, languageBase, selectedDevice, icons);

@@ -30,7 +30,7 @@ void refreshResourceFileMenu(const QMenu& menu, const PieceFacts& piece, bool ed
 }
 
 void tickLength(const QMenu& menu, int position, const MenuIcons& icons) {
-    const QMenu* lengths = FindSubMenu(menu, menus::kLengthMenu);
+    const QMenu* lengths = FindSubMenu(menu, cmd::kLengthMenu);
     if (!lengths)
         return;
     const QList<QAction*> items = lengths->actions();
@@ -62,7 +62,7 @@ void refreshPlanRenderItems(QMenu& menu, const MenuState& state, const MenuIcons
     QMenu* plan = FindSubMenu(menu, cmd::kPlanMenu);
     if (!plan)
         return;
-    QAction* pause = FindItem(*plan, menus::kPauseRendering);
+    QAction* pause = FindItem(*plan, cmd::kPauseRendering);
     if (!state.rendersRunning) {
         if (pause) {
             const QList<QAction*> items = plan->actions();
@@ -74,14 +74,14 @@ void refreshPlanRenderItems(QMenu& menu, const MenuState& state, const MenuIcons
     }
     if (!pause) {
         plan->addSeparator();
-        QAction* stop = plan->addAction(CommandCaption(menus::kStopRender));
-        stop->setData(menus::kStopRender);
+        QAction* stop = plan->addAction(CommandCaption(cmd::kStopRender));
+        stop->setData(cmd::kStopRender);
         icons.Apply(*stop, QStringLiteral("Clear"));
         pause = plan->addAction(QString());
-        pause->setData(menus::kPauseRendering);
+        pause->setData(cmd::kPauseRendering);
     }
-    pause->setText(CommandCaption(state.renderTimerRunning ? menus::kPauseRendering
-                                                           : menus::kResumeRendering));
+    pause->setText(
+        CommandCaption(state.renderTimerRunning ? cmd::kPauseRendering : cmd::kResumeRendering));
 }
 
 } // namespace

@@ -11,8 +11,6 @@
 #include "support/Stopwatch.h"
 #include "texts/Parlance.h"
 #include "texts/PlanNames.h"
-#include "texts/ReportElapsed.h"
-#include "texts/TextFormat.h"
 
 #include <QFileInfo>
 
@@ -26,7 +24,6 @@ constexpr int kTextCopyPrefix = 46;
 constexpr int kTextCopyTitle = 47;
 constexpr int kTextSaveAsTitle = 52;
 constexpr int kTextPlanExtension = 53;
-constexpr int kTextSaved = 339;
 
 constexpr int kFilterBinary = 1;
 constexpr int kFilterText = 2;
@@ -103,7 +100,7 @@ bool PlanKeeper::KeepPlanAs(bool asCopy, bool dim) {
         plan.ClearModified();
         m_links.host.RefreshTitle();
     }
-    ReportElapsed(m_links.stopwatch, FormatText(kTextSaved, {fileName}), m_mark);
+    ReportPlanSaved(m_links.stopwatch, fileName, m_mark);
     return true;
 }
 

@@ -52,6 +52,10 @@ bool SaveWithBackup(Arrangement& arrangement, const QString& backupFile, bool si
     QString writtenTo;
     const bool saved = SavePlan(arrangement, plan.FileName, plan.FileFormat, sideCopy, &writtenTo);
     if (saved && reporting)
-        ReportElapsed(stopwatch, FormatText(kTextSaved, {writtenTo}), mark);
+        ReportPlanSaved(stopwatch, writtenTo, mark);
     return saved;
+}
+
+void ReportPlanSaved(const TGenericStopwatch& stopwatch, const QString& file, int64_t mark) {
+    ReportElapsed(stopwatch, FormatText(kTextSaved, {file}), mark);
 }

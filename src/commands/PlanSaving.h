@@ -14,3 +14,6 @@ class TGenericStopwatch;
 // mark is taken, and the save and a failed backup are reported. True when the plan was written.
 bool SaveWithBackup(Arrangement& arrangement, const QString& backupFile, bool sideCopy,
                     bool reporting, const TGenericStopwatch& stopwatch, int64_t& mark);
+
+// The report line of a plan written to a file, with the time since the mark.
+void ReportPlanSaved(const TGenericStopwatch& stopwatch, const QString& file, int64_t mark);

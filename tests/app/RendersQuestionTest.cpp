@@ -68,14 +68,14 @@ TEST_F(RendersQuestion, ANewOutputDeviceAsksAboutTheRendersFirst) {
     CommandTable& commands = session->Instructor()->Commands();
     {
         BoxAnswers answers({QMessageBox::No});
-        ASSERT_TRUE(commands.Run(menus::kDefaultDevice));
+        ASSERT_TRUE(commands.Run(cmd::kDefaultDevice));
         EXPECT_EQ(answers.seen.size(), 1u);
     }
     EXPECT_EQ(output.Device, AudioOutput::kNoSound) << "the output changed under the render";
     EXPECT_EQ(renderCount(), 1);
 
     BoxAnswers answers({QMessageBox::Yes});
-    ASSERT_TRUE(commands.Run(menus::kDefaultDevice));
+    ASSERT_TRUE(commands.Run(cmd::kDefaultDevice));
     EXPECT_EQ(answers.seen.size(), 1u);
     EXPECT_EQ(output.Device, AudioOutput::kDefaultDevice);
     EXPECT_EQ(renderCount(), 0);

@@ -380,7 +380,7 @@ TEST_F(ContextMenus, LaneMenuStatesFollowTheLaneAndTheClipboard) {
 TEST_F(ContextMenus, BallLengthTickFollowsTheLengthText) {
     build();
     const QMenu& ball = *menus.Context(ContextMenu::Ball);
-    const QMenu& lengths = *FindSubMenu(ball, menus::kLengthMenu);
+    const QMenu& lengths = *FindSubMenu(ball, cmd::kLengthMenu);
     facts.state.elementsPerStep = 5512.5L;
     facts.state.ball = BallFacts{{}, true, "4 * 5512.5", 22050};
     menus.RefreshContext(ContextMenu::Ball);
@@ -394,7 +394,7 @@ TEST_F(ContextMenus, BallLengthTickFollowsTheLengthText) {
 
     // The room's own menu ticks the whole sound.
     menus.RefreshContext(ContextMenu::Room);
-    const QMenu& room = *FindSubMenu(*menus.Context(ContextMenu::Room), menus::kLengthMenu);
+    const QMenu& room = *FindSubMenu(*menus.Context(ContextMenu::Room), cmd::kLengthMenu);
     EXPECT_TRUE(room.actions()[5]->isChecked());
 }
 
