@@ -203,8 +203,13 @@ void ProgramSession::attachMenus() {
         [this]() -> const TTheMingler* { return m_audio.Mingler(); });
     CommandTable& commands = m_instructor->Commands();
     m_menus.AddCommands(commands);
-    m_menus.Attach(MenusSetup{
-        *m_menuWindow, m_window->Interior(), m_settings->Store(), *m_menuFacts, commands, {}});
+    m_menus.Attach(MenusSetup{*m_menuWindow,
+                              m_window->Interior(),
+                              m_settings->Store(),
+                              *m_menuFacts,
+                              commands,
+                              m_instructor->Contexts(),
+                              {}});
 }
 
 void ProgramSession::startUp() {

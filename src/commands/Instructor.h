@@ -4,6 +4,7 @@
 
 #include "commands/CommandState.h"
 #include "commands/CommandTable.h"
+#include "commands/ContextCommands.h"
 #include "commands/InstructorLinks.h"
 #include "commands/PlanFileCommands.h"
 #include "commands/PlanKeeping.h"
@@ -20,6 +21,8 @@ public:
 
     // Every command with an id of its own; other groups of commands add theirs.
     CommandTable& Commands() { return m_commands; }
+    // The context menus' dispatchers, which fall back on the table above.
+    ContextCommands& Contexts() { return m_contexts; }
     CommandState& State() { return m_state; }
 
     // The direct operations.
@@ -44,6 +47,7 @@ private:
     InstructorLinks m_links;
     CommandState m_state;
     CommandTable m_commands;
+    ContextCommands m_contexts{m_links.arrangement, m_state, m_commands};
     PlanKeeper m_keeper{m_links, m_state.Mark};
     PlanOpener m_opener{m_links, m_keeper, m_state};
     PlanFileCommands m_files{m_links};

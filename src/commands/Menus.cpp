@@ -2,6 +2,7 @@
 
 #include "commands/CommandIds.h"
 #include "commands/CommandTable.h"
+#include "commands/ContextCommands.h"
 #include "commands/MenusContents.h"
 #include "commands/MenusOutputDevices.h"
 #include "commands/MenusPlacement.h"
@@ -54,6 +55,32 @@ MenuEntries contextEntries(ContextMenu which) {
         return menus::ReportMenuEntries();
     }
     return {};
+}
+
+std::optional<Dispatcher> dispatcherOf(ContextMenu which) {
+    switch (which) {
+    case ContextMenu::Lane:
+        return Dispatcher::Lane;
+    case ContextMenu::LaneStrip:
+        return Dispatcher::LaneStrip;
+    case ContextMenu::Ruler:
+        return Dispatcher::Ruler;
+    case ContextMenu::Watch:
+        return Dispatcher::Watch;
+    case ContextMenu::Carrier:
+        return Dispatcher::Carrier;
+    case ContextMenu::Slider:
+        return Dispatcher::Slider;
+    case ContextMenu::PeakMeters:
+        return std::nullopt;
+    case ContextMenu::Ball:
+        return Dispatcher::Ball;
+    case ContextMenu::Room:
+        return Dispatcher::Room;
+    case ContextMenu::Report:
+        return Dispatcher::Report;
+    }
+    return std::nullopt;
 }
 
 // The character after the caption's first single "&", upper-cased; none without one.
@@ -126,9 +153,9 @@ void ProgramMenus::build() {
     for (int i = 0; i < kContextMenuCount; ++i) {
         auto* menu = new QMenu(&window());
         AppendEntries(*menu, contextEntries(static_cast<ContextMenu>(i)), *m_icons);
-        // The context dispatchers are still to come: a chosen id runs its command, if any.
-        QObject::connect(menu, &QMenu::triggered,
-                         [this](QAction* action) { RunCommand(ItemId(*action)); });
+        QObject::connect(menu, &QMenu::triggered, [this, i](QAction* action) {
+            runContext(static_cast<ContextMenu>(i), ItemId(*action));
+        });
         m_contexts.emplace_back(menu);
     }
 }
@@ -192,6 +219,7 @@ void ProgramMenus::refreshMain(QMenu* menu) {
     m_state = m_setup->facts.Now();
     if (m_state.busy)
         return;
+    m_setup->contexts.PickObjects();
     endHoverReadOuts();
     RefreshMainMenu(*menu, m_state, *m_icons);
     // A key may have switched the style or the device since the menu was built.
@@ -385,10 +413,12 @@ void ProgramMenus::ShowContextMenu(ContextMenu which, QPoint at) {
         showContext(which, at, m_setup->facts.Now());
 }
 
-void ProgramMenus::showContext(ContextMenu which, QPoint at, MenuState state) {
+void ProgramMenus::showContext(ContextMenu which, QPoint at, MenuState state,
+                               std::optional<int32_t> clickedLane) {
     QMenu* menu = Context(which);
     if (!menu)
         return;
+    m_setup->contexts.PickObjects(clickedLane);
     refreshContext(which, std::move(state));
     m_popupPosition = window().mapToGlobal(at);
     openAt(*menu, at);
@@ -400,7 +430,8 @@ void ProgramMenus::OpenLaneMenu(QPoint at, int32_t lanePosition) {
     MenuState state = m_setup->facts.Now();
     state.lane = m_setup->facts.LaneAt(lanePosition);
     // The lane went while the button was down: the row has none now.
-    showContext(state.lane ? ContextMenu::Lane : ContextMenu::LaneStrip, at, std::move(state));
+    showContext(state.lane ? ContextMenu::Lane : ContextMenu::LaneStrip, at, std::move(state),
+                lanePosition);
 }
 
 void ProgramMenus::ShowBallMenuAtPoint() {
@@ -476,9 +507,17 @@ void ProgramMenus::LeaveFullScreen() {
 }
 
 void ProgramMenus::LaneCommand(int id) {
-    m_setup->commands.Run(id);
+    m_setup->contexts.Run(Dispatcher::Lane, id);
 }
 
 void ProgramMenus::BallCommand(int id) {
-    m_setup->commands.Run(id);
+    m_setup->contexts.Run(Dispatcher::Ball, id);
+}
+
+void ProgramMenus::runContext(ContextMenu which, int id) {
+    // The peak meters' one item hides them, as the view menu's switch does.
+    if (const std::optional<Dispatcher> dispatcher = dispatcherOf(which))
+        m_setup->contexts.Run(*dispatcher, id);
+    else
+        RunCommand(id);
 }

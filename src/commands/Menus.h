@@ -16,6 +16,7 @@
 #include <memory>
 
 class CommandTable;
+class ContextCommands;
 class MenuWindowLink;
 class TTheInterior;
 class TWideCustomIniFile;
@@ -40,6 +41,7 @@ struct MenusSetup {
     const TWideCustomIniFile& settings; // the style names by language
     const MenuFacts& facts;
     CommandTable& commands;
+    ContextCommands& contexts; // the lane and ball of a menu, and the dispatchers' tables
     // The engine's output devices; the real list unless a test gives one.
     std::function<OutputDeviceList()> devices;
 };
@@ -77,7 +79,7 @@ public:
     void ShowBallMenuAtPoint();
     void ShowLaneMenuAtPoint();
     void ShowRulerMenuAtLine();
-    // A context menu at a point of the client area; its chosen id goes to the command table.
+    // A context menu at a point of the client area; its chosen id goes to the menu's dispatcher.
     void ShowContextMenu(ContextMenu which, QPoint at);
 
     // The menus as built, for opening and for tests; none while detached.
@@ -127,7 +129,9 @@ private:
     void openAt(QMenu& menu, QPoint clientPoint);
     // The context menu refreshed from the state given, then opened.
     void refreshContext(ContextMenu which, MenuState state);
-    void showContext(ContextMenu which, QPoint at, MenuState state);
+    void showContext(ContextMenu which, QPoint at, MenuState state,
+                     std::optional<int32_t> clickedLane = std::nullopt);
+    void runContext(ContextMenu which, int id);
     QWidget& window() const;
 
     // MenuRoutes

@@ -14,7 +14,7 @@ protected:
         make();
         window.widget.setGeometry(30, 40, kWidth, kHeight);
         window.widget.show();
-        programMenus.Attach(MenusSetup{window, *interior, store, facts, commands,
+        programMenus.Attach(MenusSetup{window, *interior, store, facts, commands, contexts,
                                        [] { return OutputDeviceList{}; }});
     }
     ~MenusAtPoint() override { programMenus.Detach(); }
@@ -36,6 +36,8 @@ protected:
     FakeMenuFacts facts;
     FakeMenuWindow window;
     CommandTable commands;
+    CommandState commandState;
+    ContextCommands contexts{arrangement, commandState, commands};
     ProgramMenus programMenus;
 };
 

@@ -2,12 +2,15 @@
 // record what the menus ask.
 #pragma once
 
+#include "commands/CommandState.h"
 #include "commands/CommandTable.h"
+#include "commands/ContextCommands.h"
 #include "commands/Menus.h"
 #include "commands/MenusWindowLink.h"
 #include "common/TempDir.h"
 #include "controls/ControlFakes.h"
 #include "controls/Interior.h"
+#include "model/Arrangement.h"
 #include "support/FaultLog.h"
 #include "support/WideMemIniFile.h"
 #include "texts/Parlance.h"
@@ -123,8 +126,8 @@ protected:
         s.leftMeter = s.rightMeter = false;
         interior = std::make_unique<TTheInterior>(host, s, dir.path(), QString(), makers);
         interior->LoadStyle();
-        menus.Attach(
-            MenusSetup{window, *interior, settings, facts, commands, [this] { return devices; }});
+        menus.Attach(MenusSetup{window, *interior, settings, facts, commands, contexts,
+                                [this] { return devices; }});
     }
 
     // Records the id when its command runs.
@@ -150,6 +153,9 @@ protected:
     FakeMenuFacts facts;
     FakeMenuWindow window;
     CommandTable commands;
+    Arrangement arrangement;
+    CommandState commandState;
+    ContextCommands contexts{arrangement, commandState, commands};
     ControlMakers makers;         // no controls unless a test adds some
     std::vector<QString> journal; // what recording controls were told
     OutputDeviceList devices{{{1, "Speakers"}, {3, "Headphones"}}, 4};
