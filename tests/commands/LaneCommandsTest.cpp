@@ -9,6 +9,7 @@
 #include "controls/TheWatch.h"
 #include "controls/WatchRelay.h"
 #include "controls/WatchTyper.h"
+#include "model/LaneClipboard.h"
 #include "model/LaneEdits.h"
 #include "model/LaneOperations.h"
 
