@@ -13,6 +13,8 @@ public:
 
     // Runs a command by id; false when the id has no command.
     virtual bool RunCommand(int id) = 0;
+    // A lane command on the lane at the point's row; nothing without one.
+    virtual void RunLaneCommandAtPoint(int id) = 0;
     // The ball at the point sounds (replace: stops what sounds of it first; release: it sounds
     // to its end, not only while the key is held).
     virtual void AuditionAtPoint(bool replace, bool release) = 0;

@@ -295,6 +295,12 @@ void KeyMap::addRows() {
             m_link->AuditionAtPoint(shift.shift, shift.alt);
         return true;
     });
+    // The lane at the point's row goes.
+    const auto removeLane =
+        link([](KeyCommandLink& l) { l.RunLaneCommandAtPoint(cmd::kRemoveLane); });
+    add({Qt::Key_Delete}, kAlt, removeLane);
+    add({Qt::Key_Backspace}, kAltCtrl, removeLane);
+    add({Qt::Key_D}, kShiftCtrl, removeLane);
     // The keys of the objects at the point that have a command of their own.
     command({Qt::Key_F9}, kAlt, cmd::kPasteSoundFile);
     command({Qt::Key_I}, kNone | kCtrl, cmd::kChooseSoundFile);

@@ -20,6 +20,8 @@ struct KeyCommandsSetup {
     QString settingsFile;
     // Writes the settings and the window's placement to the file now.
     std::function<void()> saveSettings;
+    // Makes the lane at the point's row the current lane and runs the lane command on it.
+    std::function<void(int id)> laneCommandAtPoint;
 };
 
 // UI thread only.
@@ -28,6 +30,10 @@ public:
     explicit ProgramKeyCommands(KeyCommandsSetup setup) : m_setup(std::move(setup)) {}
 
     bool RunCommand(int id) override;
+    void RunLaneCommandAtPoint(int id) override {
+        if (m_setup.laneCommandAtPoint)
+            m_setup.laneCommandAtPoint(id);
+    }
     void AuditionAtPoint(bool replace, bool release) override {
         m_setup.auditionAtPoint(replace, release);
     }

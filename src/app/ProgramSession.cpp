@@ -6,6 +6,7 @@
 #include "app/TermSignals.h"
 #include "app/WindowDialogs.h"
 #include "app/WindowMenuLink.h"
+#include "commands/LaneCommands.h"
 #include "commands/MenusProgramFacts.h"
 #include "commands/UnreadablePlanQuestion.h"
 #include "commands/ViewCommands.h"
@@ -156,6 +157,21 @@ void ProgramSession::createWindow() {
     CommandTable& commands = m_instructor->Commands();
     AddViewCommands(commands, {m_window->Interior(), m_arrangement.room.Flags,
                                [this] { return m_audio.Mingler(); }, [this] { Close(); }});
+    AddLaneCommands(commands, m_instructor->Contexts(),
+                    {m_arrangement,
+                     m_instructor->State(),
+                     m_desktop,
+                     m_window->Interior(),
+                     [this] { return m_audio.Mingler(); },
+                     [] { return QGuiApplication::keyboardModifiers(); },
+                     [this]() -> std::optional<int32_t> {
+                         const TTheLaneStrip* strip = TheLaneStripOf(m_window->Interior());
+                         if (!strip)
+                             return std::nullopt;
+                         return strip->PositionAtY(
+                             m_window->mapFromGlobal(m_menus.PopupPosition()).y());
+                     },
+                     {}});
     attachMenus();
     m_keyCommands = std::make_unique<ProgramKeyCommands>(
         KeyCommandsSetup{commands, m_menus, m_desktop,
@@ -168,6 +184,11 @@ void ProgramSession::createWindow() {
                          [this] {
                              saveSettings();
                              m_settings->Write();
+                         },
+                         [this](int id) {
+                             ContextCommands& contexts = m_instructor->Contexts();
+                             contexts.PickObjects();
+                             contexts.Run(Dispatcher::Lane, id);
                          }});
     m_window->SetKeyCommands(m_keyCommands.get());
     m_fileDrops.SetPlanOpener([this](const QString& name) { m_instructor->OpenPlanFile(name); });

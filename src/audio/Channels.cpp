@@ -266,6 +266,13 @@ void TChannels::DeleteOfResource(const TRes& resource) {
     }
 }
 
+void TChannels::DeleteOfPiece(const TPiece& piece) {
+    for (int i = Count() - 1; i >= 0; --i) {
+        if (m_chans[i]->Piece == &piece)
+            Delete(i);
+    }
+}
+
 // LaneChannels
 
 LaneChannels::~LaneChannels() {

@@ -94,6 +94,8 @@ public:
     void Clear();
     // Deletes, from the last to the first, the channels that play the resource.
     void DeleteOfResource(const TRes& resource);
+    // Deletes, from the last to the first, the channels whose values come from the piece.
+    void DeleteOfPiece(const TPiece& piece);
 
 private:
     std::vector<std::unique_ptr<TChan>> m_chans;

@@ -561,6 +561,12 @@ void TTheMingler::ReleaseAuditionOf(const TRes& resource) {
         m_auditionChannels->DeleteOfResource(resource);
 }
 
+void TTheMingler::ReleaseAuditionOf(const TPiece& piece) {
+    Locked locked(*this);
+    if (m_auditionChannels)
+        m_auditionChannels->DeleteOfPiece(piece);
+}
+
 uint32_t TTheMingler::LaneLevel(const TLane& lane) {
     const LaneChannels* sounding = ExistingLaneSounding(lane);
     if (!sounding)

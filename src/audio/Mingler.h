@@ -116,6 +116,8 @@ public:
     void ReleaseAudition();
     // The audition channels that play the resource go (before the resource is deleted).
     void ReleaseAuditionOf(const TRes& resource);
+    // The audition channels that play with the piece's values go (before the piece goes).
+    void ReleaseAuditionOf(const TPiece& piece);
 
     // The heard level of a lane's sounding channels: left in the low, right in the high word.
     uint32_t LaneLevel(const TLane& lane);

@@ -40,6 +40,9 @@ void MinglerHooks::StopChannels(TPiece& piece) {
 }
 
 void MinglerHooks::ReleasePiece(TPiece& piece) {
+    // A lane's audition plays with its piece's values.
+    if (m_mingler && piece.PieceKind() == TPiece::Kind::Lane)
+        m_mingler->ReleaseAuditionOf(piece);
     piece.Sound.reset();
 }
 

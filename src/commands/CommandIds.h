@@ -115,4 +115,34 @@ constexpr int kSwitchLoopRange = 1205;
 constexpr int kSwitchFollowLine = 1208;
 constexpr int kPasteSoundFile = 1221;
 
+// The lane commands: the lane menu's, the lane strip's and the lanes menu's.
+constexpr int kMuteLane = 1048;
+constexpr int kSoloLane = 1049;
+constexpr int kRemoveLane = 1051;
+constexpr int kMoveLaneUp = 1052;
+constexpr int kMoveLaneDown = 1053;
+constexpr int kCopyLaneLoudness = 1058;
+constexpr int kCopyLaneHue = 1059;
+constexpr int kPasteLaneLoudness = 1062;
+constexpr int kPasteLaneHue = 1063;
+constexpr int kRemoveLaneBalls = 1064;
+constexpr int kCopyLaneName = 1073;
+constexpr int kPasteLaneName = 1074;
+constexpr int kExchangeLaneName = 1075;
+constexpr int kTypeLaneHue = 1076;
+constexpr int kAddEmptyLane = 1095;
+constexpr int kAuditionLane = 1096;
+constexpr int kRollFromLane = 1100;
+constexpr int kTypeLaneLoudness = 1107;
+constexpr int kTypeLanePan = 1108;
+constexpr int kBallEveryStep = 1116; // then every 2, 4 and 8 steps
+constexpr int kBallEvery8Steps = 1119;
+constexpr int kRandomLaneBalls = 1122;
+constexpr int kNewLaneHues = 1193;
+constexpr int kCopyLaneList = 1220;
+constexpr int kFixLaneHues = 1228;
+constexpr int kNewLaneHue = 1229;
+constexpr int kFixLaneHue = 1230;
+constexpr int kCopyLaneListInFull = 1241;
+
 } // namespace cmd

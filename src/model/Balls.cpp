@@ -168,6 +168,26 @@ void TTheBalls::RemoveRow(int32_t y) {
             Remove(*m_balls[i], i);
 }
 
+void TTheBalls::SwapRows(int32_t a, int32_t b) {
+    MixerLock lock(m_arrangement.audio);
+    std::vector<TBall*> moved;
+    for (const auto& ball : m_balls)
+        if (ball->m_y == a || ball->m_y == b)
+            moved.push_back(ball.get());
+    // All cells are forgotten before any is remembered, as the rows trade places.
+    for (TBall* ball : moved) {
+        DetachFromLane(*ball);
+        ForgetCell(*ball);
+    }
+    for (TBall* ball : moved) {
+        ball->m_y = ball->m_y == a ? b : a;
+        RememberCell(*ball);
+        SetLane(*ball, m_arrangement.lanes.AtPosition(ball->m_y));
+        if (ball->m_lane)
+            ball->m_lane->LaneBalls.push_back(ball);
+    }
+}
+
 void TTheBalls::RemoveAll(bool onlyInPlayRange) {
     MixerLock lock(m_arrangement.audio);
     for (int i = Count() - 1; i >= 0; --i)

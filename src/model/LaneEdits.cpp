@@ -23,13 +23,13 @@ void adoptRowBalls(Arrangement& arrangement, TLane& lane) {
     }
 }
 
-TLane& addSoundLane(Arrangement& arrangement, int32_t position, TRes& resource,
+TLane& addSoundLane(Arrangement& arrangement, int32_t position, TRes* resource,
                     const QString& handle) {
     TLane& lane = arrangement.lanes.Add(position, TPiece::kNoOwnHue, true);
     TPiece& piece = lane.Piece();
     piece.Loudness.SetValue(kNewLaneLoudness);
     piece.Handle = handle;
-    piece.Resource = &resource;
+    piece.Resource = resource;
     adoptRowBalls(arrangement, lane);
     return lane;
 }
@@ -117,8 +117,18 @@ TLane* AddLaneWithSoundFile(Arrangement& arrangement, int32_t position, const QS
     if (!resource)
         return nullptr;
     TLane& lane =
-        addSoundLane(arrangement, position, *resource, DisplayNameOfFile(info.completeBaseName()));
+        addSoundLane(arrangement, position, resource, DisplayNameOfFile(info.completeBaseName()));
     arrangement.audio.RescheduleLane(lane);
+    return &lane;
+}
+
+TLane* AddLaneWithoutSound(Arrangement& arrangement, int32_t position) {
+    if (arrangement.lanes.AtPosition(position))
+        return nullptr;
+    TLane& lane = addSoundLane(arrangement, position, nullptr, QString());
+    // Balls of the row with a sound of their own sound from now on.
+    arrangement.audio.RescheduleLane(lane);
+    arrangement.plan.SetModified(kChangeLaneAddedEmpty, true);
     return &lane;
 }
 
@@ -143,7 +153,7 @@ std::vector<TLane*> SplitLaneTracks(Arrangement& arrangement, TLane& lane, int32
         const int64_t position = int64_t{lane.Position()} + t;
         if (position > INT32_MAX || arrangement.lanes.AtPosition(static_cast<int32_t>(position)))
             continue;
-        TLane& added = addSoundLane(arrangement, static_cast<int32_t>(position), *resource,
+        TLane& added = addSoundLane(arrangement, static_cast<int32_t>(position), resource,
                                     lane.Piece().Handle);
         {
             MixerLock lock(arrangement.audio);

@@ -14,6 +14,7 @@ class TRes;
 struct ResourceFolders;
 
 // Change codes of the lane edits.
+constexpr int32_t kChangeLaneAddedEmpty = 28;
 constexpr int32_t kChangeLaneStruck = 84;
 constexpr int32_t kChangeLaneLoudness = 113;
 constexpr int32_t kChangeLanePan = 114;
@@ -52,6 +53,10 @@ void SetLaneHueFromSlider(Arrangement& arrangement, TLane& lane, std::optional<i
 // record their own.
 TLane* AddLaneWithSoundFile(Arrangement& arrangement, int32_t position, const QString& file,
                             const ResourceFolders& folders);
+
+// A lane without a sound file at a row that has none, with an automatic hue and loudness 0.8;
+// balls already on the row join it. Change code 28. None when a lane holds the row.
+TLane* AddLaneWithoutSound(Arrangement& arrangement, int32_t position);
 
 // The lane sounds another resource; while the plan rolls its balls start again with it. No
 // change code: callers record their own.

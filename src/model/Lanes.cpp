@@ -48,10 +48,53 @@ void TTheLanes::SetHue(TLane& lane, bool automatic, long double hue) {
 
 void TTheLanes::RemoveAll() {
     MixerLock lock(m_arrangement.audio);
-    for (const auto& lane : m_lanes) {
+    for (auto& lane : m_lanes) {
         for (TBall* ball : lane->LaneBalls)
             m_arrangement.balls.SetLane(*ball, nullptr);
+        release(lane);
     }
     m_lanes.clear();
     m_firstAtPosition.clear();
+}
+
+void TTheLanes::Remove(TLane& lane) {
+    const int index = IndexOf(lane);
+    if (index < 0)
+        return;
+    MixerLock lock(m_arrangement.audio);
+    const int32_t position = lane.Position();
+    const std::vector<TBall*> balls = std::move(lane.LaneBalls);
+    release(m_lanes[index]);
+    m_lanes.erase(m_lanes.begin() + index);
+    reindex(position);
+    TLane* heir = AtPosition(position);
+    for (TBall* ball : balls) {
+        m_arrangement.balls.SetLane(*ball, heir);
+        if (heir)
+            heir->LaneBalls.push_back(ball);
+    }
+}
+
+void TTheLanes::SetPosition(TLane& lane, int32_t position) {
+    MixerLock lock(m_arrangement.audio);
+    const int32_t old = lane.m_position;
+    lane.m_position = position;
+    reindex(old);
+    reindex(position);
+}
+
+void TTheLanes::reindex(int32_t position) {
+    const auto first = std::find_if(m_lanes.begin(), m_lanes.end(), [&](const auto& lane) {
+        return lane && lane->Position() == position;
+    });
+    if (first == m_lanes.end())
+        m_firstAtPosition.erase(position);
+    else
+        m_firstAtPosition[position] = first->get();
+}
+
+void TTheLanes::release(std::unique_ptr<TLane>& lane) {
+    // An audition of the lane plays through its piece.
+    m_arrangement.audio.ReleasePiece(lane->Piece());
+    lane.reset();
 }

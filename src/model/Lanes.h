@@ -32,6 +32,8 @@ public:
     std::unique_ptr<AudioState> Sounding;
 
 private:
+    friend class TTheLanes;
+
     TPiece m_piece;
     int32_t m_position;
 };
@@ -57,8 +59,17 @@ public:
     void SetHue(TLane& lane, bool automatic, long double hue);
     // Removes every lane; balls that still point to one lose their lane.
     void RemoveAll();
+    // Frees the lane. Balls it still has go to the next lane at its position, else have none.
+    void Remove(TLane& lane);
+    // The lane's row; its balls stay where they are (the caller moves them).
+    void SetPosition(TLane& lane, int32_t position);
 
 private:
+    // The first lane in list order at the position, after the lanes there changed.
+    void reindex(int32_t position);
+    // What the audio side keeps for the lane's piece goes, and the lane with it.
+    void release(std::unique_ptr<TLane>& lane);
+
     Arrangement& m_arrangement;
     std::vector<std::unique_ptr<TLane>> m_lanes;
     std::unordered_map<int32_t, TLane*> m_firstAtPosition;

@@ -27,6 +27,7 @@ public:
         ran.push_back(id);
         return m_table.Run(id);
     }
+    void RunLaneCommandAtPoint(int id) override { asked << QString("lane %1").arg(id); }
     void AuditionAtPoint(bool replace, bool release) override {
         asked << QString("audition %1 %2").arg(replace).arg(release);
     }
@@ -282,6 +283,14 @@ TEST_F(KeyMapWindowTest, AKeyThePointOrTheRoomTakesNeverReachesTheTable) {
     EXPECT_TRUE(link->ran.empty());
     press(Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(link->ran, std::vector<int>{cmd::kNewPlan});
+}
+
+TEST_F(KeyMapWindowTest, TheThreeLaneRemovalKeysRemoveTheLaneAtThePointsRow) {
+    EXPECT_TRUE(press(Qt::Key_Delete, Qt::AltModifier));
+    EXPECT_TRUE(press(Qt::Key_Backspace, Qt::ControlModifier | Qt::AltModifier));
+    EXPECT_TRUE(press(Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier));
+    EXPECT_EQ(link->asked, (QStringList{"lane 1051", "lane 1051", "lane 1051"}));
+    EXPECT_TRUE(link->ran.empty());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
-#include "audio/Channels.h"
 #include "commands/Audition.h"
+#include "audio/Channels.h"
 #include "audio/MinglerFixture.h"
+#include "model/LaneOperations.h"
 
 using namespace audiotest;
 
@@ -89,6 +90,13 @@ TEST_F(AuditionTest, ABallWithoutALaneOrNoMinglerSoundsNothing) {
 
     AuditionBall(mingler.get(), plain, true, false); // no sound of its own: the lane's
     EXPECT_EQ(sounding(), QStringList{"quarter.wav"});
+}
+
+TEST_F(AuditionTest, ALaneThatGoesTakesItsAuditionAlong) {
+    atPoint(3, 0);
+    ASSERT_EQ(sounding(), QStringList{"quarter.wav"});
+    RemoveLane(model(), *lane, true, kChangeLaneRemoved);
+    EXPECT_TRUE(sounding().isEmpty()) << "its channel would play the freed lane's values";
 }
 
 } // namespace
