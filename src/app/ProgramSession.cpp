@@ -6,9 +6,11 @@
 #include "app/TermSignals.h"
 #include "app/WindowDialogs.h"
 #include "app/WindowMenuLink.h"
+#include "commands/BallEditCommands.h"
 #include "commands/MenusProgramFacts.h"
 #include "commands/UnreadablePlanQuestion.h"
 #include "commands/ViewCommands.h"
+#include "commands/YesNoBox.h"
 #include "controls/RoomLinks.h"
 #include "controls/TheCarrier.h"
 #include "controls/TheLaneStrip.h"
@@ -156,6 +158,20 @@ void ProgramSession::createWindow() {
     CommandTable& commands = m_instructor->Commands();
     AddViewCommands(commands, {m_window->Interior(), m_arrangement.room.Flags,
                                [this] { return m_audio.Mingler(); }, [this] { Close(); }});
+    AddBallEditCommands(
+        commands, m_instructor->Contexts(),
+        {m_arrangement, m_instructor->State(), *m_commandHost, m_desktop, m_window->Interior(),
+         store, [this] { return m_audio.Mingler(); },
+         [] { return QGuiApplication::queryKeyboardModifiers(); },
+         [this] {
+             const TTheLaneStrip* strip = TheLaneStripOf(m_window->Interior());
+             const int32_t top = strip ? strip->BoundsRect.Top : m_arrangement.room.Top;
+             const QPoint at = m_window->mapFromGlobal(m_menus.PopupPosition());
+             return m_arrangement.lanes.RowAtPixel(at.y(), top);
+         },
+         [this](const QString& caption, const QString& text, const QString& detail) {
+             return AskYesNoBox(*m_commandHost, caption, text, detail);
+         }});
     attachMenus();
     m_keyCommands = std::make_unique<ProgramKeyCommands>(
         KeyCommandsSetup{commands, m_menus, m_desktop,
