@@ -298,4 +298,16 @@ void AddBallEditCommands(CommandTable& main, ContextCommands& contexts,
     add(main, cmd::kCopyBalls, [](BallEdits& e) { e.CopyBalls(); });
     add(main, cmd::kCutBalls, [](BallEdits& e) { e.CutBalls(); });
     add(main, cmd::kDeleteAllBalls, [](BallEdits& e) { e.DeleteAllBalls(); });
+
+    // Keys on the object at the point, picked as a menu would pick it.
+    const auto atPoint = [&main, &contexts](int keyId, Dispatcher which, int id) {
+        main.Add(keyId, [&contexts, which, id] {
+            contexts.PickObjects();
+            contexts.Run(which, id);
+        });
+    };
+    atPoint(cmd::kKeyCopyBall, Dispatcher::Ball, cmd::kCopyBall);
+    atPoint(cmd::kKeyCutBall, Dispatcher::Ball, cmd::kCutBall);
+    atPoint(cmd::kKeyCopyLane, Dispatcher::Lane, cmd::kCopyLane);
+    atPoint(cmd::kKeyPasteLane, Dispatcher::Lane, cmd::kPasteLane);
 }

@@ -78,14 +78,14 @@ TEST_F(BallEditCommandsTest, ALengthFromTheRoomMenuAddsABallAtThePoint) {
 TEST_F(BallEditCommandsTest, ACutBallPastesAtThePointElsewhere) {
     arrangement.balls.Add(3, 2, TPiece::kNoOwnHue, false)->Piece().Life.SetText("5");
     pointAt(3, 2);
-    run(Dispatcher::Ball, cmd::kCutBall);
+    main.Run(cmd::kKeyCutBall); // Ctrl+X picks the ball at the point
     EXPECT_EQ(arrangement.balls.Count(), 0);
     EXPECT_EQ(state.CurrentBall, nullptr);
     EXPECT_EQ(arrangement.plan.LastChangeCode(), kChangeBallCut);
     EXPECT_EQ(desktop.clipboard, "[0]\r\nX=3\r\nY=2\r\nLife=5\r\n");
 
     pointAt(7, 9);
-    run(Dispatcher::Room, cmd::kPasteBalls);
+    main.Run(cmd::kPasteBalls); // Ctrl+V
     ASSERT_NE(arrangement.balls.Find(7, 9), nullptr);
     EXPECT_EQ(arrangement.balls.Find(7, 9)->Piece().Life.Text(), "5");
     EXPECT_EQ(state.CurrentBall, arrangement.balls.Find(7, 9));
