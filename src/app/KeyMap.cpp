@@ -306,6 +306,15 @@ void KeyMap::addRows() {
     command({Qt::Key_I}, kNone | kCtrl, cmd::kChooseSoundFile);
     command({Qt::Key_O}, kShiftCtrl, cmd::kChooseSoundFile);
     command({Qt::Key_P}, kShiftAltCtrl, cmd::kSwitchWatchPeeking);
+    // Balls from the clipboard at the point.
+    command({Qt::Key_Insert}, kShift, cmd::kPasteBalls);
+    command({Qt::Key_V}, kCtrl, cmd::kPasteBalls);
+    command({Qt::Key_V}, kAlt, cmd::kPasteBallsKeepingColumns);
+    command({Qt::Key_C}, kCtrl, cmd::kKeyCopyBall);
+    command({Qt::Key_X}, kCtrl, cmd::kKeyCutBall);
+    command({Qt::Key_Delete}, kShift, cmd::kKeyCutBall);
+    command({Qt::Key_C}, kShiftCtrl, cmd::kKeyCopyLane);
+    command({Qt::Key_V}, kShiftCtrl, cmd::kKeyPasteLane);
     command({Qt::Key_Semicolon}, kCtrl, cmd::kSwitchFlags);
     // Shift turns the comma and the full stop into their signs on most layouts.
     add({Qt::Key_Comma, Qt::Key_Less}, kShiftCtrl, does([this] { zoomHandles(-1); }));

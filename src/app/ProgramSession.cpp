@@ -7,9 +7,11 @@
 #include "app/WindowDialogs.h"
 #include "app/WindowMenuLink.h"
 #include "commands/LaneCommands.h"
+#include "commands/BallEditCommands.h"
 #include "commands/MenusProgramFacts.h"
 #include "commands/UnreadablePlanQuestion.h"
 #include "commands/ViewCommands.h"
+#include "commands/YesNoBox.h"
 #include "controls/RoomLinks.h"
 #include "controls/TheCarrier.h"
 #include "controls/TheLaneStrip.h"
@@ -164,14 +166,17 @@ void ProgramSession::createWindow() {
                      m_window->Interior(),
                      [this] { return m_audio.Mingler(); },
                      [] { return QGuiApplication::keyboardModifiers(); },
-                     [this]() -> std::optional<int32_t> {
-                         const TTheLaneStrip* strip = TheLaneStripOf(m_window->Interior());
-                         if (!strip)
-                             return std::nullopt;
-                         return strip->PositionAtY(
-                             m_window->mapFromGlobal(m_menus.PopupPosition()).y());
-                     },
+                     [this] { return std::optional(popupRow()); },
                      {}});
+    AddBallEditCommands(
+        commands, m_instructor->Contexts(),
+        {m_arrangement, m_instructor->State(), *m_commandHost, m_desktop, m_window->Interior(),
+         store, [this] { return m_audio.Mingler(); },
+         [] { return QGuiApplication::queryKeyboardModifiers(); },
+         [this] { return popupRow(); },
+         [this](const QString& caption, const QString& text, const QString& detail) {
+             return AskYesNoBox(*m_commandHost, caption, text, detail);
+         }});
     attachMenus();
     m_keyCommands = std::make_unique<ProgramKeyCommands>(
         KeyCommandsSetup{commands, m_menus, m_desktop,
@@ -209,6 +214,13 @@ void ProgramSession::createInstructor() {
         *m_unreadableBoxes, m_stopwatch, m_options.folders.dataFolder + kBackupName,
         PlanFileSettings{ReadDefaultResourcesFolder(m_settings->Store())},
         [this] { return confirmStopRenders(); }, [this] { return m_audio.Mingler(); }});
+}
+
+int32_t ProgramSession::popupRow() const {
+    const TTheLaneStrip* strip = TheLaneStripOf(m_window->Interior());
+    const int32_t top = strip ? strip->BoundsRect.Top : m_arrangement.room.Top;
+    const QPoint at = m_window->mapFromGlobal(m_menus.PopupPosition());
+    return m_arrangement.lanes.RowAtPixel(at.y(), top);
 }
 
 bool ProgramSession::confirmStopRenders() {

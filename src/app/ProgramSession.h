@@ -97,6 +97,8 @@ private:
     // Asked by the window before it closes: the running renders, the changed plan, then every
     // timer off.
     bool queryClose();
+    // The plan row under the last context menu's position.
+    int32_t popupRow() const;
     // Whether the renders still running may stop; Yes stops them.
     bool confirmStopRenders();
     // Everything made for the window, taken down in the reverse order, the window last but the

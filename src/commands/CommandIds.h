@@ -144,5 +144,33 @@ constexpr int kFixLaneHues = 1228;
 constexpr int kNewLaneHue = 1229;
 constexpr int kFixLaneHue = 1230;
 constexpr int kCopyLaneListInFull = 1241;
+// Clipboard and ball edits.
+constexpr int kCutLaneBalls = 1055;
+constexpr int kCopyLane = 1056;
+constexpr int kCopyLaneBalls = 1057;
+constexpr int kPasteLane = 1060;
+constexpr int kPasteLaneBalls = 1061;
+constexpr int kDeleteAllBalls = 1104;
+constexpr int kCutBall = 1178;
+constexpr int kCopyBall = 1179;
+constexpr int kPasteBalls = 1180;
+constexpr int kRemoveBall = 1182;
+constexpr int kTypeBallSteps = 1184;
+constexpr int kBallLengthOneStep = 1185; // then 2, 4 and 8 steps, and the whole sound (1189)
+constexpr int kTypeBallFrames = 1204;
+constexpr int kTypeBallLoudness = 1214;
+constexpr int kTypeBallPan = 1215;
+constexpr int kCopyBalls = 1222;
+constexpr int kCutBalls = 1232;
+constexpr int kStripPasteLane = 1243;
+constexpr int kStripPasteLaneBalls = 1244;
+// Keys only, without a menu item or caption: the balls pasted in the columns they were copied
+// from.
+constexpr int kPasteBallsKeepingColumns = 2001;
+// Keys only: the ball at the point, or the lane at the point's row, copied, cut or pasted onto.
+constexpr int kKeyCopyBall = 2002;
+constexpr int kKeyCutBall = 2003;
+constexpr int kKeyCopyLane = 2004;
+constexpr int kKeyPasteLane = 2005;
 
 } // namespace cmd

@@ -54,12 +54,6 @@ TLane* TTheLaneStrip::LaneAtY(int32_t y) const {
     return Model().lanes.AtRow((y - BoundsRect.Top) / kRowHeight);
 }
 
-std::optional<int32_t> TTheLaneStrip::PositionAtY(int32_t y) const {
-    if (y < BoundsRect.Top || y >= BoundsRect.Bottom)
-        return std::nullopt;
-    return Model().lanes.RowAtPixel(y, BoundsRect.Top);
-}
-
 std::optional<int32_t> TTheLaneStrip::positionOf(const TLane* lane) const {
     return lane ? std::optional<int32_t>(lane->Position()) : std::nullopt;
 }

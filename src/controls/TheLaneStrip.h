@@ -55,9 +55,6 @@ public:
     Arrangement& Model() const { return m_links.arrangement; }
     // The lane at a pixel row of the strip, or none.
     TLane* LaneAtY(int32_t y) const;
-    // The lane position of a pixel row of the strip, whether a lane is there or not; none above
-    // or below the strip.
-    std::optional<int32_t> PositionAtY(int32_t y) const;
     // The lane whose value the slider shows while the mouse is over the strip, or none.
     TLane* HoveredLane() const;
     // The lane the slider edits now, or none; its pan rather than its loudness when EditingPan.

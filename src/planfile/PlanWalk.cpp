@@ -67,26 +67,31 @@ void WalkPlan(const Arrangement& arrangement, int32_t formatVersion, PlanSink& s
     sink.BeginPiece();
     WalkPiece(plan.Master, true, sink);
 
-    for (int i = 0; i < arrangement.lanes.Count(); ++i) {
-        const TLane& lane = arrangement.lanes.At(i);
-        sink.BeginLane(i);
-        sink.Int32(Position, lane.Position());
-        if (lane.Striked)
-            sink.Bool(Striked, true);
-        sink.BeginPiece();
-        WalkPiece(lane.Piece(), false, sink);
-    }
+    for (int i = 0; i < arrangement.lanes.Count(); ++i)
+        WalkLane(arrangement.lanes.At(i), i, sink);
     WalkBalls(arrangement, sink);
 }
 
 void WalkBalls(const Arrangement& arrangement, PlanSink& sink) {
+    for (int i = 0; i < arrangement.balls.Count(); ++i)
+        WalkBall(arrangement.balls.At(i), i, sink);
+}
+
+void WalkLane(const TLane& lane, int index, PlanSink& sink) {
     using namespace plantag;
-    for (int i = 0; i < arrangement.balls.Count(); ++i) {
-        const TBall& ball = arrangement.balls.At(i);
-        sink.BeginBall(i);
-        sink.Int32(X, ball.X());
-        sink.Int32(Y, ball.Y());
-        sink.BeginPiece();
-        WalkPiece(ball.Piece(), false, sink);
-    }
+    sink.BeginLane(index);
+    sink.Int32(Position, lane.Position());
+    if (lane.Striked)
+        sink.Bool(Striked, true);
+    sink.BeginPiece();
+    WalkPiece(lane.Piece(), false, sink);
+}
+
+void WalkBall(const TBall& ball, int index, PlanSink& sink) {
+    using namespace plantag;
+    sink.BeginBall(index);
+    sink.Int32(X, ball.X());
+    sink.Int32(Y, ball.Y());
+    sink.BeginPiece();
+    WalkPiece(ball.Piece(), false, sink);
 }

@@ -9,6 +9,8 @@
 #include <cstdint>
 
 class Arrangement;
+class TBall;
+class TLane;
 
 class PlanSink {
 public:
@@ -32,3 +34,6 @@ public:
 void WalkPlan(const Arrangement& arrangement, int32_t formatVersion, PlanSink& sink);
 // The balls alone.
 void WalkBalls(const Arrangement& arrangement, PlanSink& sink);
+// One lane's or one ball's section, under the index given.
+void WalkLane(const TLane& lane, int index, PlanSink& sink);
+void WalkBall(const TBall& ball, int index, PlanSink& sink);

@@ -125,14 +125,19 @@ public:
         const SectionReader values(m_ini, section);
         const int32_t x = values.Integer(X, 0);
         const int32_t y = values.Integer(Y, 0);
-        const double hue = values.Float(Hue, TPiece::kNoOwnHue);
-        TBall* ball = m_arrangement.balls.Add(x, y, hue, false);
-        if (!ball) {
+        if (!ReadBallAt(values, x, y)) {
             AddRefusedBallMessage(m_plan, x, y, section);
             return false;
         }
-        ReadPiece(values, ball->Piece());
         return true;
+    }
+
+    TBall* ReadBallAt(const SectionReader& values, int64_t x, int64_t y) {
+        const double hue = values.Float(Hue, TPiece::kNoOwnHue);
+        TBall* ball = m_arrangement.balls.Add(x, y, hue, false);
+        if (ball)
+            ReadPiece(values, ball->Piece());
+        return ball;
     }
 
     void ReadLane(const QString& section) {
@@ -142,6 +147,22 @@ public:
         TLane& lane = m_arrangement.lanes.Add(position, hue, hue == TPiece::kNoOwnHue);
         ReadPiece(values, lane.Piece());
         lane.Striked = values.Bool(Striked, false);
+    }
+
+    // An existing lane takes a chosen hue only; an unset one leaves its own.
+    void ReadLaneInto(const QString& section, TLane& lane) {
+        const SectionReader values(m_ini, section);
+        const double hue = values.Float(Hue, TPiece::kNoOwnHue);
+        if (hue != TPiece::kNoOwnHue)
+            m_arrangement.lanes.SetHue(lane, false, hue);
+        ReadPiece(values, lane.Piece());
+        lane.Striked = values.Bool(Striked, false);
+    }
+
+    void FindResourceOf(const QString& section) {
+        const QString name = SectionReader(m_ini, section).String(Resource, QString());
+        if (!name.isEmpty())
+            FindOrAddResource(name);
     }
 
     // One lane per sound file listed after "[Resources]", in rows 0, 1, 2, ...
@@ -236,4 +257,23 @@ bool ReadOldestTextPlan(Arrangement& arrangement, const TWideCustomIniFile& ini,
         result = reading.ReadBall(section);
     }
     return result;
+}
+
+TBall* ReadBallSectionAt(Arrangement& arrangement, const TWideCustomIniFile& ini,
+                         const QString& section, int64_t x, int64_t y,
+                         const PlanReadContext& context) {
+    TextPlanReading reading(arrangement, ini, context);
+    return reading.ReadBallAt(SectionReader(ini, section), x, y);
+}
+
+void ReadLaneSectionInto(Arrangement& arrangement, const TWideCustomIniFile& ini,
+                         const QString& section, TLane& lane, const PlanReadContext& context) {
+    TextPlanReading(arrangement, ini, context).ReadLaneInto(section, lane);
+}
+
+void FindSectionResources(Arrangement& arrangement, const TWideCustomIniFile& ini,
+                          const QStringList& sections, const PlanReadContext& context) {
+    TextPlanReading reading(arrangement, ini, context);
+    for (const QString& section : sections)
+        reading.FindResourceOf(section);
 }

@@ -5,8 +5,13 @@
 #include "planfile/PlanReadContext.h"
 
 #include <QByteArray>
+#include <QStringList>
+
+#include <cstdint>
 
 class Arrangement;
+class TBall;
+class TLane;
 class TWideCustomIniFile;
 
 // Picks the reader by the file's sections, as `ini` holds them: a first section "Main" with
@@ -22,3 +27,18 @@ bool ReadTextPlanVersion1(Arrangement& arrangement, const TWideCustomIniFile& in
                           const QByteArray& fileBytes, const PlanReadContext& context);
 bool ReadOldestTextPlan(Arrangement& arrangement, const TWideCustomIniFile& ini,
                         const PlanReadContext& context);
+
+// Single sections, for the clipboard's pastes.
+// A ball at (x, y), whatever the section's X and Y, with the section's hue and piece; none, with
+// nothing added and no load message, when the cell is taken or outside the ball range.
+TBall* ReadBallSectionAt(Arrangement& arrangement, const TWideCustomIniFile& ini,
+                         const QString& section, int64_t x, int64_t y,
+                         const PlanReadContext& context);
+// A lane section into an existing lane: its chosen hue (a hue of -1 or none leaves the lane's),
+// its piece and its struck flag.
+void ReadLaneSectionInto(Arrangement& arrangement, const TWideCustomIniFile& ini,
+                         const QString& section, TLane& lane, const PlanReadContext& context);
+// Opens the sound files the sections name, so that reading them later under the mixer lock
+// waits on no disk.
+void FindSectionResources(Arrangement& arrangement, const TWideCustomIniFile& ini,
+                          const QStringList& sections, const PlanReadContext& context);

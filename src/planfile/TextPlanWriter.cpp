@@ -56,3 +56,14 @@ PlanImage WriteTextPlan(const Arrangement& arrangement, TextPlanScope scope) {
         WalkBalls(arrangement, sink);
     return image;
 }
+
+QByteArray WriteTextSections(const std::vector<const TLane*>& lanes,
+                             const std::vector<const TBall*>& balls) {
+    QByteArray bytes;
+    TextSink sink(bytes);
+    for (size_t i = 0; i < lanes.size(); ++i)
+        WalkLane(*lanes[i], static_cast<int>(i), sink);
+    for (size_t i = 0; i < balls.size(); ++i)
+        WalkBall(*balls[i], static_cast<int>(i), sink);
+    return bytes;
+}

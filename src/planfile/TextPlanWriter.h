@@ -3,7 +3,11 @@
 
 #include "planfile/PlanImage.h"
 
+#include <vector>
+
 class Arrangement;
+class TBall;
+class TLane;
 
 enum class TextPlanScope {
     Whole,    // [Main], the lanes, the balls
@@ -11,6 +15,10 @@ enum class TextPlanScope {
 };
 
 PlanImage WriteTextPlan(const Arrangement& arrangement, TextPlanScope scope);
+// The sections of the lanes, then of the balls, alone and numbered from 0 in the order given:
+// what the clipboard carries of a plan.
+QByteArray WriteTextSections(const std::vector<const TLane*>& lanes,
+                             const std::vector<const TBall*>& balls);
 
 // The hue as the text form writes it: "." and the shortest text that reads back the same.
 QString HueText(long double hue);
