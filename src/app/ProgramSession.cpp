@@ -1,12 +1,16 @@
 // Start-up and shut-down of the program with its window.
 #include "app/ProgramSession.h"
 
+#include "app/ProgramWindowLink.h"
 #include "app/SaveQuestionWords.h"
 #include "app/StartupPlan.h"
 #include "app/TermSignals.h"
 #include "app/WindowDialogs.h"
 #include "app/WindowMenuLink.h"
+#include "commands/EditorialProgram.h"
 #include "commands/MenusProgramFacts.h"
+#include "commands/ProgramCommands.h"
+#include "commands/QtProgramDialogs.h"
 #include "commands/UnreadablePlanQuestion.h"
 #include "commands/ViewCommands.h"
 #include "controls/RoomLinks.h"
@@ -24,6 +28,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QScopeGuard>
 #include <QThread>
 
@@ -156,6 +161,15 @@ void ProgramSession::createWindow() {
     CommandTable& commands = m_instructor->Commands();
     AddViewCommands(commands, {m_window->Interior(), m_arrangement.room.Flags,
                                [this] { return m_audio.Mingler(); }, [this] { Close(); }});
+    m_programWindow =
+        std::make_unique<ProgramWindowLink>(*m_window, m_peers, m_mixer, m_audio.Output());
+    m_programDialogs = std::make_unique<QtProgramDialogs>(*m_commandHost);
+    AddProgramCommands(
+        commands,
+        {m_arrangement, *m_commandHost, *m_planDialogs, m_desktop, *m_programWindow,
+         *m_programDialogs, m_settings->Store(), m_options.folders, m_stopwatch,
+         [this] { return confirmStopRenders(); }, [this] { return m_mixer.RenderCount() > 0; },
+         [] { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier); }});
     attachMenus();
     m_keyCommands = std::make_unique<ProgramKeyCommands>(
         KeyCommandsSetup{commands, m_menus, m_desktop,
@@ -196,7 +210,7 @@ bool ProgramSession::confirmStopRenders() {
 
 void ProgramSession::attachMenus() {
     m_menuWindow = std::make_unique<WindowMenuLink>(*m_window, m_arrangement, m_audio, m_peers,
-                                                    m_startup.editorialProgram,
+                                                    m_settings->Store(),
                                                     [this] { return confirmStopRenders(); });
     m_menuFacts = std::make_unique<ProgramMenuFacts>(
         m_arrangement, m_window->Interior(), *m_menuWindow, m_desktop,
@@ -310,7 +324,7 @@ ExitSettings ProgramSession::exitSettings() {
     TTheRoom* room = TheRoomOf(m_window->Interior());
     ExitSettings s;
     s.fullScreen = m_window->FullScreen();
-    s.editorialProgram = m_startup.editorialProgram;
+    s.editorialProgram = EditorialProgram(store);
     s.selectedInteriorStyle = view.selectedStyle;
     s.selectedLanguage = SelectedLanguage();
     s.bufferMsText = QString::fromStdString(m_audio.Output().BufferMs.Text());
@@ -369,6 +383,8 @@ void ProgramSession::detachWindow() {
     m_menuFacts.reset();
     m_menuWindow.reset();
     m_instructor.reset();
+    m_programDialogs.reset();
+    m_programWindow.reset();
     m_stopRenders.reset();
     m_unreadableBoxes.reset();
     m_planDialogs.reset();

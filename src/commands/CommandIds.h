@@ -115,4 +115,7 @@ constexpr int kSwitchLoopRange = 1205;
 constexpr int kSwitchFollowLine = 1208;
 constexpr int kPasteSoundFile = 1221;
 
+// Program and resource commands.
+constexpr int kShowProgramProperties = 1226;
+
 } // namespace cmd
