@@ -473,12 +473,45 @@ void TGlorinbaxMF::ReturnAfterDialog() {
 
 void TGlorinbaxMF::ToggleMaximised() {
     if (m_fullScreen) {
-        m_fullScreen = false;
-        setWindowFlag(Qt::FramelessWindowHint, false);
+        leaveFullScreen();
         showNormal();
+        restoreBoundsBeforeFullScreen();
     } else if (isMaximized()) {
         showNormal();
     } else {
         showMaximized();
     }
+}
+
+void TGlorinbaxMF::SwitchFullScreen() {
+    if (m_fullScreen) {
+        leaveFullScreen();
+        if (m_maximisedBeforeFullScreen) {
+            showMaximized();
+        } else {
+            showNormal();
+            restoreBoundsBeforeFullScreen();
+        }
+    } else {
+        m_maximisedBeforeFullScreen = isMaximized();
+        if (!isMinimized())
+            m_boundsBeforeFullScreen = normalGeometry();
+        m_fullScreen = true;
+        setWindowFlag(Qt::FramelessWindowHint, true);
+        showMaximized();
+    }
+    RefreshTitle();
+    // The ruler shows the menu icon only in full-screen mode, whatever the size.
+    if (m_laidOut)
+        RelayoutAndRepaint(true);
+}
+
+void TGlorinbaxMF::leaveFullScreen() {
+    m_fullScreen = false;
+    setWindowFlag(Qt::FramelessWindowHint, false);
+}
+
+void TGlorinbaxMF::restoreBoundsBeforeFullScreen() {
+    if (m_boundsBeforeFullScreen.isValid())
+        setGeometry(m_boundsBeforeFullScreen);
 }

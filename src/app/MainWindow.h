@@ -95,6 +95,8 @@ public:
     void ReturnAfterDialog();
     // Leaves full-screen mode, else switches between maximised and normal.
     void ToggleMaximised();
+    // Borderless and maximised, or back to the border and the placement it had before.
+    void SwitchFullScreen();
     // The title follows the plan half a second after it changed.
     void RefreshTitleSoon() { m_timers.TitleTimer.start(); }
     // The title from the plan now.
@@ -140,6 +142,10 @@ private:
     // The wheel over the room, the ruler or the lane strip scrolls the room's rows (columns with
     // Shift).
     void scrollRoomByWheel(int turn, bool columns);
+    // The border again; the window is hidden until shown in its new state.
+    void leaveFullScreen();
+    // The normal bounds from before full-screen mode, when the window entered it unminimised.
+    void restoreBoundsBeforeFullScreen();
 
     Arrangement& m_arrangement;
     MixerView& m_mixer;
@@ -159,6 +165,9 @@ private:
     bool m_relayouting = false;
     bool m_pointBlink = true;
     bool m_fullScreen = false;
+    // Before full-screen mode: maximised or not, and the normal bounds.
+    bool m_maximisedBeforeFullScreen = false;
+    QRect m_boundsBeforeFullScreen;
 
     WindowTimers m_timers;
     std::unique_ptr<TTheInterior> m_interior;

@@ -1,6 +1,7 @@
 // Start-up and shut-down of the program with its window.
 #include "app/ProgramSession.h"
 
+#include "app/ProgramWindowLink.h"
 #include "app/SaveQuestionWords.h"
 #include "app/StartupPlan.h"
 #include "app/TermSignals.h"
@@ -8,7 +9,10 @@
 #include "app/WindowMenuLink.h"
 #include "commands/LaneCommands.h"
 #include "commands/BallEditCommands.h"
+#include "commands/EditorialProgram.h"
 #include "commands/MenusProgramFacts.h"
+#include "commands/ProgramCommands.h"
+#include "commands/QtProgramDialogs.h"
 #include "commands/UnreadablePlanQuestion.h"
 #include "commands/ViewCommands.h"
 #include "commands/YesNoBox.h"
@@ -27,6 +31,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QScopeGuard>
 #include <QThread>
 
@@ -177,6 +182,15 @@ void ProgramSession::createWindow() {
          [this](const QString& caption, const QString& text, const QString& detail) {
              return AskYesNoBox(*m_commandHost, caption, text, detail);
          }});
+    m_programWindow =
+        std::make_unique<ProgramWindowLink>(*m_window, m_peers, m_mixer, m_audio.Output());
+    m_programDialogs = std::make_unique<QtProgramDialogs>(*m_commandHost);
+    AddProgramCommands(
+        commands,
+        {m_arrangement, *m_commandHost, *m_planDialogs, m_desktop, *m_programWindow,
+         *m_programDialogs, m_settings->Store(), m_options.folders, m_stopwatch,
+         [this] { return confirmStopRenders(); }, [this] { return m_mixer.RenderCount() > 0; },
+         [] { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier); }});
     attachMenus();
     m_keyCommands = std::make_unique<ProgramKeyCommands>(
         KeyCommandsSetup{commands, m_menus, m_desktop,
@@ -229,7 +243,7 @@ bool ProgramSession::confirmStopRenders() {
 
 void ProgramSession::attachMenus() {
     m_menuWindow = std::make_unique<WindowMenuLink>(*m_window, m_arrangement, m_audio, m_peers,
-                                                    m_startup.editorialProgram,
+                                                    m_settings->Store(),
                                                     [this] { return confirmStopRenders(); });
     m_menuFacts = std::make_unique<ProgramMenuFacts>(
         m_arrangement, m_window->Interior(), *m_menuWindow, m_desktop,
@@ -343,7 +357,7 @@ ExitSettings ProgramSession::exitSettings() {
     TTheRoom* room = TheRoomOf(m_window->Interior());
     ExitSettings s;
     s.fullScreen = m_window->FullScreen();
-    s.editorialProgram = m_startup.editorialProgram;
+    s.editorialProgram = EditorialProgram(store);
     s.selectedInteriorStyle = view.selectedStyle;
     s.selectedLanguage = SelectedLanguage();
     s.bufferMsText = QString::fromStdString(m_audio.Output().BufferMs.Text());
@@ -402,6 +416,8 @@ void ProgramSession::detachWindow() {
     m_menuFacts.reset();
     m_menuWindow.reset();
     m_instructor.reset();
+    m_programDialogs.reset();
+    m_programWindow.reset();
     m_stopRenders.reset();
     m_unreadableBoxes.reset();
     m_planDialogs.reset();

@@ -33,6 +33,8 @@
 #include <memory>
 
 class ProgramMenuFacts;
+class ProgramWindowLink;
+class QtProgramDialogs;
 class SaveQuestion;
 class SoundFileDialog;
 class SoundFileLink;
@@ -140,6 +142,9 @@ private:
     std::unique_ptr<QtPlanDialogs> m_planDialogs;
     std::unique_ptr<UnreadablePlanBoxes> m_unreadableBoxes;
     std::unique_ptr<TTheInstructor> m_instructor;
+    // The program and resource commands' window and dialogs.
+    std::unique_ptr<ProgramWindowLink> m_programWindow;
+    std::unique_ptr<QtProgramDialogs> m_programDialogs;
     WindowPlacement m_restored; // as the settings gave it
     bool m_halted = false;
     bool m_closed = false;

@@ -13,7 +13,6 @@ StartupSettings ReadStartupSettings(const TWideCustomIniFile& store, const QStri
     StartupSettings s;
     s.handoutShown = ReadSettingBool(store, Setting("Main", "HandoutShown"));
     s.fullScreen = ReadSettingBool(store, Setting("Main", "FullScreen"));
-    s.editorialProgram = ReadSettingText(store, Setting("Main", "EditorialProgram"));
     s.bufferMsText = ReadSettingText(store, Setting("Audio.Out", "BufferMS"));
     s.selectedDevice = ReadSettingInt(store, Setting("Audio.Out", "SelectedDevice"));
     s.bassLibrary = ReadSettingFile(store, Setting("Main", "BassDLL"), programFolder);

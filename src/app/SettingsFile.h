@@ -10,7 +10,6 @@
 struct StartupSettings {
     bool handoutShown = false;
     bool fullScreen = false;
-    QString editorialProgram;
     QString bufferMsText; // a formula text, evaluated as integer
     int selectedDevice = -1;
     QString bassLibrary; // full paths or names as the settings give them

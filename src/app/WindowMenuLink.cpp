@@ -4,6 +4,7 @@
 #include "app/WindowPeers.h"
 #include "audio/Mingler.h"
 #include "audio/ProgramAudio.h"
+#include "commands/EditorialProgram.h"
 #include "controls/TheCarrier.h"
 #include "model/Arrangement.h"
 
@@ -43,4 +44,8 @@ bool WindowMenuLink::Busy() const {
 
 bool WindowMenuLink::ReportVisible() const {
     return m_peers.ReportVisible();
+}
+
+bool WindowMenuLink::EditorialProgramSet() const {
+    return !EditorialProgram(m_settings).isEmpty();
 }

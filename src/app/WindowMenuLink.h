@@ -3,13 +3,12 @@
 
 #include "commands/MenusWindowLink.h"
 
-#include <QString>
-
 #include <functional>
 
 class Arrangement;
 class ProgramAudio;
 class TGlorinbaxMF;
+class TWideCustomIniFile;
 class WindowPeers;
 
 // The render facts the menus show are not wired yet: they read as none running and none made.
@@ -18,11 +17,10 @@ class WindowMenuLink : public MenuWindowLink {
 public:
     // `confirmStopRenders`: whether the renders still running may stop (they do on Yes).
     WindowMenuLink(TGlorinbaxMF& window, Arrangement& arrangement, ProgramAudio& audio,
-                   const WindowPeers& peers, QString editorialProgram,
+                   const WindowPeers& peers, const TWideCustomIniFile& settings,
                    std::function<bool()> confirmStopRenders)
         : m_window(window), m_arrangement(arrangement), m_audio(audio), m_peers(peers),
-          m_editorialProgram(std::move(editorialProgram)),
-          m_confirmStopRenders(std::move(confirmStopRenders)) {}
+          m_settings(settings), m_confirmStopRenders(std::move(confirmStopRenders)) {}
 
     QWidget& Window() override;
     bool FullScreen() const override;
@@ -32,7 +30,8 @@ public:
     int SelectedOutputDevice() const override;
     bool Busy() const override;
     bool ReportVisible() const override;
-    bool EditorialProgramSet() const override { return !m_editorialProgram.isEmpty(); }
+    // The settings keep the program once it is chosen.
+    bool EditorialProgramSet() const override;
     bool LastRenderKnown() const override { return false; }
     bool RendersRunning() const override { return false; }
     bool RenderTimerRunning() const override { return false; }
@@ -42,6 +41,6 @@ private:
     Arrangement& m_arrangement;
     ProgramAudio& m_audio;
     const WindowPeers& m_peers;
-    const QString m_editorialProgram;
+    const TWideCustomIniFile& m_settings;
     const std::function<bool()> m_confirmStopRenders;
 };

@@ -172,5 +172,7 @@ constexpr int kKeyCopyBall = 2002;
 constexpr int kKeyCutBall = 2003;
 constexpr int kKeyCopyLane = 2004;
 constexpr int kKeyPasteLane = 2005;
+// Program and resource commands.
+constexpr int kShowProgramProperties = 1226;
 
 } // namespace cmd

@@ -5,6 +5,7 @@
 
 ProgramFolders ProgramFolders::ForExecutable(const QString& exeName) {
     ProgramFolders f;
+    f.executable = QFileInfo(exeName).absoluteFilePath();
     f.programFolder = QFileInfo(exeName).absolutePath() + "/";
     f.dataFolder = f.programFolder + "data/";
     f.defaultInteriorFolder = f.programFolder + "interior/Default/";

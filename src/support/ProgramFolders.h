@@ -4,6 +4,7 @@
 #include <QString>
 
 struct ProgramFolders {
+    QString executable;            // full path of the running program
     QString programFolder;         // folder of the executable, ending in "/"
     QString dataFolder;            // programFolder + "data/"
     QString defaultInteriorFolder; // programFolder + "interior/Default/"

@@ -1,0 +1,22 @@
+#include "commands/ResourceSwap.h"
+
+#include "audio/Channels.h"
+#include "model/Arrangement.h"
+
+void ReplaceResource(Arrangement& arrangement, TRes& from, TRes& to) {
+    {
+        // The mixing thread reads the pieces and plays the channels.
+        MixerLock lock(arrangement.audio);
+        StopResourceChannels(arrangement.balls, from);
+        const auto relink = [&](TPiece& piece) {
+            if (piece.Resource == &from)
+                piece.Resource = &to;
+        };
+        relink(arrangement.plan.Master);
+        for (int i = 0; i < arrangement.lanes.Count(); ++i)
+            relink(arrangement.lanes.At(i).Piece());
+        for (int i = 0; i < arrangement.balls.Count(); ++i)
+            relink(arrangement.balls.At(i).Piece());
+    }
+    arrangement.resources.Delete(from);
+}
