@@ -7,6 +7,8 @@
 #include "app/WindowDialogs.h"
 #include "app/WindowMenuLink.h"
 #include "commands/MenusProgramFacts.h"
+#include "commands/RenderCommands.h"
+#include "commands/RenderStopMenu.h"
 #include "commands/UnreadablePlanQuestion.h"
 #include "commands/ViewCommands.h"
 #include "controls/RoomLinks.h"
@@ -156,6 +158,12 @@ void ProgramSession::createWindow() {
     CommandTable& commands = m_instructor->Commands();
     AddViewCommands(commands, {m_window->Interior(), m_arrangement.room.Flags,
                                [this] { return m_audio.Mingler(); }, [this] { Close(); }});
+    m_renderStopMenu = std::make_unique<QtRenderStopMenu>(*m_commandHost);
+    AddRenderCommands(commands,
+                      {m_arrangement, *m_commandHost, *m_planDialogs, m_settings->Store(),
+                       m_renderHost, *m_renderStopMenu, m_window->Timers().RenderTimer,
+                       m_options.folders.programFolder, [this] { return m_audio.Renders(); },
+                       [this] { return m_audio.Mingler(); }});
     attachMenus();
     m_keyCommands = std::make_unique<ProgramKeyCommands>(
         KeyCommandsSetup{commands, m_menus, m_desktop,
@@ -195,9 +203,9 @@ bool ProgramSession::confirmStopRenders() {
 }
 
 void ProgramSession::attachMenus() {
-    m_menuWindow = std::make_unique<WindowMenuLink>(*m_window, m_arrangement, m_audio, m_peers,
-                                                    m_startup.editorialProgram,
-                                                    [this] { return confirmStopRenders(); });
+    m_menuWindow = std::make_unique<WindowMenuLink>(
+        *m_window, m_arrangement, m_audio, m_peers, m_startup.editorialProgram,
+        [this] { return confirmStopRenders(); }, m_settings->Store());
     m_menuFacts = std::make_unique<ProgramMenuFacts>(
         m_arrangement, m_window->Interior(), *m_menuWindow, m_desktop,
         [this]() -> const TTheMingler* { return m_audio.Mingler(); });
@@ -369,6 +377,7 @@ void ProgramSession::detachWindow() {
     m_menuFacts.reset();
     m_menuWindow.reset();
     m_instructor.reset();
+    m_renderStopMenu.reset();
     m_stopRenders.reset();
     m_unreadableBoxes.reset();
     m_planDialogs.reset();

@@ -14,6 +14,7 @@
 #include "app/WindowCommandHost.h"
 #include "app/WindowFileDrops.h"
 #include "app/WindowPlacement.h"
+#include "app/WindowRenderHost.h"
 #include "audio/ProgramAudio.h"
 #include "commands/Audition.h"
 #include "commands/BallPlacing.h"
@@ -33,6 +34,7 @@
 #include <memory>
 
 class ProgramMenuFacts;
+class QtRenderStopMenu;
 class SaveQuestion;
 class SoundFileDialog;
 class SoundFileLink;
@@ -131,6 +133,11 @@ private:
     std::unique_ptr<SaveQuestion> m_saveQuestion;
     QtPlanDesktop m_desktop;
     FileDialogHelp m_fileDialogHelp;
+    // The renders may end while the program shuts down: it stays to the end.
+    WindowRenderHost m_renderHost{
+        [this]() -> TGlorinbaxMF* { return m_closed ? nullptr : m_window.get(); }, m_desktop,
+        [this] { return m_startup.editorialProgram; }};
+    std::unique_ptr<QtRenderStopMenu> m_renderStopMenu;
     std::unique_ptr<StopRendersBox> m_stopRenders;
     std::unique_ptr<ProgramKeyCommands> m_keyCommands;
     std::unique_ptr<TGlorinbaxMF> m_window;

@@ -6,6 +6,8 @@
 #include "audio/ProgramAudio.h"
 #include "controls/TheCarrier.h"
 #include "model/Arrangement.h"
+#include "model/MixerView.h"
+#include "support/SettingKeys.h"
 
 QWidget& WindowMenuLink::Window() {
     return m_window;
@@ -43,4 +45,17 @@ bool WindowMenuLink::Busy() const {
 
 bool WindowMenuLink::ReportVisible() const {
     return m_peers.ReportVisible();
+}
+
+bool WindowMenuLink::LastRenderKnown() const {
+    return !ReadSettingText(m_settings, Setting("Perpetuator", "FilePath")).isEmpty();
+}
+
+bool WindowMenuLink::RendersRunning() const {
+    const MixerView* renders = m_audio.View();
+    return renders && renders->RenderCount() > 0;
+}
+
+bool WindowMenuLink::RenderTimerRunning() const {
+    return m_window.Timers().RenderTimer.isActive();
 }

@@ -10,19 +10,20 @@
 class Arrangement;
 class ProgramAudio;
 class TGlorinbaxMF;
+class TWideCustomIniFile;
 class WindowPeers;
 
-// The render facts the menus show are not wired yet: they read as none running and none made.
 // UI thread only.
 class WindowMenuLink : public MenuWindowLink {
 public:
     // `confirmStopRenders`: whether the renders still running may stop (they do on Yes).
+    // `settings`: where the last rendered file is remembered.
     WindowMenuLink(TGlorinbaxMF& window, Arrangement& arrangement, ProgramAudio& audio,
                    const WindowPeers& peers, QString editorialProgram,
-                   std::function<bool()> confirmStopRenders)
+                   std::function<bool()> confirmStopRenders, const TWideCustomIniFile& settings)
         : m_window(window), m_arrangement(arrangement), m_audio(audio), m_peers(peers),
           m_editorialProgram(std::move(editorialProgram)),
-          m_confirmStopRenders(std::move(confirmStopRenders)) {}
+          m_confirmStopRenders(std::move(confirmStopRenders)), m_settings(settings) {}
 
     QWidget& Window() override;
     bool FullScreen() const override;
@@ -33,9 +34,9 @@ public:
     bool Busy() const override;
     bool ReportVisible() const override;
     bool EditorialProgramSet() const override { return !m_editorialProgram.isEmpty(); }
-    bool LastRenderKnown() const override { return false; }
-    bool RendersRunning() const override { return false; }
-    bool RenderTimerRunning() const override { return false; }
+    bool LastRenderKnown() const override;
+    bool RendersRunning() const override;
+    bool RenderTimerRunning() const override;
 
 private:
     TGlorinbaxMF& m_window;
@@ -44,4 +45,5 @@ private:
     const WindowPeers& m_peers;
     const QString m_editorialProgram;
     const std::function<bool()> m_confirmStopRenders;
+    const TWideCustomIniFile& m_settings;
 };
