@@ -142,8 +142,15 @@ void TGlorinbaxMF::connectTimers() {
             [this] { guarded("BlinkTimer", [this] { BlinkTick(); }); });
     connect(&t.DimTimer, &QTimer::timeout, this,
             [this] { guarded("DimTimer", [this] { m_dim.Tick(); }); });
-    connect(&t.RenderTimer, &QTimer::timeout, this,
-            [this] { guarded("RenderTimer", [this] { TickRenders(m_mixer); }); });
+    // The last render gone, the timer rests and the title drops the progress.
+    connect(&t.RenderTimer, &QTimer::timeout, this, [this] {
+        guarded("RenderTimer", [this] {
+            if (TickRenders(m_mixer))
+                return;
+            m_timers.RenderTimer.stop();
+            RefreshTitle();
+        });
+    });
     connect(&t.AutoSaveTimer, &QTimer::timeout, this,
             [this] { guarded("AutoSaveTimer", [this] { m_autoSave.Tick(); }); });
     connect(&t.ReportTimer, &QTimer::timeout, this,

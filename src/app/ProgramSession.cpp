@@ -7,12 +7,14 @@
 #include "app/TermSignals.h"
 #include "app/WindowDialogs.h"
 #include "app/WindowMenuLink.h"
-#include "commands/LaneCommands.h"
 #include "commands/BallEditCommands.h"
 #include "commands/EditorialProgram.h"
+#include "commands/LaneCommands.h"
 #include "commands/MenusProgramFacts.h"
 #include "commands/ProgramCommands.h"
 #include "commands/QtProgramDialogs.h"
+#include "commands/RenderCommands.h"
+#include "commands/RenderStopMenu.h"
 #include "commands/UnreadablePlanQuestion.h"
 #include "commands/ViewCommands.h"
 #include "commands/YesNoBox.h"
@@ -177,8 +179,7 @@ void ProgramSession::createWindow() {
         commands, m_instructor->Contexts(),
         {m_arrangement, m_instructor->State(), *m_commandHost, m_desktop, m_window->Interior(),
          store, [this] { return m_audio.Mingler(); },
-         [] { return QGuiApplication::queryKeyboardModifiers(); },
-         [this] { return popupRow(); },
+         [] { return QGuiApplication::queryKeyboardModifiers(); }, [this] { return popupRow(); },
          [this](const QString& caption, const QString& text, const QString& detail) {
              return AskYesNoBox(*m_commandHost, caption, text, detail);
          }});
@@ -191,6 +192,12 @@ void ProgramSession::createWindow() {
          *m_programDialogs, m_settings->Store(), m_options.folders, m_stopwatch,
          [this] { return confirmStopRenders(); }, [this] { return m_mixer.RenderCount() > 0; },
          [] { return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ShiftModifier); }});
+    m_renderStopMenu = std::make_unique<QtRenderStopMenu>(*m_commandHost);
+    AddRenderCommands(commands,
+                      {m_arrangement, *m_commandHost, *m_planDialogs, m_settings->Store(),
+                       m_renderHost, *m_renderStopMenu, m_window->Timers().RenderTimer,
+                       m_options.folders.programFolder, [this] { return m_audio.Renders(); },
+                       [this] { return m_audio.Mingler(); }});
     attachMenus();
     m_keyCommands = std::make_unique<ProgramKeyCommands>(
         KeyCommandsSetup{commands, m_menus, m_desktop,
@@ -418,6 +425,7 @@ void ProgramSession::detachWindow() {
     m_instructor.reset();
     m_programDialogs.reset();
     m_programWindow.reset();
+    m_renderStopMenu.reset();
     m_stopRenders.reset();
     m_unreadableBoxes.reset();
     m_planDialogs.reset();

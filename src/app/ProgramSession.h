@@ -14,10 +14,12 @@
 #include "app/WindowCommandHost.h"
 #include "app/WindowFileDrops.h"
 #include "app/WindowPlacement.h"
+#include "app/WindowRenderHost.h"
 #include "audio/ProgramAudio.h"
 #include "commands/Audition.h"
 #include "commands/BallPlacing.h"
 #include "commands/ConfirmStopPerpetuations.h"
+#include "commands/EditorialProgram.h"
 #include "commands/Instructor.h"
 #include "commands/Menus.h"
 #include "commands/QtPlanDialogs.h"
@@ -35,6 +37,7 @@
 class ProgramMenuFacts;
 class ProgramWindowLink;
 class QtProgramDialogs;
+class QtRenderStopMenu;
 class SaveQuestion;
 class SoundFileDialog;
 class SoundFileLink;
@@ -135,6 +138,11 @@ private:
     std::unique_ptr<SaveQuestion> m_saveQuestion;
     QtPlanDesktop m_desktop;
     FileDialogHelp m_fileDialogHelp;
+    // The renders may end while the program shuts down: it stays to the end.
+    WindowRenderHost m_renderHost{
+        [this]() -> TGlorinbaxMF* { return m_closed ? nullptr : m_window.get(); }, m_desktop,
+        [this] { return EditorialProgram(m_settings->Store()); }};
+    std::unique_ptr<QtRenderStopMenu> m_renderStopMenu;
     std::unique_ptr<StopRendersBox> m_stopRenders;
     std::unique_ptr<ProgramKeyCommands> m_keyCommands;
     std::unique_ptr<TGlorinbaxMF> m_window;

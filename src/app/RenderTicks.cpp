@@ -3,11 +3,12 @@
 
 #include "model/MixerView.h"
 
-void TickRenders(MixerView& mixer) {
+bool TickRenders(MixerView& mixer) {
     for (int i = mixer.RenderCount() - 1; i >= 0; --i) {
         if (mixer.RenderActive(i))
             mixer.RenderTick(i);
         else
             mixer.RemoveRender(i);
     }
+    return mixer.RenderCount() > 0;
 }

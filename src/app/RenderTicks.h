@@ -4,4 +4,5 @@
 class MixerView;
 
 // From the last render to the first: an active one takes a step, a finished one is removed.
-void TickRenders(MixerView& mixer);
+// False when no render is left.
+bool TickRenders(MixerView& mixer);

@@ -7,6 +7,8 @@
 #include "commands/EditorialProgram.h"
 #include "controls/TheCarrier.h"
 #include "model/Arrangement.h"
+#include "model/MixerView.h"
+#include "support/SettingKeys.h"
 
 QWidget& WindowMenuLink::Window() {
     return m_window;
@@ -48,4 +50,17 @@ bool WindowMenuLink::ReportVisible() const {
 
 bool WindowMenuLink::EditorialProgramSet() const {
     return !EditorialProgram(m_settings).isEmpty();
+}
+
+bool WindowMenuLink::LastRenderKnown() const {
+    return !ReadSettingText(m_settings, Setting("Perpetuator", "FilePath")).isEmpty();
+}
+
+bool WindowMenuLink::RendersRunning() const {
+    const MixerView* renders = m_audio.View();
+    return renders && renders->RenderCount() > 0;
+}
+
+bool WindowMenuLink::RenderTimerRunning() const {
+    return m_window.Timers().RenderTimer.isActive();
 }

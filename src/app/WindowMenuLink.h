@@ -11,11 +11,11 @@ class TGlorinbaxMF;
 class TWideCustomIniFile;
 class WindowPeers;
 
-// The render facts the menus show are not wired yet: they read as none running and none made.
 // UI thread only.
 class WindowMenuLink : public MenuWindowLink {
 public:
     // `confirmStopRenders`: whether the renders still running may stop (they do on Yes).
+    // `settings`: where the editing program and the last rendered file are remembered.
     WindowMenuLink(TGlorinbaxMF& window, Arrangement& arrangement, ProgramAudio& audio,
                    const WindowPeers& peers, const TWideCustomIniFile& settings,
                    std::function<bool()> confirmStopRenders)
@@ -32,9 +32,9 @@ public:
     bool ReportVisible() const override;
     // The settings keep the program once it is chosen.
     bool EditorialProgramSet() const override;
-    bool LastRenderKnown() const override { return false; }
-    bool RendersRunning() const override { return false; }
-    bool RenderTimerRunning() const override { return false; }
+    bool LastRenderKnown() const override;
+    bool RendersRunning() const override;
+    bool RenderTimerRunning() const override;
 
 private:
     TGlorinbaxMF& m_window;

@@ -30,6 +30,8 @@ public:
     // A render joins the list once started (or failed to start: the timer removes it).
     TThePerpetuator& AddRender(std::unique_ptr<TThePerpetuator> render);
     int RenderCount() const override;
+    // In list order: the newest last.
+    TThePerpetuator& Render(int index) { return *m_renders.at(index); }
     bool RenderActive(int index) const override;
     void RenderTick(int index) override;
     // Frees the render; one still running is aborted first, its file complete so far.

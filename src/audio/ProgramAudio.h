@@ -14,6 +14,7 @@
 class Arrangement;
 class MinglerHost;
 class MixerView;
+class MixerViewAdapter;
 
 // The library files as the settings name them.
 struct AudioLibraryPaths {
@@ -50,6 +51,8 @@ public:
 
     TTheMingler* Mingler() { return m_mingler.get(); }
     MixerView* View();
+    // The same, as the list the window's renders join.
+    MixerViewAdapter* Renders() { return m_view.get(); }
     AudioOutput& Output() { return m_output; }
     // The plug-in's file after its tries, for the settings.
     const QString& FlacPluginPath() const { return m_flacPath; }
@@ -66,6 +69,6 @@ private:
     MinglerHooks m_hooks;
     AudioOutput m_output;
     std::unique_ptr<TTheMingler> m_mingler;
-    std::unique_ptr<MixerView> m_view;
+    std::unique_ptr<MixerViewAdapter> m_view;
     QTimer m_faultDrain;
 };

@@ -4,6 +4,7 @@
 #include "audio/HeadlessAudio.h"
 #include "audio/MinglerHooks.h"
 #include "audio/Perpetuator.h"
+#include "audio/RenderDialog.h"
 #include "audio/RenderHost.h"
 #include "audio/RenderSettings.h"
 #include "cli/CommandLine.h"
@@ -13,8 +14,6 @@
 #include "support/PathText.h"
 #include "support/Report.h"
 #include "support/WideMemIniFile.h"
-
-#include <QFileInfo>
 
 #include <unistd.h>
 
@@ -39,20 +38,6 @@ bool readNumber(const std::string& text, uint32_t& value) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
-// The file form the output's extension names; none for one that cannot be written.
-std::optional<RenderOutput> outputOf(const QString& fileName) {
-    const QString extension = QFileInfo(fileName).suffix().toLower();
-    if (extension == "wav")
-        return RenderOutput::Wav;
-    if (extension == "mp3")
-        return RenderOutput::Mp3;
-    if (extension == "flac")
-        return RenderOutput::Flac;
-    if (extension == "ogg")
-        return RenderOutput::Vorbis;
-    return std::nullopt;
-}
-
 // The arguments, or why they cannot be taken.
 std::optional<RenderArguments> parse(const std::vector<std::string>& args, std::string& why) {
     if (args.size() < 3) {
@@ -63,7 +48,7 @@ std::optional<RenderArguments> parse(const std::vector<std::string>& args, std::
     parsed.plan = QString::fromStdString(args[1]);
     RenderOrder& order = parsed.order;
     order.fileName = QString::fromStdString(args[2]);
-    const std::optional<RenderOutput> output = outputOf(order.fileName);
+    const std::optional<RenderOutput> output = RenderOutputOfFile(order.fileName);
     if (!output) {
         why = "cannot write '" + args[2] + "': OUT must end in .wav, .mp3, .flac or .ogg";
         return std::nullopt;

@@ -1,7 +1,11 @@
 // Work done on the next modal dialog of a kind, from inside the dialog's own event loop.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTimer>
 
 #include <functional>
@@ -34,3 +38,11 @@ private:
     int m_seen = 0;
     int m_polls = 0;
 };
+
+// As a user types a full file name into the dialog's name field and confirms.
+inline void TypeFileName(QFileDialog& dialog, const QString& fileName) {
+    auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_NE(field, nullptr);
+    field->setText(fileName);
+    static_cast<QDialog&>(dialog).accept(); // the file dialog's own accept
+}

@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -18,14 +17,6 @@
 #include <functional>
 
 namespace {
-
-// As a user types a full file name into the dialog's name field and confirms.
-void typeFileName(QFileDialog& dialog, const QString& fileName) {
-    auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-    ASSERT_NE(field, nullptr);
-    field->setText(fileName);
-    static_cast<QDialog&>(dialog).accept(); // the file dialog's own accept
-}
 
 TEST_F(PlanCommandsWindow, ClosingAnUnchangedPlanAsksNothingAndCancelKeepsTheWindowOpen) {
     changePlan();
@@ -65,7 +56,7 @@ TEST_F(PlanCommandsWindow, CtrlSOnANeverKeptPlanProposesARandomName) {
 TEST_F(PlanCommandsWindow, KeepACopysThirdFilterWritesOnlyTheBallSections) {
     changePlan();
     const QString song = dir.file("song.skw");
-    NextDialog<QFileDialog> keep([&](QFileDialog& dialog) { typeFileName(dialog, song); });
+    NextDialog<QFileDialog> keep([&](QFileDialog& dialog) { TypeFileName(dialog, song); });
     ASSERT_TRUE(session->Instructor()->KeepPlan(false));
     ASSERT_EQ(plan().FileName, song);
     changePlan();
@@ -73,7 +64,7 @@ TEST_F(PlanCommandsWindow, KeepACopysThirdFilterWritesOnlyTheBallSections) {
     const QString copy = dir.file("balls only.skw");
     NextDialog<QFileDialog> third([&](QFileDialog& dialog) {
         dialog.selectNameFilter(dialog.nameFilters().value(2));
-        typeFileName(dialog, copy);
+        TypeFileName(dialog, copy);
     });
     EXPECT_TRUE(session->Instructor()->Commands().Run(1033));
     EXPECT_EQ(third.Seen(), 1);

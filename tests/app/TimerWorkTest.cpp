@@ -229,9 +229,11 @@ TEST_F(MasterMeterFeedTest, HalvesGoLeftAndRightAStoppedStreamSettlesAFailureIsS
 TEST(RenderTicksTest, ActiveRendersStepAndFinishedOnesLeaveTheList) {
     FakeMixer mixer;
     mixer.renders = {1, 0, 3, -4};
-    TickRenders(mixer);
+    EXPECT_TRUE(TickRenders(mixer));
     EXPECT_EQ(mixer.ticked, (std::vector<int>{3, 1}));
     EXPECT_EQ(mixer.renders, (std::vector<int>{1, 3}));
+    mixer.renders = {0};
+    EXPECT_FALSE(TickRenders(mixer)) << "the last render left";
 }
 
 class AutoSaveTest : public ::testing::Test {

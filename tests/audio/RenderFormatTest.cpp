@@ -74,18 +74,42 @@ TEST(EncoderRecordBytes, ConstantAndVariableRatesFillTheirFields) {
 
 TEST(RenderDialog, EntriesOneAndTwoAreMp3AndTheBitsFollowTheEntry) {
     audiotest::LoadEngine(); // and the English texts
-    const QStringList entries = RenderFilter(true, 44100, 6, 320).split('|', Qt::SkipEmptyParts);
-    ASSERT_EQ(entries.size(), 10);
+    const QStringList entries = RenderFilter(true, 44100, 10, 320).split('|', Qt::SkipEmptyParts);
+    ASSERT_EQ(entries.size(), 16);
     EXPECT_EQ(entries[0], "MP3, 44100 Hz, stereo, 320 kbit/s");
-    EXPECT_EQ(entries[4], "Wave, 8 bits, 44100 Hz, 6 tracks");
-    EXPECT_EQ(entries[8], "Wave, 32-bit float, 44100 Hz, 6 tracks");
-    EXPECT_TRUE(RenderFilter(false, 44100, 2, 320).startsWith("MP3, constant"));
+    EXPECT_EQ(entries[4], "Wave, 8 bits, 44100 Hz, 10 tracks");
+    EXPECT_EQ(entries[8], "Wave, 32-bit float, 44100 Hz, 10 tracks");
+    EXPECT_EQ(entries[12], "FLAC, 24 bits, 44100 Hz, 8 tracks") << "as many as FLAC holds";
+    EXPECT_EQ(entries[15], "*.ogg");
+    EXPECT_EQ(RenderFilter(false, 44100, 2, 320).split('|', Qt::SkipEmptyParts).size(), 16);
     EXPECT_EQ(RenderFilterIndex(0, 24), 4);
-    for (int index = 1; index <= 5; ++index) {
+    for (int index = 1; index <= 8; ++index) {
         const RenderChoice choice = RenderChoiceOf(index);
         EXPECT_EQ(RenderFilterIndex(StoredFormat(choice.output), static_cast<int32_t>(choice.bits)),
                   index);
     }
     EXPECT_EQ(RenderChoiceOf(2).output, RenderOutput::Mp3Vbr);
     EXPECT_EQ(RenderChoiceOf(3).bits, 8u);
+    EXPECT_EQ(RenderChoiceOf(7).bits, 24u);
+}
+
+TEST(RenderDialog, TheNamesOwnExtensionDecidesAndANameWithoutOneGetsTheEntrys) {
+    QString name = "/tmp/take";
+    EXPECT_EQ(RenderChoiceForFile(7, name).output, RenderOutput::Flac);
+    EXPECT_EQ(name, "/tmp/take.flac");
+    name = "/tmp/take.";
+    RenderChoiceForFile(2, name);
+    EXPECT_EQ(name, "/tmp/take.mp3");
+    name = "/tmp/take.v1";
+    EXPECT_EQ(RenderChoiceForFile(8, name).output, RenderOutput::Vorbis);
+    EXPECT_EQ(name, "/tmp/take.v1.ogg");
+
+    name = "/tmp/take.MP3";
+    EXPECT_EQ(RenderChoiceForFile(2, name).output, RenderOutput::Mp3Vbr) << "the entry's own";
+    EXPECT_EQ(RenderChoiceForFile(3, name).output, RenderOutput::Mp3);
+    name = "/tmp/take.wav";
+    const RenderChoice wav = RenderChoiceForFile(7, name);
+    EXPECT_EQ(wav.output, RenderOutput::Wav);
+    EXPECT_EQ(wav.bits, 16u);
+    EXPECT_EQ(name, "/tmp/take.wav");
 }

@@ -485,4 +485,38 @@ check "the pattern renders to a WAV file" test "$(head -c 4 "$rendered" 2>/dev/n
 check "the rendered pattern is not silent" \
     test -n "$(tail -c +45 "$rendered" | tr -d '\000' | head -c 1)"
 
+# --- The same pattern rendered from the main menu, beside the rolling plan ----------------------
+menu_render="$work/home/from-the-menu.wav"
+start_program "$first_pattern"
+main_window "the program starts on the pattern to render" '^First pattern\.skw '
+pattern_title=$(xdotool getwindowname "$main")
+click_at 1 $roll_x $carrier_y
+rest_pointer
+check "the pattern rolls" wait_until watch_moves
+focus "$main"
+click_at 1 $((window_width - 14)) 8
+require "the menu trigger opens the main menu for rendering" wait_until other_window_shown
+shoot render-menu
+# The render item's letter is E.
+xdotool key e
+require "the render item asks for the file" wait_until window_shown '^Render the plan to a sound file$'
+dialog=$(window_titled '^Render the plan to a sound file$')
+focus "$dialog"
+xdotool type --delay 20 "$menu_render"
+wait_until window_still "$dialog"
+shoot render-file-typed
+xdotool key Return
+check "the render dialog closes" wait_until window_gone '^Render the plan to a sound file$'
+render_done() { title_is "$pattern_title" && test -s "$menu_render"; }
+check "the render ends and the title drops its progress" wait_until render_done
+shoot rendered-from-menu
+check "the menu's render is a WAV file" test "$(head -c 4 "$menu_render" 2>/dev/null)" = RIFF
+check "the menu's render holds the command line's bytes" cmp -s "$menu_render" "$rendered"
+check "the pattern still rolls after its render" wait_until watch_moves
+focus "$main"
+xdotool key ctrl+q
+program_exits "Ctrl+Q closes the rendered pattern without a question"
+check "the settings remember the rendered file" \
+    grep -qx "FilePath=$menu_render" <(section Perpetuator <"$settings")
+
 finish
