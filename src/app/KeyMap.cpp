@@ -5,6 +5,7 @@
 #include "app/KeyCommandLink.h"
 #include "app/MainWindow.h"
 #include "commands/CommandIds.h"
+#include "commands/RangeCommands.h"
 #include "controls/Geometry.h"
 #include "controls/RoomKeys.h"
 #include "controls/TheCarrier.h"
@@ -299,7 +300,6 @@ void KeyMap::addRows() {
     command({Qt::Key_F9}, kAlt, cmd::kPasteSoundFile);
     command({Qt::Key_I}, kNone | kCtrl, cmd::kChooseSoundFile);
     command({Qt::Key_O}, kShiftCtrl, cmd::kChooseSoundFile);
-    command({Qt::Key_P}, kShiftAltCtrl, cmd::kSwitchWatchPeeking);
     command({Qt::Key_Semicolon}, kCtrl, cmd::kSwitchFlags);
     // Shift turns the comma and the full stop into their signs on most layouts.
     add({Qt::Key_Comma, Qt::Key_Less}, kShiftCtrl, does([this] { zoomHandles(-1); }));
@@ -308,6 +308,27 @@ void KeyMap::addRows() {
     add({Qt::Key_BracketLeft}, kAltCtrl, link([](KeyCommandLink& l) { l.StepLanguage(-1); }));
     add({Qt::Key_BracketRight}, kAltCtrl, link([](KeyCommandLink& l) { l.StepLanguage(+1); }));
     add({Qt::Key_Apostrophe}, kCtrl, does([this] { centreOnPoint(); }));
+
+    // The watch's, the ruler's and the style menu's keys, the typed command number, and the
+    // texts for translators.
+    add({Qt::Key_P}, kShiftAltCtrl,
+        link([](KeyCommandLink& l) { l.RunRoutedCommand(cmd::kSwitchWatchPeeking); }));
+    add({Qt::Key_I}, kAltCtrl, link([](KeyCommandLink& l) { l.RunCommandByNumber(); }));
+    add({Qt::Key_L}, kShift,
+        does([this] { MoveNearerRangeEndToPoint(m_window.Interior(), m_arrangement); }));
+    add({Qt::Key_O}, kShiftAlt, link([](KeyCommandLink& l) { l.SelectNextStyle(); }));
+    add({Qt::Key_N}, kShiftAltCtrl, link([](KeyCommandLink& l) {
+            QString texts;
+            for (int n = 1; n <= parlance::kTextCount; ++n)
+                texts += Text(n) + QStringLiteral("\r\n");
+            l.CopyToClipboard(texts);
+        }));
+    add({Qt::Key_L}, kShiftAltCtrl, link([](KeyCommandLink& l) {
+            QString captions;
+            for (int id = parlance::kFirstCommandId; id <= parlance::kLastCommandId; ++id)
+                captions += CommandCaption(id) + QStringLiteral("\r\n");
+            l.CopyToClipboard(captions);
+        }));
 }
 
 void KeyMap::closeWindow() {

@@ -20,6 +20,9 @@ struct KeyCommandsSetup {
     QString settingsFile;
     // Writes the settings and the window's placement to the file now.
     std::function<void()> saveSettings;
+    // The commands run on the objects their ids belong to, and the typed command number.
+    std::function<bool(int id)> runRouted;
+    std::function<void()> runByNumber;
 };
 
 // UI thread only.
@@ -43,6 +46,9 @@ public:
     // The language the desktop's locale asks for, English when there is none of it.
     void ChooseLanguage() override;
     void StepLanguage(int step) override;
+    bool RunRoutedCommand(int id) override { return m_setup.runRouted && m_setup.runRouted(id); }
+    void RunCommandByNumber() override;
+    void SelectNextStyle() override;
 
 private:
     KeyCommandsSetup m_setup;

@@ -6,6 +6,8 @@
 #include "app/TermSignals.h"
 #include "app/WindowDialogs.h"
 #include "app/WindowMenuLink.h"
+#include "commands/CommandRouting.h"
+#include "commands/ControlCommands.h"
 #include "commands/MenusProgramFacts.h"
 #include "commands/UnreadablePlanQuestion.h"
 #include "commands/ViewCommands.h"
@@ -16,6 +18,7 @@
 #include "controls/TheRoom.h"
 #include "controls/TheSlider.h"
 #include "controls/TheWatch.h"
+#include "controls/WatchTyper.h"
 #include "planfile/PlanOperations.h"
 #include "support/FaultLog.h"
 #include "support/PathText.h"
@@ -23,6 +26,7 @@
 #include "texts/Parlance.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QThread>
@@ -156,7 +160,15 @@ void ProgramSession::createWindow() {
     CommandTable& commands = m_instructor->Commands();
     AddViewCommands(commands, {m_window->Interior(), m_arrangement.room.Flags,
                                [this] { return m_audio.Mingler(); }, [this] { Close(); }});
+    AddControlCommands(commands, m_instructor->Contexts(),
+                       {m_arrangement, m_window->Interior(), m_carrierHost, m_desktop,
+                        *m_commandHost, *m_planDialogs, m_reportLink, m_settings->Store(),
+                        m_audio.Output(), [this] { return m_audio.Mingler(); },
+                        [this] { return m_window->mapFromGlobal(m_menus.PopupPosition()).x(); },
+                        [this] { m_window->SwitchPointBlinking(); }});
     attachMenus();
+    const CommandRoutes routes{commands, m_instructor->Contexts(), m_instructor->State(),
+                               [this] { m_menus.SetPopupPosition(QCursor::pos()); }};
     m_keyCommands = std::make_unique<ProgramKeyCommands>(
         KeyCommandsSetup{commands, m_menus, m_desktop,
                          [this](bool replace, bool release) {
@@ -168,6 +180,11 @@ void ProgramSession::createWindow() {
                          [this] {
                              saveSettings();
                              m_settings->Write();
+                         },
+                         [routes](int id) { return RunRoutedCommand(routes, id); },
+                         [this, routes] {
+                             if (TTheWatch* watch = TheWatchOf(m_window->Interior()))
+                                 RunCommandByNumber(watch->Typer(), routes);
                          }});
     m_window->SetKeyCommands(m_keyCommands.get());
     m_fileDrops.SetPlanOpener([this](const QString& name) { m_instructor->OpenPlanFile(name); });
