@@ -13,8 +13,6 @@ public:
 
     // Runs a command by id; false when the id has no command.
     virtual bool RunCommand(int id) = 0;
-    // A lane command on the lane at the point's row; nothing without one.
-    virtual void RunLaneCommandAtPoint(int id) = 0;
     // The ball at the point sounds (replace: stops what sounds of it first; release: it sounds
     // to its end, not only while the key is held).
     virtual void AuditionAtPoint(bool replace, bool release) = 0;
@@ -39,4 +37,12 @@ public:
     // The language list's choice; a step of +1 or -1 through the list, wrapping round.
     virtual void ChooseLanguage() = 0;
     virtual void StepLanguage(int step) = 0;
+
+    // A command on the object its id belongs to (the lane or the ball at the point, the watch,
+    // the slider, the ruler at the mouse...), as its menu would run it; false when nothing ran.
+    virtual bool RunRoutedCommand(int id) = 0;
+    // The watch asks for a command's number, then runs that command as above.
+    virtual void RunCommandByNumber() = 0;
+    // The listed interior style after the selected one, round to the first.
+    virtual void SelectNextStyle() = 0;
 };

@@ -5,6 +5,7 @@
 #include "app/KeyCommandLink.h"
 #include "app/MainWindow.h"
 #include "commands/CommandIds.h"
+#include "commands/RangeCommands.h"
 #include "controls/Geometry.h"
 #include "controls/RoomKeys.h"
 #include "controls/TheCarrier.h"
@@ -296,8 +297,7 @@ void KeyMap::addRows() {
         return true;
     });
     // The lane at the point's row goes.
-    const auto removeLane =
-        link([](KeyCommandLink& l) { l.RunLaneCommandAtPoint(cmd::kRemoveLane); });
+    const auto removeLane = link([](KeyCommandLink& l) { l.RunRoutedCommand(cmd::kRemoveLane); });
     add({Qt::Key_Delete}, kAlt, removeLane);
     add({Qt::Key_Backspace}, kAltCtrl, removeLane);
     add({Qt::Key_D}, kShiftCtrl, removeLane);
@@ -305,7 +305,6 @@ void KeyMap::addRows() {
     command({Qt::Key_F9}, kAlt, cmd::kPasteSoundFile);
     command({Qt::Key_I}, kNone | kCtrl, cmd::kChooseSoundFile);
     command({Qt::Key_O}, kShiftCtrl, cmd::kChooseSoundFile);
-    command({Qt::Key_P}, kShiftAltCtrl, cmd::kSwitchWatchPeeking);
     // Balls from the clipboard at the point.
     command({Qt::Key_Insert}, kShift, cmd::kPasteBalls);
     command({Qt::Key_V}, kCtrl, cmd::kPasteBalls);
@@ -323,6 +322,27 @@ void KeyMap::addRows() {
     add({Qt::Key_BracketLeft}, kAltCtrl, link([](KeyCommandLink& l) { l.StepLanguage(-1); }));
     add({Qt::Key_BracketRight}, kAltCtrl, link([](KeyCommandLink& l) { l.StepLanguage(+1); }));
     add({Qt::Key_Apostrophe}, kCtrl, does([this] { centreOnPoint(); }));
+
+    // The watch's, the ruler's and the style menu's keys, the typed command number, and the
+    // texts for translators.
+    add({Qt::Key_P}, kShiftAltCtrl,
+        link([](KeyCommandLink& l) { l.RunRoutedCommand(cmd::kSwitchWatchPeeking); }));
+    add({Qt::Key_I}, kAltCtrl, link([](KeyCommandLink& l) { l.RunCommandByNumber(); }));
+    add({Qt::Key_L}, kShift,
+        does([this] { MoveNearerRangeEndToPoint(m_window.Interior(), m_arrangement); }));
+    add({Qt::Key_O}, kShiftAlt, link([](KeyCommandLink& l) { l.SelectNextStyle(); }));
+    add({Qt::Key_N}, kShiftAltCtrl, link([](KeyCommandLink& l) {
+            QString texts;
+            for (int n = 1; n <= parlance::kTextCount; ++n)
+                texts += Text(n) + QStringLiteral("\r\n");
+            l.CopyToClipboard(texts);
+        }));
+    add({Qt::Key_L}, kShiftAltCtrl, link([](KeyCommandLink& l) {
+            QString captions;
+            for (int id = parlance::kFirstCommandId; id <= parlance::kLastCommandId; ++id)
+                captions += CommandCaption(id) + QStringLiteral("\r\n");
+            l.CopyToClipboard(captions);
+        }));
 }
 
 void KeyMap::closeWindow() {

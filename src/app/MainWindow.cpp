@@ -464,6 +464,18 @@ void TGlorinbaxMF::BlinkTick() {
     }
 }
 
+void TGlorinbaxMF::SwitchPointBlinking() {
+    QTimer& timer = m_timers.BlinkTimer;
+    if (!timer.isActive()) {
+        timer.start();
+        return;
+    }
+    timer.stop();
+    if (m_line)
+        m_line->ShowPoint();
+    m_pointBlink = true;
+}
+
 void TGlorinbaxMF::RefreshTitle() {
     setWindowTitle(PlanTitle(m_arrangement.plan, {!m_fullScreen, m_mixer.RenderProgress()}));
 }

@@ -107,6 +107,8 @@ public:
     bool AutoSaveNow() { return m_autoSave.SaveNow(); }
     // The blink timer's work: the point hides for two ticks and shows for two.
     void BlinkTick();
+    // The point starts blinking, or stops and stays shown.
+    void SwitchPointBlinking();
     // Closing: every timer off and detached.
     void DoneTimers();
     // The key map, also for keys the carrier's held buttons send; false when nothing took it.

@@ -4,6 +4,9 @@
 #include "app/MainWindow.h"
 #include "controls/TheRoom.h"
 #include "controls/TheSlider.h"
+#include "controls/TheWatch.h"
+#include "controls/WatchTyper.h"
+#include "model/Balls.h"
 
 void PlanWindowHooks::TitleChanged() {
     if (m_window)
@@ -19,4 +22,9 @@ void PlanWindowHooks::RepaintRoom() {
 void PlanWindowHooks::SyncLoudnessSlider() {
     if (TTheSlider* slider = m_window ? TheSliderOf(m_window->Interior()) : nullptr)
         slider->SyncToPlan();
+}
+
+void PlanWindowHooks::BallRemoved(const TBall& ball) {
+    if (TTheWatch* watch = m_window ? TheWatchOf(m_window->Interior()) : nullptr)
+        watch->Typer().PieceGoes(ball.Piece());
 }

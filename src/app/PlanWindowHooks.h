@@ -19,6 +19,8 @@ public:
     void TitleChanged() override;
     void RepaintRoom() override;
     void SyncLoudnessSlider() override;
+    // A value typed into the watch may be one of the ball's piece.
+    void BallRemoved(const TBall& ball) override;
 
 private:
     TGlorinbaxMF* m_window = nullptr;

@@ -55,3 +55,12 @@ void ProgramKeyCommands::StepLanguage(int step) {
     if (count > 0)
         SelectLanguage(((SelectedLanguage() + step) % count + count) % count);
 }
+
+void ProgramKeyCommands::RunCommandByNumber() {
+    if (m_setup.runByNumber)
+        m_setup.runByNumber();
+}
+
+void ProgramKeyCommands::SelectNextStyle() {
+    m_setup.menus.SelectNextStyle();
+}

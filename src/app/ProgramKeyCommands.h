@@ -20,8 +20,9 @@ struct KeyCommandsSetup {
     QString settingsFile;
     // Writes the settings and the window's placement to the file now.
     std::function<void()> saveSettings;
-    // Makes the lane at the point's row the current lane and runs the lane command on it.
-    std::function<void(int id)> laneCommandAtPoint;
+    // The commands run on the objects their ids belong to, and the typed command number.
+    std::function<bool(int id)> runRouted;
+    std::function<void()> runByNumber;
 };
 
 // UI thread only.
@@ -30,10 +31,6 @@ public:
     explicit ProgramKeyCommands(KeyCommandsSetup setup) : m_setup(std::move(setup)) {}
 
     bool RunCommand(int id) override;
-    void RunLaneCommandAtPoint(int id) override {
-        if (m_setup.laneCommandAtPoint)
-            m_setup.laneCommandAtPoint(id);
-    }
     void AuditionAtPoint(bool replace, bool release) override {
         m_setup.auditionAtPoint(replace, release);
     }
@@ -49,6 +46,9 @@ public:
     // The language the desktop's locale asks for, English when there is none of it.
     void ChooseLanguage() override;
     void StepLanguage(int step) override;
+    bool RunRoutedCommand(int id) override { return m_setup.runRouted && m_setup.runRouted(id); }
+    void RunCommandByNumber() override;
+    void SelectNextStyle() override;
 
 private:
     KeyCommandsSetup m_setup;

@@ -8,6 +8,8 @@
 #include "app/WindowDialogs.h"
 #include "app/WindowMenuLink.h"
 #include "commands/BallEditCommands.h"
+#include "commands/CommandRouting.h"
+#include "commands/ControlCommands.h"
 #include "commands/EditorialProgram.h"
 #include "commands/LaneCommands.h"
 #include "commands/MenusProgramFacts.h"
@@ -25,6 +27,7 @@
 #include "controls/TheRoom.h"
 #include "controls/TheSlider.h"
 #include "controls/TheWatch.h"
+#include "controls/WatchTyper.h"
 #include "planfile/PlanOperations.h"
 #include "support/FaultLog.h"
 #include "support/PathText.h"
@@ -32,6 +35,7 @@
 #include "texts/Parlance.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScopeGuard>
@@ -198,7 +202,15 @@ void ProgramSession::createWindow() {
                        m_renderHost, *m_renderStopMenu, m_window->Timers().RenderTimer,
                        m_options.folders.programFolder, [this] { return m_audio.Renders(); },
                        [this] { return m_audio.Mingler(); }});
+    AddControlCommands(commands, m_instructor->Contexts(),
+                       {m_arrangement, m_window->Interior(), m_carrierHost, m_desktop,
+                        *m_commandHost, *m_planDialogs, m_reportLink, m_settings->Store(),
+                        m_audio.Output(), [this] { return m_audio.Mingler(); },
+                        [this] { return m_window->mapFromGlobal(m_menus.PopupPosition()).x(); },
+                        [this] { m_window->SwitchPointBlinking(); }});
     attachMenus();
+    const CommandRoutes routes{commands, m_instructor->Contexts(), m_instructor->State(),
+                               [this] { m_menus.SetPopupPosition(QCursor::pos()); }};
     m_keyCommands = std::make_unique<ProgramKeyCommands>(
         KeyCommandsSetup{commands, m_menus, m_desktop,
                          [this](bool replace, bool release) {
@@ -211,10 +223,10 @@ void ProgramSession::createWindow() {
                              saveSettings();
                              m_settings->Write();
                          },
-                         [this](int id) {
-                             ContextCommands& contexts = m_instructor->Contexts();
-                             contexts.PickObjects();
-                             contexts.Run(Dispatcher::Lane, id);
+                         [routes](int id) { return RunRoutedCommand(routes, id); },
+                         [this, routes] {
+                             if (TTheWatch* watch = TheWatchOf(m_window->Interior()))
+                                 RunCommandByNumber(watch->Typer(), routes);
                          }});
     m_window->SetKeyCommands(m_keyCommands.get());
     m_fileDrops.SetPlanOpener([this](const QString& name) { m_instructor->OpenPlanFile(name); });

@@ -10,6 +10,7 @@
 #include "app/MixerViewSlot.h"
 #include "app/PlanWindowHooks.h"
 #include "app/ProgramKeyCommands.h"
+#include "app/ReportWindowLink.h"
 #include "app/SettingsFile.h"
 #include "app/WindowCommandHost.h"
 #include "app/WindowFileDrops.h"
@@ -130,6 +131,7 @@ private:
     std::unique_ptr<WindowMenuLink> m_menuWindow;
     std::unique_ptr<ProgramMenuFacts> m_menuFacts;
     InteriorPeers m_peers;
+    ReportWindowLink m_reportLink{m_peers};
     std::unique_ptr<SoundFileDialog> m_soundFiles;
     MinglerCarrierLink m_carrierLink{m_arrangement, m_audio.Output(), m_peers};
     CarrierHost m_carrierHost{m_carrierLink};

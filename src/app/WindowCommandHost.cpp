@@ -5,6 +5,8 @@
 #include "app/WindowPeers.h"
 #include "controls/TheCarrier.h"
 #include "controls/TheSlider.h"
+#include "controls/TheWatch.h"
+#include "controls/WatchTyper.h"
 
 #include <algorithm>
 
@@ -42,6 +44,9 @@ void WindowCommandHost::CloseWindow() {
 
 void WindowCommandHost::RefreshAfterLoad() {
     m_window.Timers().FadeTimer.stop();
+    // The last typed entry may name values of the plan that went.
+    if (TTheWatch* watch = TheWatchOf(m_window.Interior()))
+        watch->Typer().ForgetLastParameters();
     if (TTheSlider* slider = TheSliderOf(m_window.Interior()))
         slider->SyncToPlan();
     if (m_window.LaidOut())

@@ -174,5 +174,37 @@ constexpr int kKeyCopyLane = 2004;
 constexpr int kKeyPasteLane = 2005;
 // Program and resource commands.
 constexpr int kShowProgramProperties = 1226;
+// Typed values, the watch's, the slider's, the carrier's and the ruler's menus, the play range
+// and the report window's menu.
+constexpr int kRangeStartExactly = 1079;
+constexpr int kRangeEndExactly = 1081;
+constexpr int kPlayFromPointExactly = 1083;
+constexpr int kSwitchWatchMode = 1086;
+constexpr int kTypeOutputBuffer = 1135;
+constexpr int kSliderToDefault = 1136;
+constexpr int kSliderAsLoaded = 1137;
+constexpr int kSwitchPointBlinking = 1138;
+constexpr int kSliderToSilent = 1139;
+constexpr int kSliderToLoudest = 1140;
+constexpr int kCopyShownValue = 1141;
+constexpr int kPasteShownValue = 1142;
+constexpr int kPlayFromRangeEnd = 1145;
+constexpr int kSwitchOutOfRange = 1146;
+constexpr int kTypeAgain = 1147;
+constexpr int kAmendLanesLoudness = 1195;
+constexpr int kAmendLanesPan = 1196;
+constexpr int kSetLanesLoudness = 1210;
+constexpr int kSetLanesPan = 1211;
+constexpr int kSetMp3BitRate = 1218;
+constexpr int kSetMp3SampleRate = 1219;
+constexpr int kReportCut = 1233;
+constexpr int kReportCopy = 1234;
+constexpr int kReportDelete = 1235;
+constexpr int kReportClearAll = 1236;
+constexpr int kReportSelectAll = 1237;
+constexpr int kReportHide = 1238;
+constexpr int kReportInformation = 1239;
+constexpr int kReportPaste = 1240;
+constexpr int kFitRangeToBalls = 1248;
 
 } // namespace cmd

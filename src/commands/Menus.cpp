@@ -22,6 +22,7 @@
 #include <QMenu>
 #include <QTimer>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -178,14 +179,24 @@ QMenu* ProgramMenus::buildMainKind(bool windowPopup) {
     return menu;
 }
 
+QStringList ProgramMenus::styleNames() const {
+    const int language = SelectedLanguage();
+    const QString code =
+        language >= 0 && language < LanguageCodes().size() ? LanguageCodes()[language] : QString();
+    return StyleNamesFor(m_setup->settings, code);
+}
+
+void ProgramMenus::SelectNextStyle() {
+    if (!m_setup)
+        return;
+    const auto count = static_cast<int>(styleNames().size());
+    if (count > 0)
+        SelectStyle((std::max(m_setup->interior.SelectedInteriorStyle(), -1) + 1) % count);
+}
+
 void ProgramMenus::fillLists(QMenu& top) {
     if (QMenu* styles = FindSubMenu(top, cmd::kStyleMenu); styles && !LanguageCodes().isEmpty()) {
-        const int language = SelectedLanguage();
-        const QString code = language >= 0 && language < LanguageCodes().size()
-                                 ? LanguageCodes()[language]
-                                 : QString();
-        FillStyleMenu(*styles, StyleNamesFor(m_setup->settings, code),
-                      m_setup->interior.SelectedInteriorStyle(), *m_icons);
+        FillStyleMenu(*styles, styleNames(), m_setup->interior.SelectedInteriorStyle(), *m_icons);
         RouteItems(*styles, ActivePopup::StyleMenu);
     }
     if (QMenu* languages = FindSubMenu(top, cmd::kLanguageMenu)) {

@@ -92,6 +92,10 @@ public:
     void RefreshContext(ContextMenu which);
     // Where the last context menu opened, in screen coordinates; its commands act there.
     QPoint PopupPosition() const { return m_popupPosition; }
+    // A command run by its number acts where the mouse is, as if a menu had opened there.
+    void SetPopupPosition(QPoint screen) { m_popupPosition = screen; }
+    // The listed style after the selected one, round to the first.
+    void SelectNextStyle();
     // The way the last chosen item was reached.
     ActivePopup Active() const { return m_active; }
     const MenuLists& Lists() const { return m_lists; }
@@ -122,6 +126,8 @@ private:
     void openWindowPopup(QPoint at);
     bool triggerShown() const;
     void fillLists(QMenu& top);
+    // The listed styles' names in the language in force.
+    QStringList styleNames() const;
     void chosenInMain(QAction* action);
     void chosenInWindowPopup(QAction* action);
     void runWindowCommand(int id);

@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -84,6 +85,24 @@ bool TWatchTyper::Start(const TyperStart& start) {
         m_caretTimer.start();
     }
     return true;
+}
+
+void TWatchTyper::PieceGoes(const TPiece& piece) {
+    // The targets are values of a piece, so they lie inside it.
+    const auto typesIn = [&piece](const TyperStart& start) {
+        const std::less<const void*> before;
+        const auto* first = reinterpret_cast<const unsigned char*>(&piece);
+        const void* last = first + sizeof(TPiece);
+        for (const void* target :
+             {static_cast<const void*>(start.intTarget), static_cast<const void*>(start.extTarget)})
+            if (target && !before(target, first) && before(target, last))
+                return true;
+        return false;
+    };
+    if (m_active && typesIn(m_start))
+        End(false);
+    if (m_last && typesIn(*m_last))
+        m_last.reset();
 }
 
 bool TWatchTyper::StartAgain() {

@@ -18,6 +18,7 @@
 
 class TFormulaExt;
 class TFormulaInt;
+class TPiece;
 class TTheSlider;
 class TTheWatch;
 
@@ -70,6 +71,11 @@ public:
     // The last entry offered again.
     bool StartAgain();
     const std::optional<TyperStart>& LastParameters() const { return m_last; }
+    // The entry is not offered again (the plan was replaced).
+    void ForgetLastParameters() { m_last.reset(); }
+    // A lane's or a ball's piece is about to go: an entry that types one of its values ends
+    // unapplied and is not offered again.
+    void PieceGoes(const TPiece& piece);
     // Committing holds the value in its range (unless out-of-range entry is allowed), writes the
     // target's text from the held, signed value and tells the plan; then the watch flashes what
     // happened unless the start asked for none.

@@ -11,10 +11,13 @@
 #include "controls/TheWatch.h"
 #include "controls/WatchRelay.h"
 #include "controls/WatchTyper.h"
+#include "texts/Parlance.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+
+#include <cmath>
 
 namespace {
 
@@ -27,7 +30,6 @@ public:
         ran.push_back(id);
         return m_table.Run(id);
     }
-    void RunLaneCommandAtPoint(int id) override { asked << QString("lane %1").arg(id); }
     void AuditionAtPoint(bool replace, bool release) override {
         asked << QString("audition %1 %2").arg(replace).arg(release);
     }
@@ -45,6 +47,12 @@ public:
     void CopyToClipboard(const QString& text) override { asked << "clipboard " + text; }
     void ChooseLanguage() override { asked << "languages"; }
     void StepLanguage(int step) override { asked << QString("language %1").arg(step); }
+    bool RunRoutedCommand(int id) override {
+        asked << QString("routed %1").arg(id);
+        return true;
+    }
+    void RunCommandByNumber() override { asked << "by number"; }
+    void SelectNextStyle() override { asked << "next style"; }
 
     std::vector<int> ran;
     QStringList asked;
@@ -289,8 +297,46 @@ TEST_F(KeyMapWindowTest, TheThreeLaneRemovalKeysRemoveTheLaneAtThePointsRow) {
     EXPECT_TRUE(press(Qt::Key_Delete, Qt::AltModifier));
     EXPECT_TRUE(press(Qt::Key_Backspace, Qt::ControlModifier | Qt::AltModifier));
     EXPECT_TRUE(press(Qt::Key_D, Qt::ControlModifier | Qt::ShiftModifier));
-    EXPECT_EQ(link->asked, (QStringList{"lane 1051", "lane 1051", "lane 1051"}));
+    EXPECT_EQ(link->asked, (QStringList{"routed 1051", "routed 1051", "routed 1051"}));
     EXPECT_TRUE(link->ran.empty());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(KeyMapWindowTest, ShiftLMovesTheRangeEndNearerToThePointThere) {
+    TRoomState& room = arrangement.room;
+    const auto steps = [this](int n) {
+        return Elements{std::llround(n * arrangement.plan.ElementsPerStep())};
+    };
+    room.SetFlagPosition(room.StartFlag(), steps(0), false);
+    room.SetFlagPosition(room.EndFlag(), steps(12), false);
+    arrangement.plan.End = steps(12);
+    room.Point.X = 3;
+    room.RecomputePointPixels();
+    press(Qt::Key_L, Qt::ShiftModifier);
+    EXPECT_EQ(arrangement.plan.Start, steps(3));
+    room.Point.X = 9;
+    room.RecomputePointPixels();
+    press(Qt::Key_L, Qt::ShiftModifier);
+    EXPECT_EQ(arrangement.plan.End, steps(10)); // the end takes the point's whole cell
+    EXPECT_EQ(arrangement.plan.Start, steps(3));
+}
+
+TEST_F(KeyMapWindowTest, TheObjectKeysGoThroughTheirRoutesAndTheTranslatorsGetTheTexts) {
+    const Qt::KeyboardModifiers all = Qt::ControlModifier | Qt::AltModifier | Qt::ShiftModifier;
+    press(Qt::Key_P, all);
+    press(Qt::Key_I, Qt::ControlModifier | Qt::AltModifier);
+    press(Qt::Key_O, Qt::ShiftModifier | Qt::AltModifier);
+    EXPECT_EQ(link->asked, (QStringList{"routed 1087", "by number", "menu O", "next style"}));
+    link->asked.clear();
+    press(Qt::Key_N, all);
+    press(Qt::Key_L, all);
+    ASSERT_EQ(link->asked.size(), 2);
+    EXPECT_EQ(link->asked[0].count("\r\n"), 370);
+    EXPECT_TRUE(link->asked[1].startsWith("clipboard " + CommandCaption(1025) + "\r\n"));
+    EXPECT_EQ(link->asked[1].count("\r\n"), 224);
 }
 
 } // namespace

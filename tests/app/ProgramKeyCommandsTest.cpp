@@ -33,7 +33,7 @@ TEST(ProgramKeyCommands, TheSettingsFileGoesToTheTextEditorAndAFailedStartIsRepo
     ProgramMenus menus;
     RefusingDesktop desktop;
     const QString settings = QStringLiteral("/settings folder/glorinbax.ini");
-    ProgramKeyCommands keys(KeyCommandsSetup{commands, menus, desktop, {}, settings, {}, {}});
+    ProgramKeyCommands keys(KeyCommandsSetup{commands, menus, desktop, {}, settings, {}, {}, {}});
 
     keys.OpenSettingsFileInEditor();
     ASSERT_EQ(desktop.started.size(), 1u);

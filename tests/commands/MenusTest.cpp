@@ -196,6 +196,15 @@ TEST_F(MainMenus, StyleIdsSelectAStyleOnlyThroughTheStyleMenu) {
     EXPECT_FALSE(rebuilt.actions()[0]->isChecked());
 }
 
+TEST_F(MainMenus, TheNextStyleWrapsRoundToTheFirst) {
+    build();
+    menus.SelectNextStyle();
+    EXPECT_EQ(interior->SelectedInteriorStyle(), 1);
+    menus.SelectNextStyle();
+    menus.SelectNextStyle();
+    EXPECT_EQ(interior->SelectedInteriorStyle(), 0);
+}
+
 TEST_F(MainMenus, LanguagesAndDevicesAreNumberedFromTheLanguageCount) {
     window.selected = 3;
     build();
