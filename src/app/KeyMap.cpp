@@ -296,9 +296,10 @@ void KeyMap::addRows() {
         return true;
     });
     // The keys of the objects at the point that have a command of their own.
-    command({Qt::Key_F9}, kAlt, cmd::kPasteSoundFile);
-    command({Qt::Key_I}, kNone | kCtrl, cmd::kChooseSoundFile);
-    command({Qt::Key_O}, kShiftCtrl, cmd::kChooseSoundFile);
+    add({Qt::Key_F9}, kAlt, link([](KeyCommandLink& l) { l.PasteSoundFileAtPoint(); }));
+    add({Qt::Key_F9}, kShift, link([](KeyCommandLink& l) { l.CopySoundFileNameAtPoint(); }));
+    add({Qt::Key_I}, kNone | kCtrl, link([](KeyCommandLink& l) { l.ChooseSoundFileAtPoint(); }));
+    add({Qt::Key_O}, kShiftCtrl, link([](KeyCommandLink& l) { l.ChooseSoundFileAtPoint(); }));
     command({Qt::Key_P}, kShiftAltCtrl, cmd::kSwitchWatchPeeking);
     command({Qt::Key_Semicolon}, kCtrl, cmd::kSwitchFlags);
     // Shift turns the comma and the full stop into their signs on most layouts.

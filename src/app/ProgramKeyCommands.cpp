@@ -2,9 +2,11 @@
 
 #include "commands/CommandIds.h"
 #include "commands/CommandTable.h"
+#include "commands/ContextCommands.h"
 #include "commands/Menus.h"
 #include "commands/PlanDialogs.h"
 #include "commands/PlanFileCommands.h"
+#include "commands/SoundFileCommands.h"
 #include "texts/Parlance.h"
 
 #include <QLocale>
@@ -54,4 +56,19 @@ void ProgramKeyCommands::StepLanguage(int step) {
     const int count = static_cast<int>(Languages().size());
     if (count > 0)
         SelectLanguage(((SelectedLanguage() + step) % count + count) % count);
+}
+
+void ProgramKeyCommands::ChooseSoundFileAtPoint() {
+    if (m_setup.contexts && m_setup.commandState)
+        ::ChooseSoundFileAtPoint(*m_setup.contexts, *m_setup.commandState);
+}
+
+void ProgramKeyCommands::CopySoundFileNameAtPoint() {
+    if (m_setup.contexts && m_setup.commandState)
+        ::CopySoundFileNameAtPoint(*m_setup.contexts, *m_setup.commandState, m_setup.desktop);
+}
+
+void ProgramKeyCommands::PasteSoundFileAtPoint() {
+    if (m_setup.contexts)
+        m_setup.contexts->Run(Dispatcher::Room, cmd::kPasteSoundFile);
 }

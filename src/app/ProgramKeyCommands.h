@@ -9,8 +9,10 @@
 #include <functional>
 
 class CommandTable;
+class ContextCommands;
 class PlanDesktop;
 class ProgramMenus;
+struct CommandState;
 
 struct KeyCommandsSetup {
     const CommandTable& commands;
@@ -20,6 +22,9 @@ struct KeyCommandsSetup {
     QString settingsFile;
     // Writes the settings and the window's placement to the file now.
     std::function<void()> saveSettings;
+    // The commands of the objects at the point; none in tests of other keys.
+    ContextCommands* contexts = nullptr;
+    const CommandState* commandState = nullptr;
 };
 
 // UI thread only.
@@ -43,6 +48,9 @@ public:
     // The language the desktop's locale asks for, English when there is none of it.
     void ChooseLanguage() override;
     void StepLanguage(int step) override;
+    void ChooseSoundFileAtPoint() override;
+    void CopySoundFileNameAtPoint() override;
+    void PasteSoundFileAtPoint() override;
 
 private:
     KeyCommandsSetup m_setup;

@@ -2,6 +2,7 @@
 #include "app/ProgramSession.h"
 
 #include "app/SaveQuestionWords.h"
+#include "app/SoundFileWindow.h"
 #include "app/StartupPlan.h"
 #include "app/TermSignals.h"
 #include "app/WindowDialogs.h"
@@ -156,6 +157,18 @@ void ProgramSession::createWindow() {
     CommandTable& commands = m_instructor->Commands();
     AddViewCommands(commands, {m_window->Interior(), m_arrangement.room.Flags,
                                [this] { return m_audio.Mingler(); }, [this] { Close(); }});
+    SoundFileLinks soundFileLinks{m_arrangement,
+                                  *m_commandHost,
+                                  m_instructor->State(),
+                                  *m_planDialogs,
+                                  m_desktop,
+                                  soundFiles,
+                                  m_balls,
+                                  m_settings->Store(),
+                                  m_startup.editorialProgram,
+                                  [this] { return m_audio.Mingler(); }};
+    AttachSoundFileWindow(soundFileLinks, {*m_window, m_menus});
+    AddSoundFileCommands(commands, m_instructor->Contexts(), soundFileLinks);
     attachMenus();
     m_keyCommands = std::make_unique<ProgramKeyCommands>(
         KeyCommandsSetup{commands, m_menus, m_desktop,
@@ -168,7 +181,8 @@ void ProgramSession::createWindow() {
                          [this] {
                              saveSettings();
                              m_settings->Write();
-                         }});
+                         },
+                         &m_instructor->Contexts(), &m_instructor->State()});
     m_window->SetKeyCommands(m_keyCommands.get());
     m_fileDrops.SetPlanOpener([this](const QString& name) { m_instructor->OpenPlanFile(name); });
 }

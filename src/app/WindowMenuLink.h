@@ -16,12 +16,13 @@ class WindowPeers;
 // UI thread only.
 class WindowMenuLink : public MenuWindowLink {
 public:
-    // `confirmStopRenders`: whether the renders still running may stop (they do on Yes).
+    // `editorialProgram`: the program's choice as it changes; `confirmStopRenders`: whether the
+    // renders still running may stop (they do on Yes).
     WindowMenuLink(TGlorinbaxMF& window, Arrangement& arrangement, ProgramAudio& audio,
-                   const WindowPeers& peers, QString editorialProgram,
+                   const WindowPeers& peers, const QString& editorialProgram,
                    std::function<bool()> confirmStopRenders)
         : m_window(window), m_arrangement(arrangement), m_audio(audio), m_peers(peers),
-          m_editorialProgram(std::move(editorialProgram)),
+          m_editorialProgram(editorialProgram),
           m_confirmStopRenders(std::move(confirmStopRenders)) {}
 
     QWidget& Window() override;
@@ -42,6 +43,6 @@ private:
     Arrangement& m_arrangement;
     ProgramAudio& m_audio;
     const WindowPeers& m_peers;
-    const QString m_editorialProgram;
+    const QString& m_editorialProgram;
     const std::function<bool()> m_confirmStopRenders;
 };

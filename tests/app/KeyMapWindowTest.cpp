@@ -44,6 +44,9 @@ public:
     void CopyToClipboard(const QString& text) override { asked << "clipboard " + text; }
     void ChooseLanguage() override { asked << "languages"; }
     void StepLanguage(int step) override { asked << QString("language %1").arg(step); }
+    void ChooseSoundFileAtPoint() override { asked << "choose sound file"; }
+    void CopySoundFileNameAtPoint() override { asked << "copy sound file name"; }
+    void PasteSoundFileAtPoint() override { asked << "paste sound file"; }
 
     std::vector<int> ran;
     QStringList asked;
@@ -148,6 +151,18 @@ TEST_F(KeyMapWindowTest, ThePlanFilesNameGoesToTheClipboardAndAnUntitledPlanHasN
     arrangement.plan.Untitled = false;
     press(Qt::Key_F9, all);
     EXPECT_EQ(link->asked, QStringList{"clipboard My Song.skw"});
+}
+
+TEST_F(KeyMapWindowTest, TheSoundFileKeysActOnTheObjectsAtThePoint) {
+    press(Qt::Key_I);
+    press(Qt::Key_I, Qt::ControlModifier);
+    press(Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    press(Qt::Key_F9, Qt::ShiftModifier);
+    press(Qt::Key_F9, Qt::AltModifier);
+    EXPECT_EQ(link->asked, (QStringList{"choose sound file", "choose sound file",
+                                        "choose sound file", "copy sound file name",
+                                        "paste sound file"}));
+    EXPECT_TRUE(link->ran.empty());
 }
 
 TEST_F(KeyMapWindowTest, TheKeyMapSeesKeysBeforeAnyShortcut) {
