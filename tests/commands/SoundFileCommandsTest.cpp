@@ -1,4 +1,5 @@
 #include "commands/SoundFileCommands.h"
+#include "EnglishTexts.h"
 #include "PlanCommandFakes.h"
 #include "audio/MinglerFixture.h"
 #include "commands/BallPlacing.h"
@@ -51,6 +52,7 @@ protected:
     TWideMemIniFile settings{QString()};
     BallPlacing placing{plan.arrangement, settings};
     QString editor;
+    EnglishTexts texts; // other tests free the texts the engine loaded
     CommandState state;
     CommandTable main;
     ContextCommands contexts{plan.arrangement, state, main};

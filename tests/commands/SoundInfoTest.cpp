@@ -1,7 +1,6 @@
 #include "commands/SoundInfo.h"
+#include "EnglishTexts.h"
 #include "audio/AudioTestSupport.h"
-#include "support/WideMemIniFile.h"
-#include "texts/Parlance.h"
 
 using namespace audiotest;
 
@@ -11,14 +10,6 @@ namespace {
 // 8000 frames a second, float samples.
 class SoundInfoTest : public ::testing::Test {
 protected:
-    SoundInfoTest() {
-        FreeParlance();
-        TWideMemIniFile settings(QString{});
-        settings.SetText("[Main]\nLanguages=English\nLanguageCodes=en\n");
-        LoadParlance(settings, QStringLiteral(GBX_SOURCE_DIR "/data/"));
-    }
-    ~SoundInfoTest() override { FreeParlance(); }
-
     // A resource of `frames` stereo frames, or one that could not be opened.
     static void measure(TRes& resource, int64_t frames) {
         resource.SampleBytes = 4;
@@ -29,6 +20,7 @@ protected:
     }
     static QStringList lines(const QString& text) { return text.split("\r\n"); }
 
+    EnglishTexts texts;
     PlanFixture plan;
     TLane& lane = plan.AddLane(4, "/sounds/lane.wav");
     TBall& ball = plan.AddBall(1, 4);
