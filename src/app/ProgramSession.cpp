@@ -165,7 +165,7 @@ void ProgramSession::createWindow() {
                                   soundFiles,
                                   m_balls,
                                   m_settings->Store(),
-                                  m_startup.editorialProgram,
+                                  m_editorialProgram,
                                   [this] { return m_audio.Mingler(); }};
     AttachSoundFileWindow(soundFileLinks, {*m_window, m_menus});
     AddSoundFileCommands(commands, m_instructor->Contexts(), soundFileLinks);
@@ -210,7 +210,7 @@ bool ProgramSession::confirmStopRenders() {
 
 void ProgramSession::attachMenus() {
     m_menuWindow = std::make_unique<WindowMenuLink>(*m_window, m_arrangement, m_audio, m_peers,
-                                                    m_startup.editorialProgram,
+                                                    m_editorialProgram,
                                                     [this] { return confirmStopRenders(); });
     m_menuFacts = std::make_unique<ProgramMenuFacts>(
         m_arrangement, m_window->Interior(), *m_menuWindow, m_desktop,
@@ -324,7 +324,7 @@ ExitSettings ProgramSession::exitSettings() {
     TTheRoom* room = TheRoomOf(m_window->Interior());
     ExitSettings s;
     s.fullScreen = m_window->FullScreen();
-    s.editorialProgram = m_startup.editorialProgram;
+    s.editorialProgram = m_editorialProgram;
     s.selectedInteriorStyle = view.selectedStyle;
     s.selectedLanguage = SelectedLanguage();
     s.bufferMsText = QString::fromStdString(m_audio.Output().BufferMs.Text());
