@@ -45,4 +45,11 @@ public:
     virtual void RunCommandByNumber() = 0;
     // The listed interior style after the selected one, round to the first.
     virtual void SelectNextStyle() = 0;
+    // The sound-file keys on the object at the point.
+    // The sound-file dialog for the ball at the point, else for the room's cell there.
+    virtual void ChooseSoundFileAtPoint() = 0;
+    // The sound file name of the ball at the point, else of the lane at its row, copied.
+    virtual void CopySoundFileNameAtPoint() = 0;
+    // The clipboard's sound file put on the room's cell at the point.
+    virtual void PasteSoundFileAtPoint() = 0;
 };

@@ -302,9 +302,10 @@ void KeyMap::addRows() {
     add({Qt::Key_Backspace}, kAltCtrl, removeLane);
     add({Qt::Key_D}, kShiftCtrl, removeLane);
     // The keys of the objects at the point that have a command of their own.
-    command({Qt::Key_F9}, kAlt, cmd::kPasteSoundFile);
-    command({Qt::Key_I}, kNone | kCtrl, cmd::kChooseSoundFile);
-    command({Qt::Key_O}, kShiftCtrl, cmd::kChooseSoundFile);
+    add({Qt::Key_F9}, kAlt, link([](KeyCommandLink& l) { l.PasteSoundFileAtPoint(); }));
+    add({Qt::Key_F9}, kShift, link([](KeyCommandLink& l) { l.CopySoundFileNameAtPoint(); }));
+    add({Qt::Key_I}, kNone | kCtrl, link([](KeyCommandLink& l) { l.ChooseSoundFileAtPoint(); }));
+    add({Qt::Key_O}, kShiftCtrl, link([](KeyCommandLink& l) { l.ChooseSoundFileAtPoint(); }));
     // Balls from the clipboard at the point.
     command({Qt::Key_Insert}, kShift, cmd::kPasteBalls);
     command({Qt::Key_V}, kCtrl, cmd::kPasteBalls);

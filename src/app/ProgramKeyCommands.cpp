@@ -2,9 +2,11 @@
 
 #include "commands/CommandIds.h"
 #include "commands/CommandTable.h"
+#include "commands/ContextCommands.h"
 #include "commands/Menus.h"
 #include "commands/PlanDialogs.h"
 #include "commands/PlanFileCommands.h"
+#include "commands/SoundFileCommands.h"
 #include "texts/Parlance.h"
 
 #include <QLocale>
@@ -63,4 +65,19 @@ void ProgramKeyCommands::RunCommandByNumber() {
 
 void ProgramKeyCommands::SelectNextStyle() {
     m_setup.menus.SelectNextStyle();
+}
+
+void ProgramKeyCommands::ChooseSoundFileAtPoint() {
+    if (m_setup.contexts && m_setup.commandState)
+        ::ChooseSoundFileAtPoint(*m_setup.contexts, *m_setup.commandState);
+}
+
+void ProgramKeyCommands::CopySoundFileNameAtPoint() {
+    if (m_setup.contexts && m_setup.commandState)
+        ::CopySoundFileNameAtPoint(*m_setup.contexts, *m_setup.commandState, m_setup.desktop);
+}
+
+void ProgramKeyCommands::PasteSoundFileAtPoint() {
+    if (m_setup.contexts)
+        m_setup.contexts->Run(Dispatcher::Room, cmd::kPasteSoundFile);
 }

@@ -9,8 +9,10 @@
 #include <functional>
 
 class CommandTable;
+class ContextCommands;
 class PlanDesktop;
 class ProgramMenus;
+struct CommandState;
 
 struct KeyCommandsSetup {
     const CommandTable& commands;
@@ -23,6 +25,9 @@ struct KeyCommandsSetup {
     // The commands run on the objects their ids belong to, and the typed command number.
     std::function<bool(int id)> runRouted;
     std::function<void()> runByNumber;
+    // The commands of the objects at the point; none in tests of other keys.
+    ContextCommands* contexts = nullptr;
+    const CommandState* commandState = nullptr;
 };
 
 // UI thread only.
@@ -49,6 +54,9 @@ public:
     bool RunRoutedCommand(int id) override { return m_setup.runRouted && m_setup.runRouted(id); }
     void RunCommandByNumber() override;
     void SelectNextStyle() override;
+    void ChooseSoundFileAtPoint() override;
+    void CopySoundFileNameAtPoint() override;
+    void PasteSoundFileAtPoint() override;
 
 private:
     KeyCommandsSetup m_setup;

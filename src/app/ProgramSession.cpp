@@ -3,6 +3,7 @@
 
 #include "app/ProgramWindowLink.h"
 #include "app/SaveQuestionWords.h"
+#include "app/SoundFileWindow.h"
 #include "app/StartupPlan.h"
 #include "app/TermSignals.h"
 #include "app/WindowDialogs.h"
@@ -208,6 +209,12 @@ void ProgramSession::createWindow() {
                         m_audio.Output(), [this] { return m_audio.Mingler(); },
                         [this] { return m_window->mapFromGlobal(m_menus.PopupPosition()).x(); },
                         [this] { m_window->SwitchPointBlinking(); }});
+    SoundFileLinks soundFileLinks{
+        m_arrangement,  *m_commandHost,      m_instructor->State(),
+        *m_planDialogs, m_desktop,           soundFiles,
+        m_balls,        m_settings->Store(), [this] { return m_audio.Mingler(); }};
+    AttachSoundFileWindow(soundFileLinks, {*m_window, m_menus});
+    AddSoundFileCommands(commands, m_instructor->Contexts(), soundFileLinks);
     attachMenus();
     const CommandRoutes routes{commands, m_instructor->Contexts(), m_instructor->State(),
                                [this] { m_menus.SetPopupPosition(QCursor::pos()); }};
@@ -227,7 +234,8 @@ void ProgramSession::createWindow() {
                          [this, routes] {
                              if (TTheWatch* watch = TheWatchOf(m_window->Interior()))
                                  RunCommandByNumber(watch->Typer(), routes);
-                         }});
+                         },
+                         &m_instructor->Contexts(), &m_instructor->State()});
     m_window->SetKeyCommands(m_keyCommands.get());
     m_fileDrops.SetPlanOpener([this](const QString& name) { m_instructor->OpenPlanFile(name); });
 }

@@ -107,7 +107,7 @@ QString SoundFileDialog::DefaultResourcesFolder() const {
     return ReadDefaultResourcesFolder(m_settings);
 }
 
-QString SoundFileDialog::ChooseSoundFile() {
+QString SoundFileDialog::ChooseSoundFile(const QString& proposed) {
     const TThePlan& plan = m_arrangement.plan;
     QString folder = ToLinuxSeparators(plan.ResourcesFolder);
     for (const QString& candidate : {DefaultResourcesFolder(), plan.Folder()})
@@ -117,6 +117,7 @@ QString SoundFileDialog::ChooseSoundFile() {
     if (m_host)
         state.emplace(*m_host);
     return QFileDialog::getOpenFileName(m_host ? m_host->DialogParent() : nullptr,
-                                        Text(kTextChooseSoundFile), folder,
+                                        Text(kTextChooseSoundFile),
+                                        proposed.isEmpty() ? folder : proposed,
                                         QtFileFilters(Text(kTextSoundFileFilter)).join(";;"));
 }

@@ -54,7 +54,7 @@ public:
     SoundFileDialog(const Arrangement& arrangement, const TWideCustomIniFile& settings)
         : m_arrangement(arrangement), m_settings(settings) {}
     void Attach(CommandHost* host) { m_host = host; }
-    QString ChooseSoundFile() override;
+    QString ChooseSoundFile(const QString& proposed) override;
     QString DefaultResourcesFolder() const override;
 
 private:

@@ -206,5 +206,18 @@ constexpr int kReportHide = 1238;
 constexpr int kReportInformation = 1239;
 constexpr int kReportPaste = 1240;
 constexpr int kFitRangeToBalls = 1248;
+// Sound files and information, in the lane, ball, lane strip and room menus.
+constexpr int kEditSoundFile = 1065;
+constexpr int kOpenSoundFile = 1066;
+constexpr int kOpenSoundFileWith = 1067;
+constexpr int kShowSoundFileInFolder = 1068;
+constexpr int kCopySoundFileName = 1069;
+constexpr int kPasteSoundFileName = 1070;
+constexpr int kSoundFileInfo = 1072;
+constexpr int kObjectInfo = 1077;
+constexpr int kReloadSoundFile = 1090;
+constexpr int kUnlinkSoundFile = 1091;
+constexpr int kShowSoundFileProperties = 1227;
+constexpr int kPasteSoundFileAsLane = 1242;
 
 } // namespace cmd

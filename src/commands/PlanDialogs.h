@@ -48,6 +48,8 @@ public:
     virtual ~PlanDesktop() = default;
     // Starts the program with the arguments, never through a shell; false when it did not start.
     virtual bool StartProgram(const QString& program, const QStringList& arguments) = 0;
+    // Opens the file in the program the desktop gives its kind; false when none took it.
+    virtual bool OpenWithDefaultProgram(const QString& file) = 0;
     // The file manager shows the file's folder with the file selected where it can.
     virtual void ShowInFolder(const QString& file) = 0;
     virtual void SetClipboardText(const QString& text) = 0;

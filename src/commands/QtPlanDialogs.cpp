@@ -113,6 +113,10 @@ bool QtPlanDesktop::StartProgram(const QString& program, const QStringList& argu
     return QProcess::startDetached(program, arguments);
 }
 
+bool QtPlanDesktop::OpenWithDefaultProgram(const QString& file) {
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+}
+
 void QtPlanDesktop::ShowInFolder(const QString& file) {
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.FileManager1"),

@@ -27,6 +27,7 @@ private:
 class QtPlanDesktop : public PlanDesktop {
 public:
     bool StartProgram(const QString& program, const QStringList& arguments) override;
+    bool OpenWithDefaultProgram(const QString& file) override;
     // The file manager's ShowItems where one listens, else the folder opened.
     void ShowInFolder(const QString& file) override;
     void SetClipboardText(const QString& text) override;

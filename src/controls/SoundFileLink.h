@@ -9,8 +9,9 @@ class SoundFileLink {
 public:
     virtual ~SoundFileLink() = default;
 
-    // The file the user chose; empty when none was.
-    virtual QString ChooseSoundFile() = 0;
+    // The file the user chose, with the proposed one (empty: none) selected at first; empty when
+    // none was chosen.
+    virtual QString ChooseSoundFile(const QString& proposed) = 0;
     // The program's folder for sound files not found under their names (Resources/DefaultFolder).
     virtual QString DefaultResourcesFolder() const = 0;
 };

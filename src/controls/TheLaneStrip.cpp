@@ -244,7 +244,7 @@ void TTheLaneStrip::strikeBoxPressed(MouseButton button, int32_t y) {
     const int32_t position = Model().lanes.RowAtPixel(y, BoundsRect.Top);
     // The dialog takes the button's release: the strip lets the mouse go first.
     TCtrl::MouseUp(BoundsRect.Left, y);
-    const QString file = m_links.soundFiles.ChooseSoundFile();
+    const QString file = m_links.soundFiles.ChooseSoundFile({});
     if (!file.isEmpty())
         AddLaneWithSoundFile(position, file);
 }

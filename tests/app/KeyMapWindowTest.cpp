@@ -53,6 +53,9 @@ public:
     }
     void RunCommandByNumber() override { asked << "by number"; }
     void SelectNextStyle() override { asked << "next style"; }
+    void ChooseSoundFileAtPoint() override { asked << "choose sound file"; }
+    void CopySoundFileNameAtPoint() override { asked << "copy sound file name"; }
+    void PasteSoundFileAtPoint() override { asked << "paste sound file"; }
 
     std::vector<int> ran;
     QStringList asked;
@@ -157,6 +160,18 @@ TEST_F(KeyMapWindowTest, ThePlanFilesNameGoesToTheClipboardAndAnUntitledPlanHasN
     arrangement.plan.Untitled = false;
     press(Qt::Key_F9, all);
     EXPECT_EQ(link->asked, QStringList{"clipboard My Song.skw"});
+}
+
+TEST_F(KeyMapWindowTest, TheSoundFileKeysActOnTheObjectsAtThePoint) {
+    press(Qt::Key_I);
+    press(Qt::Key_I, Qt::ControlModifier);
+    press(Qt::Key_O, Qt::ControlModifier | Qt::ShiftModifier);
+    press(Qt::Key_F9, Qt::ShiftModifier);
+    press(Qt::Key_F9, Qt::AltModifier);
+    EXPECT_EQ(link->asked,
+              (QStringList{"choose sound file", "choose sound file", "choose sound file",
+                           "copy sound file name", "paste sound file"}));
+    EXPECT_TRUE(link->ran.empty());
 }
 
 TEST_F(KeyMapWindowTest, TheKeyMapSeesKeysBeforeAnyShortcut) {

@@ -1,6 +1,9 @@
 #include "ProgramFolderFixture.h"
 #include "QuietRenderHost.h"
 #include "audio/Perpetuator.h"
+#include "commands/CommandIds.h"
+#include "commands/Instructor.h"
+#include "commands/Menus.h"
 #include "common/SineWav.h"
 #include "controls/SoundFileFakes.h"
 #include "controls/TheLaneStrip.h"
@@ -9,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
 #include <QtEndian>
 
 #include <cmath>
@@ -75,6 +80,25 @@ TEST_F(LaneStripWindowTest, AnEmptyRowsStrikeBoxAddsALaneForTheChosenFileAndItsB
     ASSERT_EQ(render.Outcome(), TThePerpetuator::State::Rendered);
     // 8000 at loudness 0.8, centred.
     EXPECT_GT(loudestSample(wav), 3000);
+}
+
+TEST_F(LaneStripWindowTest, AddLaneAndTheStripsMenuPutLanesWhereTheUserMeant) {
+    Arrangement& model = session->Model();
+    chooser.answer = dir.file("soft_kick.wav");
+    WriteFile(chooser.answer, SineWav(1));
+    QTest::keyClick(session->Window(), Qt::Key_T, Qt::ControlModifier);
+    ASSERT_NE(model.lanes.AtPosition(0), nullptr); // the plan's first lane
+
+    // The strip's menu opens on row 4 and closes at once; its commands act on that row.
+    QTimer::singleShot(0, [] {
+        if (QWidget* menu = QApplication::activePopupWidget())
+            menu->close();
+    });
+    session->Menus().OpenLaneStripMenu(strikeBoxOf(4));
+    session->Instructor()->Contexts().Run(Dispatcher::LaneStrip, cmd::kChooseSoundFile);
+    EXPECT_NE(model.lanes.AtPosition(4), nullptr);
+    EXPECT_EQ(model.lanes.Count(), 2);
+    EXPECT_EQ(chooser.asked, 2);
 }
 
 TEST_F(LaneStripWindowTest, AFileThatCannotBeDecodedAddsNothingAndIsReported) {

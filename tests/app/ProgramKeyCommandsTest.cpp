@@ -18,6 +18,7 @@ public:
         started.push_back(arguments);
         return false;
     }
+    bool OpenWithDefaultProgram(const QString&) override { return false; }
     void ShowInFolder(const QString&) override {}
     void SetClipboardText(const QString& text) override { clipboard = text; }
     QString ClipboardText() const override { return clipboard; }

@@ -117,12 +117,17 @@ public:
         started.push_back({program, arguments});
         return startsPrograms;
     }
+    bool OpenWithDefaultProgram(const QString& file) override {
+        openedWithDefault.push_back(file);
+        return startsPrograms;
+    }
     void ShowInFolder(const QString& file) override { shownInFolder.push_back(file); }
     void SetClipboardText(const QString& text) override { clipboard = text; }
     QString ClipboardText() const override { return clipboard; }
 
     bool startsPrograms = true;
     std::vector<std::pair<QString, QStringList>> started;
+    QStringList openedWithDefault;
     QStringList shownInFolder;
     QString clipboard;
 };

@@ -5,12 +5,14 @@
 
 class ChosenSoundFile : public SoundFileLink {
 public:
-    QString ChooseSoundFile() override {
+    QString ChooseSoundFile(const QString& proposed) override {
         ++asked;
+        this->proposed = proposed;
         return answer;
     }
     QString DefaultResourcesFolder() const override { return {}; }
 
     QString answer; // empty: the user chose nothing
     int asked = 0;
+    QString proposed; // at the last question
 };
