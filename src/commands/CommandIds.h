@@ -145,6 +145,7 @@ constexpr int kNewLaneHue = 1229;
 constexpr int kFixLaneHue = 1230;
 constexpr int kCopyLaneListInFull = 1241;
 // Clipboard and ball edits.
+constexpr int kCutLane = 1054;
 constexpr int kCutLaneBalls = 1055;
 constexpr int kCopyLane = 1056;
 constexpr int kCopyLaneBalls = 1057;

@@ -1,6 +1,7 @@
 #include "commands/LaneCommands.h"
 
 #include "commands/Audition.h"
+#include "commands/BallClipboard.h"
 #include "commands/CommandIds.h"
 #include "commands/CommandState.h"
 #include "commands/CommandTable.h"
@@ -170,6 +171,10 @@ void addLaneTable(CommandTable& table, const LaneWork& w) {
     add(cmd::kMoveLaneUp, [](Lane w, TLane& lane) { w.move(lane, -1); });
     add(cmd::kMoveLaneDown, [](Lane w, TLane& lane) { w.move(lane, +1); });
     add(cmd::kRemoveLane, [](Lane w, TLane& lane) { w.remove(lane, true, kChangeLaneRemoved); });
+    add(cmd::kCutLane, [](Lane w, TLane& lane) {
+        w.desktop().SetClipboardText(LaneText(lane, true));
+        w.remove(lane, true, kChangeLaneCut);
+    });
     add(cmd::kRemoveLaneBalls,
         [](Lane w, TLane& lane) { w.remove(lane, false, kChangeLaneBallsRemoved); });
 

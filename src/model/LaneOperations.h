@@ -13,6 +13,7 @@ class TTheLanes;
 
 // Change codes of the lane operations.
 constexpr int32_t kChangeLaneRemoved = 77;
+constexpr int32_t kChangeLaneCut = 303;
 constexpr int32_t kChangeLaneBallsRemoved = 224;
 constexpr int32_t kChangeRandomBalls = 299;
 constexpr int32_t kChangeBallsLaidOut = 300;

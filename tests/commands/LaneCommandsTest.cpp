@@ -79,6 +79,16 @@ TEST_F(LaneCommandsTest, RemovingTheLaneAtThePointForgetsItAndItsBallAndWithoutO
     EXPECT_FALSE(arrangement.plan.Modified());
 }
 
+TEST_F(LaneCommandsTest, ACutLaneGoesToTheClipboardWithItsBallsAndLeavesThePlan) {
+    onLaneAtPoint(cmd::kCutLane);
+    EXPECT_TRUE(desktop.clipboard.startsWith("[Lane.")) << desktop.clipboard.toStdString();
+    EXPECT_TRUE(desktop.clipboard.contains("\nX=3")) << desktop.clipboard.toStdString();
+    EXPECT_EQ(arrangement.lanes.AtPosition(1), nullptr);
+    EXPECT_EQ(arrangement.balls.Count(), 0);
+    EXPECT_EQ(state.CurrentBall, nullptr);
+    EXPECT_EQ(arrangement.plan.LastChangeCode(), kChangeLaneCut);
+}
+
 TEST_F(LaneCommandsTest, TheNameIsExchangedWithTheClipboardsFirstLineOnly) {
     desktop.clipboard = QStringLiteral("Snare\r\n[Lane.9]");
     onLaneAtPoint(cmd::kExchangeLaneName);
