@@ -1,15 +1,14 @@
 // Sound file names from pasted text.
 #include "commands/SoundFileName.h"
 
-#include <QRegularExpression>
+#include "support/ClipboardLine.h"
+
 #include <QUrl>
 
 #include <algorithm>
 
 QString SoundFileNameFromText(const QString& text) {
-    const QString trimmed = text.trimmed();
-    const qsizetype end = trimmed.indexOf(QRegularExpression(QStringLiteral("[\r\n]")));
-    QString name = trimmed.left(end).trimmed();
+    QString name = FirstLine(text);
     if (name.startsWith(QLatin1String("file:"), Qt::CaseInsensitive))
         name = QUrl(name).toLocalFile();
     const bool control = std::any_of(name.cbegin(), name.cend(),
