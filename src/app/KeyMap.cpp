@@ -310,11 +310,15 @@ void KeyMap::addRows() {
     command({Qt::Key_Insert}, kShift, cmd::kPasteBalls);
     command({Qt::Key_V}, kCtrl, cmd::kPasteBalls);
     command({Qt::Key_V}, kAlt, cmd::kPasteBallsKeepingColumns);
-    command({Qt::Key_C}, kCtrl, cmd::kKeyCopyBall);
-    command({Qt::Key_X}, kCtrl, cmd::kKeyCutBall);
-    command({Qt::Key_Delete}, kShift, cmd::kKeyCutBall);
-    command({Qt::Key_C}, kShiftCtrl, cmd::kKeyCopyLane);
-    command({Qt::Key_V}, kShiftCtrl, cmd::kKeyPasteLane);
+    // The ball at the point, and the lane at its row: nothing without one.
+    const auto routed = [&link](int id) {
+        return link([id](KeyCommandLink& l) { l.RunRoutedCommand(id); });
+    };
+    add({Qt::Key_C}, kCtrl, routed(cmd::kCopyBall));
+    add({Qt::Key_X}, kCtrl, routed(cmd::kCutBall));
+    add({Qt::Key_Delete}, kShift, routed(cmd::kCutBall));
+    add({Qt::Key_C}, kShiftCtrl, routed(cmd::kCopyLane));
+    add({Qt::Key_V}, kShiftCtrl, routed(cmd::kPasteLane));
     command({Qt::Key_Semicolon}, kCtrl, cmd::kSwitchFlags);
     // Shift turns the comma and the full stop into their signs on most layouts.
     add({Qt::Key_Comma, Qt::Key_Less}, kShiftCtrl, does([this] { zoomHandles(-1); }));

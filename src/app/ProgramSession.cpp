@@ -137,7 +137,7 @@ void ProgramSession::createWindow() {
     AddMenuTrigger(makers, m_menus);
     m_window = std::make_unique<TGlorinbaxMF>(
         MainWindowSetup{m_options.folders, store, m_startup, m_arrangement, m_mixer, m_peers,
-                        m_stopwatch, nullptr, makers, &m_menus, &m_fileDrops});
+                        m_stopwatch, m_taskbar.get(), makers, &m_menus, &m_fileDrops});
     // Start-up and the unreadable-plan question use the carrier: without one, start-up halts.
     if (!Carrier())
         throw std::logic_error("The window was made without its carrier");

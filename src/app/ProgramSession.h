@@ -5,6 +5,7 @@
 #include "app/CarrierHost.h"
 #include "app/FileDialogHelp.h"
 #include "app/InteriorPeers.h"
+#include "app/LauncherEntryProgress.h"
 #include "app/MainWindow.h"
 #include "app/MinglerCarrierLink.h"
 #include "app/MixerViewSlot.h"
@@ -148,6 +149,8 @@ private:
     std::unique_ptr<QtRenderStopMenu> m_renderStopMenu;
     std::unique_ptr<StopRendersBox> m_stopRenders;
     std::unique_ptr<ProgramKeyCommands> m_keyCommands;
+    // The window shows the line's progress on it; it outlives the window.
+    std::unique_ptr<TaskbarProgress> m_taskbar = MakeDesktopProgress();
     std::unique_ptr<TGlorinbaxMF> m_window;
     std::unique_ptr<WindowCommandHost> m_commandHost;
     std::unique_ptr<QtPlanDialogs> m_planDialogs;

@@ -122,6 +122,22 @@ public:
         start.restoreView = [this, x = point.X, y = point.Y] {
             m.state.CurrentBall = a.balls.Find(x, y);
         };
+        // Each typed digit applies at once: a cancel puts back the length, or takes away the
+        // ball the typing added.
+        const TBall* before = a.balls.Find(point.X, point.Y);
+        start.cancelled = [this, x = point.X, y = point.Y, added = !before,
+                           life = before ? before->Piece().Life.Text() : std::string()] {
+            TBall* ball = a.balls.Find(x, y);
+            if (!ball)
+                return;
+            if (added) {
+                a.balls.Remove(*ball);
+                m.state.CurrentBall = nullptr;
+            } else {
+                SetBallLife(a, *ball, life);
+            }
+            repaintRow(y);
+        };
         watch->Typer().Start(start);
     }
     void TypeValue(BallValue which) {
@@ -130,19 +146,20 @@ public:
         if (!watch || !ball)
             return;
         const bool loudness = which == BallValue::Loudness;
-        TFormulaExt& target = loudness ? ball->Piece().Loudness : ball->Piece().Pan;
-        // Typed values apply at once, so a cancel puts the text back.
+        const TFormulaExt& target = loudness ? ball->Piece().Loudness : ball->Piece().Pan;
+        // Typed values apply at once, so a cancel puts the text back. The setters write the
+        // value under the mix's lock: the typer is given no target of its own to write.
         const std::string before = target.Text();
+        const long double now = target.Value();
+        const bool unset = now == (loudness ? TPiece::kLoudnessNotSet : TPiece::kPanNotSet);
         TyperStart start;
-        start.extTarget = &target;
         start.commandId = loudness ? kCommandBallLoudness : kCommandBallPan;
         start.range = loudness ? TypedRange{-1, 200, 0, 2} : TypedRange{-100, 100, -100, 2};
-        start.value = loudness ? 100 : 0;
-        start.noneValue = loudness ? -100 : -100000;
+        start.value = unset ? (loudness ? 100 : 0) : static_cast<int32_t>(std::lround(now * 100));
         const int32_t x = ball->X();
         const int32_t y = ball->Y();
         start.changed = [this, which, x, y](int32_t value) { applyTyped(which, x, y, value); };
-        start.complete = start.changed; // after the typer wrote "value/100"
+        start.complete = start.changed;
         start.cancelled = [this, which, x, y, before] { restoreTyped(which, x, y, before); };
         start.restoreView = [this, x, y] { m.state.CurrentBall = a.balls.Find(x, y); };
         watch->Typer().Start(start);
@@ -298,16 +315,4 @@ void AddBallEditCommands(CommandTable& main, ContextCommands& contexts,
     add(main, cmd::kCopyBalls, [](BallEdits& e) { e.CopyBalls(); });
     add(main, cmd::kCutBalls, [](BallEdits& e) { e.CutBalls(); });
     add(main, cmd::kDeleteAllBalls, [](BallEdits& e) { e.DeleteAllBalls(); });
-
-    // Keys on the object at the point, picked as a menu would pick it.
-    const auto atPoint = [&main, &contexts](int keyId, Dispatcher which, int id) {
-        main.Add(keyId, [&contexts, which, id] {
-            contexts.PickObjects();
-            contexts.Run(which, id);
-        });
-    };
-    atPoint(cmd::kKeyCopyBall, Dispatcher::Ball, cmd::kCopyBall);
-    atPoint(cmd::kKeyCutBall, Dispatcher::Ball, cmd::kCutBall);
-    atPoint(cmd::kKeyCopyLane, Dispatcher::Lane, cmd::kCopyLane);
-    atPoint(cmd::kKeyPasteLane, Dispatcher::Lane, cmd::kPasteLane);
 }

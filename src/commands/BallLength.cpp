@@ -31,10 +31,14 @@ TBall* SetBallLength(Arrangement& arrangement, TBall* ball, int64_t value, bool 
                        .toStdString() +
                    " * " + text;
     }
+    SetBallLife(arrangement, *ball, text);
+    return ball;
+}
+
+void SetBallLife(Arrangement& arrangement, TBall& ball, const std::string& text) {
     {
         MixerLock lock(arrangement.audio);
-        ball->Piece().Life.SetText(text);
+        ball.Piece().Life.SetText(text);
     }
-    arrangement.audio.ArmBall(*ball);
-    return ball;
+    arrangement.audio.ArmBall(ball);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class Arrangement;
 class TBall;
@@ -20,3 +21,5 @@ int SampleSize(const TPiece& piece);
 // the ball again. None, with nothing changed, when no ball was given and the point's cell is
 // outside the ball range. UI thread only.
 TBall* SetBallLength(Arrangement& arrangement, TBall* ball, int64_t value, bool inFrames);
+// The ball's length formula as it was, and the mixer arms the ball again. UI thread only.
+void SetBallLife(Arrangement& arrangement, TBall& ball, const std::string& text);

@@ -168,11 +168,6 @@ constexpr int kStripPasteLaneBalls = 1244;
 // Keys only, without a menu item or caption: the balls pasted in the columns they were copied
 // from.
 constexpr int kPasteBallsKeepingColumns = 2001;
-// Keys only: the ball at the point, or the lane at the point's row, copied, cut or pasted onto.
-constexpr int kKeyCopyBall = 2002;
-constexpr int kKeyCutBall = 2003;
-constexpr int kKeyCopyLane = 2004;
-constexpr int kKeyPasteLane = 2005;
 // Program and resource commands.
 constexpr int kShowProgramProperties = 1226;
 // Typed values, the watch's, the slider's, the carrier's and the ruler's menus, the play range

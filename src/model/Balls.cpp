@@ -230,13 +230,20 @@ void TTheBalls::ApplyToSounding(TBall& ball, SoundAttribute attribute, float val
 
 void TTheBalls::SetLoudness(TBall& ball, std::optional<long double> percent) {
     m_arrangement.plan.SetModified(kChangeBallLoudness, true);
-    ball.m_piece.Loudness.SetValue(percent ? *percent / 100 : TPiece::kLoudnessNotSet);
+    {
+        // The mix reads it when the ball's channels start.
+        MixerLock lock(m_arrangement.audio);
+        ball.m_piece.Loudness.SetValue(percent ? *percent / 100 : TPiece::kLoudnessNotSet);
+    }
     ApplyToSounding(ball, SoundAttribute::Loudness,
                     static_cast<float>(ball.m_piece.EffectiveLoudness()));
 }
 
 void TTheBalls::SetPan(TBall& ball, int sliderPosition) {
     m_arrangement.plan.SetModified(kChangeBallPan, true);
-    ball.m_piece.Pan.SetValue(PanOfSliderPosition(sliderPosition));
+    {
+        MixerLock lock(m_arrangement.audio);
+        ball.m_piece.Pan.SetValue(PanOfSliderPosition(sliderPosition));
+    }
     ApplyToSounding(ball, SoundAttribute::Pan, static_cast<float>(ball.m_piece.EffectivePan()));
 }

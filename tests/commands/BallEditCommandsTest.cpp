@@ -78,7 +78,8 @@ TEST_F(BallEditCommandsTest, ALengthFromTheRoomMenuAddsABallAtThePoint) {
 TEST_F(BallEditCommandsTest, ACutBallPastesAtThePointElsewhere) {
     arrangement.balls.Add(3, 2, TPiece::kNoOwnHue, false)->Piece().Life.SetText("5");
     pointAt(3, 2);
-    main.Run(cmd::kKeyCutBall); // Ctrl+X picks the ball at the point
+    contexts.PickObjects(); // as Ctrl+X picks the ball at the point
+    contexts.Run(Dispatcher::Ball, cmd::kCutBall);
     EXPECT_EQ(arrangement.balls.Count(), 0);
     EXPECT_EQ(state.CurrentBall, nullptr);
     EXPECT_EQ(arrangement.plan.LastChangeCode(), kChangeBallCut);
@@ -132,6 +133,24 @@ TEST_F(BallEditCommandsTest, TypedLengthsApplyAsTypedAndShowBackTheSame) {
     typer().End(true);
 }
 
+TEST_F(BallEditCommandsTest, ACancelledLengthPutsTheLengthBackOrTakesTheAddedBallAway) {
+    TBall* ball = arrangement.balls.Add(3, 2, TPiece::kNoOwnHue, false);
+    ball->Piece().Life.SetText("5");
+    pointAt(3, 2);
+    run(Dispatcher::Ball, cmd::kTypeBallSteps);
+    typer().SetValue(6);
+    typer().End(false);
+    EXPECT_EQ(ball->Piece().Life.Text(), "5");
+
+    pointAt(4, 2);
+    run(Dispatcher::Room, cmd::kTypeBallSteps);
+    typer().SetValue(2);
+    ASSERT_NE(arrangement.balls.Find(4, 2), nullptr);
+    typer().End(false);
+    EXPECT_EQ(arrangement.balls.Find(4, 2), nullptr);
+    EXPECT_EQ(state.CurrentBall, nullptr);
+}
+
 TEST_F(BallEditCommandsTest, ATypedLoudnessAppliesAtOnceAndACancelPutsItBack) {
     TBall* ball = arrangement.balls.Add(3, 2, TPiece::kNoOwnHue, false);
     pointAt(3, 2);
@@ -142,6 +161,11 @@ TEST_F(BallEditCommandsTest, ATypedLoudnessAppliesAtOnceAndACancelPutsItBack) {
     EXPECT_EQ(ball->Piece().Loudness.Value(), 0.5L);
     typer().End(false);
     EXPECT_EQ(ball->Piece().Loudness.Text(), "-1");
+
+    ball->Piece().Loudness.SetValue(0.3L); // a value of its own shows as it is
+    run(Dispatcher::Ball, cmd::kTypeBallLoudness);
+    EXPECT_EQ(typer().Value(), 30);
+    typer().End(false);
 }
 
 } // namespace
