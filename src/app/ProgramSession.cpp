@@ -178,7 +178,7 @@ void ProgramSession::createWindow() {
                      m_window->Interior(),
                      [this] { return m_audio.Mingler(); },
                      [] { return QGuiApplication::keyboardModifiers(); },
-                     [this] { return std::optional(popupRow()); },
+                     [this] { return popupRow(); },
                      {}});
     AddBallEditCommands(
         commands, m_instructor->Contexts(),
@@ -213,7 +213,9 @@ void ProgramSession::createWindow() {
         m_arrangement,  *m_commandHost,      m_instructor->State(),
         *m_planDialogs, m_desktop,           soundFiles,
         m_balls,        m_settings->Store(), [this] { return m_audio.Mingler(); }};
-    AttachSoundFileWindow(soundFileLinks, {*m_window, m_menus});
+    AttachSoundFileWindow(soundFileLinks, *m_window);
+    soundFileLinks.popupRow = [this] { return popupRow(); };
+    soundFileLinks.confirmStopPerpetuations = [this] { return confirmStopRenders(); };
     AddSoundFileCommands(commands, m_instructor->Contexts(), soundFileLinks);
     attachMenus();
     const CommandRoutes routes{commands, m_instructor->Contexts(), m_instructor->State(),

@@ -121,7 +121,6 @@ private:
     // Released last: the parts below read and write its store until they go; writes the file.
     std::unique_ptr<ProgramSettings> m_settings;
     const StartupSettings m_startup;
-    // The program that edits sound files, as the user last chose it.
     ProgramAudio m_audio;
     PlanWindowHooks m_windowHooks;
     Arrangement m_arrangement;

@@ -2,6 +2,7 @@
 #include "commands/BallClipboard.h"
 
 #include "model/Arrangement.h"
+#include "model/LaneOperations.h"
 #include "planfile/PlanTags.h"
 #include "planfile/TextPlanReader.h"
 #include "planfile/TextPlanWriter.h"
@@ -60,13 +61,6 @@ QString LaneText(const TLane& lane, bool withLane) {
     if (withLane)
         lanes.push_back(&lane);
     return textOf(lanes, {lane.LaneBalls.begin(), lane.LaneBalls.end()});
-}
-
-void RemoveLaneBalls(Arrangement& arrangement, TLane& lane) {
-    MixerLock lock(arrangement.audio);
-    const std::vector<TBall*> balls = lane.LaneBalls; // each removal shrinks the lane's list
-    for (auto it = balls.rbegin(); it != balls.rend(); ++it)
-        arrangement.balls.Remove(**it);
 }
 
 int PasteBalls(Arrangement& arrangement, const QString& text, const PlanReadContext& context,

@@ -28,9 +28,6 @@ QString BallsText(const Arrangement& arrangement, bool onlyInPlayRange);
 // The lane's section followed by its balls' sections, or the balls' sections alone.
 QString LaneText(const TLane& lane, bool withLane);
 
-// Removes every ball of the lane, the last first.
-void RemoveLaneBalls(Arrangement& arrangement, TLane& lane);
-
 // The text's ball sections (those not named "Lane." or "Main") become balls: the top-most
 // lands in the point's row and the others keep their distance in rows from it; unless columns
 // are kept, the first lands in the point's column and the others keep their distance from it.

@@ -16,6 +16,7 @@
 #include "controls/TheWatch.h"
 #include "controls/WatchTyper.h"
 #include "model/Arrangement.h"
+#include "model/LaneOperations.h"
 #include "planfile/PlanReadContext.h"
 #include "support/SettingKeys.h"
 #include "texts/Parlance.h"

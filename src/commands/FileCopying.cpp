@@ -19,11 +19,6 @@ namespace {
 constexpr int kTextNotWritten = 165;
 constexpr qint64 kPortion = qint64{1} << 20;
 
-bool sameFile(const QString& a, const QString& b) {
-    const QString canonical = QFileInfo(a).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
-}
-
 class Copier {
 public:
     Copier(ProgramDialogs& dialogs, const CopyOptions& options, qint64 total)
@@ -35,7 +30,7 @@ public:
     // False when the user cancelled.
     bool Copy(const FileCopy& file, CopyOutcome& outcome) {
         outcome.done.push_back(false);
-        if (sameFile(file.from, file.to)) {
+        if (SameFile(file.from, file.to)) {
             outcome.done.back() = true;
             m_done += QFileInfo(file.from).size();
             return step(file.from);
@@ -127,4 +122,9 @@ CopyOutcome CopyFiles(const std::vector<FileCopy>& files, ProgramDialogs& dialog
     }
     outcome.done.resize(files.size(), false);
     return outcome;
+}
+
+bool SameFile(const QString& a, const QString& b) {
+    const QString canonical = QFileInfo(a).canonicalFilePath();
+    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
 }

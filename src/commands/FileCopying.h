@@ -28,6 +28,9 @@ struct CopyOptions {
     bool inPortions = true;
 };
 
+// Both names lead to one existing file or folder.
+bool SameFile(const QString& a, const QString& b);
+
 // Copies in list order; a target that exists is replaced only when the user says so, and a
 // cancel stops the copy, leaving no partly written file. Permissions go with the files.
 // UI thread only.

@@ -140,10 +140,7 @@ public:
             TypeLaneHue(m.arrangement, *t, lane, [*this](const TLane& now) { refresh(now); });
     }
     void addEmptyLane() const {
-        const std::optional<int32_t> row = m.popupRow ? m.popupRow() : std::nullopt;
-        if (!row)
-            return;
-        if (const TLane* lane = AddLaneWithoutSound(m.arrangement, *row))
+        if (const TLane* lane = AddLaneWithoutSound(m.arrangement, m.popupRow()))
             refresh(*lane);
     }
     void copyLaneList(bool full) const {

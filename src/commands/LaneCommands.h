@@ -26,9 +26,8 @@ struct LaneCommandLinks {
     std::function<TTheMingler*()> mingler;
     // The keys held as a command runs.
     std::function<Qt::KeyboardModifiers()> modifiers;
-    // The lane position of the lane strip's row under the last context menu; none when it
-    // opened elsewhere.
-    std::function<std::optional<int32_t>()> popupRow;
+    // The lane position of the row under the last context menu.
+    std::function<int32_t()> popupRow;
     // Whether a random lane gets a ball on a step; empty: a fair coin.
     std::function<bool()> coin;
 };

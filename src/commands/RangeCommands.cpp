@@ -45,10 +45,14 @@ void rangeAroundPoint(const RangeCommandLinks& links) {
         return;
     Arrangement& model = links.arrangement;
     // The start may then go anywhere, beyond the old end too.
+    const Elements previousEnd = model.plan.End;
     model.plan.End = Elements{std::numeric_limits<int64_t>::max()};
     const int32_t x = model.room.Point.PixelX;
     ruler->SetStartOrEnd(x, kStart, false, false);
     ruler->SetStartOrEnd(x + TTheRuler::kCellWidth, kEnd, false, false);
+    // The end told the mix of its move from the open end between the two: the balls past the
+    // old end are scheduled only when the mix hears of it against that end.
+    ruler->OnRoundRobinRangeChange(false, true, previousEnd);
     model.plan.SetModified(kChangeRangeAroundPoint, true);
 }
 

@@ -27,7 +27,8 @@ constexpr int kTextCollectTitle = 265;
 constexpr int kTextNotFound = 275;
 constexpr int kTextCollectedIn = 344;
 constexpr int kTextMissing = 346;
-constexpr int kTextFolderChanged = 259;
+constexpr int kTextSameName = 175;
+constexpr int32_t kChangeResourcesFolder = 259;
 
 struct Collected {
     TRes* resource;
@@ -87,9 +88,12 @@ void CollectResources(const ProgramLinks& links) {
             continue;
         }
         const QString target = folder + file.fileName();
-        // Two files of one name would land on each other: the first one stays in the list.
-        if (targets.contains(target))
+        // Two files of one name would land on each other: the first one is collected.
+        if (targets.contains(target)) {
+            ++missing;
+            Report(QString(), Text(kTextSameName) + '"' + resource.FullName + '"', true);
             continue;
+        }
         targets.insert(target);
         copies.push_back({resource.FullName, target});
         collected.push_back({&resource, target});
@@ -109,9 +113,12 @@ void CollectResources(const ProgramLinks& links) {
         }
         ReportElapsed(links.stopwatch, FormatText(kTextCollectedIn, {folder}) + message, mark);
     }
+    // The plan's sounds change places under a running render only when it may stop.
+    if (!links.confirmStopPerpetuations())
+        return;
     if (renameCollected(arrangement, collected, outcome.done,
                         ReadDefaultResourcesFolder(settings))) {
-        arrangement.plan.SetModified(kTextFolderChanged, true);
+        arrangement.plan.SetModified(kChangeResourcesFolder, true);
         links.host.RefreshTitle();
     }
 }

@@ -21,7 +21,7 @@
 namespace {
 
 constexpr int kTextHeldInMemory = 14;
-constexpr int kTextFolderChanged = 259;
+constexpr int32_t kChangeResourcesFolder = 259;
 constexpr int kTextChooseFolder = 260;
 constexpr int kTextSoundFiles = 169;
 constexpr int kTextNotReadable = 170;
@@ -67,7 +67,7 @@ void ResourceCommands::ChoosePlanResourcesFolder() {
             return;
         plan.ResourcesFolder = chosen;
     }
-    plan.SetModified(kTextFolderChanged, true);
+    plan.SetModified(kChangeResourcesFolder, true);
     m_links.host.RefreshTitle();
 }
 
@@ -129,6 +129,9 @@ void ResourceCommands::ShowResourcesInfo() {
 }
 
 void ResourceCommands::ReloadResources() {
+    // A running render plays the sounds that are about to go.
+    if (!m_links.confirmStopPerpetuations())
+        return;
     Arrangement& arrangement = m_links.arrangement;
     TResources& resources = arrangement.resources;
     std::vector<TRes*> loaded;

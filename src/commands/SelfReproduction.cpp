@@ -35,11 +35,6 @@ void addTree(std::vector<FileCopy>& list, const QString& folder, const QString& 
     }
 }
 
-bool sameFolder(const QString& a, const QString& b) {
-    const QString canonical = QFileInfo(a).canonicalFilePath();
-    return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
-}
-
 } // namespace
 
 std::vector<FileCopy> ProgramCopyList(const ProgramFolders& folders, const QString& target,
@@ -77,7 +72,7 @@ void SelfReproduce(const ProgramLinks& links) {
     }
     WriteSettingText(settings, pathKey, target);
     // Every file would be copied onto itself.
-    if (sameFolder(QFileInfo(target).absolutePath(), links.folders.programFolder)) {
+    if (SameFile(QFileInfo(target).absolutePath(), links.folders.programFolder)) {
         Report('"' + QFileInfo(target).absolutePath() + '"', Text(kTextOntoItself), true);
         links.host.ShowReport();
         return;
@@ -91,4 +86,7 @@ void SelfReproduce(const ProgramLinks& links) {
                   links.programDialogs, options);
     ReportElapsed(links.stopwatch, FormatText(kTextFilesCopied, {QString::number(outcome.copied)}),
                   mark);
+    // Each file that failed has its line in the report.
+    if (outcome.failed > 0 || outcome.cancelled)
+        links.host.ShowReport();
 }

@@ -178,7 +178,7 @@ void SoundFileCommands::UnlinkBallFile() {
 }
 
 void SoundFileCommands::Reload(TRes* resource) {
-    if (!resource)
+    if (!resource || !m_links.confirmStopPerpetuations())
         return;
     ReloadResource(m_links.arrangement, *resource, m_links.mingler());
     m_links.repaintRoom();

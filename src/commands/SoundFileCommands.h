@@ -37,6 +37,8 @@ struct SoundFileLinks {
     std::function<int32_t()> popupRow = [] { return 0; };
     std::function<void(const TLane&)> refreshLane = [](const TLane&) {};
     std::function<void()> repaintRoom = [] {};
+    // Asked before a sound that running renders may play is read anew; true: go on.
+    std::function<bool()> confirmStopPerpetuations = [] { return true; };
 };
 
 // Adds the lane's and the ball's sound-file ids to their tables, the lane strip's and the room's

@@ -2,6 +2,7 @@
 #include "commands/SoundInfo.h"
 
 #include "model/Balls.h"
+#include "model/FormulaText.h"
 #include "model/Lanes.h"
 #include "model/Resources.h"
 #include "texts/Parlance.h"
@@ -49,11 +50,6 @@ QString numberOrNone(int64_t value) {
 }
 
 // A formula as typed, or "not set" for the value that leaves it unset.
-template <typename Formula> QString formulaOrNotSet(const Formula& formula, const char* notSet) {
-    const QString text = QString::fromStdString(formula.Text()).trimmed();
-    return text == QLatin1String(notSet) ? Text(kTextNotSet) : text;
-}
-
 // The sound file's name on the line after the heading, then an empty line.
 QString heading(const TRes* resource) {
     return GetText(kTextSoundFile) + kLineEnd + (resource ? resource->Name : Text(kTextNone)) +
@@ -100,8 +96,8 @@ QString LaneInfoText(const TLane& lane, int soundingChannels) {
     lines << line(kTextRow, QString::number(lane.Position()));
     lines << line(kTextHue, QString::number(static_cast<double>(piece.Hue()), 'g', 15));
     lines << line(kTextHueGenerated, BoolWord(piece.HueAuto())) + kLineEnd;
-    lines << line(kTextLoudness, formulaOrNotSet(piece.Loudness, "-1"));
-    lines << line(kTextPan, formulaOrNotSet(piece.Pan, "-1000"));
+    lines << line(kTextLoudness, FormulaTextOrNotSet(piece.Loudness.Text(), "-1"));
+    lines << line(kTextPan, FormulaTextOrNotSet(piece.Pan.Text(), "-1000"));
     lines << line(kTextMuted, BoolWord(lane.Striked));
     lines << line(kTextBalls, QString::number(lane.LaneBalls.size()));
     lines << line(kTextSounding, QString::number(soundingChannels));
@@ -112,10 +108,10 @@ QString BallInfoText(const TBall& ball, int soundingChannels) {
     const TPiece& piece = ball.Piece();
     QStringList lines;
     lines << line(kTextName, piece.Handle.isEmpty() ? Text(kTextNone) : piece.Handle);
-    lines << line(kTextLoudness, formulaOrNotSet(piece.Loudness, "-1"));
-    lines << line(kTextPan, formulaOrNotSet(piece.Pan, "-1000")) + kLineEnd;
-    lines << line(kTextResStart, formulaOrNotSet(piece.ResStart, "-1"));
-    lines << line(kTextResEnd, formulaOrNotSet(piece.ResEnd, "-1")) + kLineEnd;
+    lines << line(kTextLoudness, FormulaTextOrNotSet(piece.Loudness.Text(), "-1"));
+    lines << line(kTextPan, FormulaTextOrNotSet(piece.Pan.Text(), "-1000")) + kLineEnd;
+    lines << line(kTextResStart, FormulaTextOrNotSet(piece.ResStart.Text(), "-1"));
+    lines << line(kTextResEnd, FormulaTextOrNotSet(piece.ResEnd.Text(), "-1")) + kLineEnd;
     // A file that could not be opened has no sample size: the lane's is asked instead.
     const TRes* own = piece.Resource;
     const TRes* laneResource = ball.Lane() ? ball.Lane()->Piece().Resource : nullptr;

@@ -2,6 +2,7 @@
 #include "model/LaneOperations.h"
 
 #include "model/Arrangement.h"
+#include "model/FormulaText.h"
 #include "texts/Parlance.h"
 
 #include <QStringList>
@@ -16,19 +17,12 @@ constexpr int kTextName = 26;
 constexpr int kTextLoudness = 57;
 constexpr int kTextPan = 58;
 constexpr int kTextBalls = 61;
-constexpr int kTextNotSet = 69;
 constexpr int kTextRow = 71;
 constexpr int kTextHue = 72;
 constexpr int kTextMuted = 74;
 
 const QString kLineEnd = QStringLiteral("\r\n");
 const QChar kTab = u'\t';
-
-void removeLaneBalls(Arrangement& arrangement, TLane& lane) {
-    MixerLock lock(arrangement.audio);
-    while (!lane.LaneBalls.empty())
-        arrangement.balls.Remove(*lane.LaneBalls.back());
-}
 
 // The steps whose balls would start inside the play range, held to the ball range; first >
 // last when there is none.
@@ -63,7 +57,7 @@ int fillLane(Arrangement& arrangement, TLane& lane, bool keep, int32_t changeCod
     {
         MixerLock lock(arrangement.audio);
         if (!keep)
-            removeLaneBalls(arrangement, lane);
+            RemoveLaneBalls(arrangement, lane);
         for (int64_t step = span.first; step <= span.last; ++step) {
             if (!wanted(step - span.first))
                 continue;
@@ -79,10 +73,6 @@ int fillLane(Arrangement& arrangement, TLane& lane, bool keep, int32_t changeCod
     return added;
 }
 
-QString formulaOrNotSet(const TFormulaExt& value, long double notSet) {
-    return value.Value() == notSet ? Text(kTextNotSet) : QString::fromStdString(value.Text());
-}
-
 QString hueText(long double hue) {
     return QString::number(static_cast<double>(hue), 'g', 15);
 }
@@ -93,8 +83,8 @@ QString fullLine(const TLane& lane) {
         QString::number(lane.Position()),
         piece.Handle,
         piece.Resource ? piece.Resource->FullName : QString(),
-        formulaOrNotSet(piece.Loudness, TPiece::kLoudnessNotSet),
-        formulaOrNotSet(piece.Pan, TPiece::kPanNotSet),
+        FormulaTextOrNotSet(piece.Loudness.Text(), "-1"),
+        FormulaTextOrNotSet(piece.Pan.Text(), "-1000"),
         hueText(piece.Hue()),
         BoolWord(lane.Striked),
         QString::number(lane.LaneBalls.size()),
@@ -107,7 +97,7 @@ QString fullLine(const TLane& lane) {
 void RemoveLane(Arrangement& arrangement, TLane& lane, bool withLane, int32_t changeCode) {
     {
         MixerLock lock(arrangement.audio);
-        removeLaneBalls(arrangement, lane);
+        RemoveLaneBalls(arrangement, lane);
         if (withLane)
             arrangement.lanes.Remove(lane);
     }
@@ -219,4 +209,10 @@ QString LaneListText(const TTheLanes& lanes, bool full) {
     for (const TLane* lane : ordered)
         text += (full ? fullLine(*lane) : lane->Piece().Handle) + kLineEnd;
     return text;
+}
+
+void RemoveLaneBalls(Arrangement& arrangement, TLane& lane) {
+    MixerLock lock(arrangement.audio);
+    while (!lane.LaneBalls.empty())
+        arrangement.balls.Remove(*lane.LaneBalls.back());
 }

@@ -23,6 +23,9 @@ constexpr int32_t kChangeLaneHuesFixed = 315;
 
 // All of these run on the UI thread; what reaches the mixer holds its lock.
 
+// Every ball of the lane goes, from the last to the first, under one hold of the mixer lock.
+void RemoveLaneBalls(Arrangement& arrangement, TLane& lane);
+
 // Every ball of the lane goes, from the last to the first, under one hold of the mixer lock;
 // with `withLane` the lane goes too. Then the change code.
 void RemoveLane(Arrangement& arrangement, TLane& lane, bool withLane, int32_t changeCode);

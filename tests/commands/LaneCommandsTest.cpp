@@ -59,7 +59,7 @@ protected:
     CommandTable main;
     ContextCommands contexts{arrangement, state, main};
     Qt::KeyboardModifiers modifiers;
-    std::optional<int32_t> popupRow;
+    int32_t popupRow = 1;
     TLane* a = nullptr;
     TLane* b = nullptr;
     TBall* ball = nullptr;
@@ -131,7 +131,7 @@ TEST_F(LaneCommandsTest, ShiftKeepsTheBallsWhenBallsAreLaidOut) {
 }
 
 TEST_F(LaneCommandsTest, TheStripsEmptyRowGetsALaneAndTheLaneListIsCopied) {
-    contexts.Run(Dispatcher::LaneStrip, cmd::kAddEmptyLane); // the menu opened elsewhere
+    contexts.Run(Dispatcher::LaneStrip, cmd::kAddEmptyLane); // row 1 has its lane
     EXPECT_EQ(arrangement.lanes.Count(), 2);
     popupRow = 5;
     contexts.Run(Dispatcher::LaneStrip, cmd::kAddEmptyLane);
