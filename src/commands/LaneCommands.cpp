@@ -71,9 +71,14 @@ public:
     }
 
     // A value being typed ends unapplied before lanes go or move under it.
+    // Lanes change rows or go: an entry typed for one of them ends and is not offered again.
     void endTyping() const {
-        if (TTheWatch* watch = TheWatchOf(m.interior); watch && watch->Typing())
+        TTheWatch* watch = TheWatchOf(m.interior);
+        if (!watch)
+            return;
+        if (watch->Typing())
             watch->EndTyping();
+        watch->Typer().ForgetLastParameters();
     }
     // The current ball goes with the lane's balls.
     void forgetBallsOf(const TLane& lane) const {

@@ -117,6 +117,10 @@ TEST_F(LaneCommandsTest, TypedLoudnessFollowsTheTyperAndComesBackWhenCancelled) 
     typer().End(true);
     EXPECT_EQ(a->Piece().Pan.Value(), -0.4L);
     EXPECT_EQ(arrangement.plan.LastChangeCode(), kChangeLanePan);
+
+    ASSERT_TRUE(typer().LastParameters().has_value());
+    onLaneAtPoint(cmd::kRemoveLane);
+    EXPECT_FALSE(typer().LastParameters().has_value()) << "its lane went: not offered again";
 }
 
 TEST_F(LaneCommandsTest, ShiftKeepsTheBallsWhenBallsAreLaidOut) {
