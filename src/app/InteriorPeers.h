@@ -1,19 +1,17 @@
-// The window's later parts as the interior's controls answer for them; the report window's part
-// goes to its stand-in until that window exists.
+// The window's later parts as the interior's controls and the report window answer for them.
 #pragma once
 
-#include "app/ReportStandIn.h"
+#include "app/ReportWindowSlot.h"
 #include "app/WindowPeers.h"
 
-class QTimer;
 class TTheInterior;
 
 // UI thread only. Without an interior (before the window exists and after it is gone) the
-// controls' calls do nothing.
+// controls' calls do nothing; without a report window its lines go to the fault log.
 class InteriorPeers : public WindowPeers {
 public:
-    void AttachTimer(QTimer* reportTimer) { m_report.AttachTimer(reportTimer); }
     void AttachInterior(TTheInterior* interior) { m_interior = interior; }
+    ReportWindowSlot& Report() { return m_report; }
 
     // The watch's current digits on the screen, the third group whole when called directly.
     void PaintWatchDigits(bool direct) override;
@@ -26,8 +24,10 @@ public:
     bool ReportVisible() const override { return m_report.Visible(); }
     bool ReportLinesWaiting() const override { return m_report.LinesWaiting(); }
     void ShowReport(bool visible) override { m_report.Show(visible); }
+    int ReportRowCount() const override { return m_report.RowCount(); }
+    int ReportSelectedRowCount() const override { return m_report.SelectedRowCount(); }
 
 private:
-    ReportStandIn m_report;
+    ReportWindowSlot m_report;
     TTheInterior* m_interior = nullptr;
 };

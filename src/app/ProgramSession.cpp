@@ -9,6 +9,7 @@
 #include "app/WindowDialogs.h"
 #include "app/WindowMenuLink.h"
 #include "commands/BallEditCommands.h"
+#include "commands/CommandIds.h"
 #include "commands/CommandRouting.h"
 #include "commands/ControlCommands.h"
 #include "commands/EditorialProgram.h"
@@ -32,6 +33,7 @@
 #include "planfile/PlanOperations.h"
 #include "support/FaultLog.h"
 #include "support/PathText.h"
+#include "support/Report.h"
 #include "support/SettingKeys.h"
 #include "texts/Parlance.h"
 
@@ -150,12 +152,12 @@ void ProgramSession::createWindow() {
     }
     m_carrierLink.AttachWindow(m_window.get());
     m_windowHooks.Attach(m_window.get(), room);
-    m_peers.AttachTimer(&m_window->Timers().ReportTimer);
+    m_peers.Report().AttachTimer(&m_window->Timers().ReportTimer);
     m_peers.AttachInterior(&m_window->Interior());
     m_balls.AttachInterior(&m_window->Interior());
     m_fileDrops.AttachInterior(&m_window->Interior());
     *m_reportTimer = &m_window->Timers().ReportTimer;
-    faultlog::SetFaultListener([timer = m_reportTimer] {
+    const auto startReportTimer = [timer = m_reportTimer] {
         // Any thread: the timer starts on the UI thread, if it is still there by then.
         if (QCoreApplication* app = QCoreApplication::instance())
             QMetaObject::invokeMethod(
@@ -165,7 +167,9 @@ void ProgramSession::createWindow() {
                         (*timer)->start();
                 },
                 Qt::QueuedConnection);
-    });
+    };
+    faultlog::SetFaultListener(startReportTimer);
+    reportqueue::SetLineListener(startReportTimer);
     createInstructor();
     m_window->SetCloseQuery([this] { return queryClose(); });
     CommandTable& commands = m_instructor->Commands();
@@ -240,6 +244,18 @@ void ProgramSession::createWindow() {
                          &m_instructor->Contexts(), &m_instructor->State()});
     m_window->SetKeyCommands(m_keyCommands.get());
     m_fileDrops.SetPlanOpener([this](const QString& name) { m_instructor->OpenPlanFile(name); });
+    createSideWindows();
+}
+
+void ProgramSession::createSideWindows() {
+    m_sideWindows = std::make_unique<SideWindows>(SideWindowsSetup{
+        *m_window, *m_commandHost, m_menus, m_options.folders.defaultInteriorFolder});
+    m_instructor->Commands().Add(cmd::kSwitchHandout, [this] {
+        m_sideWindows->Handout().Switch();
+        m_window->RefreshTitle();
+    });
+    m_peers.Report().AttachWindow(&m_sideWindows->Report());
+    reportqueue::SetAccepting(true);
 }
 
 void ProgramSession::createInstructor() {
@@ -333,17 +349,23 @@ void ProgramSession::showWindow() {
     m_restored =
         ReadPlacement(m_settings->Store(), kMainWindowSection, m_restored, ScreenLayoutText());
     ApplyBounds(*m_window, m_restored);
+    m_sideWindows->Restore(m_settings->Store());
     m_window->AllowLayout();
     // Full-screen mode keeps the restored state for the next normal run.
     ShowInState(*m_window, m_window->FullScreen() ? PlacementState::Maximised : m_restored.state);
     if (!m_window->LaidOut())
         m_window->Relayout();
     m_window->RefreshTitle();
+    // Once, at the first start; scripts see no window they did not ask for.
+    if (!m_startup.handoutShown && m_options.mode == SessionMode::Interactive)
+        m_sideWindows->Handout().Switch();
 }
 
 void ProgramSession::languageSwitched() {
     m_arrangement.room.TakeFlagCaptions();
     m_menus.Rebuild();
+    if (m_sideWindows)
+        m_sideWindows->LanguageSwitched();
     if (m_window && m_window->LaidOut())
         m_window->RelayoutAndRepaint(false);
 }
@@ -373,6 +395,8 @@ bool ProgramSession::queryClose() {
     }
     m_closed = true;
     m_carrierHost.SetClosing();
+    // What is reported from now on goes to the fault log.
+    reportqueue::SetAccepting(false);
     *m_reportTimer = nullptr;
     m_window->DoneTimers();
     return true;
@@ -424,6 +448,8 @@ void ProgramSession::saveSettings() {
     } catch (const std::exception&) {
         GBX_FAULT("failed to SaveMainFormSettings");
     }
+    if (m_sideWindows)
+        m_sideWindows->Save(store);
     SaveSettings(store, exitSettings());
 }
 
@@ -437,6 +463,11 @@ void ProgramSession::endProgramAfterLogFailure() {
 void ProgramSession::detachWindow() {
     // The syncs must not find controls being destroyed.
     MixerLock lock(m_arrangement.audio);
+    reportqueue::SetAccepting(false);
+    m_peers.Report().AttachWindow(nullptr);
+    // Lines the window has not shown yet go to the fault log.
+    m_peers.MoveQueuedReportLines();
+    m_sideWindows.reset();
     m_fileDrops.SetPlanOpener({});
     if (m_window)
         m_window->SetKeyCommands(nullptr);
@@ -459,7 +490,7 @@ void ProgramSession::detachWindow() {
     m_fileDrops.AttachInterior(nullptr);
     m_balls.AttachInterior(nullptr);
     m_peers.AttachInterior(nullptr);
-    m_peers.AttachTimer(nullptr);
+    m_peers.Report().AttachTimer(nullptr);
     m_windowHooks.Attach(nullptr, nullptr);
     m_carrierLink.AttachWindow(nullptr);
     m_carrierHost.Attach(nullptr, nullptr, nullptr);
@@ -488,6 +519,7 @@ ProgramSession::~ProgramSession() {
     m_carrierLink.AttachMingler(nullptr);
     m_audio.ShutDown();
     faultlog::SetFaultListener(nullptr);
+    reportqueue::SetLineListener(nullptr);
     faultlog::SetFailureHandler(nullptr);
     FreeParlance();
 }

@@ -13,6 +13,7 @@
 #include "app/ProgramKeyCommands.h"
 #include "app/ReportWindowLink.h"
 #include "app/SettingsFile.h"
+#include "app/SideWindows.h"
 #include "app/WindowCommandHost.h"
 #include "app/WindowFileDrops.h"
 #include "app/WindowPlacement.h"
@@ -89,10 +90,14 @@ public:
     // The window's commands; none when start-up halted.
     TTheInstructor* Instructor() { return m_instructor.get(); }
     ProgramMenus& Menus() { return m_menus; }
+    // The report and the handout; none when start-up halted.
+    SideWindows* Side() { return m_sideWindows.get(); }
 
 private:
     void createWindow();
     void createInstructor();
+    // The report and the handout; from then on report lines reach the report window.
+    void createSideWindows();
     // The menus on the made window.
     void attachMenus();
     void startUp();
@@ -158,6 +163,7 @@ private:
     // The program and resource commands' window and dialogs.
     std::unique_ptr<ProgramWindowLink> m_programWindow;
     std::unique_ptr<QtProgramDialogs> m_programDialogs;
+    std::unique_ptr<SideWindows> m_sideWindows;
     WindowPlacement m_restored; // as the settings gave it
     bool m_halted = false;
     bool m_closed = false;

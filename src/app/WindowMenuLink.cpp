@@ -48,6 +48,14 @@ bool WindowMenuLink::ReportVisible() const {
     return m_peers.ReportVisible();
 }
 
+int WindowMenuLink::ReportRowCount() const {
+    return m_peers.ReportRowCount();
+}
+
+int WindowMenuLink::ReportSelectedRowCount() const {
+    return m_peers.ReportSelectedRowCount();
+}
+
 bool WindowMenuLink::EditorialProgramSet() const {
     return !EditorialProgram(m_settings).isEmpty();
 }

@@ -30,6 +30,8 @@ public:
     int SelectedOutputDevice() const override;
     bool Busy() const override;
     bool ReportVisible() const override;
+    int ReportRowCount() const override;
+    int ReportSelectedRowCount() const override;
     // The settings keep the program once it is chosen.
     bool EditorialProgramSet() const override;
     bool LastRenderKnown() const override;

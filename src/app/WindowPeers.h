@@ -1,5 +1,6 @@
-// What the main window asks of the parts that join it later: the watch, the carrier's button
-// repeat, the loudness slider, the lane strip's meters, the report window and the menu trigger.
+// What the main window and its menus ask of the parts that join it later: the watch, the
+// carrier's button repeat, the loudness slider, the lane strip's meters, the report window and
+// the menu trigger.
 #pragma once
 
 // InteriorPeers implements it from the window's controls. UI thread only.
@@ -21,6 +22,8 @@ public:
     virtual bool ReportVisible() const = 0;
     virtual bool ReportLinesWaiting() const = 0;
     virtual void ShowReport(bool visible) = 0;
+    virtual int ReportRowCount() const = 0;
+    virtual int ReportSelectedRowCount() const = 0;
     // Clears the menu trigger's highlight, repainting and presenting it when it was lit.
     virtual void ClearMenuTriggerHighlight() = 0;
 };

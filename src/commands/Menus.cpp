@@ -285,8 +285,10 @@ void ProgramMenus::refreshContext(ContextMenu which, MenuState state) {
     case ContextMenu::Room:
         RefreshRoomMenu(*menu, m_state, *m_icons);
         break;
-    case ContextMenu::PeakMeters:
     case ContextMenu::Report:
+        RefreshReportMenu(*menu, m_state);
+        break;
+    case ContextMenu::PeakMeters:
         break;
     }
 }

@@ -57,6 +57,8 @@ struct MenuState {
     bool laneMetersVisible = false;
     bool menuTriggerVisible = false;
     bool reportVisible = false;
+    int reportRows = 0;
+    int reportSelectedRows = 0;
 
     bool loopRange = false;     // the mingler's round trip over the range
     bool followTheLine = false; // the room scrolls with the line

@@ -61,6 +61,8 @@ MenuState ProgramMenuFacts::Now() const {
     s.peakMetersPresent = in.MeterL || in.MeterR;
     s.laneMetersVisible = in.LaneStripStates.metersVisible;
     s.reportVisible = m_window.ReportVisible();
+    s.reportRows = m_window.ReportRowCount();
+    s.reportSelectedRows = m_window.ReportSelectedRowCount();
 
     if (const TTheMingler* mingler = m_mingler())
         s.loopRange = mingler->RoundRobin();

@@ -205,6 +205,12 @@ void RefreshCarrierMenu(const QMenu& menu, const MenuState& state, const MenuIco
     Check(menu, 1208, state.followTheLine, icons);
 }
 
+void RefreshReportMenu(const QMenu& menu, const MenuState& state) {
+    enableAll(menu, {1233, 1234, 1235}, state.reportSelectedRows > 0);
+    enableAll(menu, {1236, 1237}, state.reportRows > 0);
+    Enable(menu, 1240, !state.clipboardText.isEmpty());
+}
+
 void RefreshSliderMenu(const QMenu& menu, const MenuState& state) {
     const bool number = IsNumberText(state.clipboardText);
     SetCaption(menu, 1142,

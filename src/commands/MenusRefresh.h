@@ -18,6 +18,7 @@ void RefreshRulerMenu(const QMenu& menu, const MenuState& state, const MenuIcons
 void RefreshWatchMenu(const QMenu& menu, const MenuState& state, const MenuIcons& icons);
 void RefreshCarrierMenu(const QMenu& menu, const MenuState& state, const MenuIcons& icons);
 void RefreshSliderMenu(const QMenu& menu, const MenuState& state);
+void RefreshReportMenu(const QMenu& menu, const MenuState& state);
 
 // The position in the length sub-menu that a ball's length ticks: 0..3 for 1, 2, 4 or 8 steps,
 // 5 for the whole sound, 7 for a whole number of steps, else 8 (a length in frames).

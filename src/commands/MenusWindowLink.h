@@ -20,6 +20,8 @@ public:
     // What only the window knows, for the menus' states.
     virtual bool Busy() const = 0;
     virtual bool ReportVisible() const = 0;
+    virtual int ReportRowCount() const = 0;
+    virtual int ReportSelectedRowCount() const = 0;
     virtual bool EditorialProgramSet() const = 0;
     virtual bool LastRenderKnown() const = 0;
     virtual bool RendersRunning() const = 0;

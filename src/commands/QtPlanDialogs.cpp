@@ -91,6 +91,8 @@ QString QtPlanDialogs::AskOpenFile(const FileDialogSpec& spec) {
 void QtPlanDialogs::ShowInformation(const QString& caption, const QString& text) {
     QMessageBox box(QMessageBox::Information, caption, text, QMessageBox::Ok,
                     m_host.DialogParent());
+    // Names and numbers are often wanted elsewhere.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     box.exec();
 }
 

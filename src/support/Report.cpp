@@ -16,6 +16,7 @@ struct Queue {
     std::vector<ReportLine> lines;
     std::atomic<bool> accepting{false};
     bool overflowNoted = false;
+    std::function<void()> listener;
 };
 
 Queue& queue() {
@@ -31,6 +32,16 @@ void SetAccepting(bool accepting) {
 
 bool Accepting() {
     return queue().accepting;
+}
+
+void SetLineListener(std::function<void()> listener) {
+    std::lock_guard lock(queue().mutex);
+    queue().listener = std::move(listener);
+}
+
+bool Waiting() {
+    std::lock_guard lock(queue().mutex);
+    return !queue().lines.empty();
 }
 
 std::vector<ReportLine> TakeAll() {
@@ -49,8 +60,10 @@ void Report(const QString& subject, const QString& text, bool isError) {
         return;
     }
     bool overflow = false;
+    std::function<void()> listener;
     {
         std::lock_guard lock(q.mutex);
+        listener = q.listener;
         if (q.lines.size() < kCapacity) {
             q.lines.push_back({subject, text, QTime::currentTime().toString("hh:mm:ss"), isError});
         } else if (!q.overflowNoted) {
@@ -60,4 +73,6 @@ void Report(const QString& subject, const QString& text, bool isError) {
     }
     if (overflow)
         GBX_FAULT("report queue full; lines are dropped until the report window takes them");
+    if (listener)
+        listener();
 }

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <cstddef>
+#include <functional>
 #include <vector>
 
 struct ReportLine {
@@ -21,6 +22,10 @@ namespace reportqueue {
 // Set by the window side while a report window exists and the program is not closing.
 void SetAccepting(bool accepting);
 bool Accepting();
+// Called after each queued line, on the thread that queued it; outside the queue's lock.
+void SetLineListener(std::function<void()> listener);
+// Lines wait to be taken.
+bool Waiting();
 // Takes every queued line; called by the report timer on the UI thread.
 std::vector<ReportLine> TakeAll();
 // Lines beyond this count are dropped; a fault notes the drop.

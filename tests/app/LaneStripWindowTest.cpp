@@ -110,11 +110,10 @@ TEST_F(LaneStripWindowTest, AFileThatCannotBeDecodedAddsNothingAndIsReported) {
     EXPECT_EQ(model.lanes.Count(), 0);
     EXPECT_EQ(model.resources.Count(), 0);
     EXPECT_FALSE(model.plan.Modified());
-    session->Close();
-    session.reset();
-    const QString log = QString::fromUtf8(ReadAll(folders.dataFolder + "funny stuff.log"));
-    EXPECT_TRUE(log.contains("not a sound.wav")) << log.toStdString();
-    EXPECT_TRUE(log.contains("BASS_StreamCreateFile")) << log.toStdString();
+    const TTheReport& report = session->Side()->Report();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return report.RowCount() > 0; }));
+    EXPECT_TRUE(report.Row(0).subject.contains("not a sound.wav"));
+    EXPECT_TRUE(report.Row(0).text.contains("BASS_StreamCreateFile"));
 }
 
 TEST_F(LaneStripWindowTest, ClicksOnTheRealWindowStrikeAndSoloLanes) {

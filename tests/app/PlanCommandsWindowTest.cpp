@@ -2,7 +2,6 @@
 #include "NextDialog.h"
 #include "commands/Instructor.h"
 #include "common/FileBytes.h"
-#include "support/FaultLog.h"
 #include "texts/PlanNames.h"
 
 #include <QApplication>
@@ -12,6 +11,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -90,9 +90,16 @@ TEST_F(PlanCommandsWindow, AReadOnlyPlanWhoseBackupFailsTwiceIsStillSavedWithAWa
     const QStringList copies = QDir(dir.path()).entryList({"song_*.skw"}, QDir::Files);
     ASSERT_EQ(copies.size(), 1);
     EXPECT_TRUE(ReadAll(dir.file(copies[0])).contains("X=2"));
-    // Without a report window the warning goes to the fault log.
-    const QString log = QString::fromUtf8(ReadAll(faultlog::FilePath()));
-    EXPECT_TRUE(log.contains("\"" + folders.dataFolder + "plan_backup.skw\"")) << log.toStdString();
+    // The warning reaches the report window with the report timer, which shows it.
+    const TTheReport& report = session->Side()->Report();
+    const auto warned = [&] {
+        for (int i = 0; i < report.RowCount(); ++i)
+            if (report.Row(i).subject.endsWith('"' + folders.dataFolder + "plan_backup.skw\""))
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(warned));
+    EXPECT_TRUE(report.isVisible());
 }
 
 } // namespace

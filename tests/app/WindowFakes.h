@@ -68,6 +68,8 @@ public:
         reportVisible = visible;
         ++reportShowCalls;
     }
+    int ReportRowCount() const override { return 0; }
+    int ReportSelectedRowCount() const override { return 0; }
     void ClearMenuTriggerHighlight() override { ++highlightClears; }
 
     std::vector<bool> watchPaints;

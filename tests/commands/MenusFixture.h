@@ -75,6 +75,8 @@ public:
     int SelectedOutputDevice() const override { return selected; }
     bool Busy() const override { return false; }
     bool ReportVisible() const override { return false; }
+    int ReportRowCount() const override { return 0; }
+    int ReportSelectedRowCount() const override { return 0; }
     bool EditorialProgramSet() const override { return false; }
     bool LastRenderKnown() const override { return false; }
     bool RendersRunning() const override { return false; }

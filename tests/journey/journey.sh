@@ -148,6 +148,20 @@ main_window() {
     main=$(window_titled "$2")
 }
 
+# Without a sound device the report window tells so just after start, over the main window: it is
+# seen, then sent away with Escape. SHOT names its screenshot.
+report_aside() {
+    local deadline=$((SECONDS + 3))
+    until window_shown '^Report$'; do
+        [ "$SECONDS" -lt "$deadline" ] || return 0
+        sleep 0.1
+    done
+    shoot "$1"
+    focus "$(window_titled '^Report$')"
+    xdotool key Escape
+    check "Escape in the report window hides it" wait_until window_gone '^Report$'
+}
+
 # Waits for the program to end and checks its exit status.
 program_exits() {
     require "$1" wait_until program_ended
@@ -255,6 +269,12 @@ window_frame() {
 # --- The demo plan: rolling and pausing, a struck lane, a lane added, balls, closing with Alt+F4
 start_program "$plan"
 main_window "the main window opens on the demo plan" 'demo\.skw .* - Glorinbax$'
+require "the handout shows at the first start" wait_until window_shown '^About Glorinbax$'
+shoot handout-at-first-start
+focus "$(window_titled '^About Glorinbax$')"
+xdotool key q
+require "any key closes the handout" wait_until window_gone '^About Glorinbax$'
+report_aside report-at-first-start
 title=$(xdotool getwindowname "$main")
 window_width=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')
 check "the title names the plan unchanged" test "${title:0:2}" != "* "
@@ -324,6 +344,7 @@ check "the settings keep the window's width" \
 # --- A first pattern: a new plan from the main menu, two lanes, balls, roll, settle, Ctrl+S ------
 start_program "$plan"
 main_window "the program starts again on the saved demo plan" 'demo\.skw .* - Glorinbax$'
+report_aside report-at-start
 check "the title names the saved plan unchanged" title_is "$title"
 focus "$main"
 # The menu trigger sits at the right end of the ruler.
@@ -402,6 +423,7 @@ program_exits "Ctrl+Q closes the kept plan without a question"
 # --- The kept pattern again: a ball removed and one added, each closing answers the save question
 start_program "$first_pattern"
 main_window "the program starts on the kept pattern" '^First pattern\.skw '
+report_aside report-at-start
 check "the title names the kept pattern unchanged" \
     title_is "First pattern.skw [$work/home/plans] - Glorinbax"
 shoot pattern-reopened
@@ -426,6 +448,7 @@ check "the version before is kept as the backup copy" \
 
 start_program "$first_pattern"
 main_window "the program opens the pattern once more" '^First pattern\.skw '
+report_aside report-at-start
 check "the reopened pattern is unchanged" \
     title_is "First pattern.skw [$work/home/plans] - Glorinbax"
 check "a click on step 2 draws one more kick" \
@@ -465,6 +488,7 @@ check "the pattern under the old name is left as it was saved" \
 rm -f "$settings"
 start_program "$second_pattern"
 main_window "the program starts on the second pattern" '^Second pattern\.skw '
+report_aside report-at-start
 check "the second pattern rolls at start" wait_until watch_moves
 check "a right click takes the kick on step 6 away" \
     click_cell 3 "$(step_x $((new_plan_offset + 6)))" "$(row_y "$kick_row")"
@@ -489,6 +513,7 @@ check "the rendered pattern is not silent" \
 menu_render="$work/home/from-the-menu.wav"
 start_program "$first_pattern"
 main_window "the program starts on the pattern to render" '^First pattern\.skw '
+report_aside report-at-start
 pattern_title=$(xdotool getwindowname "$main")
 click_at 1 $roll_x $carrier_y
 rest_pointer
@@ -518,5 +543,44 @@ xdotool key ctrl+q
 program_exits "Ctrl+Q closes the rendered pattern without a question"
 check "the settings remember the rendered file" \
     grep -qx "FilePath=$menu_render" <(section Perpetuator <"$settings")
+
+# --- A plan whose sound is gone: the report window shows why, and hides and comes back by key ----
+missing_plan="$work/home/plans/Missing sound.skw"
+printf '[Lane.0]\r\nPosition=0\r\nResource=%s\r\n[0]\r\nX=1\r\nY=0\r\n' \
+    "$work/sounds/gone.wav" >"$missing_plan"
+fault_log="$work/program/data/funny stuff.log"
+not_in_fault_log() { ! grep -qF "$1" "$fault_log" 2>/dev/null; }
+start_program "$missing_plan"
+main_window "the program starts on the plan with a missing sound" '^Missing sound\.skw '
+check "no handout after the first start" window_gone '^About Glorinbax$'
+require "the report window shows itself for the missing sound" wait_until window_shown '^Report$'
+shoot report-shows-missing-sound
+check "the missing sound is reported in the window, not the fault log" \
+    not_in_fault_log gone.wav
+focus "$(window_titled '^Report$')"
+xdotool key Escape
+check "Escape hides the report" wait_until window_gone '^Report$'
+check "the program runs on without the report" window_shown '^Missing sound\.skw '
+focus "$main"
+xdotool key ctrl+alt+c
+check "Ctrl+Alt+C shows the report again" wait_until window_shown '^Report$'
+shoot report-by-key
+focus "$main"
+xdotool key F1
+require "F1 shows the handout" wait_until window_shown '^About Glorinbax$'
+shoot handout-by-f1
+handout_frame=$(xdotool getwindowgeometry "$(window_titled '^About Glorinbax$')" |
+    sed -n 's/.*Position: \([0-9]*\),\([0-9]*\).*/\1 \2/p')
+xdotool mousemove $(($(cut -d' ' -f1 <<<"$handout_frame") + 250)) \
+    $(($(cut -d' ' -f2 <<<"$handout_frame") + 100)) click 1
+check "a click closes the handout" wait_until window_gone '^About Glorinbax$'
+focus "$main"
+xdotool key ctrl+q
+if wait_until window_shown '^Please confirm$'; then
+    focus "$(window_titled '^Please confirm$')"
+    xdotool key n
+fi
+program_exits "the plan with the missing sound closes"
+check "the settings keep the report's place" grep -q '^Width=' <(section TheReport <"$settings")
 
 finish

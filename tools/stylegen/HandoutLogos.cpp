@@ -1,0 +1,97 @@
+#include "HandoutLogos.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <array>
+
+namespace {
+
+const QColor kInk(0x2b, 0x2f, 0x3a);
+const QColor kCell(0x44, 0x4a, 0x58);
+const QColor kLine(0xff, 0x8c, 0x1a);
+const QColor kBrand(0x1f, 0x7a, 0x74);
+const std::array<QColor, 4> kBallColours{QColor(0xe0, 0x4f, 0x5f), QColor(0x4f, 0xa3, 0xe0),
+                                         QColor(0x6c, 0xc0, 0x4a), QColor(0xf2, 0xc1, 0x2e)};
+
+QImage whiteImage(int width, int height) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    return image;
+}
+
+QFont boldFont(int pixels, qreal letterSpacing = 0) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(pixels);
+    font.setBold(true);
+    font.setLetterSpacing(QFont::AbsoluteSpacing, letterSpacing);
+    return font;
+}
+
+} // namespace
+
+QImage ProgramSign() {
+    constexpr int kSize = 56;
+    constexpr int kCells = 4;
+    constexpr int kCellSize = 11;
+    constexpr int kInset = 6;
+    QImage image = whiteImage(kSize, kSize);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kInk);
+    p.drawRoundedRect(QRectF(0, 0, kSize, kSize), 9, 9);
+    // A little room: four lanes of four steps, one ball per lane, the line passing step three.
+    const std::array<int, kCells> ballStep{0, 2, 1, 3};
+    for (int lane = 0; lane < kCells; ++lane)
+        for (int step = 0; step < kCells; ++step) {
+            const QRectF cell(kInset + step * kCellSize, kInset + lane * kCellSize, kCellSize - 1,
+                              kCellSize - 1);
+            p.setBrush(kCell);
+            p.drawRect(cell);
+            if (ballStep[lane] == step) {
+                p.setBrush(kBallColours[lane]);
+                p.drawEllipse(cell.adjusted(1.5, 1.5, -1.5, -1.5));
+            }
+        }
+    p.setBrush(kLine);
+    p.drawRect(QRectF(kInset + 2.5 * kCellSize - 1, 3, 2, kSize - 6));
+    return image;
+}
+
+QImage ProgramNameLogo() {
+    QImage image = whiteImage(150, 34);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setFont(boldFont(24));
+    p.setPen(kInk);
+    p.drawText(QRect(0, 0, 150, 30), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Glorinbax"));
+    // The balls under the name, in the lanes' colours.
+    p.setPen(Qt::NoPen);
+    for (std::size_t i = 0; i < kBallColours.size(); ++i) {
+        p.setBrush(kBallColours[i]);
+        p.drawEllipse(QRectF(2 + 9.0 * static_cast<double>(i), 28, 5, 5));
+    }
+    return image;
+}
+
+QImage MakerBrand() {
+    QImage image = whiteImage(120, 40);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBrand);
+    // The maker's mark: a rounded bar with a notch, and its name beside it.
+    QPainterPath mark;
+    mark.addRoundedRect(QRectF(0, 8, 22, 22), 5, 5);
+    QPainterPath notch;
+    notch.addEllipse(QRectF(7, 15, 8, 8));
+    p.drawPath(mark.subtracted(notch));
+    p.setFont(boldFont(15, 1.5));
+    p.setPen(kBrand);
+    p.drawText(QRect(28, 0, 92, 38), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("TESSMOR"));
+    return image;
+}

@@ -1,0 +1,10 @@
+// The handout's three logos: the program's sign, its name, and the maker's brand.
+#pragma once
+
+#include <QImage>
+
+// Each on white, as the handout draws them on its white page. The names need a font: call with
+// a QGuiApplication.
+QImage ProgramSign();
+QImage ProgramNameLogo();
+QImage MakerBrand();
