@@ -91,6 +91,10 @@ QuestionAnswer UnreadablePlanBoxes::Ask(const UnreadablePlanTexts& texts) {
     }
 }
 
+void UnreadablePlanBoxes::ShowReportWindow() {
+    m_host.ShowReport();
+}
+
 void UnreadablePlanBoxes::ReportUnreadable(const QString& fileName) {
     Report(fileName, Text(198), true);
 }

@@ -36,7 +36,7 @@ public:
     UnreadablePlanBoxes(CommandHost& host, TTheCarrier& carrier)
         : m_host(host), m_carrier(carrier) {}
     QuestionAnswer Ask(const UnreadablePlanTexts& texts) override;
-    void ShowReportWindow() override {}
+    void ShowReportWindow() override;
     void ReportUnreadable(const QString& fileName) override;
     void CloseMainWindow() override;
     void LineToCarrierPosition() override;

@@ -35,6 +35,30 @@ TEST_F(PlanCommandsWindow, ClosingAnUnchangedPlanAsksNothingAndCancelKeepsTheWin
     EXPECT_FALSE(session->Window()->isVisible());
 }
 
+TEST_F(PlanCommandsWindow, TheHandoutShowsAtTheFirstStartOnly) {
+    EXPECT_TRUE(session->Side()->Handout().isVisible());
+    ASSERT_TRUE(session->Close());
+    session.reset(); // writes the settings
+    session = std::make_unique<ProgramSession>(
+        SessionOptions{folders, QString(), SessionMode::Interactive});
+    EXPECT_FALSE(session->Side()->Handout().isVisible());
+}
+
+TEST_F(PlanCommandsWindow, TheReportStepsAsideForTheSaveQuestionAndComesBackOnCancel) {
+    TTheReport& report = session->Side()->Report();
+    report.show();
+    changePlan();
+    bool shownDuringQuestion = true;
+    NextDialog<QMessageBox> cancel([&](QMessageBox& box) {
+        shownDuringQuestion = report.isVisible();
+        box.button(QMessageBox::Cancel)->click();
+    });
+    EXPECT_FALSE(session->Close());
+    ASSERT_EQ(cancel.Seen(), 1);
+    EXPECT_FALSE(shownDuringQuestion);
+    EXPECT_TRUE(report.isVisible());
+}
+
 TEST_F(PlanCommandsWindow, CtrlSOnANeverKeptPlanProposesARandomName) {
     changePlan();
     QString proposed;

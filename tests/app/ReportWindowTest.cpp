@@ -5,6 +5,7 @@
 #include "support/FaultLog.h"
 #include "support/Report.h"
 #include "support/WideMemIniFile.h"
+#include "texts/Parlance.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +90,32 @@ TEST_F(ReportWindowTest, TheHandoutSwitchesWithItsCommand) {
     EXPECT_TRUE(handout.isVisible());
     ASSERT_TRUE(session->Instructor()->Commands().Run(cmd::kSwitchHandout));
     EXPECT_FALSE(handout.isVisible());
+}
+
+TEST_F(ReportWindowTest, ALanguageSwitchRenamesTheReportAndRereadsTheHandout) {
+    const QString parlance = folders.dataFolder + "parlance/";
+    for (const QString code : {"en", "xx"}) {
+        QList<QByteArray> lines =
+            ReadAll(QStringLiteral(GBX_SOURCE_DIR "/data/parlance/nomenclature_en.txt"))
+                .split('\n');
+        lines[245] = code.toUtf8() + " report";
+        WriteFile(parlance + "nomenclature_" + code + ".txt", lines.join('\n'));
+        WriteFile(parlance + "instructions_" + code + ".txt",
+                  ReadAll(QStringLiteral(GBX_SOURCE_DIR "/data/parlance/instructions_en.txt")));
+        WriteFile(parlance + "handout_" + code + ".txt", code.toUtf8() + " handout");
+    }
+    ASSERT_NO_FATAL_FAILURE(startSession(
+        options(), "[Main]\nLanguages=English,Test\nLanguageCodes=en,xx\nSelectedLanguage=0\n"));
+    TTheHandout& handout = session->Side()->Handout();
+    ASSERT_TRUE(session->Instructor()->Commands().Run(cmd::kSwitchHandout));
+    EXPECT_TRUE(handout.Text().startsWith("en handout"));
+    EXPECT_EQ(report().windowTitle(), "en report");
+
+    ASSERT_TRUE(SelectLanguage(1));
+    EXPECT_EQ(report().windowTitle(), "xx report");
+    ASSERT_TRUE(session->Instructor()->Commands().Run(cmd::kSwitchHandout));
+    ASSERT_TRUE(session->Instructor()->Commands().Run(cmd::kSwitchHandout));
+    EXPECT_TRUE(handout.Text().startsWith("xx handout"));
 }
 
 TEST_F(ReportWindowTest, ClosingKeepsTheReportsPlaceAndColumnWidths) {
