@@ -21,6 +21,11 @@ QImage whiteImage(int width, int height) {
     return image;
 }
 
+void smooth(QPainter& p) {
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setRenderHint(QPainter::TextAntialiasing);
+}
+
 QFont boldFont(int pixels, qreal letterSpacing = 0) {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(pixels);
@@ -38,7 +43,7 @@ QImage ProgramSign() {
     constexpr int kInset = 6;
     QImage image = whiteImage(kSize, kSize);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
+    smooth(p);
     p.setPen(Qt::NoPen);
     p.setBrush(kInk);
     p.drawRoundedRect(QRectF(0, 0, kSize, kSize), 9, 9);
@@ -63,8 +68,7 @@ QImage ProgramSign() {
 QImage ProgramNameLogo() {
     QImage image = whiteImage(150, 34);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    smooth(p);
     p.setFont(boldFont(24));
     p.setPen(kInk);
     p.drawText(QRect(0, 0, 150, 30), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Glorinbax"));
@@ -80,8 +84,7 @@ QImage ProgramNameLogo() {
 QImage MakerBrand() {
     QImage image = whiteImage(120, 40);
     QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setRenderHint(QPainter::TextAntialiasing);
+    smooth(p);
     p.setPen(Qt::NoPen);
     p.setBrush(kBrand);
     // The maker's mark: a rounded bar with a notch, and its name beside it.
