@@ -163,7 +163,8 @@ void ProgramSession::createWindow() {
             QMetaObject::invokeMethod(
                 app,
                 [timer] {
-                    if (*timer)
+                    // A running timer keeps its time: restarting it could put it off for good.
+                    if (*timer && !(*timer)->isActive())
                         (*timer)->start();
                 },
                 Qt::QueuedConnection);
@@ -461,12 +462,12 @@ void ProgramSession::endProgramAfterLogFailure() {
 }
 
 void ProgramSession::detachWindow() {
-    // The syncs must not find controls being destroyed.
-    MixerLock lock(m_arrangement.audio);
     reportqueue::SetAccepting(false);
     m_peers.Report().AttachWindow(nullptr);
-    // Lines the window has not shown yet go to the fault log.
+    // Lines the window has not shown yet go to the fault log, before the sound side waits.
     m_peers.MoveQueuedReportLines();
+    // The syncs must not find controls being destroyed.
+    MixerLock lock(m_arrangement.audio);
     m_sideWindows.reset();
     m_fileDrops.SetPlanOpener({});
     if (m_window)

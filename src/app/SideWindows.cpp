@@ -9,12 +9,6 @@
 #include <QDesktopServices>
 #include <QKeyEvent>
 
-namespace {
-
-const QString kReportSection = QStringLiteral("TheReport");
-
-} // namespace
-
 SideWindows::SideWindows(const SideWindowsSetup& setup)
     : m_setup(setup), m_report(*this, &setup.window),
       m_handout(&setup.window, setup.defaultInteriorFolder,
@@ -26,13 +20,15 @@ SideWindows::SideWindows(const SideWindowsSetup& setup)
 void SideWindows::Restore(const TWideCustomIniFile& store) {
     m_report.ReadColumnWidths(store);
     const WindowPlacement fallback{PlacementState::Normal, m_report.geometry(), false};
-    ApplyBounds(m_report, ReadPlacement(store, kReportSection, fallback, ScreenLayoutText()));
+    ApplyBounds(m_report,
+                ReadPlacement(store, QLatin1String(kReportSection), fallback, ScreenLayoutText()));
 }
 
 void SideWindows::Save(TWideCustomIniFile& store) const {
     // A report never shown has no place of its own: the one read stays.
     if (m_report.windowHandle())
-        SavePlacement(store, kReportSection, PlacementOf(m_report), ScreenLayoutText());
+        SavePlacement(store, QLatin1String(kReportSection), PlacementOf(m_report),
+                      ScreenLayoutText());
     m_report.WriteColumnWidths(store);
 }
 

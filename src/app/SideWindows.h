@@ -25,7 +25,7 @@ public:
 
     TTheReport& Report() { return m_report; }
     TTheHandout& Handout() { return m_handout; }
-    // The report's placement and column widths, section "TheReport".
+    // The report's placement and column widths.
     void Restore(const TWideCustomIniFile& store);
     void Save(TWideCustomIniFile& store) const;
     // The words of the language in force.

@@ -1,5 +1,6 @@
 #include "commands/MenusRefresh.h"
 
+#include "commands/CommandIds.h"
 #include "commands/MenusContents.h"
 #include "texts/Parlance.h"
 
@@ -206,9 +207,10 @@ void RefreshCarrierMenu(const QMenu& menu, const MenuState& state, const MenuIco
 }
 
 void RefreshReportMenu(const QMenu& menu, const MenuState& state) {
-    enableAll(menu, {1233, 1234, 1235}, state.reportSelectedRows > 0);
-    enableAll(menu, {1236, 1237}, state.reportRows > 0);
-    Enable(menu, 1240, !state.clipboardText.isEmpty());
+    enableAll(menu, {cmd::kReportCut, cmd::kReportCopy, cmd::kReportDelete},
+              state.reportSelectedRows > 0);
+    enableAll(menu, {cmd::kReportClearAll, cmd::kReportSelectAll}, state.reportRows > 0);
+    Enable(menu, cmd::kReportPaste, !state.clipboardText.isEmpty());
 }
 
 void RefreshSliderMenu(const QMenu& menu, const MenuState& state) {

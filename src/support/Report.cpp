@@ -5,7 +5,6 @@
 
 #include <QTime>
 
-#include <atomic>
 #include <mutex>
 
 namespace reportqueue {
@@ -14,7 +13,7 @@ namespace {
 struct Queue {
     std::mutex mutex;
     std::vector<ReportLine> lines;
-    std::atomic<bool> accepting{false};
+    bool accepting = false;
     bool overflowNoted = false;
     std::function<void()> listener;
 };
@@ -27,10 +26,12 @@ Queue& queue() {
 } // namespace
 
 void SetAccepting(bool accepting) {
+    std::lock_guard lock(queue().mutex);
     queue().accepting = accepting;
 }
 
 bool Accepting() {
+    std::lock_guard lock(queue().mutex);
     return queue().accepting;
 }
 
@@ -55,22 +56,25 @@ std::vector<ReportLine> TakeAll() {
 void Report(const QString& subject, const QString& text, bool isError) {
     using namespace reportqueue;
     Queue& q = queue();
-    if (!q.accepting) {
-        GBX_FAULT(("Param: " + subject + " | Msg: " + text).toStdString());
-        return;
-    }
+    bool accepted = false;
     bool overflow = false;
     std::function<void()> listener;
     {
+        // Accepting is read under the lock: a line is either queued before the window side
+        // stops taking lines, or logged.
         std::lock_guard lock(q.mutex);
-        listener = q.listener;
-        if (q.lines.size() < kCapacity) {
+        accepted = q.accepting;
+        if (accepted && q.lines.size() < kCapacity) {
+            if (q.lines.empty())
+                listener = q.listener;
             q.lines.push_back({subject, text, QTime::currentTime().toString("hh:mm:ss"), isError});
-        } else if (!q.overflowNoted) {
+        } else if (accepted && !q.overflowNoted) {
             q.overflowNoted = true;
             overflow = true;
         }
     }
+    if (!accepted)
+        GBX_FAULT(("Param: " + subject + " | Msg: " + text).toStdString());
     if (overflow)
         GBX_FAULT("report queue full; lines are dropped until the report window takes them");
     if (listener)

@@ -22,7 +22,8 @@ namespace reportqueue {
 // Set by the window side while a report window exists and the program is not closing.
 void SetAccepting(bool accepting);
 bool Accepting();
-// Called after each queued line, on the thread that queued it; outside the queue's lock.
+// Called when a line arrives in an empty queue, on the thread that queued it; outside the
+// queue's lock.
 void SetLineListener(std::function<void()> listener);
 // Lines wait to be taken.
 bool Waiting();

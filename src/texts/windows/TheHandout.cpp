@@ -59,7 +59,6 @@ TTheHandout::TTheHandout(QWidget* mainWindow, const QString& defaultInteriorFold
     m_address->setText(kAddressText);
     m_address->setCursor(Qt::PointingHandCursor);
     m_address->installEventFilter(this);
-    setWindowTitle(::Text(kTextCaption));
 }
 
 void TTheHandout::Switch() {
@@ -75,8 +74,9 @@ void TTheHandout::Switch() {
 }
 
 void TTheHandout::LanguageSwitched() {
-    setWindowTitle(::Text(kTextCaption));
     m_text->clear();
+    if (isVisible())
+        showTexts();
 }
 
 QString TTheHandout::Text() const {
@@ -84,11 +84,15 @@ QString TTheHandout::Text() const {
 }
 
 void TTheHandout::showEvent(QShowEvent* event) {
+    showTexts();
+    loadPictures();
+    QWidget::showEvent(event);
+}
+
+void TTheHandout::showTexts() {
     setWindowTitle(::Text(kTextCaption));
     if (m_text->text().isEmpty())
         m_text->setText(SelectedHandoutText() + QStringLiteral("\n\n") + kMakerNotice);
-    loadPictures();
-    QWidget::showEvent(event);
 }
 
 void TTheHandout::loadPictures() {

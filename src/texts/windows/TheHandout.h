@@ -22,7 +22,7 @@ public:
 
     // Shows it, centred on the main window, or hides it when shown.
     void Switch();
-    // After a language switch: the caption, and the text again at the next showing.
+    // After a language switch: the caption and the text again, now if the handout is shown.
     void LanguageSwitched();
     QString Text() const;
 
@@ -34,6 +34,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The caption, and the text unless it is already there.
+    void showTexts();
     void loadPictures();
 
     QString m_interiorFolder;

@@ -12,14 +12,17 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
-const QString kSection = QStringLiteral("TheReport");
 constexpr int kInitialWidth = 714;
 constexpr int kInitialHeight = 491;
 constexpr int kInitialSubjectWidth = 300;
 constexpr int kDefaultTextWidth = 200;
 constexpr int kDefaultTimeWidth = 150;
+// A column the settings make narrower is still there to be dragged wider.
+constexpr int kMinColumnWidth = 20;
 
 constexpr int kTextCaption = 246;
 constexpr int kTextFirstHeading = 247;
@@ -108,14 +111,18 @@ ReportRow TTheReport::Row(int index) const {
 }
 
 void TTheReport::ReadColumnWidths(const TWideCustomIniFile& store) {
-    m_list->setColumnWidth(Message,
-                           store.ReadInteger(kSection, "Message.Width", kDefaultTextWidth));
-    m_list->setColumnWidth(Time, store.ReadInteger(kSection, "DateTime.Width", kDefaultTimeWidth));
+    const QString section = QLatin1String(kReportSection);
+    const auto width = [&](const char* key, int fallback) {
+        return std::max(kMinColumnWidth, store.ReadInteger(section, key, fallback));
+    };
+    m_list->setColumnWidth(Message, width("Message.Width", kDefaultTextWidth));
+    m_list->setColumnWidth(Time, width("DateTime.Width", kDefaultTimeWidth));
 }
 
 void TTheReport::WriteColumnWidths(TWideCustomIniFile& store) const {
-    store.WriteInteger(kSection, "Message.Width", m_list->columnWidth(Message));
-    store.WriteInteger(kSection, "DateTime.Width", m_list->columnWidth(Time));
+    const QString section = QLatin1String(kReportSection);
+    store.WriteInteger(section, "Message.Width", m_list->columnWidth(Message));
+    store.WriteInteger(section, "DateTime.Width", m_list->columnWidth(Time));
 }
 
 bool TTheReport::ReportKey(int key, Qt::KeyboardModifiers modifiers) {
@@ -224,7 +231,8 @@ void TTheReport::clearAll() {
 
 void TTheReport::layoutColumns() {
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    m_list->setColumnWidth(Subject, SubjectColumnWidth(width(), m_list->columnWidth(Message),
+    const int inside = width() - 2 * m_list->frameWidth();
+    m_list->setColumnWidth(Subject, SubjectColumnWidth(inside, m_list->columnWidth(Message),
                                                        m_list->columnWidth(Time), scrollBar));
 }
 

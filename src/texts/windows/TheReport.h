@@ -9,6 +9,9 @@ class QTreeWidget;
 class ReportWindowHooks;
 class TWideCustomIniFile;
 
+// The settings section of the report's place and column widths.
+inline constexpr char kReportSection[] = "TheReport";
+
 // A tool window over the main window; hidden until shown. UI thread only: other threads reach
 // it through the report queue.
 class TTheReport : public QWidget {
@@ -28,7 +31,7 @@ public:
     ReportRow Row(int index) const;
     QTreeWidget& List() { return *m_list; }
 
-    // The text and time column widths, section "TheReport".
+    // The text and time column widths, in kReportSection.
     void ReadColumnWidths(const TWideCustomIniFile& store);
     void WriteColumnWidths(TWideCustomIniFile& store) const;
 

@@ -33,9 +33,4 @@ TEST(ReportRows, AHugePasteKeepsOnlyTheFirstLines) {
     EXPECT_EQ(rows.back().subject, QString::number(kMaxPastedRows - 1));
 }
 
-TEST(ReportRows, TheSubjectColumnFillsTheRestButNeverShrinksBelow100) {
-    EXPECT_EQ(SubjectColumnWidth(714, 200, 150, 16), 348);
-    EXPECT_EQ(SubjectColumnWidth(300, 200, 150, 16), 100);
-}
-
 } // namespace
