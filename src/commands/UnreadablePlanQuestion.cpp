@@ -27,8 +27,13 @@ UnreadablePlanTexts UnreadablePlanTextsFor(const QString& fileName, bool closing
     texts.instruction = FormatText(239, {QFileInfo(fileName).fileName()});
     texts.content = GetText(55) + QStringLiteral(": \"") + fileName + QStringLiteral("\".");
     texts.question = Text(240);
-    if (closing)
-        texts.question += QLatin1Char(' ') + Text(241);
+    if (closing) {
+        // A text that goes on after a comma joins without a blank.
+        const QString& more = Text(241);
+        if (!more.startsWith(QLatin1Char(',')))
+            texts.question += QLatin1Char(' ');
+        texts.question += more;
+    }
     texts.question += QLatin1Char('.');
     return texts;
 }

@@ -1,4 +1,5 @@
 #include "commands/UnreadablePlanQuestion.h"
+#include "EnglishTexts.h"
 #include "PlanCommandFakes.h"
 #include "common/TempDir.h"
 #include "planfile/PlanBytes.h"
@@ -118,6 +119,13 @@ TEST_F(UnreadablePlan, NoGivesUpTheNameAndCancelClosesOnlyWhenClosing) {
     EXPECT_EQ(Ask(false, {QuestionAnswer::No}), QuestionAnswer::No);
     EXPECT_EQ(plan.FileName, Text(29));
     EXPECT_TRUE(plan.LoadMessages.isEmpty());
+}
+
+TEST(UnreadablePlanTexts, TheClosingAnswerGoesOnAfterTheCommaOfItsText) {
+    const EnglishTexts english;
+    EXPECT_TRUE(
+        UnreadablePlanTextsFor("/plans/a.skw", true)
+            .question.endsWith(" looks for the file again, and Cancel closes without saving."));
 }
 
 } // namespace

@@ -74,20 +74,42 @@ QSet<int> placeholdersOf(const QString& text) {
     return numbers;
 }
 
-class ShippedEnglish : public ::testing::Test {
+// The lines of a shipped language file, without the file's final line break.
+QStringList shippedLines(const QString& file) {
+    return SplitLines(ReadWholeText(kSourceData + "parlance/" + file));
+}
+
+// The escapes of an entry as written, sorted: a translation keeps every one.
+QStringList escapesOf(const QString& entry) {
+    static const QRegularExpression escape(R"(%(%|\^\d+|_\d+|#\d*|&.|\d+))");
+    QStringList found;
+    for (auto it = escape.globalMatch(entry); it.hasNext();) {
+        const QString match = it.next().captured();
+        // "%&c" marks a letter of the caption's own language.
+        found << (match.startsWith("%&") ? QStringLiteral("%&") : match);
+    }
+    found.sort();
+    return found;
+}
+
+class ShippedLanguage : public ::testing::TestWithParam<QString> {
 protected:
     void SetUp() override {
         FreeParlance();
         faultlog::SetFolder(scratch.path());
         TWideMemIniFile settings(QString{});
-        settings.SetText("[Main]\nLanguages=English\nLanguageCodes=en\n");
+        settings.SetText("[Main]\nLanguages=Shipped\nLanguageCodes=" + GetParam() + "\n");
         LoadParlance(settings, kSourceData);
     }
     void TearDown() override { FreeParlance(); }
     TempDir scratch;
 };
 
-TEST_F(ShippedEnglish, LoadsWithoutPlaceholdersOrUnexpandedEscapes) {
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, ShippedLanguage,
+                         ::testing::Values("en", "fr", "de", "ru", "uk"),
+                         [](const auto& info) { return info.param.toStdString(); });
+
+TEST_P(ShippedLanguage, LoadsWithoutPlaceholdersOrUnexpandedEscapes) {
     EXPECT_FALSE(QFile::exists(faultlog::FilePath()));
     const QRegularExpression placeholder(R"(^(p\d+|Instruction \d+)$)");
     const QRegularExpression escape(R"(%[0-9#^_&%])");
@@ -101,15 +123,24 @@ TEST_F(ShippedEnglish, LoadsWithoutPlaceholdersOrUnexpandedEscapes) {
     }
 }
 
-TEST_F(ShippedEnglish, FilesHaveOneLinePerEntry) {
-    EXPECT_EQ(SplitLines(ReadWholeText(kSourceData + "parlance/instructions_en.txt")).size(),
-              parlance::kCommandCount);
-    EXPECT_EQ(SplitLines(ReadWholeText(kSourceData + "parlance/nomenclature_en.txt")).size(),
-              parlance::kTextCount);
-    EXPECT_FALSE(SelectedHandoutText().trimmed().isEmpty());
+TEST_P(ShippedLanguage, FilesHaveOneLinePerEntryWithTheEscapesOfTheEnglishLine) {
+    for (const auto& [prefix, count] :
+         {std::pair{QStringLiteral("instructions_"), parlance::kCommandCount},
+          std::pair{QStringLiteral("nomenclature_"), parlance::kTextCount}}) {
+        const QStringList english = shippedLines(prefix + "en.txt");
+        const QStringList lines = shippedLines(prefix + GetParam() + ".txt");
+        ASSERT_EQ(lines.size(), count) << prefix.toStdString();
+        for (int i = 0; i < count; ++i) {
+            EXPECT_EQ(escapesOf(lines[i]), escapesOf(english[i]))
+                << prefix.toStdString() << " line " << i + 1 << ": " << lines[i].toStdString();
+            EXPECT_EQ(lines[i].trimmed().isEmpty(), english[i].trimmed().isEmpty())
+                << prefix.toStdString() << " line " << i + 1;
+        }
+    }
+    EXPECT_FALSE(HandoutText(GetParam()).trimmed().isEmpty());
 }
 
-TEST_F(ShippedEnglish, EveryTextInUseHasWords) {
+TEST_P(ShippedLanguage, EveryTextInUseHasWords) {
     for (const TextUse& use : TextUses()) {
         if (!use.mayBeEmpty) {
             EXPECT_FALSE(Text(use.number).trimmed().isEmpty()) << "text " << use.number;
@@ -117,7 +148,7 @@ TEST_F(ShippedEnglish, EveryTextInUseHasWords) {
     }
 }
 
-TEST_F(ShippedEnglish, EveryTextHoldsExactlyThePlaceholdersItsCallersFill) {
+TEST_P(ShippedLanguage, EveryTextHoldsExactlyThePlaceholdersItsCallersFill) {
     for (int n = 1; n <= parlance::kTextCount; ++n) {
         QSet<int> expected;
         for (int k = 1; k <= TextArgumentCount(n); ++k)
@@ -129,7 +160,7 @@ TEST_F(ShippedEnglish, EveryTextHoldsExactlyThePlaceholdersItsCallersFill) {
         EXPECT_TRUE(placeholdersOf(CommandCaption(id)).isEmpty()) << id;
 }
 
-TEST_F(ShippedEnglish, EveryMenuItemHasACaptionWithAnAcceleratorOfItsOwn) {
+TEST_P(ShippedLanguage, EveryMenuItemHasACaptionWithAnAcceleratorOfItsOwn) {
     for (const auto& [menu, ids] : kMenus) {
         std::map<QChar, int> taken;
         for (int id : ids) {
@@ -145,7 +176,7 @@ TEST_F(ShippedEnglish, EveryMenuItemHasACaptionWithAnAcceleratorOfItsOwn) {
     EXPECT_EQ(LanesMenuAccelerator(), acceleratorOf(CommandCaption(1047)));
 }
 
-TEST_F(ShippedEnglish, FileDialogFiltersComeInDescriptionAndPatternPairs) {
+TEST_P(ShippedLanguage, FileDialogFiltersComeInDescriptionAndPatternPairs) {
     const auto fill = [](int n) {
         QStringList args;
         for (int k = 1; k <= TextArgumentCount(n); ++k)
@@ -166,8 +197,11 @@ TEST_F(ShippedEnglish, FileDialogFiltersComeInDescriptionAndPatternPairs) {
 }
 
 TEST(ShippedData, TheBuildPlacesTheLanguageFilesBesideTheProgram) {
-    for (const QString name :
-         {"instructions_en.txt", "nomenclature_en.txt", "handout_en.txt", "TRANSLATING.md"}) {
+    QStringList names{"TRANSLATING.md"};
+    for (const QString code : {"en", "fr", "de", "ru", "uk"})
+        for (const QString prefix : {"instructions_", "nomenclature_", "handout_"})
+            names << prefix + code + ".txt";
+    for (const QString& name : names) {
         QFile source(kSourceData + "parlance/" + name);
         QFile placed(kProgramData + "parlance/" + name);
         ASSERT_TRUE(source.open(QIODevice::ReadOnly)) << name.toStdString();
