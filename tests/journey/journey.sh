@@ -149,25 +149,26 @@ main_window() {
 }
 
 # Without a sound device the report window tells so just after start, over the main window: it is
-# seen, then sent away with Escape. The first start finds out whether it comes. SHOT names its
-# screenshot.
+# seen, then sent away with Escape. The first start finds out whether it comes.
+# SHOT [TITLE]: the screenshot's name, and the report's title when it is not in English.
 report_at_start=""
 report_aside() {
+    local report_title=${2:-^Report\$}
     if [ -z "$report_at_start" ]; then
         local deadline=$((SECONDS + 3))
         report_at_start=no
-        until window_shown '^Report$'; do
+        until window_shown "$report_title"; do
             [ "$SECONDS" -lt "$deadline" ] || return 0
             sleep 0.1
         done
         report_at_start=yes
     fi
     [ "$report_at_start" = yes ] || return 0
-    require "the report window tells that there is no sound" wait_until window_shown '^Report$'
+    require "the report window tells that there is no sound" wait_until window_shown "$report_title"
     shoot "$1"
-    focus "$(window_titled '^Report$')"
+    focus "$(window_titled "$report_title")"
     xdotool key Escape
-    check "Escape in the report window hides it" wait_until window_gone '^Report$'
+    check "Escape in the report window hides it" wait_until window_gone "$report_title"
 }
 
 # The handout shows at a start with fresh settings; any key closes it.
@@ -597,5 +598,27 @@ if wait_until window_shown '^Please confirm$'; then
 fi
 program_exits "the plan with the missing sound closes"
 check "the settings keep the report's place" grep -q '^Width=' <(section TheReport <"$settings")
+
+# --- The program in Russian: chosen in the settings, its menus and its handout in Russian --------
+sed -i 's/^SelectedLanguage=.*/SelectedLanguage=3/' "$settings"
+start_program
+main_window "the program starts in Russian on a new plan" '^Без имени'
+report_aside report-in-russian '^Журнал$'
+focus "$main"
+click_at 1 $((window_width - 14)) 8
+require "the main menu opens" wait_until other_window_shown
+shoot russian-menu
+xdotool key Escape
+check "Escape closes the main menu" wait_until other_window_gone
+focus "$main"
+xdotool key F1
+check "F1 shows the handout in Russian" wait_until window_shown '^О программе Glorinbax$'
+shoot russian-handout
+xdotool key q
+check "a key closes the Russian handout" wait_until window_gone '^О программе Glorinbax$'
+focus "$main"
+xdotool key ctrl+q
+program_exits "Ctrl+Q closes the Russian program"
+check "the settings keep Russian" grep -qx 'SelectedLanguage=3' <(section Main <"$settings")
 
 finish

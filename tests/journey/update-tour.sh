@@ -23,4 +23,5 @@ main-menu 1-main-menu
 tone-dialog-typed 2-sound-file
 pattern-rolling 3-pattern-rolling
 name-typed 4-keep-as
+russian-menu 5-russian-menu
 EOF

@@ -17,9 +17,10 @@ constexpr int kTextCaption = 244;
 constexpr int kFontPixels = 11;
 const QColor kFrameColour(0x89, 0x89, 0x89);
 
-const QString kMakerNotice = QStringLiteral("Glorinbax is made by Tessmor.");
+// Names only, so that they read the same in every language.
+const QString kMakerNotice = QStringLiteral("Glorinbax © 2026 Tessmor");
 const QString kComponents =
-    QStringLiteral("Made with Qt 6, PortAudio,\nlibsndfile, libFLAC, libsoxr and LAME.");
+    QStringLiteral("Qt 6 · PortAudio · libsndfile\nlibFLAC · libsoxr · LAME");
 const QString kAddressText = QStringLiteral("tessmor.org/glorinbax");
 const QUrl kAddress(QStringLiteral("https://tessmor.org/glorinbax"));
 
