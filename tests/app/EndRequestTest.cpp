@@ -19,7 +19,9 @@
 namespace {
 
 const QByteArray kPlan = "[Main]\r\n[0]\r\nX=4\r\nY=0\r\n[1]\r\nX=9\r\nY=2\r\n";
-const QByteArray kRollingOnNoSound = "[Audio.Out]\nSelectedDevice=0\n[Carrier]\nRollOnStartup=1\n";
+// The handout is taken as seen: its window must not stand over the room the tests click in.
+const QByteArray kRollingOnNoSound =
+    "[Main]\nHandoutShown=1\n[Audio.Out]\nSelectedDevice=0\n[Carrier]\nRollOnStartup=1\n";
 
 TEST(TermSignalsTest, RequestsAreKeptUntilAnsweredAndTheOldHandlersComeBack) {
     struct sigaction before = {};
