@@ -97,8 +97,9 @@ public:
     const StyleTables& Style() const { return m_style; }
     const NamedImages& Bitmaps() const { return m_bitmaps; }
     const NamedImages& Icons() const { return m_icons; }
-    // The colour of the window behind the controls.
-    QColor WindowColour() const { return Qt::white; }
+    // The colour of the window behind the controls, white unless the style's ruler face says
+    // otherwise, so that a dark style is dark there too.
+    QColor WindowColour() const { return ToQColor(m_style.Ruler.BG); }
 
     // Every table back to its built-in values, then the style's config.ini, bitmaps and icons.
     void LoadStyle();

@@ -621,4 +621,23 @@ xdotool key ctrl+q
 program_exits "Ctrl+Q closes the Russian program"
 check "the settings keep Russian" grep -qx 'SelectedLanguage=3' <(section Main <"$settings")
 
+# --- The demo plan in each shipped style, chosen in the settings ------------------------------------
+sed -i 's/^SelectedLanguage=.*/SelectedLanguage=0/' "$settings"
+for style in 0:Default 1:Cosmic 2:Veggy; do
+    sed -i "s/^SelectedInteriorStyle=.*/SelectedInteriorStyle=${style%%:*}/" "$settings"
+    start_program "$plan"
+    main_window "the demo plan opens in the ${style#*:} style" 'demo\.skw .* - Glorinbax$'
+    report_aside report-at-start
+    check "the demo plan rolls in the ${style#*:} style" wait_until watch_moves
+    rest_pointer
+    shoot "style-${style#*:}"
+    focus "$main"
+    xdotool key ctrl+q
+    if wait_until window_shown '^Please confirm$'; then
+        focus "$(window_titled '^Please confirm$')"
+        xdotool key n
+    fi
+    program_exits "the ${style#*:} style closes"
+done
+
 finish

@@ -24,4 +24,7 @@ tone-dialog-typed 2-sound-file
 pattern-rolling 3-pattern-rolling
 name-typed 4-keep-as
 russian-menu 5-russian-menu
+style-Default 6-style-default
+style-Cosmic 7-style-cosmic
+style-Veggy 8-style-veggy
 EOF

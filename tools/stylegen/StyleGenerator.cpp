@@ -1,15 +1,18 @@
-// Draws the Default style's bitmaps: the room's cell and segment pictures, the ruler's plain
-// and numbered cells, and the handout's logos. Usage: gbx_stylegen <style folder>
+// Draws the shipped styles' bitmaps into a program folder's interior/: every control bitmap and
+// menu icon of Default, Cosmic and Veggy, and the handout's logos beside Default's.
+// Usage: gbx_stylegen <interior folder>
+#include "ControlBitmaps.h"
 #include "HandoutLogos.h"
-#include "controls/BuiltInDrawings.h"
+#include "MenuIconArt.h"
+#include "StylePalette.h"
+#include "controls/NamedImages.h"
 
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 
 #include <cstdio>
-#include <functional>
+#include <utility>
 
 namespace {
 
@@ -20,14 +23,37 @@ bool saveBitmap(const QString& path, const QImage& image) {
     return false;
 }
 
-bool drawBitmap(const QString& path, const std::function<void(QPainter&)>& draw) {
-    QImage image(kCellSize, kCellSize, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        QPainter painter(&image);
-        draw(painter);
+bool makeFolder(const QString& folder) {
+    if (QDir().mkpath(folder))
+        return true;
+    std::fprintf(stderr, "gbx_stylegen: cannot make %s\n", qPrintable(folder));
+    return false;
+}
+
+bool writeStyle(const QString& interior, const StylePalette& palette) {
+    const QString folder = interior + palette.name + QLatin1Char('/');
+    if (!makeFolder(folder))
+        return false;
+    for (const NamedBitmap& bitmap : ControlBitmaps(palette))
+        if (!saveBitmap(folder + bitmap.file, bitmap.image))
+            return false;
+    // The 16-pixel icons beside the bitmaps, the 12-pixel ones in their own folder.
+    const QString small = folder + QStringLiteral("12 px/");
+    if (!makeFolder(small))
+        return false;
+    for (const QString& file : MenuIconNames()) {
+        const QString name = file.chopped(4);
+        for (const auto& [size, to] : {std::pair{16, folder}, std::pair{12, small}}) {
+            const QImage icon = DrawMenuIcon(name, size, palette.icons);
+            if (icon.isNull()) {
+                std::fprintf(stderr, "gbx_stylegen: no icon is drawn for %s\n", qPrintable(name));
+                return false;
+            }
+            if (!saveBitmap(to + file, icon))
+                return false;
+        }
     }
-    return saveBitmap(path, image);
+    return true;
 }
 
 } // namespace
@@ -39,23 +65,16 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     if (argc != 2) {
-        std::fprintf(stderr, "usage: gbx_stylegen <style folder>\n");
+        std::fprintf(stderr, "usage: gbx_stylegen <interior folder>\n");
         return 2;
     }
-    const QString folder = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
-    if (!QDir().mkpath(folder)) {
-        std::fprintf(stderr, "gbx_stylegen: cannot make %s\n", argv[1]);
-        return 1;
-    }
-    const bool ok =
-        drawBitmap(folder + "Room.bmp", [](QPainter& p) { DrawPlainCell(p, 0, 0, false); }) &&
-        drawBitmap(folder + "Room_Alt.bmp", [](QPainter& p) { DrawPlainCell(p, 0, 0, true); }) &&
-        drawBitmap(folder + "Ruler.bmp",
-                   [](QPainter& p) { DrawRulerCell(p, 0, 0, false, kRulerTickColour); }) &&
-        drawBitmap(folder + "Ruler_Alt.bmp",
-                   [](QPainter& p) { DrawRulerCell(p, 0, 0, true, kRulerTickColour); }) &&
-        saveBitmap(folder + "Glorinbax S.bmp", ProgramSign()) &&
-        saveBitmap(folder + "Glorinbax.bmp", ProgramNameLogo()) &&
-        saveBitmap(folder + "Tessmor Brand.bmp", MakerBrand());
+    const QString interior = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
+    for (const StylePalette& palette : ShippedPalettes())
+        if (!writeStyle(interior, palette))
+            return 1;
+    const QString logos = interior + QStringLiteral("Default/");
+    const bool ok = saveBitmap(logos + "Glorinbax S.bmp", ProgramSign()) &&
+                    saveBitmap(logos + "Glorinbax.bmp", ProgramNameLogo()) &&
+                    saveBitmap(logos + "Tessmor Brand.bmp", MakerBrand());
     return ok ? 0 : 1;
 }
