@@ -185,10 +185,10 @@ void TGlorinbaxMF::Relayout() {
     if (!m_started)
         return;
     m_interior->Surfaces.GrowTo(width(), height(), m_interior->WindowColour());
-    const bool firstRepaint = !m_presented;
     RelayoutAndRepaint(true);
-    if (firstRepaint) // the first full repaint presents nothing by itself
-        update();
+    // The window behind the controls too: the first full repaint presents nothing by itself, and
+    // a new style may bring another colour for it.
+    update();
     setMinimumSize(MinimumClientSize(*m_interior, m_padding));
     m_laidOut = true;
 }

@@ -33,6 +33,11 @@ ShiftState adjusted(ShiftState held, ShiftState on, ShiftState off) {
 
 } // namespace
 
+QRect StyleButtonBox(const CarrierStyle& style, CarrierButton button) {
+    return QRect(style.*geometry(button).x, style.TriggerY, style.TriggerWidth,
+                 TTheCarrier::kButtonHeight);
+}
+
 int32_t TTheCarrier::ButtonX(CarrierButton button) const {
     if (button == CarrierButton::None || !List.Interior)
         return -1;
@@ -82,9 +87,8 @@ void TTheCarrier::Paint() {
     } else {
         painter.drawImage(topLeft, normal);
         const auto drawButton = [&](CarrierButton button, const QImage& source) {
-            const int32_t x = ButtonX(button);
-            painter.drawImage(topLeft + QPoint(x, style.TriggerY), source,
-                              QRect(x, style.TriggerY, style.TriggerWidth, kButtonHeight));
+            const QRect box = StyleButtonBox(style, button);
+            painter.drawImage(topLeft + box.topLeft(), source, box);
         };
         const QImage& lit = in.Bitmaps().Image(QStringLiteral("Carrier_Alt.bmp"));
         if (now.rollLit)

@@ -4,6 +4,7 @@
 #include "controls/StyleTables.h"
 
 #include <QPoint>
+#include <QRect>
 #include <QSize>
 
 #include <cstdint>
@@ -23,6 +24,10 @@ struct CarrierLook {
     bool pauseLit = false;
     CarrierButton down = CarrierButton::None;
 };
+
+// A button's box in a style's carrier pictures, which is where the carrier copies a lit or
+// pressed button from; the boxes of the buttons do not overlap.
+QRect StyleButtonBox(const CarrierStyle& style, CarrierButton button);
 
 // The X offset inside the carrier of a button's built-in 24 x 24 box (its frame starts 3 pixels
 // further right and down); Past mirrors Future into the 24 pixels left of x = 119.

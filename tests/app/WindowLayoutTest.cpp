@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QTest>
-
 namespace {
 
 class WindowLayoutTest : public SessionFixture {};
@@ -17,8 +15,7 @@ TEST_F(WindowLayoutTest, At1024By700EveryPartFitsAndNoneOverlapsAnother) {
     ASSERT_NO_FATAL_FAILURE(startSession(options()));
     TGlorinbaxMF& window = *session->Window();
     window.resize(1024, 700);
-    QTest::qWait(50);
-    window.RelayoutAndRepaint(false);
+    window.Relayout();
     const TTheInterior& in = window.Interior();
     std::vector<std::pair<std::string, QRect>> parts;
     for (const auto& [name, control] : {std::pair{"ruler", in.Ruler},

@@ -1,6 +1,7 @@
 // The shipped styles as the build installs them: every file a control or a menu asks for, at the
 // size it draws, and configurations that name only known keys.
 #include "controls/BuiltInDrawings.h"
+#include "controls/CarrierGlyphs.h"
 #include "controls/NamedImages.h"
 #include "controls/RulerFont.h"
 #include "controls/StyleConfig.h"
@@ -11,9 +12,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QFontDatabase>
 #include <QImage>
+#include <QPainter>
 
+#include <functional>
 #include <map>
 
 namespace {
@@ -54,7 +56,9 @@ TEST_P(ShippedStyles, EveryBitmapAndIconIsThereAtTheSizeItIsDrawn) {
 }
 
 TEST_P(ShippedStyles, BallsAreSaturatedOnTheirMasksSoThatALaneCanTintThem) {
-    for (const QString ball : {"Ball", "Ball_Alt", "Lane_Ball"}) {
+    for (const auto& [ball, centre] : {std::pair{QString("Ball"), QPoint(9, 9)},
+                                       {QString("Ball_Alt"), QPoint(9, 9)},
+                                       {QString("Lane_Ball"), QPoint(10, 9)}}) {
         const QImage picture(folder() + ball + ".bmp");
         const QImage mask(folder() + QString(ball).replace("Ball", "Ball_Mask") + ".bmp");
         ASSERT_EQ(picture.size(), mask.size()) << ball.toStdString();
@@ -65,6 +69,8 @@ TEST_P(ShippedStyles, BallsAreSaturatedOnTheirMasksSoThatALaneCanTintThem) {
                     ++tinted;
         EXPECT_GT(tinted, 40) << ball.toStdString() << ": too little of it takes the lane's hue";
         EXPECT_EQ(qGray(mask.pixel(0, 0)), 255) << "the cell's corner stays the room's";
+        EXPECT_EQ(picture.pixelColor(centre).hsvSaturation(), 0)
+            << ball.toStdString() << ": the highlight keeps its colour on every lane";
     }
 }
 
@@ -87,10 +93,47 @@ TEST_P(ShippedStyles, TheConfigurationNamesOnlyKeysTheReaderKnows) {
     }
 }
 
+// Default draws what the controls draw without a style, button by button for the carrier.
+TEST(ShippedDefaultStyle, TheWatchAndCarrierPicturesAreTheBuiltInDrawings) {
+    const QString folder = kInterior + "Default/";
+    const auto drawn = [](QSize size, const std::function<void(QPainter&)>& draw) {
+        QImage image(size, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        draw(painter);
+        return image;
+    };
+    const auto installed = [&](const char* file) {
+        return QImage(folder + file).convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_EQ(installed("Watch_Digits.bmp"), BuiltInDigitStrip());
+    EXPECT_EQ(installed("Watch.bmp"), drawn({kWatchWidth, kWatchHeight}, [](QPainter& p) {
+                  DrawBuiltInWatchBackground(p, QPoint(0, 0));
+              }));
+    const CarrierStyle style;
+    const QSize size(TTheCarrier::kWidth, TTheCarrier::kHeight);
+    const auto carrier = [&](const CarrierLook& look) {
+        return drawn(size, [&](QPainter& p) {
+            DrawBuiltInCarrier(p, QPoint(0, 0), size, style, RgbColour(180, 180, 180), look);
+        });
+    };
+    EXPECT_EQ(installed("Carrier.bmp"), carrier({}));
+    const QImage pressed = installed("Carrier_Down.bmp");
+    const QImage lit = installed("Carrier_Alt.bmp");
+    for (const CarrierButton button : kCarrierButtons) {
+        const QRect box = StyleButtonBox(style, button);
+        EXPECT_EQ(pressed.copy(box), carrier({false, false, button}).copy(box));
+        // Roll and Pause light up.
+        if (button == CarrierButton::Roll || button == CarrierButton::Pause) {
+            EXPECT_EQ(lit.copy(box), carrier({true, true, CarrierButton::None}).copy(box));
+        }
+    }
+}
+
 TEST(ShippedRulerFont, TheDefaultStyleCarriesAFontOfItsOwnWithItsLicence) {
     const QString family =
         RulerFontFamily("interior/Default/glorinbax-ruler.ttf", GBX_PROGRAM_DIR "/");
-    EXPECT_NE(family, QFontDatabase::systemFont(QFontDatabase::GeneralFont).family());
+    EXPECT_EQ(family, "DejaVu Sans Mono");
     EXPECT_TRUE(QFile::exists(kInterior + "Default/glorinbax-ruler-licence.txt"));
 }
 

@@ -3,21 +3,21 @@
 #include "controls/BuiltInDrawings.h"
 #include "controls/CarrierGlyphs.h"
 #include "controls/DrawingSurfaces.h"
+#include "controls/TheCarrier.h"
+#include "controls/TheLaneStrip.h"
 #include "controls/WatchGlyphs.h"
 #include "model/Colour.h"
 
 #include <QPainter>
-#include <QPainterPath>
-#include <QPolygon>
 
 #include <functional>
 #include <map>
 
 namespace {
 
-constexpr int kCarrierWidth = 160;
-constexpr int kCarrierHeight = 38;
-constexpr int kStripWidth = 120;
+constexpr int kCarrierWidth = TTheCarrier::kWidth;
+constexpr int kCarrierHeight = TTheCarrier::kHeight;
+constexpr int kStripWidth = TTheLaneStrip::kWidth;
 constexpr int kStrikeBox = 20;
 
 // The built-in drawings use a few exact colours without antialiasing: each is swapped for the
@@ -84,7 +84,9 @@ std::vector<NamedBitmap> watch(const StylePalette& p) {
 }
 
 // The carrier with every button in one state: up, lit or pressed. The control copies each
-// button's box from the lit and pressed pictures.
+// button's box from the lit and pressed pictures. The built-in drawing gives the settle glyph
+// the frame's colour and the roll glyph's core the pressed frame's, so a style's frames colour
+// them too.
 std::vector<NamedBitmap> carrier(const StylePalette& p) {
     const CarrierStyle style;
     const uint32_t glyph = RgbColour(180, 180, 180);
@@ -105,8 +107,9 @@ std::vector<NamedBitmap> carrier(const StylePalette& p) {
     QImage pressed = carrierWith({});
     {
         QPainter painter(&pressed);
+        // Exactly the boxes the control copies.
         for (const CarrierButton button : kCarrierButtons) {
-            const QRect box(BuiltInBoxX(button), kBuiltInBoxY, 30, 30);
+            const QRect box = StyleButtonBox(style, button);
             painter.drawImage(box.topLeft(), carrierWith({false, false, button}), box);
         }
     }
@@ -119,7 +122,8 @@ std::vector<NamedBitmap> carrier(const StylePalette& p) {
 // highlight without saturation, which keeps its colour. The mask is black where the ball is.
 NamedBitmap ball(const QString& file, const StylePalette& p, QPointF centre, double shade) {
     const QColor body = QColor::fromHsvF(0, p.ballSaturation, p.ballValue * shade);
-    QImage image = drawn(QSize(kCellSize, kCellSize), Qt::white, [&](QPainter& q) {
+    // On the body's colour, so that the mask's soft edge fades the body and not a white rim.
+    QImage image = drawn(QSize(kCellSize, kCellSize), body, [&](QPainter& q) {
         q.setRenderHint(QPainter::Antialiasing);
         q.setPen(Qt::NoPen);
         q.setBrush(body);

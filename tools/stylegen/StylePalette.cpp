@@ -62,7 +62,7 @@ StylePalette cosmicPalette() {
     p.glyphFill = QColor(120, 230, 255);
     p.ballSaturation = 0.8;
     p.ballValue = 1.0;
-    p.ballHighlight = QColor(235, 240, 255);
+    p.ballHighlight = QColor(238, 238, 238);
     p.icons = {QColor(0x2E, 0x2A, 0x52), QColor(0x8A, 0x5C, 0xF0), QColor(0x18, 0xB8, 0xD8),
                QColor(0xF6, 0xF4, 0xFF), Qt::white};
     return p;
@@ -93,7 +93,7 @@ StylePalette veggyPalette() {
     p.glyphFill = QColor(96, 150, 60);
     p.ballSaturation = 0.7;
     p.ballValue = 0.88;
-    p.ballHighlight = QColor(250, 250, 240);
+    p.ballHighlight = QColor(248, 248, 248);
     p.icons = {QColor(0x3C, 0x4A, 0x2A), QColor(0x6A, 0xB0, 0x3C), QColor(0xE0, 0x8A, 0x28),
                QColor(0xFC, 0xFB, 0xEE), Qt::white};
     return p;

@@ -19,7 +19,8 @@ struct StylePalette {
     // The carrier: its face and outline, the buttons' frames (up and pressed), a lit button, and
     // the glyphs' outline and fill.
     QColor carrierBack, carrierOutline, frame, pressedFrame, lit, glyphOutline, glyphFill;
-    // A ball's body keeps this saturation and value whatever the lane's hue; its highlight stays.
+    // A ball's body keeps this saturation and value whatever the lane's hue; its highlight is a
+    // grey, which no hue changes.
     double ballSaturation = 2.0 / 3.0;
     double ballValue = 1.0;
     QColor ballHighlight;
