@@ -36,18 +36,20 @@ QFont boldFont(int pixels, qreal letterSpacing = 0) {
 
 } // namespace
 
-QImage ProgramSign() {
-    constexpr int kSize = 56;
+namespace {
+
+constexpr int kSignSize = 56;
+
+// The sign on a square of kSignSize units: a little room of four lanes of four steps, one ball
+// per lane, the line passing step three.
+void paintSign(QPainter& p) {
     constexpr int kCells = 4;
     constexpr int kCellSize = 11;
     constexpr int kInset = 6;
-    QImage image = whiteImage(kSize, kSize);
-    QPainter p(&image);
     smooth(p);
     p.setPen(Qt::NoPen);
     p.setBrush(kInk);
-    p.drawRoundedRect(QRectF(0, 0, kSize, kSize), 9, 9);
-    // A little room: four lanes of four steps, one ball per lane, the line passing step three.
+    p.drawRoundedRect(QRectF(0, 0, kSignSize, kSignSize), 9, 9);
     const std::array<int, kCells> ballStep{0, 2, 1, 3};
     for (int lane = 0; lane < kCells; ++lane)
         for (int step = 0; step < kCells; ++step) {
@@ -61,7 +63,24 @@ QImage ProgramSign() {
             }
         }
     p.setBrush(kLine);
-    p.drawRect(QRectF(kInset + 2.5 * kCellSize - 1, 3, 2, kSize - 6));
+    p.drawRect(QRectF(kInset + 2.5 * kCellSize - 1, 3, 2, kSignSize - 6));
+}
+
+} // namespace
+
+QImage ProgramSign() {
+    QImage image = whiteImage(kSignSize, kSignSize);
+    QPainter p(&image);
+    paintSign(p);
+    return image;
+}
+
+QImage ApplicationIcon(int size) {
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.scale(size / double(kSignSize), size / double(kSignSize));
+    paintSign(p);
     return image;
 }
 

@@ -1,6 +1,7 @@
 // Draws the shipped styles' bitmaps into a program folder's interior/: every control bitmap and
-// menu icon of Default, Cosmic and Veggy, and the handout's logos beside Default's.
-// Usage: gbx_stylegen <interior folder>
+// menu icon of Default, Cosmic and Veggy, and the handout's logos beside Default's; and, when a
+// second folder is named, the program's icon for the desktop in a hicolor theme there.
+// Usage: gbx_stylegen <interior folder> [<hicolor icon folder>]
 #include "ControlBitmaps.h"
 #include "HandoutLogos.h"
 #include "MenuIconArt.h"
@@ -56,6 +57,21 @@ bool writeStyle(const QString& interior, const StylePalette& palette) {
     return true;
 }
 
+// The program's icon in the sizes desktops look for, as a hicolor theme lays them out.
+bool writeApplicationIcons(const QString& hicolor) {
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = hicolor + QStringLiteral("/%1x%1/apps/").arg(size);
+        if (!makeFolder(folder))
+            return false;
+        const QString path = folder + QStringLiteral("glorinbax.png");
+        if (!ApplicationIcon(size).save(path, "PNG")) {
+            std::fprintf(stderr, "gbx_stylegen: cannot write %s\n", qPrintable(path));
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -64,8 +80,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: gbx_stylegen <interior folder>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: gbx_stylegen <interior folder> [<hicolor icon folder>]\n");
         return 2;
     }
     const QString interior = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
@@ -76,5 +92,5 @@ int main(int argc, char** argv) {
     const bool ok = saveBitmap(logos + "Glorinbax S.bmp", ProgramSign()) &&
                     saveBitmap(logos + "Glorinbax.bmp", ProgramNameLogo()) &&
                     saveBitmap(logos + "Tessmor Brand.bmp", MakerBrand());
-    return ok ? 0 : 1;
+    return ok && (argc < 3 || writeApplicationIcons(QString::fromLocal8Bit(argv[2]))) ? 0 : 1;
 }
