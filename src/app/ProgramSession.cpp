@@ -55,10 +55,12 @@ const QString kMainWindowSection = QStringLiteral("GlorinbaxMF");
 const QString kBackupName = QStringLiteral("plan_backup.skw");
 constexpr int kHaltExitCode = 1;
 
-// The fault log knows its folder before anything can fail.
+// The fault log knows its folder before anything can fail; then the user's data folder gets
+// what the program ships.
 SessionOptions withFaultLog(const SessionOptions& options) {
     faultlog::SetFolder(options.folders.dataFolder);
     faultlog::SetUiThread();
+    SeedDataFolder(options.folders);
     return options;
 }
 

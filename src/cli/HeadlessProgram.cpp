@@ -10,6 +10,7 @@ ScriptEnvironment StartForScript(const QString& exeName) {
     ScriptEnvironment env{ProgramFolders::ForExecutable(exeName), {}};
     faultlog::SetFolder(env.folders.dataFolder);
     faultlog::SetUiThread();
+    SeedDataFolder(env.folders);
     try {
         const TWideMemIniFile settings(env.folders.settingsFile);
         env.defaultResourcesFolder = ReadDefaultResourcesFolder(settings);

@@ -46,6 +46,27 @@ rendered="$prefix/demo.wav"
 check "the installed program renders the installed demo" test $? -eq 0
 check "the render is a WAV file" test "$(head -c 4 "$rendered" 2>/dev/null)" = RIFF
 
+# Installed for everyone, the program folder is not the user's: the user's data go to their
+# data home, which the shipped texts and demo fill on the first start.
+user_data="$prefix/user-data"
+mkdir -p "$user_data"
+chmod 755 "$prefix"
+chmod 777 "$user_data"
+as_user=()
+if [ "$(id -u)" -eq 0 ]; then
+    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+else
+    chmod -R a-w "$program"
+fi
+XDG_DATA_HOME="$user_data" HOME="$user_data" "${as_user[@]}" \
+    "$prefix/bin/glorinbax" --render "$program/data/demo/demo.skw" "$user_data/demo.wav" \
+    >"$prefix/user-render.log" 2>&1
+check "a user renders with the installed program" test $? -eq 0
+check "the user's data folder gets the shipped texts" \
+    test -f "$user_data/glorinbax/parlance/nomenclature_en.txt"
+check "nothing is written into the installed program folder" test ! -e "$program/data/glorinbax.ini"
+chmod -R u+w "$program"
+
 echo "$passed passed, $failed failed"
 rm -f "$prefix.log"
 [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]
