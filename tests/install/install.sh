@@ -41,6 +41,18 @@ if command -v desktop-file-validate >/dev/null; then
     check "the desktop entry validates" desktop-file-validate "$prefix/share/applications/glorinbax.desktop"
 fi
 
+# The plan type as a file manager sees it: by the binary form's magic, whatever the file's name.
+if command -v update-mime-database >/dev/null && command -v gio >/dev/null; then
+    mime_home="$prefix/mime-home"
+    mkdir -p "$mime_home/mime/packages"
+    cp "$prefix/share/mime/packages/glorinbax-plan.xml" "$mime_home/mime/packages/"
+    update-mime-database "$mime_home/mime" >/dev/null 2>&1
+    printf 'GLRNBX\001\000' >"$prefix/a plan without its ending"
+    check "a binary plan is known by its magic" \
+        grep -q 'application/x-glorinbax-plan' \
+        <(XDG_DATA_HOME="$mime_home" gio info -a standard::content-type "$prefix/a plan without its ending" 2>&1)
+fi
+
 rendered="$prefix/demo.wav"
 "$prefix/bin/glorinbax" --render "$program/data/demo/demo.skw" "$rendered" >"$prefix/render.log" 2>&1
 check "the installed program renders the installed demo" test $? -eq 0
