@@ -8,19 +8,8 @@ set -uo pipefail
 build=$(realpath "$1")
 prefix=$(mktemp -d -t glorinbax-install.XXXXXX)
 trap 'rm -rf "$prefix"' EXIT
-passed=0
-failed=0
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-        echo "ok     $what"
-    else
-        failed=$((failed + 1))
-        echo "FAILED $what"
-    fi
-}
+# shellcheck source=../common/checks.sh
+source "$(dirname "$0")/../common/checks.sh"
 
 cmake --install "$build" --prefix "$prefix" >"$prefix.log" 2>&1
 check "cmake --install succeeds" test $? -eq 0

@@ -14,8 +14,8 @@ program_source=$(realpath "${1:-$here/../../build/program}")
 shot_dir=$(realpath -m "${2:-$here/../../build/journey}")
 wait_seconds=20
 
-passed=0
-failed=0
+# shellcheck source=../common/checks.sh
+source "$here/../common/checks.sh"
 step=0
 work=""
 pids=()
@@ -37,18 +37,6 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 130' INT TERM
 
-check() {
-    local what=$1
-    shift
-    if "$@"; then
-        passed=$((passed + 1))
-        echo "ok     $what"
-    else
-        failed=$((failed + 1))
-        echo "FAILED $what"
-        return 1
-    fi
-}
 
 # Polls a command until it succeeds or the wait runs out.
 wait_until() {
