@@ -1,5 +1,6 @@
 // The plan's and the lanes' information as text.
 #include "commands/PlanInfo.h"
+#include "commands/InfoLine.h"
 
 #include "model/Arrangement.h"
 #include "texts/Parlance.h"
@@ -28,7 +29,7 @@ constexpr int kTextBegun = 159;
 const QString kLineEnd = QStringLiteral("\r\n");
 
 QString line(int label, const QString& value) {
-    return GetText(label) + QStringLiteral(": ") + value + kLineEnd;
+    return InfoLine(label, value) + kLineEnd;
 }
 
 QString orNone(const QString& value) {

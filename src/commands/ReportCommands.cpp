@@ -1,4 +1,5 @@
 #include "commands/ReportCommands.h"
+#include "commands/InfoLine.h"
 
 #include "commands/CommandIds.h"
 #include "commands/CommandTable.h"
@@ -14,10 +15,9 @@ constexpr int kTextSelectedRows = 338;
 
 void showInformation(const ReportCommandLinks& links) {
     const DialogState state(links.host);
-    const QString text = GetText(kTextRows) + QStringLiteral(": ") +
-                         QString::number(links.report.RowCount()) + QStringLiteral("\r\n") +
-                         GetText(kTextSelectedRows) + QStringLiteral(": ") +
-                         QString::number(links.report.SelectedRowCount());
+    const QString text =
+        InfoLine(kTextRows, QString::number(links.report.RowCount())) + QStringLiteral("\r\n") +
+        InfoLine(kTextSelectedRows, QString::number(links.report.SelectedRowCount()));
     links.dialogs.ShowInformation(Text(kTextInformationCaption), text);
 }
 

@@ -1,5 +1,6 @@
 // Information texts about sound files, lanes, balls and the room.
 #include "commands/SoundInfo.h"
+#include "commands/InfoLine.h"
 
 #include "model/Balls.h"
 #include "model/FormulaText.h"
@@ -41,10 +42,6 @@ constexpr int kTextOwnSoundFiles = 268;
 
 const QString kLineEnd = QStringLiteral("\r\n");
 
-QString line(int label, const QString& value) {
-    return GetText(label) + QStringLiteral(": ") + value;
-}
-
 QString numberOrNone(int64_t value) {
     return value == 0 ? Text(kTextNone) : QString::number(value);
 }
@@ -74,44 +71,44 @@ std::optional<std::pair<QString, QString>> lengthTexts(int64_t life, const TRes*
 
 QString ResourceInfoText(const TRes& resource) {
     QStringList lines;
-    lines << line(kTextRate, numberOrNone(resource.Rate));
+    lines << InfoLine(kTextRate, numberOrNone(resource.Rate));
     const uint32_t bits = resource.OrigBits != 0 ? resource.OrigBits
                           : resource.Tracks != 0 ? 16
                                                  : 0;
     lines << Text(kTextBits) + QStringLiteral(": ") + numberOrNone(bits);
-    lines << line(kTextTracks, numberOrNone(resource.Tracks));
+    lines << InfoLine(kTextTracks, numberOrNone(resource.Tracks));
     std::pair<QString, QString> length{Text(kTextNone), Text(kTextNone)};
     if (resource.Life >= 0)
         length = lengthTexts(resource.Life, &resource)
                      .value_or(std::pair{Text(kTextUnknown), Text(kTextUnknown)});
-    lines << line(kTextFrames, length.first) << line(kTextDuration, length.second);
-    lines << line(kTextInMemory, BoolWord(resource.InMemory));
+    lines << InfoLine(kTextFrames, length.first) << InfoLine(kTextDuration, length.second);
+    lines << InfoLine(kTextInMemory, BoolWord(resource.InMemory));
     return heading(&resource) + lines.join(kLineEnd);
 }
 
 QString LaneInfoText(const TLane& lane, int soundingChannels) {
     const TPiece& piece = lane.Piece();
     QStringList lines;
-    lines << line(kTextName, piece.Handle);
-    lines << line(kTextRow, QString::number(lane.Position()));
-    lines << line(kTextHue, QString::number(static_cast<double>(piece.Hue()), 'g', 15));
-    lines << line(kTextHueGenerated, BoolWord(piece.HueAuto())) + kLineEnd;
-    lines << line(kTextLoudness, FormulaTextOrNotSet(piece.Loudness.Text(), "-1"));
-    lines << line(kTextPan, FormulaTextOrNotSet(piece.Pan.Text(), "-1000"));
-    lines << line(kTextMuted, BoolWord(lane.Striked));
-    lines << line(kTextBalls, QString::number(lane.LaneBalls.size()));
-    lines << line(kTextSounding, QString::number(soundingChannels));
+    lines << InfoLine(kTextName, piece.Handle);
+    lines << InfoLine(kTextRow, QString::number(lane.Position()));
+    lines << InfoLine(kTextHue, QString::number(static_cast<double>(piece.Hue()), 'g', 15));
+    lines << InfoLine(kTextHueGenerated, BoolWord(piece.HueAuto())) + kLineEnd;
+    lines << InfoLine(kTextLoudness, FormulaTextOrNotSet(piece.Loudness.Text(), "-1"));
+    lines << InfoLine(kTextPan, FormulaTextOrNotSet(piece.Pan.Text(), "-1000"));
+    lines << InfoLine(kTextMuted, BoolWord(lane.Striked));
+    lines << InfoLine(kTextBalls, QString::number(lane.LaneBalls.size()));
+    lines << InfoLine(kTextSounding, QString::number(soundingChannels));
     return heading(piece.Resource) + lines.join(kLineEnd);
 }
 
 QString BallInfoText(const TBall& ball, int soundingChannels) {
     const TPiece& piece = ball.Piece();
     QStringList lines;
-    lines << line(kTextName, piece.Handle.isEmpty() ? Text(kTextNone) : piece.Handle);
-    lines << line(kTextLoudness, FormulaTextOrNotSet(piece.Loudness.Text(), "-1"));
-    lines << line(kTextPan, FormulaTextOrNotSet(piece.Pan.Text(), "-1000")) + kLineEnd;
-    lines << line(kTextResStart, FormulaTextOrNotSet(piece.ResStart.Text(), "-1"));
-    lines << line(kTextResEnd, FormulaTextOrNotSet(piece.ResEnd.Text(), "-1")) + kLineEnd;
+    lines << InfoLine(kTextName, piece.Handle.isEmpty() ? Text(kTextNone) : piece.Handle);
+    lines << InfoLine(kTextLoudness, FormulaTextOrNotSet(piece.Loudness.Text(), "-1"));
+    lines << InfoLine(kTextPan, FormulaTextOrNotSet(piece.Pan.Text(), "-1000")) + kLineEnd;
+    lines << InfoLine(kTextResStart, FormulaTextOrNotSet(piece.ResStart.Text(), "-1"));
+    lines << InfoLine(kTextResEnd, FormulaTextOrNotSet(piece.ResEnd.Text(), "-1")) + kLineEnd;
     // A file that could not be opened has no sample size: the lane's is asked instead.
     const TRes* own = piece.Resource;
     const TRes* laneResource = ball.Lane() ? ball.Lane()->Piece().Resource : nullptr;
@@ -122,8 +119,8 @@ QString BallInfoText(const TBall& ball, int soundingChannels) {
         frames += QLatin1Char(' ') + Text(kTextNotSet);
         duration += QLatin1Char(' ') + Text(kTextNotSet);
     }
-    lines << line(kTextFrames, frames) << line(kTextDuration, duration) + kLineEnd;
-    lines << line(kTextSounding, QString::number(soundingChannels));
+    lines << InfoLine(kTextFrames, frames) << InfoLine(kTextDuration, duration) + kLineEnd;
+    lines << InfoLine(kTextSounding, QString::number(soundingChannels));
     return heading(own) + lines.join(kLineEnd);
 }
 
@@ -131,6 +128,6 @@ QString RoomInfoText(const TTheBalls& balls) {
     int own = 0;
     for (int i = 0; i < balls.Count(); ++i)
         own += balls.At(i).Piece().Resource ? 1 : 0;
-    return line(kTextBalls, QString::number(balls.Count())) + kLineEnd +
-           line(kTextOwnSoundFiles, QString::number(own));
+    return InfoLine(kTextBalls, QString::number(balls.Count())) + kLineEnd +
+           InfoLine(kTextOwnSoundFiles, QString::number(own));
 }
