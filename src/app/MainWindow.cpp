@@ -184,7 +184,7 @@ void TGlorinbaxMF::Relayout() {
     m_layoutRect = LayoutRectFor(size(), m_padding);
     if (!m_started)
         return;
-    m_interior->Surfaces.GrowTo(width(), height(), m_interior->WindowColour());
+    m_interior->Surfaces.GrowTo(width(), height(), m_interior->WindowColour(), deviceScale());
     RelayoutAndRepaint(true);
     // The window behind the controls too: the first full repaint presents nothing by itself, and
     // a new style may bring another colour for it.
@@ -249,7 +249,14 @@ bool TGlorinbaxMF::UpdateMasterMeters() {
                                 meterScene());
 }
 
+int TGlorinbaxMF::deviceScale() const {
+    return std::max(1, qRound(devicePixelRatioF()));
+}
+
 void TGlorinbaxMF::paintEvent(QPaintEvent* event) {
+    // Moved to a screen of another scale: drawn afresh at the new one.
+    if (m_laidOut && deviceScale() != m_interior->Surfaces.Scale)
+        Relayout();
     QPainter painter(this);
     painter.fillRect(event->rect(), m_interior->WindowColour());
     const QImage& composition = m_interior->Surfaces.CompositionBitmap;
@@ -267,7 +274,7 @@ void TGlorinbaxMF::paintEvent(QPaintEvent* event) {
         if (meter)
             presented += meter->Strip(m_layoutRect);
     for (const QRect& rect : event->region() & presented)
-        painter.drawImage(rect.topLeft(), composition, rect);
+        painter.drawImage(rect, composition, m_interior->Surfaces.DeviceRect(rect));
     if (m_line)
         guarded("FormPaint", [&] { m_line->PaintOverWindow(painter); });
 }

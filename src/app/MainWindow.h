@@ -139,6 +139,8 @@ protected:
 private:
     void connectTimers();
     MeterScene meterScene();
+    // Device pixels to a window pixel, a whole number.
+    int deviceScale() const;
     // The task-bar shows the line between the flags; keepState changes only the value.
     void showLineProgress(const char* operation, bool rolling, bool keepState);
     // The wheel over the room, the ruler or the lane strip scrolls the room's rows (columns with

@@ -1,6 +1,7 @@
 // Start-up and shut-down of the program with its window.
 #include "app/ProgramSession.h"
 
+#include "app/ProgramIcon.h"
 #include "app/ProgramWindowLink.h"
 #include "app/SaveQuestionWords.h"
 #include "app/SoundFileWindow.h"
@@ -495,6 +496,8 @@ void ProgramSession::detachWindow() {
     m_peers.AttachInterior(nullptr);
     m_peers.Report().AttachTimer(nullptr);
     m_windowHooks.Attach(nullptr, nullptr);
+    // A dock would otherwise keep showing the last progress of a program that has gone.
+    m_carrierLink.ClearProgress();
     m_carrierLink.AttachWindow(nullptr);
     m_carrierHost.Attach(nullptr, nullptr, nullptr);
     m_window.reset();
@@ -530,9 +533,9 @@ ProgramSession::~ProgramSession() {
 ProgramEnd RunWindowProgram(const QString& exeName, const QString& file, SessionMode mode) {
     if (mode == SessionMode::Quit && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // One window pixel is one screen pixel, whatever the screen's scale.
-    if (qEnvironmentVariableIsEmpty("QT_ENABLE_HIGHDPI_SCALING"))
-        qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
+    // The window is drawn in whole screen pixels: a screen above 144 dpi doubles it, and so on.
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
+        Qt::HighDpiScaleFactorRoundingPolicy::RoundPreferFloor);
     std::unique_ptr<QApplication> application;
     if (!QCoreApplication::instance()) {
         static int argc = 1;
@@ -545,9 +548,11 @@ ProgramEnd RunWindowProgram(const QString& exeName, const QString& file, Session
     std::setlocale(LC_NUMERIC, "C");
 
     const QString fullName = file.isEmpty() ? QString() : QFileInfo(file).absoluteFilePath();
+    const ProgramFolders folders = ProgramFolders::ForExecutable(exeName);
+    QApplication::setWindowIcon(ProgramIcon(folders.programFolder));
     // Made first, so that a request to end during start-up waits for the session.
     TermSignals endRequests;
-    ProgramSession session({ProgramFolders::ForExecutable(exeName), fullName, mode});
+    ProgramSession session({folders, fullName, mode});
     if (session.Halted())
         return ProgramEnd::Halted;
     endRequests.OnRequest([&session] { session.EndWithoutQuestions(); });

@@ -25,7 +25,7 @@ void TCtrl::Paint() {
     }
     QPainter composition(&surfaces.CompositionBitmap);
     composition.setCompositionMode(QPainter::CompositionMode_Source);
-    composition.drawImage(topLeft, surfaces.ScratchBitmap, area);
+    composition.drawImage(area, surfaces.ScratchBitmap, surfaces.DeviceRect(area));
 }
 
 void TCtrl::Resize() {

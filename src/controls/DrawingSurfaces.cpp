@@ -5,19 +5,30 @@
 
 #include <QPainter>
 
-void DrawingSurfaces::GrowTo(int width, int height, const QColor& background) {
-    const QSize old = CompositionBitmap.size();
+void DrawingSurfaces::GrowTo(int width, int height, const QColor& background, int scale) {
+    if (scale != Scale) {
+        Scale = scale;
+        CompositionBitmap = QImage();
+        ScratchBitmap = QImage();
+    }
+    const QSize old = CompositionBitmap.size() / Scale;
     const QSize grown(std::max(width, old.width()), std::max(height, old.height()));
     if (grown != old) {
-        QImage bigger(grown, QImage::Format_RGB32);
+        QImage bigger(grown * Scale, QImage::Format_RGB32);
+        bigger.setDevicePixelRatio(Scale);
         bigger.fill(background);
         QPainter(&bigger).drawImage(0, 0, CompositionBitmap);
         CompositionBitmap = std::move(bigger);
     }
     if (ScratchBitmap.size() != CompositionBitmap.size()) {
         ScratchBitmap = QImage(CompositionBitmap.size(), QImage::Format_RGB32);
+        ScratchBitmap.setDevicePixelRatio(Scale);
         ScratchBitmap.fill(background);
     }
+}
+
+QRect DrawingSurfaces::DeviceRect(const QRect& rect) const {
+    return {rect.topLeft() * Scale, rect.size() * Scale};
 }
 
 void DrawingSurfaces::DimBlend(QPainter& painter, const QRect& rect) const {

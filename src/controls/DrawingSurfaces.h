@@ -17,15 +17,22 @@ constexpr uint8_t kDimAlphaStep = 17;
 // UI thread only.
 class DrawingSurfaces {
 public:
-    // The image of the whole client area; the window copies rectangles of it to the screen.
+    // The image of the whole client area; the window copies rectangles of it to the screen. It
+    // has Scale device pixels to a window pixel, so that a scaled screen shows text and lines
+    // drawn at its own resolution and bitmaps enlarged by whole pixels.
     QImage CompositionBitmap;
     // The same size as the composition; dimmed controls are blended here first.
     QImage ScratchBitmap;
     uint8_t DimAlpha = kUndimmedAlpha;
+    int Scale = 1;
 
-    // Makes the composition at least this large, never smaller, keeping what it shows; new
-    // pixels get the background. The scratch image takes the composition's size.
-    void GrowTo(int width, int height, const QColor& background);
+    // Makes the composition at least this large in window pixels, never smaller, keeping what it
+    // shows; new pixels get the background. Another scale starts both images afresh. The scratch
+    // image takes the composition's size.
+    void GrowTo(int width, int height, const QColor& background, int scale = 1);
+
+    // A rectangle of window pixels as device pixels of the images.
+    QRect DeviceRect(const QRect& rect) const;
 
     // Darkens the rectangle towards black by 255 - DimAlpha, with one constant alpha.
     void DimBlend(QPainter& painter, const QRect& rect) const;

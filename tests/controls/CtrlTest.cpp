@@ -41,6 +41,30 @@ TEST_F(CtrlTest, PaintCopiesTheBufferAtTheTopLeftAndDimmedAt153ItIsDarkerOnlyThe
     EXPECT_EQ(at(9, 22), QColor(Qt::white));
 }
 
+// A screen of scale 2: the images have two device pixels to a window pixel, and a dimmed control
+// lands, darkened, on exactly its doubled bounds.
+TEST_F(CtrlTest, AtScaleTwoTheImagesDoubleAndADimmedControlCoversItsDoubledBounds) {
+    surfaces.GrowTo(60, 40, Qt::white, 2);
+    ASSERT_EQ(surfaces.CompositionBitmap.size(), QSize(120, 80));
+    EXPECT_EQ(surfaces.CompositionBitmap.devicePixelRatio(), 2.0);
+    EXPECT_EQ(surfaces.ScratchBitmap.size(), QSize(120, 80));
+    EXPECT_EQ(surfaces.DeviceRect(QRect(10, 20, 8, 6)), QRect(20, 40, 16, 12));
+
+    control.Dimmed = true;
+    surfaces.DimAlpha = kDimmedAlpha;
+    control.Paint();
+    EXPECT_NEAR(at(20, 40).red(), 120, 1);
+    EXPECT_NEAR(at(35, 51).red(), 120, 1);
+    EXPECT_EQ(at(36, 51), QColor(Qt::white));
+    EXPECT_EQ(at(35, 52), QColor(Qt::white));
+    EXPECT_EQ(at(19, 40), QColor(Qt::white));
+
+    // Back at scale 1 the images start afresh at the window's size.
+    surfaces.GrowTo(60, 40, Qt::white);
+    EXPECT_EQ(surfaces.CompositionBitmap.size(), QSize(60, 40));
+    EXPECT_EQ(at(12, 22), QColor(Qt::white));
+}
+
 TEST_F(CtrlTest, PresentCopiesJustTheBoundsAndOnlyWhenVisible) {
     control.Present();
     control.SetVisible(false);

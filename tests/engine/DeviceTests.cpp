@@ -3,7 +3,9 @@
 
 #include <dlfcn.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -141,6 +143,25 @@ TEST(EngineLibraries, LoadFromTheProgramFolderAndExportTheirCallsOnly) {
         EXPECT_EQ(dlsym(library, "_ZN8gbxaudio5Mixer7produceEPfj"), nullptr) << path;
         dlclose(library);
     }
+}
+
+// On a desktop's sound stack (a PulseAudio server, ALSA's default on its plug-in) the server's
+// own ALSA device is listed by its name, and the system default is ALSA's default device, which
+// follows the desktop's choice of output.
+TEST_F(EngineSetup, ARunningSoundServerIsListedAndTheDefaultFollowsTheDesktop) {
+    if (!std::getenv("PULSE_SERVER"))
+        GTEST_SKIP() << "runs on the sound-server phase, where PULSE_SERVER names its server";
+    bool serverListed = false;
+    std::string defaultDevice;
+    BASS_DEVICEINFO info{};
+    for (DWORD device = 1; BASS_GetDeviceInfo(device, &info); ++device) {
+        const std::string name = info.name, system = info.driver;
+        serverListed |= name == "pulse" && system == "ALSA";
+        if (info.flags & BASS_DEVICE_DEFAULT)
+            defaultDevice = name + " (" + system + ")";
+    }
+    EXPECT_TRUE(serverListed);
+    EXPECT_EQ(defaultDevice, "default (ALSA)");
 }
 
 } // namespace

@@ -9,6 +9,11 @@
 # Qt's file dialog broken for its next use.
 set -uo pipefail
 
+# A session bus of the journey's own carries the task-bar progress, seen by a monitor on it.
+if [ -z "${GBX_JOURNEY_BUS:-}" ] && command -v dbus-run-session >/dev/null; then
+    GBX_JOURNEY_BUS=1 exec dbus-run-session -- bash "$0" "$@"
+fi
+
 here=$(cd "$(dirname "$0")" && pwd)
 program_source=$(realpath "${1:-$here/../../build/program}")
 shot_dir=$(realpath -m "${2:-$here/../../build/journey}")
@@ -32,6 +37,7 @@ cleanup() {
     # What the program said and logged, beside the shots, for a journey that went wrong.
     cp "$work/program.log" "$shot_dir/program.log" 2>/dev/null
     cp "$work/program/data/funny stuff.log" "$shot_dir/fault.log" 2>/dev/null
+    cp "$work/launcher.log" "$shot_dir/launcher-signals.log" 2>/dev/null
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -102,6 +108,12 @@ openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
 manager_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
 require "the window manager starts" wait_until manager_running
+
+launcher_log="$work/launcher.log"
+if [ -n "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-monitor >/dev/null; then
+    dbus-monitor "type='signal',interface='com.canonical.Unity.LauncherEntry'" >"$launcher_log" 2>&1 &
+    pids+=($!)
+fi
 
 lanes_before=$("$program" --dump "$plan" | grep -c '^\[Lane\.')
 require "the demo plan has lanes" test "$lanes_before" -gt 0
@@ -186,11 +198,12 @@ looks_like() { [ "$(pixels "$1")" = "$2" ]; }
 watch=116x34+4+508
 pause_button=24x24+164+513
 roll_button=24x24+136+513
+# The watch, or another region given, changes.
 watch_moves() {
-    local before
-    before=$(pixels "$watch")
+    local region=${1:-$watch} before
+    before=$(pixels "$region")
     sleep 0.2
-    looks_unlike "$watch" "$before"
+    looks_unlike "$region" "$before"
 }
 watch_stands() {
     local before
@@ -283,6 +296,23 @@ window_width=$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: \([0-9]
 check "the title names the plan unchanged" test "${title:0:2}" != "* "
 check "the plan rolls at start" wait_until watch_moves
 unpaused=$(pixels "$pause_button")
+# The progress the launcher-entry signals carried: "SENDER SHOWN FRACTION" a line, where each
+# start of the program is a sender of its own.
+launcher_progress() {
+    awk '/member=Update$/ { sender = $3 }
+         /string "progress"$/ { getline; fraction = $NF }
+         /string "progress-visible"$/ { getline; print sender, $NF, fraction }' "$launcher_log"
+}
+# At least two shown fractions, within 0 to 1, some growing.
+progress_grows() {
+    launcher_progress | awk '$2 == "true" { if ($3 < 0 || $3 > 1) bad = 1; if (n && $3 > last) grew = 1;
+                                            last = $3; n++ }
+                             END { exit !(n >= 2 && grew && !bad) }'
+}
+# Every start of the program left the progress hidden when it ended.
+progress_hidden_at_every_end() {
+    launcher_progress | awk '{ last[$1] = $2 } END { for (s in last) if (last[s] != "false") exit 1 }'
+}
 # The lane strip's empty space below the lanes, dimmed while a dialog is open.
 strip_space=60x20+40+480
 undimmed_space=$(pixels "$strip_space")
@@ -637,5 +667,47 @@ for style in 0:Default 1:Cosmic 2:Veggy; do
     fi
     program_exits "the ${style#*:} style closes"
 done
+
+# --- A screen of twice the density: the window doubles, bitmaps by whole pixels, text sharp ------
+# A rectangle of the window is pixel-doubled when sampling every other pixel and doubling again
+# gives it back: IMAGE WIDTHxHEIGHT+X+Y (device pixels).
+doubled() {
+    local crop=(-crop "$2" +repage)
+    [ "$(convert "$1" "${crop[@]}" ppm:- | md5sum)" = \
+        "$(convert "$1" "${crop[@]}" -sample 50% -sample 200% ppm:- | md5sum)" ]
+}
+drawn_finer() { ! doubled "$@"; }
+sed -i 's/^SelectedInteriorStyle=.*/SelectedInteriorStyle=0/' "$settings"
+QT_SCALE_FACTOR=2 start_program "$plan"
+main_window "the demo plan opens on a screen of scale 2" 'demo\.skw .* - Glorinbax$'
+report_aside report-at-scale-2
+rest_pointer
+check "the window is twice as wide" \
+    test "$(xdotool getwindowgeometry "$main" | sed -n 's/.*Geometry: \([0-9]*\)x.*/\1/p')" \
+    -eq $((2 * window_width))
+check "the demo plan rolls at scale 2" wait_until watch_moves 1000x40+250+620
+shoot scale-2
+# The window is larger than the screen now, which a capture of the window alone refuses: its
+# visible part is cut from the screen's.
+scaled="$work/scale-2.png"
+origin=$(xwininfo -id "$main" | awk '/Absolute upper-left X/ { x = $NF } /Absolute upper-left Y/ { y = $NF }
+                                     END { print "+" x "+" y }')
+import -window root "$work/screen.png" && convert "$work/screen.png" -crop "$origin" +repage "$scaled"
+require "the window at scale 2 is captured" test -s "$scaled"
+check "the room's cells are doubled pixel for pixel, not blurred" doubled "$scaled" 1000x120+250+640
+check "the lanes' balls are doubled pixel for pixel, not blurred" doubled "$scaled" 32x520+12+40
+check "the lane names are drawn at the screen's own resolution" drawn_finer "$scaled" 160x240+40+40
+check "the ruler's numbers are drawn at the screen's own resolution" drawn_finer "$scaled" 760x18+0+0
+focus "$main"
+xdotool key ctrl+q
+if wait_until window_shown '^Please confirm$'; then
+    focus "$(window_titled '^Please confirm$')"
+    xdotool key n
+fi
+program_exits "the program closes at scale 2"
+if [ -f "$launcher_log" ]; then
+    check "the task bar showed the line's progress between the flags as it rolled" progress_grows
+    check "the task bar's progress went with the program at every end" progress_hidden_at_every_end
+fi
 
 finish

@@ -11,12 +11,13 @@ tour_dir=$here/../../docs/tour
 frame=$(cat "$shot_dir/window-frame.txt")
 mkdir -p "$tour_dir"
 
-# The journey's shot name, then the name in the tour.
-while read -r shot name; do
+# The journey's shot name, then the name in the tour, then what to cut when not the window (the
+# window at scale 2 is larger than the screen).
+while read -r shot name crop; do
     found=("$shot_dir"/[0-9][0-9]-"$shot".png)
     [ -f "${found[0]}" ] || { echo "no shot '$shot' in $shot_dir"; exit 1; }
     # Without the time stamps, an unchanged picture gives an unchanged file.
-    convert "${found[0]}" -crop "$frame" +repage -strip "$tour_dir/$name.png"
+    convert "${found[0]}" -crop "${crop:-$frame}" +repage -strip "$tour_dir/$name.png"
     echo "$tour_dir/$name.png"
 done <<'EOF'
 main-menu 1-main-menu
@@ -27,4 +28,5 @@ russian-menu 5-russian-menu
 style-Default 6-style-default
 style-Cosmic 7-style-cosmic
 style-Veggy 8-style-veggy
+scale-2 9-scale-2 760x520+1+20
 EOF
