@@ -1,10 +1,10 @@
 // The auto-save step.
 #include "app/AutoSave.h"
 
+#include "app/AutoSaveRecovery.h"
 #include "model/Arrangement.h"
 #include "planfile/PlanOperations.h"
 #include "support/Stopwatch.h"
-#include "texts/Parlance.h"
 #include "texts/ReportElapsed.h"
 #include "texts/TextFormat.h"
 
@@ -13,14 +13,16 @@ bool AutoSave::Tick() {
 }
 
 bool AutoSave::SaveNow() {
-    const QString& name = Text(319);
-    if (!m_arrangement.plan.Modified() || name.isEmpty())
+    const QString file = AutoSaveFileIn(m_dataFolder);
+    const TThePlan& plan = m_arrangement.plan;
+    if (!plan.Modified() || file.isEmpty())
         return false;
     int64_t mark = m_stopwatch.Read();
     QString written;
-    if (!SavePlan(m_arrangement, m_dataFolder + name, m_arrangement.plan.FileFormat, false,
-                  &written))
+    if (!SavePlan(m_arrangement, file, plan.FileFormat, false, &written))
         return false;
+    // Until a normal end, the next start can offer it back.
+    WriteAutoSaveRecord(file, plan.Untitled ? QString() : plan.FileName);
     ReportElapsed(m_stopwatch, FormatText(320, {written}), mark);
     return true;
 }

@@ -1,6 +1,7 @@
 // Start-up and shut-down of the program with its window.
 #include "app/ProgramSession.h"
 
+#include "app/AutoSaveRecovery.h"
 #include "app/ProgramIcon.h"
 #include "app/ProgramWindowLink.h"
 #include "app/SaveQuestionWords.h"
@@ -37,11 +38,14 @@
 #include "support/Report.h"
 #include "support/SettingKeys.h"
 #include "texts/Parlance.h"
+#include "texts/TextFormat.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLocale>
+#include <QMessageBox>
 #include <QScopeGuard>
 #include <QThread>
 
@@ -322,8 +326,10 @@ void ProgramSession::startUp() {
 
     const PlanFileSettings planSettings{ReadDefaultResourcesFolder(store)};
     const StartupOpening opening =
-        OpenStartupFile(m_arrangement, m_options.file, planSettings,
-                        ReadSettingBool(store, Setting("Carrier", "RollOnStartup")));
+        restoreAutoSave(planSettings)
+            ? StartupOpening{true, false}
+            : OpenStartupFile(m_arrangement, m_options.file, planSettings,
+                              ReadSettingBool(store, Setting("Carrier", "RollOnStartup")));
     TTheCarrier& carrier = *Carrier();
     if (opening.loaded) {
         carrier.SetLastRollPosition(carrier.SettlePosition());
@@ -342,6 +348,27 @@ void ProgramSession::startUp() {
         m_window->Timers().LineTimer.stop();
         syncSlider();
     }
+}
+
+bool ProgramSession::restoreAutoSave(const PlanFileSettings& settings) {
+    if (m_options.mode != SessionMode::Interactive)
+        return false;
+    const std::optional<RecoverableSave> save =
+        FindRecoverableSave(AutoSaveFileIn(m_options.folders.dataFolder));
+    if (!save)
+        return false;
+    const QString plan = save->planFile.isEmpty() ? Text(29) : save->planFile;
+    QMessageBox box(
+        QMessageBox::Question, Text(42),
+        FormatText(349, {plan, QLocale().toString(save->savedAt, QLocale::ShortFormat)}),
+        QMessageBox::Yes | QMessageBox::No, m_window.get());
+    box.setDefaultButton(QMessageBox::Yes);
+    if (box.exec() != QMessageBox::Yes)
+        return false;
+    if (RestoreAutoSave(m_arrangement, *save, settings))
+        return true;
+    Report(save->autoSaveFile, m_arrangement.plan.LoadMessages, true);
+    return false;
 }
 
 void ProgramSession::syncSlider() {
@@ -398,6 +425,9 @@ bool ProgramSession::queryClose() {
         return false;
     }
     m_closed = true;
+    // An end the user chose: the next start has no automatic save to offer.
+    if (m_options.mode == SessionMode::Interactive)
+        RemoveAutoSaveRecord(AutoSaveFileIn(m_options.folders.dataFolder));
     m_carrierHost.SetClosing();
     // What is reported from now on goes to the fault log.
     reportqueue::SetAccepting(false);

@@ -101,6 +101,9 @@ private:
     // The menus on the made window.
     void attachMenus();
     void startUp();
+    // After a run that did not end normally, its automatic save when the user wants it back;
+    // true when it became the plan.
+    bool restoreAutoSave(const PlanFileSettings& settings);
     // The loudness slider shows the plan's master loudness.
     void syncSlider();
     void showWindow();

@@ -1,0 +1,62 @@
+#include "app/AutoSaveRecovery.h"
+
+#include "commands/PlanOpening.h"
+#include "model/Arrangement.h"
+#include "planfile/PlanOperations.h"
+#include "support/Report.h"
+#include "texts/Parlance.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Text 350 names the change.
+constexpr int32_t kChangeRestoredFromAutoSave = 350;
+
+} // namespace
+
+QString AutoSaveFileIn(const QString& dataFolder) {
+    const QString& name = Text(319);
+    return name.isEmpty() ? QString() : dataFolder + name;
+}
+
+QString AutoSaveRecordFile(const QString& autoSaveFile) {
+    const QFileInfo info(autoSaveFile);
+    return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".txt");
+}
+
+bool WriteAutoSaveRecord(const QString& autoSaveFile, const QString& planFile) {
+    return WriteFileReplacing(AutoSaveRecordFile(autoSaveFile), planFile.toUtf8() + '\n').isEmpty();
+}
+
+void RemoveAutoSaveRecord(const QString& autoSaveFile) {
+    if (!autoSaveFile.isEmpty())
+        QFile::remove(AutoSaveRecordFile(autoSaveFile));
+}
+
+std::optional<RecoverableSave> FindRecoverableSave(const QString& autoSaveFile) {
+    QFile record(AutoSaveRecordFile(autoSaveFile));
+    const QFileInfo saved(autoSaveFile);
+    if (!saved.isFile() || !record.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QString planFile = QString::fromUtf8(record.readLine()).trimmed();
+    const QFileInfo plan(planFile);
+    if (!planFile.isEmpty() && plan.isFile() && plan.lastModified() >= saved.lastModified())
+        return std::nullopt;
+    return RecoverableSave{autoSaveFile, planFile, saved.lastModified()};
+}
+
+bool RestoreAutoSave(Arrangement& arrangement, const RecoverableSave& save,
+                     const PlanFileSettings& settings) {
+    StartNewPlan(arrangement);
+    if (!LoadPlan(arrangement, save.autoSaveFile, settings))
+        return false;
+    TThePlan& plan = arrangement.plan;
+    plan.Untitled = save.planFile.isEmpty();
+    plan.FileName = plan.Untitled ? Text(29) : save.planFile;
+    plan.SetModified(kChangeRestoredFromAutoSave, true);
+    arrangement.window.TitleChanged();
+    Report(plan.FileName, Text(kChangeRestoredFromAutoSave), false);
+    return true;
+}

@@ -1,0 +1,36 @@
+// The automatic save after a run that did not end normally: a record beside it names the plan it
+// belongs to while the run goes on, and the next start offers it back when it is newer than that
+// plan's file. The automatic save itself is never deleted here.
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+#include <optional>
+
+class Arrangement;
+struct PlanFileSettings;
+
+// The automatic save's file in the data folder (text 319 names it); empty when switched off.
+QString AutoSaveFileIn(const QString& dataFolder);
+// The record: the automatic save's name with ".txt" for its ending, in the same folder.
+QString AutoSaveRecordFile(const QString& autoSaveFile);
+// After each automatic save; planFile is empty for an untitled plan. False when not written.
+bool WriteAutoSaveRecord(const QString& autoSaveFile, const QString& planFile);
+// At a normal end, whatever became of the plan.
+void RemoveAutoSaveRecord(const QString& autoSaveFile);
+
+struct RecoverableSave {
+    QString autoSaveFile;
+    QString planFile; // empty: the plan had no file
+    QDateTime savedAt;
+};
+
+// When the record was left behind and the automatic save is newer than the plan's file (or the
+// plan had no file, or it is gone).
+std::optional<RecoverableSave> FindRecoverableSave(const QString& autoSaveFile);
+
+// Loads the automatic save as the plan, under the plan's own name and changed, so that the next
+// save writes it there. False when it cannot be read.
+bool RestoreAutoSave(Arrangement& arrangement, const RecoverableSave& save,
+                     const PlanFileSettings& settings);
