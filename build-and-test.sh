@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the full build, then a user's journey through the
 # program on an X server of its own, then the window-less libraries again under AddressSanitizer
-# and UndefinedBehaviorSanitizer, then the program's start-up and shut-down and the tests that open
-# sound devices once more on a running sound server.
+# and UndefinedBehaviorSanitizer, then the fuzz targets briefly, then the program's start-up and
+# shut-down and the tests that open sound devices once more on a running sound server.
 set -uo pipefail
 cd "$(dirname "$0")"
 
@@ -104,6 +104,21 @@ run_on_sound_server() {
 }
 # -------------------------------------------------------------------------------------------------
 
+# The readers of outside input under libFuzzer for a short while each; each target counts as a
+# test.
+run_fuzz() {
+    local log result=0
+    log=$(mktemp)
+    bash tools/fuzz-all.sh --seconds 30 build-fuzz | tee "$log" || result=1
+    local summary
+    summary=$(tail -1 "$log")
+    rm -f "$log"
+    [[ $summary =~ ^([0-9]+)\ passed,\ ([0-9]+)\ failed$ ]] || return 1
+    passed=$((passed + BASH_REMATCH[1]))
+    failed=$((failed + BASH_REMATCH[2]))
+    return $result
+}
+
 status=0
 run_suite build "release" -DCMAKE_BUILD_TYPE=Release || status=1
 # The user's journey drives the program on an X server of its own, alone so that it keeps pace.
@@ -113,6 +128,9 @@ fi
 if [ $status -eq 0 ]; then
     run_suite build-sanitize "sanitised" -DCMAKE_BUILD_TYPE=Debug -DGBX_SANITIZE=ON \
         -DGBX_WITH_GUI=OFF || status=1
+fi
+if [ $status -eq 0 ]; then
+    timed "fuzz: build, then 30 s a target" run_fuzz || status=1
 fi
 if [ $status -eq 0 ]; then
     timed "sound server: tests" run_on_sound_server || status=1

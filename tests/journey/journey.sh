@@ -83,7 +83,8 @@ mkdir -p "$shot_dir" "$work/home/plans" "$work/runtime" "$work/sounds"
 chmod 700 "$work/runtime"
 rm -f "$shot_dir"/*.png "$shot_dir"/*.log
 cp -a "$program_source" "$work/program"
-rm -f "$work/program/data/glorinbax.ini" "$work/program/data/funny stuff.log"
+rm -f "$work/program/data/glorinbax.ini" "$work/program/data/funny stuff.log" \
+    "$work/program/data"/plan_autosave.*
 program="$work/program/glorinbax"
 plan="$work/program/data/demo/demo.skw"
 sound="$work/sounds/journey-bell.wav"
