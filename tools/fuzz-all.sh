@@ -12,7 +12,7 @@ case "${1:-}" in
 --runs) limit=(-runs="$2"); shift 2 ;;
 --seconds) limit=(-max_total_time="$2"); shift 2 ;;
 esac
-build=${1:-$root/build-fuzz}
+build=$(realpath -m "${1:-$root/build-fuzz}")
 work="$build/fuzz-work"
 
 launcher=()
