@@ -53,7 +53,7 @@ run_suite() {
     local dir=$1 name=$2
     shift 2
     timed "$name: configure and build" build_dir "$dir" "$@" || return 1
-    timed "$name: tests" run_ctest "$dir" ctest.log -LE journey
+    timed "$name: tests" run_ctest "$dir" ctest.log -LE 'journey|live-output'
 }
 
 # --- Sound server phase -------------------------------------------------------------------------
@@ -96,6 +96,7 @@ run_on_sound_server() {
         run_ctest build ctest-sound-server.log -R '^DesktopAudio\.' || result=1
         run_ctest build ctest-sound-server-devices.log -L system-audio || result=1
         run_ctest build-sanitize ctest-sound-server.log -L system-audio || result=1
+        run_ctest build ctest-live-output.log -L live-output || result=1
     else
         result=1
     fi

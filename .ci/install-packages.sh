@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libgl-dev libgtest-dev
     portaudio19-dev libasound2-dev libsndfile1-dev libflac-dev libsoxr-dev libmp3lame-dev
     fonts-crosextra-carlito fonts-dejavu-core desktop-file-utils shared-mime-info libglib2.0-bin xdg-utils dpkg-dev dbus
-    pulseaudio libasound2-plugins
+    pulseaudio pulseaudio-utils libasound2-plugins
     xvfb openbox xdotool x11-utils imagemagick
 )
 

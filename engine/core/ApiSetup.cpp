@@ -67,6 +67,10 @@ DWORD BASS_GetConfig(DWORD option) {
         case GBXAUDIO_CONFIG_CACHE_LIMIT_MB:
             value = static_cast<DWORD>(engine.cache().limit() / kMegabyte);
             break;
+        case GBXAUDIO_CONFIG_UNDERRUNS:
+            if (const std::shared_ptr<Output> output = engine.output())
+                value = static_cast<DWORD>(output->underruns());
+            break;
         case GBXAUDIO_CONFIG_CACHE_USED_KB:
             value = static_cast<DWORD>(
                 std::min<uint64_t>(engine.cache().usedBytes() >> 10, kFailure - 1));

@@ -2,9 +2,13 @@
 
 #include "gbxaudio.h"
 
+#include <pa_linux_alsa.h>
 #include <portaudio.h>
+#include <pthread.h>
+#include <sched.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace gbxaudio {
 
@@ -20,21 +24,40 @@ std::chrono::milliseconds mixPeriod(uint32_t bufferMs) {
     return std::chrono::milliseconds(std::clamp<uint32_t>(bufferMs / 4, 1, 10));
 }
 
+// The device's latency follows the buffer setting, a quarter of it up to a tenth of a second,
+// never below what the device offers: the lowest it offers underruns on a busy machine.
+double deviceLatency(const PaDeviceInfo& device, uint32_t bufferMs) {
+    return std::max(device.defaultLowOutputLatency, std::min(bufferMs / 4000.0, 0.1));
+}
+
+// Real-time scheduling where the system grants it (RLIMIT_RTPRIO); without it the thread goes on
+// as it was.
+void askForRealTime(int priority) {
+    sched_param param{};
+    param.sched_priority = priority;
+    pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
+}
+constexpr int kMixPriority = 10;
+
 int onDevice(const void*, void* out, unsigned long frames, const PaStreamCallbackTimeInfo*,
-             PaStreamCallbackFlags, void* user) {
-    return deviceCallback(*static_cast<Output*>(user), static_cast<float*>(out), frames);
+             PaStreamCallbackFlags status, void* user) {
+    return deviceCallback(*static_cast<Output*>(user), static_cast<float*>(out), frames,
+                          (status & paOutputUnderflow) != 0);
 }
 
 } // namespace
 
-// PortAudio's thread: sums what the slots hold; only copies.
-int deviceCallback(Output& self, float* out, unsigned long frames) {
+// PortAudio's thread: sums what the slots hold; only copies, and takes no lock.
+int deviceCallback(Output& self, float* out, unsigned long frames, bool underrun) {
+    if (underrun)
+        self.m_underruns.fetch_add(1, std::memory_order_relaxed);
     std::fill_n(out, frames * self.m_chans, 0.0f);
-    std::unique_lock lock(self.m_slotsMutex, std::try_to_lock);
-    if (!lock)
-        return paContinue; // a slot is being added or removed: one period of silence
-    for (const auto& slot : self.m_slots)
+    // Sequentially consistent, as publishSlots' store and load are: either it sees this pass
+    // begun, or this pass sees the list it stored.
+    self.m_callbackPasses.fetch_add(1);
+    for (PlaySlot* slot : self.m_callbackLists[self.m_liveList.load()])
         slot->mixInto(out, static_cast<uint32_t>(frames));
+    self.m_callbackPasses.fetch_add(1);
     return paContinue;
 }
 
@@ -58,7 +81,7 @@ std::unique_ptr<Output> Output::open(const OutputDevice* device,
         params.device = index;
         params.channelCount = static_cast<int>(output->m_chans);
         params.sampleFormat = paFloat32;
-        params.suggestedLatency = Pa_GetDeviceInfo(index)->defaultLowOutputLatency;
+        params.suggestedLatency = deviceLatency(*Pa_GetDeviceInfo(index), bufferMs.load());
         PaStream* stream = nullptr;
         if (Pa_OpenStream(&stream, nullptr, &params, rate, paFramesPerBufferUnspecified, paNoFlag,
                           onDevice, output.get()) != paNoError) {
@@ -66,6 +89,11 @@ std::unique_ptr<Output> Output::open(const OutputDevice* device,
             return nullptr;
         }
         output->m_stream = stream;
+        if (const PaStreamInfo* info = Pa_GetStreamInfo(stream))
+            output->m_latencyFrames =
+                static_cast<uint32_t>(std::lround(info->outputLatency * rate));
+        if (Pa_GetHostApiInfo(Pa_GetDeviceInfo(index)->hostApi)->type == paALSA)
+            PaAlsa_EnableRealtimeScheduling(stream, 1);
         if (Pa_StartStream(stream) != paNoError) {
             Pa_CloseStream(stream);
             output->m_stream = nullptr;
@@ -100,6 +128,7 @@ void Output::shutdown() {
     for (const auto& slot : m_slots)
         slot->channel()->setPlaySlot(nullptr);
     m_slots.clear();
+    publishSlots();
 }
 
 bool Output::onEngineThread() {
@@ -120,11 +149,12 @@ bool Output::play(const std::shared_ptr<Channel>& channel, bool restart) {
         channel->setPosition(0);
     const AudioFormat format = channel->format();
     PlaySlot::Setup setup{m_noSound ? format.rate : m_rate, m_noSound ? format.chans : m_chans,
-                          m_bufferMs.load()};
+                          m_bufferMs.load(), m_latencyFrames};
     auto slot = std::make_shared<PlaySlot>(channel, setup);
     {
         std::lock_guard lock(m_slotsMutex);
         m_slots.push_back(slot);
+        publishSlots();
         channel->setPlaySlot(slot);
     }
     m_wake.notify_all();
@@ -132,9 +162,11 @@ bool Output::play(const std::shared_ptr<Channel>& channel, bool restart) {
 }
 
 void Output::stop(Channel& channel) {
+    // Released after the lock, once the callback has let go of it.
+    const std::shared_ptr<PlaySlot> slot = channel.playSlot();
     std::lock_guard lock(m_slotsMutex);
-    auto slot = channel.playSlot();
     m_slots.erase(std::remove(m_slots.begin(), m_slots.end(), slot), m_slots.end());
+    publishSlots();
     channel.setPlaySlot(nullptr);
 }
 
@@ -144,6 +176,20 @@ bool Output::pause(Channel& channel) {
         return false;
     slot->setPaused(true);
     return true;
+}
+
+void Output::publishSlots() {
+    const int next = 1 - m_liveList.load();
+    std::vector<PlaySlot*>& list = m_callbackLists[next];
+    list.clear();
+    for (const auto& slot : m_slots)
+        list.push_back(slot.get());
+    m_liveList.store(next);
+    // A pass that began before the switch may still read the old list; it ends within a period.
+    const uint64_t passes = m_callbackPasses.load();
+    if (passes % 2 == 1)
+        while (m_callbackPasses.load() == passes)
+            std::this_thread::yield();
 }
 
 void Output::snapshot(std::vector<std::shared_ptr<PlaySlot>>& into) {
@@ -157,6 +203,7 @@ void Output::retire(const std::shared_ptr<PlaySlot>& slot) {
     if (found == m_slots.end())
         return;
     m_slots.erase(found);
+    publishSlots();
     if (slot->channel()->playSlot() == slot)
         slot->channel()->setPlaySlot(nullptr);
 }
@@ -168,6 +215,7 @@ void Output::waitFor(std::chrono::milliseconds period) {
 
 void Output::mixLoop() {
     t_engineThread = true;
+    askForRealTime(kMixPriority);
     std::vector<std::shared_ptr<PlaySlot>> slots;
     slots.reserve(kUsualSlots);
     while (m_running.load()) {

@@ -37,6 +37,9 @@ public:
     void stop(Channel& channel);
     bool pause(Channel& channel);
 
+    // How often the device reported that it ran out of sound.
+    uint64_t underruns() const { return m_underruns.load(std::memory_order_relaxed); }
+
     // True on the mixing and the sync thread, where BASS_Init and BASS_Free must not run.
     static bool onEngineThread();
 
@@ -44,11 +47,14 @@ private:
     Output(const OutputDevice* device, uint32_t rate, const std::atomic<uint32_t>& bufferMs);
     // Copies the slot list into `into` (capacity kept, so no allocation for usual counts).
     void snapshot(std::vector<std::shared_ptr<PlaySlot>>& into);
+    // After a change of the slot list, with its lock held: hands the callback the new list, then
+    // waits until it no longer reads the old one, so that removed slots may go.
+    void publishSlots();
     void retire(const std::shared_ptr<PlaySlot>& slot);
     void mixLoop();
     void syncLoop();
     void waitFor(std::chrono::milliseconds period);
-    friend int deviceCallback(Output& output, float* out, unsigned long frames);
+    friend int deviceCallback(Output& output, float* out, unsigned long frames, bool underrun);
 
     const bool m_noSound;
     const uint32_t m_rate;
@@ -57,8 +63,15 @@ private:
     std::unique_ptr<PortAudioSession> m_session; // outlives the stream
     void* m_stream = nullptr;                    // PaStream
 
-    std::mutex m_slotsMutex; // the callback only tries it
+    std::mutex m_slotsMutex; // never taken by the callback
     std::vector<std::shared_ptr<PlaySlot>> m_slots;
+    // What the callback mixes, without a lock: two lists of the slots, the live one named by
+    // m_liveList; the callback's pass count is odd while it reads one.
+    std::vector<PlaySlot*> m_callbackLists[2];
+    std::atomic<int> m_liveList{0};
+    std::atomic<uint64_t> m_callbackPasses{0};
+    uint32_t m_latencyFrames = 0;
+    std::atomic<uint64_t> m_underruns{0};
 
     std::atomic<bool> m_running{true};
     std::mutex m_wakeMutex;

@@ -211,11 +211,16 @@ bool PlaySlot::stalled() const {
 }
 
 bool PlaySlot::finished() const {
-    return m_producedEnd.load() && m_read.load(std::memory_order_acquire) >= m_endCounter.load();
+    return m_producedEnd.load() && heardCounter() >= m_endCounter.load();
+}
+
+uint64_t PlaySlot::heardCounter() const {
+    const uint64_t read = m_read.load(std::memory_order_acquire);
+    return read - std::min<uint64_t>(read, m_setup.latencyFrames);
 }
 
 uint64_t PlaySlot::heardPosition() const {
-    const uint64_t read = m_read.load(std::memory_order_acquire);
+    const uint64_t read = heardCounter();
     const std::vector<Marker> kept = markers();
     const Marker* current = &kept.front();
     for (const Marker& marker : kept) {
@@ -226,11 +231,11 @@ uint64_t PlaySlot::heardPosition() const {
 }
 
 uint64_t PlaySlot::heardChannelFrames() const {
-    return m_producedAtStart + outToChannel(m_read.load(std::memory_order_acquire));
+    return m_producedAtStart + outToChannel(heardCounter());
 }
 
 uint32_t PlaySlot::levels() const {
-    const uint64_t read = m_read.load(std::memory_order_acquire);
+    const uint64_t read = heardCounter();
     const uint64_t window = framesFor(m_setup.outRate, kLevelWindowMs);
     return m_levels.levelsBetween(read - std::min(read, window), read);
 }
@@ -247,7 +252,7 @@ void PlaySlot::fireHeard(uint64_t from, bool fromInclusive, uint64_t to) {
 }
 
 void PlaySlot::runHeardSyncs() {
-    const uint64_t read = m_read.load(std::memory_order_acquire);
+    const uint64_t read = heardCounter();
     const std::vector<Marker> kept = markers();
     bool inclusive = false;
     if (!m_heardStarted || m_heardSerial < kept.front().serial) {

@@ -22,6 +22,9 @@ public:
         uint32_t outRate = 0;
         uint32_t outChans = 0;
         uint32_t bufferMs = 0;
+        // Frames the device holds between the callback and the speaker: what the callback has
+        // taken is heard that much later.
+        uint32_t latencyFrames = 0;
     };
     using Clock = std::chrono::steady_clock;
 
@@ -71,6 +74,8 @@ private:
     void shape(uint32_t frames);
     void write(const float* data, uint32_t frames);
     void fireHeard(uint64_t from, bool fromInclusive, uint64_t to);
+    // The output frames heard by now: taken by the callback, less the device's latency.
+    uint64_t heardCounter() const;
 
     const std::shared_ptr<Channel> m_channel;
     const Setup m_setup;

@@ -10,7 +10,11 @@
 
 ProgramAudio::ProgramAudio() {
     m_faultDrain.setInterval(kFaultDrainMs);
-    QObject::connect(&m_faultDrain, &QTimer::timeout, [] { DrainAudioFaults(); });
+    QObject::connect(&m_faultDrain, &QTimer::timeout, [this] {
+        DrainAudioFaults();
+        if (BassLoaded())
+            m_underruns.Tick(Bass().BASS_GetConfig(GBXAUDIO_CONFIG_UNDERRUNS));
+    });
 }
 
 ProgramAudio::~ProgramAudio() {

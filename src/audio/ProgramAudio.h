@@ -5,6 +5,7 @@
 #include "audio/LibraryStartup.h"
 #include "audio/Mingler.h"
 #include "audio/MinglerHooks.h"
+#include "audio/UnderrunReport.h"
 
 #include <QString>
 #include <QTimer>
@@ -70,5 +71,6 @@ private:
     AudioOutput m_output;
     std::unique_ptr<TTheMingler> m_mingler;
     std::unique_ptr<MixerViewAdapter> m_view;
-    QTimer m_faultDrain;
+    QTimer m_faultDrain; // also reads the device's underruns
+    UnderrunReport m_underruns;
 };
