@@ -27,7 +27,7 @@ run_target() {
     local target=$1 folder="$work/$1"
     rm -rf "$folder"
     mkdir -p "$folder/found"
-    (cd "$folder" && "$build/fuzz/$target" "${limit[@]}" -max_len=4096 -print_final_stats=1 \
+    (cd "$folder" && "$build/fuzz/$target" "${limit[@]}" -max_len=4096 -timeout=10 -print_final_stats=1 \
         -artifact_prefix="$folder/" found "$root/fuzz/corpus/$target" >log 2>&1)
     local executions crashes
     executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$folder/log")

@@ -68,8 +68,7 @@ DWORD BASS_GetConfig(DWORD option) {
             value = static_cast<DWORD>(engine.cache().limit() / kMegabyte);
             break;
         case GBXAUDIO_CONFIG_UNDERRUNS:
-            if (const std::shared_ptr<Output> output = engine.output())
-                value = static_cast<DWORD>(output->underruns());
+            value = static_cast<DWORD>(Output::underruns());
             break;
         case GBXAUDIO_CONFIG_CACHE_USED_KB:
             value = static_cast<DWORD>(

@@ -15,6 +15,8 @@ namespace gbxaudio {
 namespace {
 
 thread_local bool t_engineThread = false;
+// Over every output the library opens, so that a reader never sees the count fall.
+std::atomic<uint64_t> g_underruns{0};
 
 constexpr auto kSyncPeriod = std::chrono::milliseconds(5);
 constexpr size_t kUsualSlots = 64;
@@ -50,7 +52,7 @@ int onDevice(const void*, void* out, unsigned long frames, const PaStreamCallbac
 // PortAudio's thread: sums what the slots hold; only copies, and takes no lock.
 int deviceCallback(Output& self, float* out, unsigned long frames, bool underrun) {
     if (underrun)
-        self.m_underruns.fetch_add(1, std::memory_order_relaxed);
+        g_underruns.fetch_add(1, std::memory_order_relaxed);
     std::fill_n(out, frames * self.m_chans, 0.0f);
     // Sequentially consistent, as publishSlots' store and load are: either it sees this pass
     // begun, or this pass sees the list it stored.
@@ -131,6 +133,10 @@ void Output::shutdown() {
     publishSlots();
 }
 
+uint64_t Output::underruns() {
+    return g_underruns.load(std::memory_order_relaxed);
+}
+
 bool Output::onEngineThread() {
     return t_engineThread;
 }
@@ -163,8 +169,9 @@ bool Output::play(const std::shared_ptr<Channel>& channel, bool restart) {
 
 void Output::stop(Channel& channel) {
     // Released after the lock, once the callback has let go of it.
-    const std::shared_ptr<PlaySlot> slot = channel.playSlot();
+    std::shared_ptr<PlaySlot> slot;
     std::lock_guard lock(m_slotsMutex);
+    slot = channel.playSlot();
     m_slots.erase(std::remove(m_slots.begin(), m_slots.end(), slot), m_slots.end());
     publishSlots();
     channel.setPlaySlot(nullptr);
@@ -187,9 +194,11 @@ void Output::publishSlots() {
     m_liveList.store(next);
     // A pass that began before the switch may still read the old list; it ends within a period.
     const uint64_t passes = m_callbackPasses.load();
+    // Sleeping, not yielding: a real-time caller would keep an ordinary callback thread off a
+    // shared core.
     if (passes % 2 == 1)
         while (m_callbackPasses.load() == passes)
-            std::this_thread::yield();
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
 }
 
 void Output::snapshot(std::vector<std::shared_ptr<PlaySlot>>& into) {

@@ -37,8 +37,8 @@ public:
     void stop(Channel& channel);
     bool pause(Channel& channel);
 
-    // How often the device reported that it ran out of sound.
-    uint64_t underruns() const { return m_underruns.load(std::memory_order_relaxed); }
+    // How often a device reported that it ran out of sound, over every output since loading.
+    static uint64_t underruns();
 
     // True on the mixing and the sync thread, where BASS_Init and BASS_Free must not run.
     static bool onEngineThread();
@@ -71,7 +71,6 @@ private:
     std::atomic<int> m_liveList{0};
     std::atomic<uint64_t> m_callbackPasses{0};
     uint32_t m_latencyFrames = 0;
-    std::atomic<uint64_t> m_underruns{0};
 
     std::atomic<bool> m_running{true};
     std::mutex m_wakeMutex;

@@ -165,6 +165,7 @@ void PlaySlot::fill() {
 }
 
 void PlaySlot::mixInto(float* out, uint32_t frames) {
+    m_passed.fetch_add(frames, std::memory_order_relaxed);
     if (m_paused.load())
         return;
     const uint32_t chans = m_setup.outChans;
@@ -216,7 +217,10 @@ bool PlaySlot::finished() const {
 
 uint64_t PlaySlot::heardCounter() const {
     const uint64_t read = m_read.load(std::memory_order_acquire);
-    return read - std::min<uint64_t>(read, m_setup.latencyFrames);
+    if (m_setup.latencyFrames == 0)
+        return read;
+    const uint64_t passed = m_passed.load(std::memory_order_relaxed);
+    return std::min(read, passed - std::min<uint64_t>(passed, m_setup.latencyFrames));
 }
 
 uint64_t PlaySlot::heardPosition() const {

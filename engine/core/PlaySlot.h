@@ -74,7 +74,8 @@ private:
     void shape(uint32_t frames);
     void write(const float* data, uint32_t frames);
     void fireHeard(uint64_t from, bool fromInclusive, uint64_t to);
-    // The output frames heard by now: taken by the callback, less the device's latency.
+    // The output frames heard by now: what the callback took, once the device's latency has
+    // passed since (the callback's passes count on through pauses, stalls and the end).
     uint64_t heardCounter() const;
 
     const std::shared_ptr<Channel> m_channel;
@@ -87,6 +88,7 @@ private:
     std::vector<float> m_ring;
     std::atomic<uint64_t> m_written{0};
     std::atomic<uint64_t> m_read{0};
+    std::atomic<uint64_t> m_passed{0}; // frames of every callback pass since the slot began
 
     std::vector<float> m_pulled;
     std::vector<float> m_shaped;

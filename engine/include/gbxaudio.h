@@ -112,8 +112,8 @@ typedef struct {
 /* Our own: the decoded-file cache. */
 #define GBXAUDIO_CONFIG_CACHE_LIMIT_MB 0x10600 /* memory bound of the cache; default 1024 */
 #define GBXAUDIO_CONFIG_CACHE_USED_KB 0x10601  /* memory the cache holds now; read only */
-#define GBXAUDIO_CONFIG_UNDERRUNS 0x10602      /* times the device ran out of sound since
-                                                  BASS_Init; read only */
+#define GBXAUDIO_CONFIG_UNDERRUNS 0x10602      /* times a device ran out of sound since the
+                                                  library was loaded; read only */
 
 /* Device flags. */
 #define BASS_DEVICE_ENABLED 1

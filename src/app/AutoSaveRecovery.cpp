@@ -47,6 +47,14 @@ std::optional<RecoverableSave> FindRecoverableSave(const QString& autoSaveFile) 
     return RecoverableSave{autoSaveFile, planFile, saved.lastModified()};
 }
 
+QString KeepAutoSaveAside(const RecoverableSave& save) {
+    const QFileInfo info(save.autoSaveFile);
+    const QString aside = info.path() + QLatin1Char('/') + info.completeBaseName() +
+                          save.savedAt.toString(QStringLiteral("-yyyyMMdd-HHmmss.")) +
+                          info.suffix();
+    return QFile::rename(save.autoSaveFile, aside) ? aside : QString();
+}
+
 bool RestoreAutoSave(Arrangement& arrangement, const RecoverableSave& save,
                      const PlanFileSettings& settings) {
     StartNewPlan(arrangement);

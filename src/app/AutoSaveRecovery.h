@@ -30,6 +30,10 @@ struct RecoverableSave {
 // plan had no file, or it is gone).
 std::optional<RecoverableSave> FindRecoverableSave(const QString& autoSaveFile);
 
+// After the user declined it: the automatic save renamed with its time, so that the next
+// automatic save does not write over it. The new name, or empty when it could not be renamed.
+QString KeepAutoSaveAside(const RecoverableSave& save);
+
 // Loads the automatic save as the plan, under the plan's own name and changed, so that the next
 // save writes it there. False when it cannot be read.
 bool RestoreAutoSave(Arrangement& arrangement, const RecoverableSave& save,

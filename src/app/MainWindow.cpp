@@ -256,7 +256,7 @@ int TGlorinbaxMF::deviceScale() const {
 void TGlorinbaxMF::paintEvent(QPaintEvent* event) {
     // Moved to a screen of another scale: drawn afresh at the new one.
     if (m_laidOut && deviceScale() != m_interior->Surfaces.Scale)
-        Relayout();
+        guarded("FormResize", [this] { Relayout(); });
     QPainter painter(this);
     painter.fillRect(event->rect(), m_interior->WindowColour());
     const QImage& composition = m_interior->Surfaces.CompositionBitmap;

@@ -363,8 +363,12 @@ bool ProgramSession::restoreAutoSave(const PlanFileSettings& settings) {
         FormatText(349, {plan, QLocale().toString(save->savedAt, QLocale::ShortFormat)}),
         QMessageBox::Yes | QMessageBox::No, m_window.get());
     box.setDefaultButton(QMessageBox::Yes);
-    if (box.exec() != QMessageBox::Yes)
+    if (box.exec() != QMessageBox::Yes) {
+        // Kept for the user, out of the next automatic save's way.
+        if (const QString aside = KeepAutoSaveAside(*save); !aside.isEmpty())
+            Report(aside, FormatText(320, {aside}), false);
         return false;
+    }
     if (RestoreAutoSave(m_arrangement, *save, settings))
         return true;
     Report(save->autoSaveFile, m_arrangement.plan.LoadMessages, true);

@@ -97,11 +97,14 @@ TEST_F(AutoSaveAtStart, YesOpensTheAutomaticSaveUnderThePlansNameAsAChangedPlan)
     EXPECT_TRUE(ReadAll(plan).contains("Handle=Plan")) << "the plan's file is left alone";
 }
 
-TEST_F(AutoSaveAtStart, NoOpensThePlanAndLeavesTheAutomaticSaveForAnotherStart) {
+TEST_F(AutoSaveAtStart, NoOpensThePlanAndKeepsTheAutomaticSaveOutOfTheNextOnesWay) {
     ASSERT_NO_FATAL_FAILURE(start(QMessageBox::No));
     EXPECT_EQ(firstHandle(), "Plan");
     EXPECT_FALSE(session->Model().plan.Modified());
-    EXPECT_TRUE(FindRecoverableSave(save)) << "offered again should this run end badly too";
+    EXPECT_FALSE(QFileInfo::exists(save));
+    const QString aside =
+        folders.dataFolder + "plan_autosave" + kLater.toString("-yyyyMMdd-HHmmss") + ".skw";
+    EXPECT_TRUE(ReadAll(aside).contains("Handle=Saved")) << aside.toStdString();
 }
 
 TEST_F(AutoSaveAtStart, EachAutomaticSaveNamesItsPlanForTheNextStart) {

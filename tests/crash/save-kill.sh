@@ -39,16 +39,27 @@ start=$(date +%s%N)
 check "an unbroken save rewrites the plan as it was" cmp -s "$work/old.skw" "$work/target.skw"
 run_ns=$(($(date +%s%N) - start))
 
-# Each round writes the plan that the file does not hold now.
+# Each round writes the plan that the file does not hold now. Odd rounds kill at a random moment
+# of the whole run; even rounds watch the process's open files and kill the moment it has one
+# open in the plan's folder other than the one it reads, that is while it writes the new plan.
+writing() {
+    ls -l "/proc/$1/fd" 2>/dev/null | grep -- "-> $work/" | grep -qv -e '/old.skw$' -e '/new.skw$'
+}
 broken=0
 finished=0
+caught_writing=0
 current=old
 for round in $(seq 1 "$rounds"); do
     source_plan=$([ "$current" = old ] && echo new || echo old)
     "$program" --convert "$work/$source_plan.skw" "$work/target.skw" --format binary 2>/dev/null &
     pid=$!
-    sleep "$(awk -v ns="$run_ns" -v seed="$round$RANDOM" \
-        'BEGIN { srand(seed); printf "%.4f", rand() * ns / 1e9 }')"
+    if [ $((round % 2)) -eq 0 ]; then
+        until writing "$pid" || ! kill -0 "$pid" 2>/dev/null; do :; done
+        writing "$pid" && caught_writing=$((caught_writing + 1))
+    else
+        sleep "$(awk -v ns="$run_ns" -v seed="$round$RANDOM" \
+            'BEGIN { srand(seed); printf "%.4f", rand() * ns / 1e9 }')"
+    fi
     kill -9 "$pid" 2>/dev/null
     wait "$pid" 2>/dev/null
     if cmp -s "$work/target.skw" "$work/$source_plan.skw"; then
@@ -56,11 +67,14 @@ for round in $(seq 1 "$rounds"); do
         current=$source_plan
     elif ! cmp -s "$work/target.skw" "$work/$current.skw"; then
         broken=$((broken + 1))
-        cp "$work/target.skw" "$work/broken-$round.skw"
+        echo "round $round: the plan is neither the old nor the new one:"
+        cmp "$work/target.skw" "$work/$current.skw" | head -1
         cp "$work/$current.skw" "$work/target.skw"
     fi
 done
-echo "$rounds kills: $finished saves had finished, the others were cut short"
+echo "$rounds kills: $finished saves had finished, the others were cut short;" \
+    "$caught_writing came while the new plan was being written"
+check "kills came while the new plan was being written" test "$caught_writing" -gt 0
 check "after every kill the plan is the old one or the new one, whole" test "$broken" -eq 0
 check "the plan after the last kill reads" \
     test "$("$program" --dump "$work/target.skw" 2>/dev/null | grep -c '^X=')" -eq 100000
