@@ -37,8 +37,9 @@ run_target() {
     [ -n "$executions" ] && [ "$crashes" -eq 0 ]
 }
 
-targets=(fuzz_plan_text fuzz_plan_binary fuzz_settings fuzz_blade_record fuzz_formula
-    fuzz_style_config fuzz_escape_language)
+# The quick ones first, so that a run cut short has the most to show.
+targets=(fuzz_escape_language fuzz_formula fuzz_style_config fuzz_blade_record fuzz_settings
+    fuzz_plan_binary fuzz_plan_text)
 failed=0
 for ((i = 0; i < ${#targets[@]}; i += 2)); do
     pids=()
