@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the full build, then a user's journey through the
 # program on an X server of its own, then the window-less libraries again under AddressSanitizer
-# and UndefinedBehaviorSanitizer, then the fuzz targets briefly, then the program's start-up and
-# shut-down and the tests that open sound devices once more on a running sound server.
+# and UndefinedBehaviorSanitizer, then the fuzz targets briefly, then the program under a minute of
+# edits with ThreadSanitizer on the engine and the mingler and with AddressSanitizer on the whole,
+# then the program's start-up and shut-down and the tests that open sound devices once more on a
+# running sound server.
 set -uo pipefail
 cd "$(dirname "$0")"
 
@@ -54,6 +56,16 @@ run_suite() {
     shift 2
     timed "$name: configure and build" build_dir "$dir" "$@" || return 1
     timed "$name: tests" run_ctest "$dir" ctest.log -LE 'journey|live-output'
+}
+
+# The program on the "no sound" device under a stream of edits for a minute, built with a
+# sanitizer: only the soak driver and what it loads.
+run_soak() {
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "${launcher[@]}" -DGBX_WERROR=ON "$@" >/dev/null || return 1
+    cmake --build "$dir" -j "$jobs" --target glorinbax-soak || return 1
+    run_ctest "$dir" ctest-soak.log -L soak
 }
 
 # --- Sound server phase -------------------------------------------------------------------------
@@ -132,6 +144,14 @@ if [ $status -eq 0 ]; then
 fi
 if [ $status -eq 0 ]; then
     timed "fuzz: build, then 30 s a target" run_fuzz || status=1
+fi
+if [ $status -eq 0 ]; then
+    timed "soak: ThreadSanitizer build, 60 s" run_soak build-tsan -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DGBX_TSAN=ON || status=1
+fi
+if [ $status -eq 0 ]; then
+    timed "soak: AddressSanitizer build, 60 s" run_soak build-soak-asan -DCMAKE_BUILD_TYPE=Debug \
+        -DGBX_SANITIZE=ON || status=1
 fi
 if [ $status -eq 0 ]; then
     timed "sound server: tests" run_on_sound_server || status=1

@@ -70,6 +70,9 @@ DWORD BASS_GetConfig(DWORD option) {
         case GBXAUDIO_CONFIG_UNDERRUNS:
             value = static_cast<DWORD>(Output::underruns());
             break;
+        case GBXAUDIO_CONFIG_CHANNELS:
+            value = static_cast<DWORD>(engine.registry().size());
+            break;
         case GBXAUDIO_CONFIG_CACHE_USED_KB:
             value = static_cast<DWORD>(
                 std::min<uint64_t>(engine.cache().usedBytes() >> 10, kFailure - 1));

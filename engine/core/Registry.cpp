@@ -32,4 +32,9 @@ std::vector<std::shared_ptr<Channel>> Registry::removeAll() {
     return all;
 }
 
+size_t Registry::size() const {
+    std::lock_guard lock(m_mutex);
+    return m_channels.size();
+}
+
 } // namespace gbxaudio

@@ -18,6 +18,8 @@ public:
     std::shared_ptr<Channel> find(Handle handle) const;
     std::shared_ptr<Channel> remove(Handle handle);
     std::vector<std::shared_ptr<Channel>> removeAll();
+    // Channels made and not yet freed.
+    size_t size() const;
 
 private:
     mutable std::mutex m_mutex;

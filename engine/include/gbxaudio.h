@@ -114,6 +114,8 @@ typedef struct {
 #define GBXAUDIO_CONFIG_CACHE_USED_KB 0x10601  /* memory the cache holds now; read only */
 #define GBXAUDIO_CONFIG_UNDERRUNS 0x10602      /* times a device ran out of sound since the
                                                   library was loaded; read only */
+#define GBXAUDIO_CONFIG_CHANNELS 0x10603       /* channels made and not yet freed; read
+                                                  only */
 
 /* Device flags. */
 #define BASS_DEVICE_ENABLED 1

@@ -35,6 +35,17 @@ void RemoveAutoSaveRecord(const QString& autoSaveFile) {
         QFile::remove(AutoSaveRecordFile(autoSaveFile));
 }
 
+std::unique_ptr<QLockFile> TakeAutoSaveLock(const QString& autoSaveFile) {
+    if (autoSaveFile.isEmpty())
+        return nullptr;
+    const QFileInfo info(autoSaveFile);
+    auto lock = std::make_unique<QLockFile>(info.path() + QLatin1Char('/') +
+                                            info.completeBaseName() + QStringLiteral(".lock"));
+    // Only a run that is gone leaves a stale lock, however long the live one has been running.
+    lock->setStaleLockTime(0);
+    return lock->tryLock(0) ? std::move(lock) : nullptr;
+}
+
 std::optional<RecoverableSave> FindRecoverableSave(const QString& autoSaveFile) {
     QFile record(AutoSaveRecordFile(autoSaveFile));
     const QFileInfo saved(autoSaveFile);

@@ -6,6 +6,9 @@
 #include <QDateTime>
 #include <QString>
 
+#include <QLockFile>
+
+#include <memory>
 #include <optional>
 
 class Arrangement;
@@ -19,6 +22,11 @@ QString AutoSaveRecordFile(const QString& autoSaveFile);
 bool WriteAutoSaveRecord(const QString& autoSaveFile, const QString& planFile);
 // At a normal end, whatever became of the plan.
 void RemoveAutoSaveRecord(const QString& autoSaveFile);
+
+// Held by the interactive run that owns the automatic save's record for as long as it runs: a
+// second run beside it neither offers the first one's live save nor removes its record. None for
+// the second run, or when automatic saves are off; a lock of a run that died is taken over.
+std::unique_ptr<QLockFile> TakeAutoSaveLock(const QString& autoSaveFile);
 
 struct RecoverableSave {
     QString autoSaveFile;

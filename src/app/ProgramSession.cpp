@@ -324,6 +324,8 @@ void ProgramSession::startUp() {
     m_mixer.Set(m_audio.View());
     m_carrierLink.AttachMingler(m_audio.Mingler());
 
+    if (m_options.mode == SessionMode::Interactive)
+        m_autoSaveLock = TakeAutoSaveLock(AutoSaveFileIn(m_options.folders.dataFolder));
     const PlanFileSettings planSettings{ReadDefaultResourcesFolder(store)};
     const StartupOpening opening =
         restoreAutoSave(planSettings)
@@ -351,7 +353,7 @@ void ProgramSession::startUp() {
 }
 
 bool ProgramSession::restoreAutoSave(const PlanFileSettings& settings) {
-    if (m_options.mode != SessionMode::Interactive)
+    if (!m_autoSaveLock)
         return false;
     const std::optional<RecoverableSave> save =
         FindRecoverableSave(AutoSaveFileIn(m_options.folders.dataFolder));
@@ -430,7 +432,7 @@ bool ProgramSession::queryClose() {
     }
     m_closed = true;
     // An end the user chose: the next start has no automatic save to offer.
-    if (m_options.mode == SessionMode::Interactive)
+    if (m_autoSaveLock)
         RemoveAutoSaveRecord(AutoSaveFileIn(m_options.folders.dataFolder));
     m_carrierHost.SetClosing();
     // What is reported from now on goes to the fault log.

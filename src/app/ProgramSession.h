@@ -32,6 +32,7 @@
 #include "support/Stopwatch.h"
 
 #include <QDateTime>
+#include <QLockFile>
 #include <QPointer>
 #include <QTimer>
 
@@ -168,6 +169,8 @@ private:
     std::unique_ptr<QtProgramDialogs> m_programDialogs;
     std::unique_ptr<SideWindows> m_sideWindows;
     WindowPlacement m_restored; // as the settings gave it
+    // This interactive run owns the automatic save's record; none beside another run.
+    std::unique_ptr<QLockFile> m_autoSaveLock;
     bool m_halted = false;
     bool m_closed = false;
     bool m_saveSideCopy = true;

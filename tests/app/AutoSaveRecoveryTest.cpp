@@ -107,6 +107,20 @@ TEST_F(AutoSaveAtStart, NoOpensThePlanAndKeepsTheAutomaticSaveOutOfTheNextOnesWa
     EXPECT_TRUE(ReadAll(aside).contains("Handle=Saved")) << aside.toStdString();
 }
 
+TEST_F(AutoSaveAtStart, ARunBesideAnotherLeavesTheOthersSaveAndRecordAlone) {
+    const std::unique_ptr<QLockFile> other = TakeAutoSaveLock(save);
+    ASSERT_TRUE(other);
+    {
+        BoxAnswers answers({QMessageBox::No});
+        ASSERT_NO_FATAL_FAILURE(startSession({folders, plan, SessionMode::Interactive}));
+        EXPECT_TRUE(answers.seen.empty()) << "the other run's live save is not offered";
+    }
+    EXPECT_EQ(firstHandle(), "Plan");
+    ASSERT_NO_FATAL_FAILURE(closeWithoutSaving());
+    EXPECT_TRUE(QFileInfo::exists(AutoSaveRecordFile(save))) << "the other run's record stays";
+    EXPECT_FALSE(TakeAutoSaveLock(save)) << "still the other run's";
+}
+
 TEST_F(AutoSaveAtStart, EachAutomaticSaveNamesItsPlanForTheNextStart) {
     ASSERT_NO_FATAL_FAILURE(start(QMessageBox::No));
     RemoveAutoSaveRecord(save);

@@ -112,14 +112,18 @@ TEST_F(Streams, CreatingStreamsNeedsAnInitialisedOutput) {
 }
 
 TEST_F(Streams, FreeingTheOutputFreesEveryStream) {
+    const DWORD before = BASS_GetConfig(GBXAUDIO_CONFIG_CHANNELS);
     const DWORD stream = openSource(file("count.wav"));
     const DWORD mixer = BASS_Mixer_StreamCreate(44100, 2, BASS_STREAM_DECODE);
+    ASSERT_TRUE(BASS_Mixer_StreamAddChannelEx(mixer, openSource(file("count.wav")), 0, 0, 0));
+    EXPECT_EQ(BASS_GetConfig(GBXAUDIO_CONFIG_CHANNELS), before + 3);
     ASSERT_TRUE(BASS_Free());
     ASSERT_TRUE(BASS_Init(0, 44100, 0, nullptr, nullptr));
     for (const DWORD handle : {stream, mixer}) {
         EXPECT_FALSE(BASS_ChannelGetInfo(handle, nullptr));
         EXPECT_EQ(BASS_ErrorGetCode(), BASS_ERROR_HANDLE);
     }
+    EXPECT_EQ(BASS_GetConfig(GBXAUDIO_CONFIG_CHANNELS), before);
 }
 
 // Every call given a handle that names nothing fails with BASS_ERROR_HANDLE.

@@ -1,0 +1,22 @@
+#include "LineWatch.h"
+
+bool LineWatch::Read(const Reading& reading) {
+    ++m_readings;
+    const std::optional<Elements> last = m_last;
+    const bool moved = m_moved;
+    m_last = reading.position;
+    m_moved = false;
+    if (!last || moved || reading.position >= *last)
+        return true;
+    const bool wrapped = reading.looping && reading.position >= reading.rangeStart &&
+                         reading.position - reading.rangeStart <= reading.elapsed;
+    if (wrapped) {
+        ++m_wraps;
+        return true;
+    }
+    m_fault = "the line stepped back from " + std::to_string(last->count) + " to " +
+              std::to_string(reading.position.count) + " (range start " +
+              std::to_string(reading.rangeStart.count) +
+              (reading.looping ? ", looping)" : ", not looping)");
+    return false;
+}
