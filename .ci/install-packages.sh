@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ clang libclang-rt-14-dev pkg-config ccache git
     qt6-base-dev libgl-dev libgtest-dev
-    portaudio19-dev libasound2-dev libsndfile1-dev libflac-dev libsoxr-dev libmp3lame-dev
+    portaudio19-dev libasound2-dev libsndfile1-dev libflac-dev libsoxr-dev libmp3lame-dev libdbus-1-dev
     fonts-crosextra-carlito fonts-dejavu-core desktop-file-utils shared-mime-info libglib2.0-bin xdg-utils dpkg-dev dbus
     pulseaudio pulseaudio-utils libasound2-plugins
     xvfb openbox xdotool x11-utils imagemagick

@@ -1,11 +1,10 @@
 #include "Output.h"
+#include "RealTime.h"
 
 #include "gbxaudio.h"
 
 #include <pa_linux_alsa.h>
 #include <portaudio.h>
-#include <pthread.h>
-#include <sched.h>
 
 #include <algorithm>
 #include <cmath>
@@ -32,14 +31,8 @@ double deviceLatency(const PaDeviceInfo& device, uint32_t bufferMs) {
     return std::max(device.defaultLowOutputLatency, std::min(bufferMs / 4000.0, 0.1));
 }
 
-// Real-time scheduling where the system grants it (RLIMIT_RTPRIO); without it the thread goes on
-// as it was.
-void askForRealTime(int priority) {
-    sched_param param{};
-    param.sched_priority = priority;
-    pthread_setschedparam(pthread_self(), SCHED_FIFO, &param);
-}
 constexpr int kMixPriority = 10;
+constexpr int kDevicePriority = 11;
 
 int onDevice(const void*, void* out, unsigned long frames, const PaStreamCallbackTimeInfo*,
              PaStreamCallbackFlags status, void* user) {
@@ -53,6 +46,8 @@ int onDevice(const void*, void* out, unsigned long frames, const PaStreamCallbac
 int deviceCallback(Output& self, float* out, unsigned long frames, bool underrun) {
     if (underrun)
         g_underruns.fetch_add(1, std::memory_order_relaxed);
+    if (self.m_deviceThread.load(std::memory_order_relaxed) == 0)
+        self.m_deviceThread.store(currentThreadId(), std::memory_order_relaxed);
     std::fill_n(out, frames * self.m_chans, 0.0f);
     // Sequentially consistent, as publishSlots' store and load are: either it sees this pass
     // begun, or this pass sees the list it stored.
@@ -224,7 +219,7 @@ void Output::waitFor(std::chrono::milliseconds period) {
 
 void Output::mixLoop() {
     t_engineThread = true;
-    askForRealTime(kMixPriority);
+    m_mixThreadId.store(currentThreadId());
     std::vector<std::shared_ptr<PlaySlot>> slots;
     slots.reserve(kUsualSlots);
     while (m_running.load()) {
@@ -244,7 +239,18 @@ void Output::syncLoop() {
     t_engineThread = true;
     std::vector<std::shared_ptr<PlaySlot>> slots;
     slots.reserve(kUsualSlots);
+    // Asked from here, since asking may wait on the system bus; each thread is asked once.
+    bool mixAsked = false;
+    bool deviceAsked = false;
     while (m_running.load()) {
+        if (!mixAsked && m_mixThreadId.load() != 0) {
+            askForRealTime(m_mixThreadId.load(), kMixPriority);
+            mixAsked = true;
+        }
+        if (!deviceAsked && m_deviceThread.load(std::memory_order_relaxed) != 0) {
+            askForRealTime(m_deviceThread.load(std::memory_order_relaxed), kDevicePriority);
+            deviceAsked = true;
+        }
         snapshot(slots);
         for (const auto& slot : slots) {
             slot->runHeardSyncs();

@@ -5,6 +5,8 @@
 #include "PortAudioSession.h"
 #include "SystemDevices.h"
 
+#include <sys/types.h>
+
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
@@ -77,6 +79,9 @@ private:
     std::condition_variable m_wake;
     std::thread m_mixThread;
     std::thread m_syncThread;
+    // The kernel's ids of the mixing thread and of the device's callback thread, once they run.
+    std::atomic<pid_t> m_mixThreadId{0};
+    std::atomic<pid_t> m_deviceThread{0};
 };
 
 } // namespace gbxaudio

@@ -1,0 +1,123 @@
+#include "RealTime.h"
+
+#include <dbus/dbus.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace gbxaudio {
+
+namespace {
+
+constexpr const char* kService = "org.freedesktop.RealtimeKit1";
+constexpr const char* kObject = "/org/freedesktop/RealtimeKit1";
+constexpr int kReplyMs = 1000;
+
+// One call on the system bus; its reply, or none.
+DBusMessage* call(DBusConnection* bus, DBusMessage* message) {
+    DBusError error;
+    dbus_error_init(&error);
+    DBusMessage* reply = dbus_connection_send_with_reply_and_block(bus, message, kReplyMs, &error);
+    dbus_message_unref(message);
+    dbus_error_free(&error);
+    return reply;
+}
+
+// An integer property of RealtimeKit, of the D-Bus type given.
+bool property(DBusConnection* bus, const char* name, int type, int64_t& value) {
+    DBusMessage* message =
+        dbus_message_new_method_call(kService, kObject, "org.freedesktop.DBus.Properties", "Get");
+    if (!message)
+        return false;
+    const char* interface = kService;
+    dbus_message_append_args(message, DBUS_TYPE_STRING, &interface, DBUS_TYPE_STRING, &name,
+                             DBUS_TYPE_INVALID);
+    DBusMessage* reply = call(bus, message);
+    if (!reply)
+        return false;
+    DBusMessageIter top;
+    DBusMessageIter variant;
+    bool found = false;
+    if (dbus_message_iter_init(reply, &top) &&
+        dbus_message_iter_get_arg_type(&top) == DBUS_TYPE_VARIANT) {
+        dbus_message_iter_recurse(&top, &variant);
+        if (dbus_message_iter_get_arg_type(&variant) == type) {
+            if (type == DBUS_TYPE_INT32) {
+                dbus_int32_t v = 0;
+                dbus_message_iter_get_basic(&variant, &v);
+                value = v;
+            } else {
+                dbus_int64_t v = 0;
+                dbus_message_iter_get_basic(&variant, &v);
+                value = v;
+            }
+            found = true;
+        }
+    }
+    dbus_message_unref(reply);
+    return found;
+}
+
+bool throughRealtimeKit(DBusConnection* bus, pid_t thread, int priority) {
+    int64_t most = 0;
+    int64_t rtTimeMax = 0;
+    if (!property(bus, "MaxRealtimePriority", DBUS_TYPE_INT32, most) ||
+        !property(bus, "RTTimeUSecMax", DBUS_TYPE_INT64, rtTimeMax) || most < 1)
+        return false;
+    // RealtimeKit grants only to a process that bounds its real-time CPU time.
+    rlimit limit{};
+    if (getrlimit(RLIMIT_RTTIME, &limit) != 0)
+        return false;
+    const auto bound = static_cast<rlim_t>(rtTimeMax);
+    if (limit.rlim_max == RLIM_INFINITY || limit.rlim_max > bound) {
+        limit.rlim_cur = limit.rlim_max = bound;
+        if (setrlimit(RLIMIT_RTTIME, &limit) != 0)
+            return false;
+    }
+    DBusMessage* message =
+        dbus_message_new_method_call(kService, kObject, kService, "MakeThreadRealtime");
+    if (!message)
+        return false;
+    const dbus_uint64_t id = static_cast<dbus_uint64_t>(thread);
+    const dbus_uint32_t granted = static_cast<dbus_uint32_t>(std::min<int64_t>(priority, most));
+    dbus_message_append_args(message, DBUS_TYPE_UINT64, &id, DBUS_TYPE_UINT32, &granted,
+                             DBUS_TYPE_INVALID);
+    DBusMessage* reply = call(bus, message);
+    if (!reply)
+        return false;
+    const bool ok = dbus_message_get_type(reply) == DBUS_MESSAGE_TYPE_METHOD_RETURN;
+    dbus_message_unref(reply);
+    return ok;
+}
+
+} // namespace
+
+pid_t currentThreadId() {
+    return static_cast<pid_t>(syscall(SYS_gettid));
+}
+
+bool askForRealTime(pid_t thread, int priority) {
+    sched_param param{};
+    param.sched_priority = priority;
+    if (sched_setscheduler(thread, SCHED_FIFO | SCHED_RESET_ON_FORK, &param) == 0)
+        return true;
+    DBusError error;
+    dbus_error_init(&error);
+    // A connection of our own: the program's may belong to another library, and closing a shared
+    // one would take it from them.
+    DBusConnection* bus = dbus_bus_get_private(DBUS_BUS_SYSTEM, &error);
+    dbus_error_free(&error);
+    if (!bus)
+        return false;
+    dbus_connection_set_exit_on_disconnect(bus, FALSE);
+    const bool granted = throughRealtimeKit(bus, thread, priority);
+    dbus_connection_close(bus);
+    dbus_connection_unref(bus);
+    return granted;
+}
+
+} // namespace gbxaudio
