@@ -3,7 +3,8 @@
 # each from its seed corpus, two at a time, printing executions and crashes per target. A crash
 # leaves its input in the work folder; make it a regression test.
 #
-#   fuzz-all.sh [--runs N | --seconds S] [BUILD_DIR]   (default: 1,000,000 runs; build-fuzz)
+#   fuzz-all.sh [--runs N | --seconds S] [BUILD_DIR [TARGET...]]
+#   (default: 1,000,000 runs of every target; build-fuzz)
 set -uo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,6 +14,7 @@ case "${1:-}" in
 --seconds) limit=(-max_total_time="$2"); shift 2 ;;
 esac
 build=$(realpath -m "${1:-$root/build-fuzz}")
+shift $(($# > 0 ? 1 : 0))
 work="$build/fuzz-work"
 
 launcher=()
@@ -40,6 +42,7 @@ run_target() {
 # The quick ones first, so that a run cut short has the most to show.
 targets=(fuzz_escape_language fuzz_formula fuzz_style_config fuzz_blade_record fuzz_settings
     fuzz_plan_binary fuzz_plan_text)
+[ $# -gt 0 ] && targets=("$@")
 failed=0
 for ((i = 0; i < ${#targets[@]}; i += 2)); do
     pids=()
@@ -51,6 +54,8 @@ for ((i = 0; i < ${#targets[@]}; i += 2)); do
         wait "$pid" || failed=$((failed + 1))
     done
 done
-cat "$work"/*/result
+for target in "${targets[@]}"; do
+    cat "$work/$target/result"
+done
 echo "$((${#targets[@]} - failed)) passed, $failed failed"
 [ "$failed" -eq 0 ]
