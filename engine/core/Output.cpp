@@ -46,8 +46,8 @@ int onDevice(const void*, void* out, unsigned long frames, const PaStreamCallbac
 int deviceCallback(Output& self, float* out, unsigned long frames, bool underrun) {
     if (underrun)
         g_underruns.fetch_add(1, std::memory_order_relaxed);
-    if (self.m_deviceThread.load(std::memory_order_relaxed) == 0)
-        self.m_deviceThread.store(currentThreadId(), std::memory_order_relaxed);
+    if (self.m_deviceThreadId.load() == 0)
+        self.m_deviceThreadId.store(currentThreadId());
     std::fill_n(out, frames * self.m_chans, 0.0f);
     // Sequentially consistent, as publishSlots' store and load are: either it sees this pass
     // begun, or this pass sees the list it stored.
@@ -100,6 +100,7 @@ std::unique_ptr<Output> Output::open(const OutputDevice* device,
     }
     output->m_mixThread = std::thread(&Output::mixLoop, output.get());
     output->m_syncThread = std::thread(&Output::syncLoop, output.get());
+    output->m_realTimeThread = std::thread(&Output::askForRealTimeLoop, output.get());
     return output;
 }
 
@@ -115,6 +116,8 @@ void Output::shutdown() {
         m_mixThread.join();
     if (m_syncThread.joinable())
         m_syncThread.join();
+    if (m_realTimeThread.joinable())
+        m_realTimeThread.join();
     if (m_stream) {
         Pa_StopStream(static_cast<PaStream*>(m_stream));
         Pa_CloseStream(static_cast<PaStream*>(m_stream));
@@ -235,22 +238,27 @@ void Output::mixLoop() {
     }
 }
 
+void Output::askForRealTimeLoop() {
+    bool mixAsked = false;
+    bool deviceAsked = m_stream == nullptr;
+    while (m_running.load() && !(mixAsked && deviceAsked)) {
+        if (const pid_t mix = m_mixThreadId.load(); !mixAsked && mix != 0) {
+            askForRealTime(mix, kMixPriority);
+            mixAsked = true;
+        }
+        if (const pid_t device = m_deviceThreadId.load(); !deviceAsked && device != 0) {
+            askForRealTime(device, kDevicePriority);
+            deviceAsked = true;
+        }
+        waitFor(kSyncPeriod);
+    }
+}
+
 void Output::syncLoop() {
     t_engineThread = true;
     std::vector<std::shared_ptr<PlaySlot>> slots;
     slots.reserve(kUsualSlots);
-    // Asked from here, since asking may wait on the system bus; each thread is asked once.
-    bool mixAsked = false;
-    bool deviceAsked = false;
     while (m_running.load()) {
-        if (!mixAsked && m_mixThreadId.load() != 0) {
-            askForRealTime(m_mixThreadId.load(), kMixPriority);
-            mixAsked = true;
-        }
-        if (!deviceAsked && m_deviceThread.load(std::memory_order_relaxed) != 0) {
-            askForRealTime(m_deviceThread.load(std::memory_order_relaxed), kDevicePriority);
-            deviceAsked = true;
-        }
         snapshot(slots);
         for (const auto& slot : slots) {
             slot->runHeardSyncs();

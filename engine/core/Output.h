@@ -55,6 +55,9 @@ private:
     void retire(const std::shared_ptr<PlaySlot>& slot);
     void mixLoop();
     void syncLoop();
+    // Asks for real-time scheduling for the mixing thread and the device's thread once each runs,
+    // then ends: asking may wait on the system bus, which no thread that keeps time may do.
+    void askForRealTimeLoop();
     void waitFor(std::chrono::milliseconds period);
     friend int deviceCallback(Output& output, float* out, unsigned long frames, bool underrun);
 
@@ -79,9 +82,10 @@ private:
     std::condition_variable m_wake;
     std::thread m_mixThread;
     std::thread m_syncThread;
+    std::thread m_realTimeThread;
     // The kernel's ids of the mixing thread and of the device's callback thread, once they run.
     std::atomic<pid_t> m_mixThreadId{0};
-    std::atomic<pid_t> m_deviceThread{0};
+    std::atomic<pid_t> m_deviceThreadId{0};
 };
 
 } // namespace gbxaudio

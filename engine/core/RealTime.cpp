@@ -34,8 +34,11 @@ bool property(DBusConnection* bus, const char* name, int type, int64_t& value) {
     if (!message)
         return false;
     const char* interface = kService;
-    dbus_message_append_args(message, DBUS_TYPE_STRING, &interface, DBUS_TYPE_STRING, &name,
-                             DBUS_TYPE_INVALID);
+    if (!dbus_message_append_args(message, DBUS_TYPE_STRING, &interface, DBUS_TYPE_STRING, &name,
+                                  DBUS_TYPE_INVALID)) {
+        dbus_message_unref(message);
+        return false;
+    }
     DBusMessage* reply = call(bus, message);
     if (!reply)
         return false;
@@ -84,14 +87,17 @@ bool throughRealtimeKit(DBusConnection* bus, pid_t thread, int priority) {
         return false;
     const dbus_uint64_t id = static_cast<dbus_uint64_t>(thread);
     const dbus_uint32_t granted = static_cast<dbus_uint32_t>(std::min<int64_t>(priority, most));
-    dbus_message_append_args(message, DBUS_TYPE_UINT64, &id, DBUS_TYPE_UINT32, &granted,
-                             DBUS_TYPE_INVALID);
+    if (!dbus_message_append_args(message, DBUS_TYPE_UINT64, &id, DBUS_TYPE_UINT32, &granted,
+                                  DBUS_TYPE_INVALID)) {
+        dbus_message_unref(message);
+        return false;
+    }
+    // An error reply comes back as none.
     DBusMessage* reply = call(bus, message);
     if (!reply)
         return false;
-    const bool ok = dbus_message_get_type(reply) == DBUS_MESSAGE_TYPE_METHOD_RETURN;
     dbus_message_unref(reply);
-    return ok;
+    return true;
 }
 
 } // namespace
@@ -101,6 +107,10 @@ pid_t currentThreadId() {
 }
 
 bool askForRealTime(pid_t thread, int priority) {
+    // A thread its library made real-time already (PortAudio's, a sound server's) keeps that.
+    const int policy = sched_getscheduler(thread) & ~SCHED_RESET_ON_FORK;
+    if (policy == SCHED_FIFO || policy == SCHED_RR)
+        return true;
     sched_param param{};
     param.sched_priority = priority;
     if (sched_setscheduler(thread, SCHED_FIFO | SCHED_RESET_ON_FORK, &param) == 0)

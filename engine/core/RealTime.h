@@ -10,8 +10,9 @@ namespace gbxaudio {
 pid_t currentThreadId();
 
 // Asks for SCHED_FIFO at the priority (lowered to what RealtimeKit allows) for a thread of this
-// process. May wait up to a second on the system bus: never from a thread that must keep time
-// while it asks. False when neither way granted it; the thread then goes on as it was.
+// process; one that is real-time already is left as it is. May wait on the system bus for a few
+// seconds: never from a thread that must keep time. False when neither way granted it; the
+// thread then goes on as it was.
 bool askForRealTime(pid_t thread, int priority);
 
 } // namespace gbxaudio

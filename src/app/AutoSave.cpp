@@ -13,7 +13,8 @@ bool AutoSave::Tick() {
 }
 
 bool AutoSave::SaveNow() {
-    const QString file = AutoSaveFileIn(m_dataFolder);
+    const QString shared = AutoSaveFileIn(m_dataFolder);
+    const QString file = m_guest && !shared.isEmpty() ? GuestAutoSaveFile(shared) : shared;
     const TThePlan& plan = m_arrangement.plan;
     if (!plan.Modified() || file.isEmpty())
         return false;
@@ -22,7 +23,8 @@ bool AutoSave::SaveNow() {
     if (!SavePlan(m_arrangement, file, plan.FileFormat, false, &written))
         return false;
     // Until a normal end, the next start can offer it back.
-    WriteAutoSaveRecord(file, plan.Untitled ? QString() : plan.FileName);
+    if (!m_guest)
+        WriteAutoSaveRecord(file, plan.Untitled ? QString() : plan.FileName);
     ReportElapsed(m_stopwatch, FormatText(320, {written}), mark);
     return true;
 }

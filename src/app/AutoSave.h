@@ -22,10 +22,14 @@ public:
     bool Tick();
     // The same save, whether or not the program is the active one.
     bool SaveNow();
+    // Another run owns the automatic save: this one saves beside it under a name of its own and
+    // keeps no record, which is the other run's.
+    void SaveAsGuest() { m_guest = true; }
 
 private:
     Arrangement& m_arrangement;
     QString m_dataFolder;
     const TGenericStopwatch& m_stopwatch;
     std::function<bool()> m_applicationActive;
+    bool m_guest = false;
 };

@@ -6,6 +6,7 @@
 #include "support/Report.h"
 #include "texts/Parlance.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -21,9 +22,19 @@ QString AutoSaveFileIn(const QString& dataFolder) {
     return name.isEmpty() ? QString() : dataFolder + name;
 }
 
-QString AutoSaveRecordFile(const QString& autoSaveFile) {
+QString BesideAutoSave(const QString& autoSaveFile, const QString& ending) {
     const QFileInfo info(autoSaveFile);
-    return info.path() + QLatin1Char('/') + info.completeBaseName() + QStringLiteral(".txt");
+    return info.path() + QLatin1Char('/') + info.completeBaseName() + ending;
+}
+
+QString AutoSaveRecordFile(const QString& autoSaveFile) {
+    return BesideAutoSave(autoSaveFile, QStringLiteral(".txt"));
+}
+
+QString GuestAutoSaveFile(const QString& autoSaveFile) {
+    return BesideAutoSave(autoSaveFile, QStringLiteral("-%1.%2")
+                                            .arg(QCoreApplication::applicationPid())
+                                            .arg(QFileInfo(autoSaveFile).suffix()));
 }
 
 bool WriteAutoSaveRecord(const QString& autoSaveFile, const QString& planFile) {
@@ -38,9 +49,7 @@ void RemoveAutoSaveRecord(const QString& autoSaveFile) {
 std::unique_ptr<QLockFile> TakeAutoSaveLock(const QString& autoSaveFile) {
     if (autoSaveFile.isEmpty())
         return nullptr;
-    const QFileInfo info(autoSaveFile);
-    auto lock = std::make_unique<QLockFile>(info.path() + QLatin1Char('/') +
-                                            info.completeBaseName() + QStringLiteral(".lock"));
+    auto lock = std::make_unique<QLockFile>(BesideAutoSave(autoSaveFile, QStringLiteral(".lock")));
     // Only a run that is gone leaves a stale lock, however long the live one has been running.
     lock->setStaleLockTime(0);
     return lock->tryLock(0) ? std::move(lock) : nullptr;
@@ -59,10 +68,9 @@ std::optional<RecoverableSave> FindRecoverableSave(const QString& autoSaveFile) 
 }
 
 QString KeepAutoSaveAside(const RecoverableSave& save) {
-    const QFileInfo info(save.autoSaveFile);
-    const QString aside = info.path() + QLatin1Char('/') + info.completeBaseName() +
-                          save.savedAt.toString(QStringLiteral("-yyyyMMdd-HHmmss.")) +
-                          info.suffix();
+    const QString aside = BesideAutoSave(
+        save.autoSaveFile, save.savedAt.toString(QStringLiteral("-yyyyMMdd-HHmmss.")) +
+                               QFileInfo(save.autoSaveFile).suffix());
     return QFile::rename(save.autoSaveFile, aside) ? aside : QString();
 }
 

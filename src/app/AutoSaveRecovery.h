@@ -16,16 +16,22 @@ struct PlanFileSettings;
 
 // The automatic save's file in the data folder (text 319 names it); empty when switched off.
 QString AutoSaveFileIn(const QString& dataFolder);
+// A file beside the automatic save: its name without the extension, then the ending.
+QString BesideAutoSave(const QString& autoSaveFile, const QString& ending);
 // The record: the automatic save's name with ".txt" for its ending, in the same folder.
 QString AutoSaveRecordFile(const QString& autoSaveFile);
+// Where a run beside the one that holds the lock saves automatically: the name with the
+// process id, so that neither writes over the other's.
+QString GuestAutoSaveFile(const QString& autoSaveFile);
 // After each automatic save; planFile is empty for an untitled plan. False when not written.
 bool WriteAutoSaveRecord(const QString& autoSaveFile, const QString& planFile);
 // At a normal end, whatever became of the plan.
 void RemoveAutoSaveRecord(const QString& autoSaveFile);
 
-// Held by the interactive run that owns the automatic save's record for as long as it runs: a
-// second run beside it neither offers the first one's live save nor removes its record. None for
-// the second run, or when automatic saves are off; a lock of a run that died is taken over.
+// Held by the interactive run that owns the automatic save and its record for as long as it runs:
+// a second run beside it neither offers the first one's live save nor removes its record, and
+// saves under a name of its own. None for the second run, or when automatic saves are off; a
+// lock of a run that died is taken over.
 std::unique_ptr<QLockFile> TakeAutoSaveLock(const QString& autoSaveFile);
 
 struct RecoverableSave {

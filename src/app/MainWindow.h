@@ -105,6 +105,7 @@ public:
     void SetCloseQuery(std::function<bool()> query) { m_closeQuery = std::move(query); }
     // The auto-save's save of a changed plan, now.
     bool AutoSaveNow() { return m_autoSave.SaveNow(); }
+    void AutoSaveAsGuest() { m_autoSave.SaveAsGuest(); }
     // The blink timer's work: the point hides for two ticks and shows for two.
     void BlinkTick();
     // The point starts blinking, or stops and stays shown.

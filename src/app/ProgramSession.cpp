@@ -324,8 +324,11 @@ void ProgramSession::startUp() {
     m_mixer.Set(m_audio.View());
     m_carrierLink.AttachMingler(m_audio.Mingler());
 
-    if (m_options.mode == SessionMode::Interactive)
+    if (m_options.mode == SessionMode::Interactive) {
         m_autoSaveLock = TakeAutoSaveLock(AutoSaveFileIn(m_options.folders.dataFolder));
+        if (!m_autoSaveLock)
+            m_window->AutoSaveAsGuest();
+    }
     const PlanFileSettings planSettings{ReadDefaultResourcesFolder(store)};
     const StartupOpening opening =
         restoreAutoSave(planSettings)

@@ -399,26 +399,35 @@ void TTheMingler::Resync() {
 void TTheMingler::ToggleRoundRobin() {
     m_roundRobin = !m_roundRobin;
     const TThePlan& plan = m_arrangement.plan;
-    if (m_host.CarrierRolls() && m_wrapped) {
-        m_host.CarrierJumpTo(m_roundRobin ? plan.Start : plan.End);
-    } else if (m_handle) {
+    // Whether the mix wrapped is read under the lock: a wrap that ran while this waited for it
+    // is heard later, and must be jumped over like any other.
+    bool wrapped = false;
+    if (m_handle) {
         Locked locked(*this);
-        removeRangeEndSync();
-        if (m_roundRobin) {
-            setWrapSync(DecodeOrigin());
-            setRangeEndSync(DecodeOrigin());
-        } else {
-            removeWrapSync();
-            std::vector<TBall*> all;
-            all.reserve(static_cast<size_t>(m_arrangement.balls.Count()));
-            for (int i = 0; i < m_arrangement.balls.Count(); ++i)
-                all.push_back(&m_arrangement.balls.At(i));
-            RearmList(all);
-        }
+        wrapped = m_host.CarrierRolls() && m_wrapped;
+        if (!wrapped)
+            changeRangeSyncsForLooping();
     }
+    if (wrapped)
+        m_host.CarrierJumpTo(m_roundRobin ? plan.Start : plan.End);
     m_host.RepaintRoom();
     if (Position() > plan.End && plan.Start <= plan.End && m_host.CarrierRolls() && m_roundRobin)
         m_host.RollCarrierFrom(plan.Start);
+}
+
+void TTheMingler::changeRangeSyncsForLooping() {
+    removeRangeEndSync();
+    if (m_roundRobin) {
+        setWrapSync(DecodeOrigin());
+        setRangeEndSync(DecodeOrigin());
+    } else {
+        removeWrapSync();
+        std::vector<TBall*> all;
+        all.reserve(static_cast<size_t>(m_arrangement.balls.Count()));
+        for (int i = 0; i < m_arrangement.balls.Count(); ++i)
+            all.push_back(&m_arrangement.balls.At(i));
+        RearmList(all);
+    }
 }
 
 void TTheMingler::SetLaneMeters(bool shown) {

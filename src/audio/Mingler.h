@@ -148,6 +148,9 @@ private:
     // The mixed position in the stream's bytes; -1 (with a fault) when the engine refuses.
     int64_t decodePosition();
     void armIfUnarmed(TBall& ball, Elements from);
+    // Looping switched while the mix has not wrapped: the wrap and range-end syncs as it now
+    // needs them, and without looping the balls beyond the end armed. Under the lock.
+    void changeRangeSyncsForLooping();
     void setWrapSync(Elements from);
     void setRangeEndSync(Elements from);
     void removeWrapSync();

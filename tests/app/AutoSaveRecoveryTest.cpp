@@ -107,7 +107,7 @@ TEST_F(AutoSaveAtStart, NoOpensThePlanAndKeepsTheAutomaticSaveOutOfTheNextOnesWa
     EXPECT_TRUE(ReadAll(aside).contains("Handle=Saved")) << aside.toStdString();
 }
 
-TEST_F(AutoSaveAtStart, ARunBesideAnotherLeavesTheOthersSaveAndRecordAlone) {
+TEST_F(AutoSaveAtStart, ARunBesideAnotherSavesUnderItsOwnNameAndLeavesTheOthersAlone) {
     const std::unique_ptr<QLockFile> other = TakeAutoSaveLock(save);
     ASSERT_TRUE(other);
     {
@@ -116,6 +116,13 @@ TEST_F(AutoSaveAtStart, ARunBesideAnotherLeavesTheOthersSaveAndRecordAlone) {
         EXPECT_TRUE(answers.seen.empty()) << "the other run's live save is not offered";
     }
     EXPECT_EQ(firstHandle(), "Plan");
+    session->Model().plan.SetModified(64, true);
+    ASSERT_TRUE(session->Window()->AutoSaveNow());
+    EXPECT_TRUE(ReadAll(save).contains("Handle=Saved"))
+        << "the other run's save is not written over";
+    EXPECT_TRUE(ReadAll(GuestAutoSaveFile(save)).contains("Handle=Plan"))
+        << "saved under its own name";
+    EXPECT_EQ(ReadAll(AutoSaveRecordFile(save)).trimmed(), plan.toUtf8());
     ASSERT_NO_FATAL_FAILURE(closeWithoutSaving());
     EXPECT_TRUE(QFileInfo::exists(AutoSaveRecordFile(save))) << "the other run's record stays";
     EXPECT_FALSE(TakeAutoSaveLock(save)) << "still the other run's";

@@ -234,6 +234,25 @@ TEST_F(Mingling, TurningLoopingOffMidRollArmsTheBallsBeyondTheEnd) {
     expectEntry(out, 2 * kStep, 1);
 }
 
+// Looping switched off while the mix held its lock to wrap: the wrap is heard later, so the
+// carrier jumps to the end as for any wrap not yet heard.
+TEST_F(Mingling, LoopingSwitchedOffWhileTheMixWrapsJumpsToTheEnd) {
+    plan.SetRange(0, 2);
+    plan.AddBall(0, 0);
+    make(true);
+    mingler->Roll(Elements{0});
+    pull(kStep);
+    mingler->Lock();
+    std::thread toggle([this] { mingler->ToggleRoundRobin(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100)); // until it waits for the lock
+    pull(2 * kStep);                                             // the wrap, under the lock
+    ASSERT_TRUE(mingler->Wrapped());
+    mingler->Unlock();
+    toggle.join();
+    EXPECT_FALSE(mingler->RoundRobin());
+    EXPECT_EQ(host.jumps, std::vector<Elements>{plan.arrangement.plan.End});
+}
+
 // A mix that stopped by itself goes with nothing armed in it left behind.
 TEST_F(Mingling, AReleasedMixTakesItsChannelsAndSyncsWithItAndCountsAsNotPlaying) {
     TBall& now = plan.AddBall(0, 0);

@@ -10,7 +10,7 @@ LineWatch::Reading at(int64_t position, bool looping = true, int64_t elapsed = 1
     return {Elements{position}, Elements{1000}, looping, Elements{elapsed}};
 }
 
-TEST(LineWatch, TheLineMayStepBackOnlyToAWrapOrWhereTheDriverMovedIt) {
+TEST(LineWatch, TheLineMayStepBackOnlyToAWrapOrOnceAfterAMove) {
     LineWatch line;
     EXPECT_TRUE(line.Read(at(5000)));
     EXPECT_TRUE(line.Read(at(5000))) << "paused";
@@ -18,11 +18,12 @@ TEST(LineWatch, TheLineMayStepBackOnlyToAWrapOrWhereTheDriverMovedIt) {
     EXPECT_TRUE(line.Read(at(1050))) << "a wrap lands within the elapsed time past the start";
     EXPECT_EQ(line.Wraps(), 1);
     line.Moved();
-    EXPECT_TRUE(line.Read(at(200, false))) << "rolled from before the range";
+    EXPECT_TRUE(line.Read(at(1100, false))) << "what was mixed before the move, still heard";
+    EXPECT_TRUE(line.Read(at(200, false))) << "then the roll from before the range";
     EXPECT_TRUE(line.Read(at(900, false)));
     EXPECT_TRUE(line.Fault().empty());
 
-    EXPECT_FALSE(line.Read(at(800, false)));
+    EXPECT_FALSE(line.Read(at(800, false))) << "the move's one step back was taken";
     EXPECT_EQ(line.Fault(),
               "the line stepped back from 900 to 800 (range start 1000, not looping)");
 }
@@ -34,10 +35,11 @@ TEST(LineWatch, ASlipBackInsideTheLoopIsNoWrap) {
     LineWatch early;
     EXPECT_TRUE(early.Read(at(6000)));
     EXPECT_FALSE(early.Read(at(900))) << "before the range's start";
-    LineWatch moved;
-    moved.Moved();
-    EXPECT_TRUE(moved.Read(at(6000)));
-    EXPECT_FALSE(moved.Read(at(5999))) << "a move excuses one reading only";
+    LineWatch heard;
+    heard.Moved();
+    EXPECT_TRUE(heard.Read(at(6000)));
+    heard.MoveHeard();
+    EXPECT_FALSE(heard.Read(at(5999))) << "a move's excuse lapses once it has been heard";
 }
 
 TEST(ChannelWatch, NoRestMayHoldMoreChannelsThanTheFirst) {

@@ -3,11 +3,13 @@
 bool LineWatch::Read(const Reading& reading) {
     ++m_readings;
     const std::optional<Elements> last = m_last;
-    const bool moved = m_moved;
     m_last = reading.position;
-    m_moved = false;
-    if (!last || moved || reading.position >= *last)
+    if (!last || reading.position >= *last)
         return true;
+    if (m_moveExcused) {
+        m_moveExcused = false;
+        return true;
+    }
     const bool wrapped = reading.looping && reading.position >= reading.rangeStart &&
                          reading.position - reading.rangeStart <= reading.elapsed;
     if (wrapped) {

@@ -6,8 +6,9 @@
 #include <optional>
 #include <string>
 
-// The heard position may step back only where the driver moved it, or where a looping mix
-// wrapped: then it lands at most the time since the last reading past the range's start.
+// The heard position may step back where a looping mix wrapped (then it lands at most the time
+// since the last reading past the range's start), and once after each move the driver made:
+// what was mixed before a move is heard for a while, and then the move itself.
 class LineWatch {
 public:
     // What the mix looked like at a reading.
@@ -19,8 +20,10 @@ public:
         Elements elapsed;
     };
 
-    // The driver rolled, settled or moved the range: the next reading may be anywhere.
-    void Moved() { m_moved = true; }
+    // The driver rolled, settled or moved the range: one step back is excused.
+    void Moved() { m_moveExcused = true; }
+    // The move has been heard by now: an unused excuse lapses.
+    void MoveHeard() { m_moveExcused = false; }
     // False, with Fault() saying where, when the reading stepped back.
     bool Read(const Reading& reading);
 
@@ -30,7 +33,7 @@ public:
 
 private:
     std::optional<Elements> m_last;
-    bool m_moved = false;
+    bool m_moveExcused = false;
     long m_readings = 0;
     long m_wraps = 0;
     std::string m_fault;

@@ -18,8 +18,8 @@
 #include <QThread>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
-#include <map>
 
 namespace {
 
@@ -33,14 +33,11 @@ constexpr int kReportSettleMs = 500;
 // The line moves every so often, so that it reaches a range's end and wraps now and then.
 constexpr int kMoveLeastMs = 500;
 constexpr int kMoveSpreadMs = 2500;
-// What a fault's report shows of the moves and readings before it.
-constexpr size_t kRecentEvents = 40;
+// What a fault's report shows of the moves and the readings before it.
+constexpr size_t kRecentMoves = 4;
+constexpr size_t kRecentReadings = 20;
 // A late tick on a loaded machine: the wrap check allows this much beyond the measured time.
 constexpr int64_t kReadingSlackMs = 250;
-
-int64_t engineChannels() {
-    return static_cast<int64_t>(Bass().BASS_GetConfig(GBXAUDIO_CONFIG_CHANNELS));
-}
 
 // The first line of the fault log, empty when nothing was written.
 QString firstFaultLine() {
@@ -137,15 +134,20 @@ void SoakDriver::rollFromRangeStartLooping() {
     moved();
 }
 
+void SoakDriver::addLaneAt(int32_t row) {
+    pointTo(randomColumn(), row);
+    ContextCommands& contexts = m_session->Instructor()->Contexts();
+    contexts.PickObjects();
+    contexts.Run(Dispatcher::Room, cmd::kChooseSoundFile);
+}
+
 void SoakDriver::fillLanes() {
     Arrangement& model = m_session->Model();
     ContextCommands& contexts = m_session->Instructor()->Contexts();
     for (int32_t row = 0; row < kLanes; ++row) {
         if (model.lanes.AtPosition(row))
             continue;
-        pointTo(randomColumn(), row);
-        contexts.PickObjects();
-        contexts.Run(Dispatcher::Room, cmd::kChooseSoundFile);
+        addLaneAt(row);
         contexts.PickObjects(row);
         contexts.Run(Dispatcher::Lane, cmd::kBallEveryStep + pick(4));
     }
@@ -156,7 +158,7 @@ void SoakDriver::addEdits() {
     const auto randomLane = [this, &model]() -> TLane* {
         return model.lanes.AtPosition(randomRow());
     };
-    m_edits.steps = {
+    m_edits = weighted({
         {"place a ball", 30, [this] { clickCell(randomColumn(), randomRow(), false); }},
         {"remove a ball", 25,
          [this, &model] {
@@ -188,23 +190,19 @@ void SoakDriver::addEdits() {
                      free.push_back(row);
              if (free.empty())
                  return;
-             pointTo(randomColumn(), free[pick(static_cast<int>(free.size()))]);
-             ContextCommands& contexts = m_session->Instructor()->Contexts();
-             contexts.PickObjects();
-             contexts.Run(Dispatcher::Room, cmd::kChooseSoundFile);
+             addLaneAt(free[pick(static_cast<int>(free.size()))]);
          }},
         {"save", 1, [this] { m_session->Instructor()->KeepPlan(false); }},
-    };
-    for (const Step& s : m_edits.steps)
-        m_edits.totalWeight += s.weight;
+    });
 }
 
 void SoakDriver::addMoves() {
-    m_moves.steps = {
+    m_moves = weighted({
         {"switch looping", 1,
          [this] {
              command(cmd::kSwitchLoopRange);
              moved();
+             m_loopingSwitchedAtMs = m_clock.elapsed();
          }},
         {"move the range", 1,
          [this] {
@@ -223,9 +221,14 @@ void SoakDriver::addMoves() {
              m_session->Carrier()->PauseToggle();
              moved();
          }},
-    };
-    for (const Step& s : m_moves.steps)
-        m_moves.totalWeight += s.weight;
+    });
+}
+
+SoakDriver::StepList SoakDriver::weighted(std::vector<Step> steps) {
+    StepList list{std::move(steps), 0};
+    for (const Step& s : list.steps)
+        list.totalWeight += s.weight;
+    return list;
 }
 
 void SoakDriver::step(StepList& list) {
@@ -235,7 +238,7 @@ void SoakDriver::step(StepList& list) {
     for (Step& s : list.steps) {
         if (chosen < s.weight) {
             if (&list == &m_moves)
-                note(s.name);
+                note(m_recentMoves, kRecentMoves, s.name);
             s.work();
             ++s.done;
             return;
@@ -249,10 +252,16 @@ void SoakDriver::moved() {
     m_movedAtMs = m_clock.elapsed();
 }
 
-void SoakDriver::note(const std::string& event) {
-    m_recent.push_back(std::to_string(m_clock.elapsed()) + " ms: " + event);
-    if (m_recent.size() > kRecentEvents)
-        m_recent.pop_front();
+void SoakDriver::note(std::deque<std::string>& events, size_t kept, const std::string& event) {
+    events.push_back(std::to_string(m_clock.elapsed()) + " ms: " + event);
+    if (events.size() > kept)
+        events.pop_front();
+}
+
+int64_t SoakDriver::channelsBesideTheMixes() {
+    const TTheMingler* mingler = m_session->Audio().Mingler();
+    const int64_t mixes = mingler ? (mingler->Handle() != 0) + (mingler->AuditionHandle() != 0) : 0;
+    return static_cast<int64_t>(Bass().BASS_GetConfig(GBXAUDIO_CONFIG_CHANNELS)) - mixes;
 }
 
 void SoakDriver::readLine() {
@@ -274,20 +283,27 @@ void SoakDriver::readLine() {
     const long double perMs = model.plan.ElementRate.Value() * kElementsPerFrame / 1000.0L;
     const auto elapsed = static_cast<int64_t>(
         perMs * static_cast<long double>(m_sinceReading.restart() + kReadingSlackMs));
-    note("heard " + std::to_string(reading.position.count) + " in " +
-         std::to_string(model.plan.Start.count) + ".." + std::to_string(model.plan.End.count) +
-         (mingler->RoundRobin() ? ", looping" : "") + (mingler->Wrapped() ? ", wrapped" : ""));
+    note(m_recentReadings, kRecentReadings,
+         "heard " + std::to_string(reading.position.count) + " in " +
+             std::to_string(model.plan.Start.count) + ".." + std::to_string(model.plan.End.count) +
+             (mingler->RoundRobin() ? ", looping" : "") + (mingler->Wrapped() ? ", wrapped" : ""));
     // What was mixed before a move is heard for up to the output's buffer after it.
     const auto bufferMs = static_cast<qint64>(Bass().BASS_GetConfig(BASS_CONFIG_BUFFER));
-    if (m_clock.elapsed() - m_movedAtMs <= bufferMs + kReadingSlackMs)
-        m_line.Moved();
-    if (!m_line.Read({reading.position, model.plan.Start, mingler->RoundRobin(), {elapsed}})) {
+    const qint64 now = m_clock.elapsed();
+    if (now - m_movedAtMs > bufferMs + kReadingSlackMs)
+        m_line.MoveHeard();
+    // Wraps mixed before looping went off are heard for up to the buffer after: a range shorter
+    // than the buffer has several of them under way.
+    const bool looping =
+        mingler->RoundRobin() || now - m_loopingSwitchedAtMs <= bufferMs + kReadingSlackMs;
+    if (!m_line.Read({reading.position, model.plan.Start, looping, {elapsed}})) {
         std::string events;
-        for (const std::string& event : m_recent)
-            events += "\n  " + event;
+        for (const auto* list : {&m_recentMoves, &m_recentReadings})
+            for (const std::string& event : *list)
+                events += "\n  " + event;
         fail(m_line.Fault() + ", after:" + events);
     }
-    m_channels.WhileRolling(engineChannels());
+    m_channels.WhileRolling(channelsBesideTheMixes());
 }
 
 int64_t SoakDriver::settleAndCount() {
@@ -295,12 +311,12 @@ int64_t SoakDriver::settleAndCount() {
     moved();
     QElapsedTimer waited;
     waited.start();
-    int64_t alive = engineChannels();
+    int64_t alive = channelsBesideTheMixes();
     const std::optional<int64_t> baseline = m_channels.Baseline();
     while (baseline && alive > *baseline && waited.elapsed() < kRestWaitMs) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, kRestPollMs);
         QThread::msleep(kRestPollMs);
-        alive = engineChannels();
+        alive = channelsBesideTheMixes();
     }
     return alive;
 }
@@ -389,7 +405,8 @@ int SoakDriver::Run() {
             total += s.done;
         }
     std::printf("soak: %d s, %ld steps, %d lanes and %d balls at the end; %ld line readings, "
-                "%ld wraps; engine channels at rest %lld (first %lld), at most %lld over %d "
+                "%ld wraps; engine channels beside the mixes at rest %lld (first %lld), at most "
+                "%lld over %d "
                 "rests\n",
                 m_options.seconds, total, lanes, balls, m_line.Readings(), m_line.Wraps(),
                 static_cast<long long>(m_channels.Last()),

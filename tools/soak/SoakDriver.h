@@ -56,14 +56,19 @@ private:
     bool prepareFolder();
     // Every row of the room up to kLanes gets a lane with a pattern of balls.
     void fillLanes();
+    // A lane with one of the demo's sounds on an empty row, as choosing a file for a cell adds.
+    void addLaneAt(int32_t row);
     // The edits, every few milliseconds, and what moves the line, every second or so.
     void addEdits();
     void addMoves();
+    static StepList weighted(std::vector<Step> steps);
     void step(StepList& list);
     // The driver rolled, settled or moved the range.
     void moved();
-    void note(const std::string& event);
+    void note(std::deque<std::string>& events, size_t kept, const std::string& event);
     void readLine();
+    // The engine's open channels but the live and the audition mix streams.
+    int64_t channelsBesideTheMixes();
     // Settles and waits a while for the engine's channels to come down to the first rest's; their
     // count then.
     int64_t settleAndCount();
@@ -100,7 +105,10 @@ private:
     QElapsedTimer m_sinceReading;
     QElapsedTimer m_clock;
     qint64 m_movedAtMs = 0;
-    std::deque<std::string> m_recent; // the last moves and readings, for a fault's report
+    qint64 m_loopingSwitchedAtMs = -1000000;
+    // The last moves and readings, for a fault's report.
+    std::deque<std::string> m_recentMoves;
+    std::deque<std::string> m_recentReadings;
     bool m_resting = false;
     std::string m_fault;
 };
