@@ -10,15 +10,18 @@ bool LineWatch::Read(const Reading& reading) {
         m_moveExcused = false;
         return true;
     }
-    const bool wrapped = reading.looping && reading.position >= reading.rangeStart &&
-                         reading.position - reading.rangeStart <= reading.elapsed;
-    if (wrapped) {
+    const auto wrappedIn = [&](const PlayRange& range) {
+        return reading.looping && *last + reading.elapsed >= range.end &&
+               reading.position >= range.start && reading.position < range.end;
+    };
+    if (wrappedIn(reading.range) || (m_earlier && wrappedIn(*m_earlier))) {
         ++m_wraps;
         return true;
     }
     m_fault = "the line stepped back from " + std::to_string(last->count) + " to " +
-              std::to_string(reading.position.count) + " (range start " +
-              std::to_string(reading.rangeStart.count) +
+              std::to_string(reading.position.count) + " (range " +
+              std::to_string(reading.range.start.count) + ".." +
+              std::to_string(reading.range.end.count) +
               (reading.looping ? ", looping)" : ", not looping)");
     return false;
 }

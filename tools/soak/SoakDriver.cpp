@@ -127,6 +127,7 @@ void SoakDriver::setRange(int64_t start, int steps) {
 }
 
 void SoakDriver::rollFromRangeStartLooping() {
+    m_rangeBeforeMove = currentRange();
     TTheMingler* mingler = m_session->Audio().Mingler();
     if (mingler && !mingler->RoundRobin())
         command(cmd::kSwitchLoopRange);
@@ -239,6 +240,7 @@ void SoakDriver::step(StepList& list) {
         if (chosen < s.weight) {
             if (&list == &m_moves)
                 note(m_recentMoves, kRecentMoves, s.name);
+            m_rangeBeforeMove = currentRange();
             s.work();
             ++s.done;
             return;
@@ -247,8 +249,13 @@ void SoakDriver::step(StepList& list) {
     }
 }
 
+PlayRange SoakDriver::currentRange() {
+    const TThePlan& plan = m_session->Model().plan;
+    return {plan.Start, plan.End};
+}
+
 void SoakDriver::moved() {
-    m_line.Moved();
+    m_line.Moved(m_rangeBeforeMove);
     m_movedAtMs = m_clock.elapsed();
 }
 
@@ -296,7 +303,7 @@ void SoakDriver::readLine() {
     // than the buffer has several of them under way.
     const bool looping =
         mingler->RoundRobin() || now - m_loopingSwitchedAtMs <= bufferMs + kReadingSlackMs;
-    if (!m_line.Read({reading.position, model.plan.Start, looping, {elapsed}})) {
+    if (!m_line.Read({reading.position, currentRange(), looping, {elapsed}})) {
         std::string events;
         for (const auto* list : {&m_recentMoves, &m_recentReadings})
             for (const std::string& event : *list)
@@ -307,6 +314,7 @@ void SoakDriver::readLine() {
 }
 
 int64_t SoakDriver::settleAndCount() {
+    m_rangeBeforeMove = currentRange();
     m_session->Carrier()->Settle();
     moved();
     QElapsedTimer waited;

@@ -63,6 +63,7 @@ private:
     void addMoves();
     static StepList weighted(std::vector<Step> steps);
     void step(StepList& list);
+    PlayRange currentRange();
     // The driver rolled, settled or moved the range.
     void moved();
     void note(std::deque<std::string>& events, size_t kept, const std::string& event);
@@ -105,6 +106,7 @@ private:
     QElapsedTimer m_sinceReading;
     QElapsedTimer m_clock;
     qint64 m_movedAtMs = 0;
+    PlayRange m_rangeBeforeMove;
     qint64 m_loopingSwitchedAtMs = -1000000;
     // The last moves and readings, for a fault's report.
     std::deque<std::string> m_recentMoves;
