@@ -307,13 +307,14 @@ void TTheMingler::RearmAll() {
 }
 
 void TTheMingler::ArmBall(TBall& ball) {
-    if (!ball.Piece().BasePiece() || ball.Sync != 0 || m_host.CarrierSettling() || !m_handle)
+    if (!ball.Piece().BasePiece() || m_host.CarrierSettling() || !m_handle)
         return;
-    // A ball armed already (by the roll, as a waiting channel) would sound twice.
-    const TChannels* chans = ExistingPieceChannels(ball.Piece());
-    if (chans && chans->Count() > 0)
-        return;
+    // Under the lock: a wrap on the mixing thread arms balls and makes their channels.
     Locked locked(*this);
+    // A ball armed already (by the roll or a wrap, as a waiting channel) would sound twice.
+    const TChannels* chans = ExistingPieceChannels(ball.Piece());
+    if (ball.Sync != 0 || (chans && chans->Count() > 0))
+        return;
     PieceChannels(ball.Piece()); // made here rather than on the mixing thread
     const int64_t mixed = decodePosition();
     if (mixed < 0)
