@@ -13,7 +13,9 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 
@@ -22,6 +24,8 @@ constexpr int kTextNoMixerLibrary = 310;
 constexpr QWORD kNoPosition = ~QWORD{0};
 
 std::atomic<TTheMingler*> g_current{nullptr};
+// Sync procedures under way, of any stream.
+std::atomic<int> g_syncsInside{0};
 
 // The streams each Lock of this thread took, so that Unlock releases the same one.
 constexpr int kLockDepth = 32;
@@ -86,6 +90,10 @@ TTheMingler::~TTheMingler() {
         ChannelStop();
         freeStream(m_handle);
     }
+    // A sync that found this mingler before it went may still run; a freed stream gives up the
+    // lock such a sync waits for, so it leaves soon.
+    while (g_syncsInside.load() > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     DrainAudioFaults();
 }
 
@@ -233,10 +241,12 @@ Elements TTheMingler::Position() {
 bool TTheMingler::HeardPosition(Elements& position) {
     if (!m_handle)
         return false;
+    Locked locked(*this); // the wraps and the origin change under it
     const QWORD heard = Bass().BASS_ChannelGetPosition(m_handle, BASS_POS_BYTE);
     if (heard == kNoPosition)
         return false;
-    position = Elements{static_cast<int64_t>(heard) + m_origin};
+    const auto byte = static_cast<int64_t>(heard);
+    position = Elements{byte + m_unheardWraps.OriginAt(byte, m_origin)};
     return true;
 }
 
@@ -252,6 +262,7 @@ void TTheMingler::Roll(Elements from) {
     Locked locked(*this);
     m_origin = from.count;
     m_decodeOrigin = from.count;
+    m_unheardWraps.Clear();
     setWrapSync(from);
     setRangeEndSync(from);
     ArmAll(from);
@@ -369,6 +380,7 @@ void TTheMingler::setRangeEndSync(Elements from) {
     const int64_t at = plan.End.count - from.count;
     if (plan.Start == plan.End || at < 0)
         return;
+    m_rangeEndAt = at;
     m_rangeEndSync = Bass().BASS_ChannelSetSync(m_handle, BASS_SYNC_POS, static_cast<QWORD>(at),
                                                 EndSync, nullptr);
     if (!m_rangeEndSync)
@@ -459,20 +471,52 @@ void TTheMingler::ReinitBass(uint32_t rate) {
 
 // Syncs
 
-TTheMingler* TTheMingler::SyncTarget(DWORD channel) {
-    TTheMingler* mingler = g_current;
-    if (!mingler || mingler->m_host.Closing() || mingler->m_handle == 0 ||
-        mingler->m_handle != channel)
-        return nullptr;
-    return mingler;
+// A sync procedure's way in: the mingler the sync is for, with its lock taken; none when the
+// mingler, its stream or the window went before or while the sync waited for the lock. The
+// mingler's end waits until every entry has left, so that no sync runs on a mingler that is gone.
+class TTheMingler::SyncEntry {
+public:
+    explicit SyncEntry(DWORD channel) : m_channel(channel) {
+        g_syncsInside.fetch_add(1);
+        TTheMingler* mingler = g_current;
+        if (!mingler || channel == 0 || !mingler->currentFor(channel))
+            return;
+        // Taken on the channel itself: a stream freed meanwhile gives the lock up, no fault.
+        m_locked = Bass().BASS_ChannelLock(channel, TRUE) != FALSE;
+        if (m_locked && g_current == mingler && mingler->currentFor(channel))
+            m_mingler = mingler;
+    }
+    ~SyncEntry() {
+        Unlock();
+        g_syncsInside.fetch_sub(1);
+    }
+    SyncEntry(const SyncEntry&) = delete;
+    SyncEntry& operator=(const SyncEntry&) = delete;
+
+    TTheMingler* Mingler() const { return m_mingler; }
+    // The lock goes early; the mingler stays for the entry's life.
+    void Unlock() {
+        if (m_locked)
+            Bass().BASS_ChannelLock(m_channel, FALSE);
+        m_locked = false;
+    }
+
+private:
+    SyncScope m_scope;
+    DWORD m_channel;
+    bool m_locked = false;
+    TTheMingler* m_mingler = nullptr;
+};
+
+bool TTheMingler::currentFor(DWORD channel) const {
+    return !m_host.Closing() && m_handle == channel;
 }
 
 void TTheMingler::BallSync(DWORD sync, DWORD channel, DWORD, void* user) {
-    SyncScope scope;
-    TTheMingler* mingler = SyncTarget(channel);
+    const SyncEntry entry(channel);
+    TTheMingler* mingler = entry.Mingler();
     if (!mingler)
         return;
-    Locked locked(*mingler);
     auto& ball = *static_cast<TBall*>(user);
     if (!Bass().BASS_ChannelRemoveSync(channel, sync))
         GBX_AUDIO_FAULT("BASS_ChannelRemoveSync " + BassErrorText());
@@ -481,45 +525,49 @@ void TTheMingler::BallSync(DWORD sync, DWORD channel, DWORD, void* user) {
 }
 
 void TTheMingler::WrapSync(DWORD, DWORD channel, DWORD, void*) {
-    SyncScope scope;
-    TTheMingler* mingler = SyncTarget(channel);
+    const SyncEntry entry(channel);
+    TTheMingler* mingler = entry.Mingler();
     if (!mingler)
         return;
-    Locked locked(*mingler);
-    const Elements start = mingler->m_arrangement.plan.Start;
+    const TThePlan& plan = mingler->m_arrangement.plan;
+    const Elements start = plan.Start;
+    // The stream's bytes run on from the wrap, counted from the range's start. Setting the
+    // position back to 0 would leave the heard bytes of both sides of the wrap alike, and the
+    // heard position would add the new bytes to the old origin until the end sync runs.
+    int64_t wrapAt = mingler->decodePosition();
+    if (wrapAt < 0)
+        wrapAt = plan.End.count - mingler->m_decodeOrigin;
+    const int64_t origin = start.count - wrapAt;
     mingler->m_wrapped = true;
+    mingler->m_decodeOrigin = origin;
+    mingler->m_unheardWraps.Add(wrapAt, origin);
     mingler->removeWrapSync();
-    mingler->setWrapSync(start);
+    mingler->setWrapSync(Elements{origin});
     mingler->SilenceAll();
     mingler->ArmAll(start);
     mingler->m_host.LineWrapped(start);
-    // From here on byte 0 of the mix is the range's start.
-    mingler->m_decodeOrigin = start.count;
-    if (!Bass().BASS_ChannelSetPosition(channel, 0, BASS_POS_BYTE))
-        GBX_AUDIO_FAULT("BASS_ChannelSetPosition " + BassErrorText());
 }
 
 void TTheMingler::EndSync(DWORD, DWORD channel, DWORD, void*) {
-    SyncScope scope;
-    TTheMingler* mingler = SyncTarget(channel);
+    SyncEntry entry(channel);
+    TTheMingler* mingler = entry.Mingler();
     if (!mingler)
         return;
-    {
-        Locked locked(*mingler);
-        mingler->removeRangeEndSync();
-        if (mingler->m_roundRobin) {
-            const Elements start = mingler->m_arrangement.plan.Start;
-            mingler->m_wrapped = false;
-            mingler->m_origin = start.count;
-            mingler->m_host.LineBaseReset(start);
-        }
-        // The end again. On a decoding mix syncs run as data is made, and one set where the mix
-        // stands would run at once, again and again: there it is set only ahead.
-        const QWORD mixed = Bass().BASS_ChannelGetPosition(channel, BASS_POS_DECODE);
-        const int64_t at = mingler->m_arrangement.plan.End.count - mingler->m_origin;
-        if (!mingler->decoding() || (mixed != kNoPosition && at > static_cast<int64_t>(mixed)))
-            mingler->setRangeEndSync(mingler->Origin());
+    const int64_t heardAt = mingler->m_rangeEndAt;
+    mingler->removeRangeEndSync();
+    if (const std::optional<int64_t> heardOrigin = mingler->m_unheardWraps.TakeHeard(heardAt))
+        mingler->m_origin = *heardOrigin;
+    if (mingler->m_roundRobin) {
+        mingler->m_wrapped = false;
+        mingler->m_host.LineBaseReset(mingler->m_arrangement.plan.Start);
     }
+    // The end again. On a decoding mix syncs run as data is made, and one set where the mix
+    // stands would run at once, again and again: there it is set only ahead.
+    const QWORD mixed = Bass().BASS_ChannelGetPosition(channel, BASS_POS_DECODE);
+    const int64_t at = mingler->m_arrangement.plan.End.count - mingler->m_origin;
+    if (!mingler->decoding() || (mixed != kNoPosition && at > static_cast<int64_t>(mixed)))
+        mingler->setRangeEndSync(mingler->Origin());
+    entry.Unlock();
     mingler->m_host.RangeEndHeard();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "audio/MixTarget.h"
+#include "audio/UnheardWraps.h"
 #include "gbxaudio.h"
 #include "model/Units.h"
 
@@ -52,7 +53,8 @@ public:
 
     DWORD Handle() const { return m_handle; }
     DWORD AuditionHandle() const { return m_auditionHandle; }
-    // The play position of the byte of the mix heard now, and of the byte mixed now.
+    // The play position of byte 0 of the mix segment heard now, and of the one mixed now. A wrap
+    // leaves the stream's bytes running on and moves the origin instead.
     Elements Origin() const { return Elements{m_origin}; }
     Elements DecodeOrigin() const { return Elements{m_decodeOrigin}; }
     bool Playing() const { return m_playing; }
@@ -141,10 +143,12 @@ private:
     static void BallSync(DWORD sync, DWORD channel, DWORD data, void* user);
     static void WrapSync(DWORD sync, DWORD channel, DWORD data, void* user);
     static void EndSync(DWORD sync, DWORD channel, DWORD data, void* user);
-    // The checks every sync makes first; true when it may go on.
-    static TTheMingler* SyncTarget(DWORD channel);
+    // How every sync procedure enters the mingler.
+    class SyncEntry;
 
     bool decoding() const { return m_setup.output == Output::Decode; }
+    // The window stays and `channel` is still the live mix stream.
+    bool currentFor(DWORD channel) const;
     // The mixed position in the stream's bytes; -1 (with a fault) when the engine refuses.
     int64_t decodePosition();
     void armIfUnarmed(TBall& ball, Elements from);
@@ -166,6 +170,8 @@ private:
     std::atomic<DWORD> m_auditionHandle{0};
     DWORD m_wrapSync = 0;
     DWORD m_rangeEndSync = 0;
+    int64_t m_rangeEndAt = 0; // the mix byte the range-end sync waits for
+    UnheardWraps m_unheardWraps;
     std::atomic<int64_t> m_origin{0};
     std::atomic<int64_t> m_decodeOrigin{0};
     std::atomic<bool> m_playing{true};

@@ -6,6 +6,8 @@
 
 #include <QThread>
 
+#include <chrono>
+
 using namespace audiotest;
 
 namespace {
@@ -130,10 +132,11 @@ TEST_F(Mingling, LoopingWrapsAtTheEndSampleExactlyAndArmsAgain) {
     }
     // A decoding mix hears what it mixes: the end sync followed each wrap at once.
     EXPECT_FALSE(mingler->Wrapped());
-    EXPECT_EQ(mingler->Origin(), Elements{0});
     EXPECT_EQ(host.wrappedTo.size(), 3u);
-    EXPECT_EQ(mingler->DecodeOrigin(), Elements{0});
     EXPECT_EQ(mingler->Position(), Elements{PlanFixture::kStepElements});
+    Elements heard;
+    ASSERT_TRUE(mingler->HeardPosition(heard));
+    EXPECT_EQ(heard, Elements{PlanFixture::kStepElements});
     EXPECT_EQ(host.rangeEnds, 3);
     EXPECT_TRUE(faults().isEmpty()) << faults().join("\n").toStdString();
 }
@@ -150,7 +153,11 @@ TEST_F(Mingling, RollFromInsideTheRangeWrapsToItsStart) {
     expectEntry(out, 2 * kStep, 1);
     EXPECT_EQ(host.wrappedTo.front(), Elements{PlanFixture::kStepElements});
     EXPECT_EQ(host.baseResets.front(), Elements{PlanFixture::kStepElements});
-    EXPECT_EQ(mingler->Origin(), Elements{PlanFixture::kStepElements});
+    // From 2 to the end at 3, 1 to 3, and 1 to 2 again.
+    Elements heard;
+    ASSERT_TRUE(mingler->HeardPosition(heard));
+    EXPECT_EQ(heard, Elements{2 * PlanFixture::kStepElements});
+    EXPECT_EQ(mingler->Position(), heard);
 }
 
 TEST_F(Mingling, WithoutARangePlayingRunsOnPastTheEnd) {
@@ -363,6 +370,49 @@ TEST_F(Mingling, PlayedOnTheNoSoundDeviceThePositionAdvances) {
     EXPECT_GT(mixed.count, 1000 + 4000);
     mingler->Stop();
     EXPECT_EQ(ExistingPieceChannels(plan.arrangement.balls.At(0).Piece())->Count(), 0);
+}
+
+// The end sync that moves the heard origin runs on the sync thread, a little after the wrap is
+// heard; holding the mix lock keeps it waiting while the heard position crosses the wrap.
+TEST_F(Mingling, TheHeardPositionCrossesAWrapIntoTheRangeBeforeTheEndSyncRuns) {
+    plan.SetRange(2, 4);
+    plan.AddBall(0, 0);
+    make(true, TTheMingler::Output::Device);
+    mingler->Roll(Elements{0}); // from before the range: its origin is not the range's start
+    ASSERT_TRUE(mingler->Playing());
+    const Elements start{2 * PlanFixture::kStepElements};
+    const Elements end{4 * PlanFixture::kStepElements};
+    // Mixed a little past the wrap, so that the buffer holds both sides of it.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!(mingler->Wrapped() && mingler->Position() > start + Elements{1000}) &&
+           std::chrono::steady_clock::now() < until)
+        QThread::msleep(1);
+    // Mixing waits for the lock, so the heard position stops where the buffer ends.
+    std::vector<Elements> readings;
+    bool endHeardMeanwhile = false;
+    {
+        MixerLock lock(hooks);
+        ASSERT_TRUE(mingler->Wrapped()) << "the wrap was not mixed in time, or already heard";
+        int unchanged = 0;
+        while (unchanged < 25 && std::chrono::steady_clock::now() < until) {
+            Elements heard;
+            ASSERT_TRUE(mingler->HeardPosition(heard));
+            unchanged = !readings.empty() && heard == readings.back() ? unchanged + 1 : 0;
+            readings.push_back(heard);
+            QThread::msleep(2);
+        }
+        endHeardMeanwhile = host.rangeEnds > 0;
+    }
+    EXPECT_FALSE(endHeardMeanwhile);
+    int wraps = 0;
+    for (size_t i = 0; i < readings.size(); ++i) {
+        EXPECT_LT(readings[i], end) << "reading " << i;
+        if (i > 0 && readings[i] < readings[i - 1]) {
+            ++wraps;
+            EXPECT_GE(readings[i], start) << "reading " << i;
+        }
+    }
+    EXPECT_EQ(wraps, 1) << "the heard position crosses the wrap once, into the range";
 }
 
 } // namespace
