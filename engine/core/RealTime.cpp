@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdarg>
 #include <cstdint>
 
 namespace gbxaudio {
@@ -17,29 +18,33 @@ constexpr const char* kService = "org.freedesktop.RealtimeKit1";
 constexpr const char* kObject = "/org/freedesktop/RealtimeKit1";
 constexpr int kReplyMs = 1000;
 
-// One call on the system bus; its reply, or none.
-DBusMessage* call(DBusConnection* bus, DBusMessage* message) {
-    DBusError error;
-    dbus_error_init(&error);
-    DBusMessage* reply = dbus_connection_send_with_reply_and_block(bus, message, kReplyMs, &error);
+// A call to RealtimeKit on the system bus, its arguments given as D-Bus type and pointer pairs
+// ending with DBUS_TYPE_INVALID; its reply, or none (an error reply too).
+DBusMessage* call(DBusConnection* bus, const char* interface, const char* method, int firstType,
+                  ...) {
+    DBusMessage* message = dbus_message_new_method_call(kService, kObject, interface, method);
+    if (!message)
+        return nullptr;
+    va_list args;
+    va_start(args, firstType);
+    const bool appended = dbus_message_append_args_valist(message, firstType, args);
+    va_end(args);
+    DBusMessage* reply = nullptr;
+    if (appended) {
+        DBusError error;
+        dbus_error_init(&error);
+        reply = dbus_connection_send_with_reply_and_block(bus, message, kReplyMs, &error);
+        dbus_error_free(&error);
+    }
     dbus_message_unref(message);
-    dbus_error_free(&error);
     return reply;
 }
 
 // An integer property of RealtimeKit, of the D-Bus type given.
 bool property(DBusConnection* bus, const char* name, int type, int64_t& value) {
-    DBusMessage* message =
-        dbus_message_new_method_call(kService, kObject, "org.freedesktop.DBus.Properties", "Get");
-    if (!message)
-        return false;
     const char* interface = kService;
-    if (!dbus_message_append_args(message, DBUS_TYPE_STRING, &interface, DBUS_TYPE_STRING, &name,
-                                  DBUS_TYPE_INVALID)) {
-        dbus_message_unref(message);
-        return false;
-    }
-    DBusMessage* reply = call(bus, message);
+    DBusMessage* reply = call(bus, "org.freedesktop.DBus.Properties", "Get", DBUS_TYPE_STRING,
+                              &interface, DBUS_TYPE_STRING, &name, DBUS_TYPE_INVALID);
     if (!reply)
         return false;
     DBusMessageIter top;
@@ -81,19 +86,10 @@ bool throughRealtimeKit(DBusConnection* bus, pid_t thread, int priority) {
         if (setrlimit(RLIMIT_RTTIME, &limit) != 0)
             return false;
     }
-    DBusMessage* message =
-        dbus_message_new_method_call(kService, kObject, kService, "MakeThreadRealtime");
-    if (!message)
-        return false;
     const dbus_uint64_t id = static_cast<dbus_uint64_t>(thread);
     const dbus_uint32_t granted = static_cast<dbus_uint32_t>(std::min<int64_t>(priority, most));
-    if (!dbus_message_append_args(message, DBUS_TYPE_UINT64, &id, DBUS_TYPE_UINT32, &granted,
-                                  DBUS_TYPE_INVALID)) {
-        dbus_message_unref(message);
-        return false;
-    }
-    // An error reply comes back as none.
-    DBusMessage* reply = call(bus, message);
+    DBusMessage* reply = call(bus, kService, "MakeThreadRealtime", DBUS_TYPE_UINT64, &id,
+                              DBUS_TYPE_UINT32, &granted, DBUS_TYPE_INVALID);
     if (!reply)
         return false;
     dbus_message_unref(reply);
