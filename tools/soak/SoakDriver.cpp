@@ -308,11 +308,7 @@ void SoakDriver::readLine() {
         for (const auto* list : {&m_recentMoves, &m_recentReadings})
             for (const std::string& event : *list)
                 events += "\n  " + event;
-        const std::string fault = m_line.Fault() + ", after:" + events;
-        if (!m_options.lineStepsBackReported)
-            fail(fault);
-        else if (m_lineStepsBack++ == 0)
-            m_firstLineStepBack = fault;
+        fail(m_line.Fault() + ", after:" + events);
     }
     m_channels.WhileRolling(channelsBesideTheMixes());
 }
@@ -424,10 +420,6 @@ int SoakDriver::Run() {
                 static_cast<long long>(m_channels.Last()),
                 static_cast<long long>(m_channels.Baseline().value_or(0)),
                 static_cast<long long>(m_channels.Most()), m_channels.Rests());
-    if (m_lineStepsBack > 0)
-        std::printf(
-            "soak: the line stepped back %ld times (reported, not failed on); the first: %s\n",
-            m_lineStepsBack, m_firstLineStepBack.c_str());
     if (!m_fault.empty()) {
         std::printf("soak: FAILED: %s\n", m_fault.c_str());
         return 1;

@@ -24,8 +24,6 @@ class TTheRoom;
 struct SoakOptions {
     int seconds = 60;
     int stepMs = 4;
-    // A line that steps back is printed rather than failed on.
-    bool lineStepsBackReported = false;
     unsigned seed = 1;
     QString programFolder; // the built program, with its engine, texts and styles
 };
@@ -115,6 +113,4 @@ private:
     std::deque<std::string> m_recentReadings;
     bool m_resting = false;
     std::string m_fault;
-    long m_lineStepsBack = 0;
-    std::string m_firstLineStepBack;
 };

@@ -1,4 +1,4 @@
-// Soaks the program: glorinbax-soak [--seconds S] [--step-ms M] [--seed N] [--report-line]
+// Soaks the program: glorinbax-soak [--seconds S] [--step-ms M] [--seed N]
 // Exits 1 on any fault-log line, a line that steps back or engine channels that pile up; the
 // sanitised builds add leaks and data races.
 #include "SoakDriver.h"
@@ -22,12 +22,8 @@ int main(int argc, char** argv) {
             options.stepMs = std::atoi(argv[++i]);
         } else if (hasValue && !std::strcmp(argv[i], "--seed")) {
             options.seed = static_cast<unsigned>(std::strtoul(argv[++i], nullptr, 10));
-        } else if (!std::strcmp(argv[i], "--report-line")) {
-            options.lineStepsBackReported = true;
         } else {
-            std::fprintf(stderr,
-                         "usage: %s [--seconds S] [--step-ms M] [--seed N] [--report-line]\n",
-                         argv[0]);
+            std::fprintf(stderr, "usage: %s [--seconds S] [--step-ms M] [--seed N]\n", argv[0]);
             return 2;
         }
     }
