@@ -5,6 +5,7 @@
 
 #include <pa_linux_alsa.h>
 #include <portaudio.h>
+#include <pthread.h>
 
 #include <algorithm>
 #include <cmath>
@@ -222,6 +223,7 @@ void Output::waitFor(std::chrono::milliseconds period) {
 
 void Output::mixLoop() {
     t_engineThread = true;
+    pthread_setname_np(pthread_self(), "gbxaudio-mix");
     m_mixThreadId.store(currentThreadId());
     std::vector<std::shared_ptr<PlaySlot>> slots;
     slots.reserve(kUsualSlots);
@@ -239,6 +241,7 @@ void Output::mixLoop() {
 }
 
 void Output::askForRealTimeLoop() {
+    pthread_setname_np(pthread_self(), "gbxaudio-rt");
     bool mixAsked = false;
     bool deviceAsked = m_stream == nullptr;
     while (m_running.load() && !(mixAsked && deviceAsked)) {
@@ -256,6 +259,7 @@ void Output::askForRealTimeLoop() {
 
 void Output::syncLoop() {
     t_engineThread = true;
+    pthread_setname_np(pthread_self(), "gbxaudio-sync");
     std::vector<std::shared_ptr<PlaySlot>> slots;
     slots.reserve(kUsualSlots);
     while (m_running.load()) {
