@@ -1,5 +1,8 @@
 #include "MixKernels.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace gbxaudio {
 
 namespace {
@@ -46,7 +49,44 @@ void addGeneral(float* out, uint32_t outChans, const float* in, uint32_t inChans
     }
 }
 
+// One channel's peak, strided: several running maxima, so that the compare chain is not one long
+// dependency.
+float peakOf(const float* in, uint32_t stride, uint32_t frames, float peak) {
+    float m[4] = {peak, 0.0f, 0.0f, 0.0f};
+    uint32_t f = 0;
+    for (; f + 4 <= frames; f += 4)
+        for (uint32_t k = 0; k < 4; ++k)
+            m[k] = std::max(m[k], std::fabs(in[size_t{f + k} * stride]));
+    for (; f < frames; ++f)
+        m[0] = std::max(m[0], std::fabs(in[size_t{f} * stride]));
+    return std::max(std::max(m[0], m[1]), std::max(m[2], m[3]));
+}
+
 } // namespace
+
+void raisePeaks(const float* in, uint32_t inChans, uint32_t frames, uint32_t metered,
+                float* peaks) {
+    if (8 % inChans != 0) {
+        for (uint32_t c = 0; c < std::min(inChans, metered); ++c)
+            peaks[c] = peakOf(in + c, inChans, frames, peaks[c]);
+        return;
+    }
+    // One pass over the samples, eight running maxima wide: maximum k follows channel
+    // k % inChans, and the compiler makes two vector operations of each step.
+    float m[8] = {};
+    const size_t samples = size_t{frames} * inChans;
+    size_t s = 0;
+    for (; s + 8 <= samples; s += 8)
+        for (size_t k = 0; k < 8; ++k)
+            m[k] = std::max(m[k], std::fabs(in[s + k]));
+    for (; s < samples; ++s)
+        m[s % 8] = std::max(m[s % 8], std::fabs(in[s]));
+    for (uint32_t k = 0; k < 8; ++k) {
+        const uint32_t c = k % inChans;
+        if (c < metered)
+            peaks[c] = std::max(peaks[c], m[k]);
+    }
+}
 
 void addFrames(float* out, uint32_t outChans, const float* in, uint32_t inChans, uint32_t frames,
                const float* gains, float env, float slope) {

@@ -176,13 +176,8 @@ uint32_t Mixer::mixSource(MixSource& source, float* out, uint32_t from, uint32_t
         }
         addFrames(out + size_t{at} * outChans, outChans, data, inChans, got, m_gains.data(),
                   piece.value, piece.slope);
-        if (trail) {
-            for (size_t s = 0; s < size_t{got} * inChans; ++s) {
-                const uint32_t c = static_cast<uint32_t>(s % inChans);
-                if (c < kMeteredChans)
-                    peaks[c] = std::max(peaks[c], std::fabs(data[s]));
-            }
-        }
+        if (trail)
+            raisePeaks(data, inChans, got, kMeteredChans, peaks);
         source.noteMixed(got);
         at += got;
     }
