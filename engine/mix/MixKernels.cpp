@@ -66,6 +66,8 @@ float peakOf(const float* in, uint32_t stride, uint32_t frames, float peak) {
 
 void raisePeaks(const float* in, uint32_t inChans, uint32_t frames, uint32_t metered,
                 float* peaks) {
+    if (inChans == 0)
+        return;
     if (8 % inChans != 0) {
         for (uint32_t c = 0; c < std::min(inChans, metered); ++c)
             peaks[c] = peakOf(in + c, inChans, frames, peaks[c]);

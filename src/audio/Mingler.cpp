@@ -79,19 +79,12 @@ TTheMingler::~TTheMingler() {
     g_current = nullptr;
     if (!BassLoaded())
         return;
-    {
-        Locked locked(*this);
-        ReleaseAudition();
-        removeWrapSync();
-        removeRangeEndSync();
-        SilenceAll();
-    }
-    if (m_handle) {
-        ChannelStop();
-        freeStream(m_handle);
-    }
+    ReleaseAudition();
+    if (m_handle)
+        stopAndFree();
     // A sync that found this mingler before it went may still run; a freed stream gives up the
-    // lock such a sync waits for, so it leaves soon.
+    // lock such a sync waits for, so it leaves soon. The count is of every stream's syncs: there
+    // is one mingler at a time.
     while (g_syncsInside.load() > 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     DrainAudioFaults();
@@ -139,19 +132,24 @@ DWORD TTheMingler::CreateMixStream() {
 }
 
 void TTheMingler::freeStream(std::atomic<DWORD>& stream) {
-    const DWORD handle = stream.exchange(0);
-    if (handle && !Bass().BASS_StreamFree(handle))
+    const DWORD handle = stream.load();
+    if (!handle)
+        return;
+    // Gone from the mingler under the stream's own lock: a sync that holds it ends first, and
+    // one that takes it after finds the stream gone.
+    const bool locked = Bass().BASS_ChannelLock(handle, TRUE) != FALSE;
+    stream = 0;
+    if (locked)
+        Bass().BASS_ChannelLock(handle, FALSE);
+    if (!Bass().BASS_StreamFree(handle))
         GBX_AUDIO_FAULT("BASS_StreamFree " + BassErrorText());
 }
 
 void TTheMingler::CreateStream() {
     try {
         ReleaseAudition();
-        if (m_handle) {
-            // Nothing may stay armed in, or synced to, the stream that goes.
-            Stop();
-            freeStream(m_handle);
-        }
+        if (m_handle)
+            stopAndFree(); // nothing may stay armed in, or synced to, the stream that goes
         m_handle = CreateMixStream();
         if (!m_handle)
             return;
@@ -203,6 +201,19 @@ void TTheMingler::Stop() {
     DrainAudioFaults();
 }
 
+void TTheMingler::stopAndFree() {
+    {
+        // One hold of the lock: a sync that was on its way in cannot arm balls in between.
+        Locked locked(*this);
+        removeWrapSync();
+        removeRangeEndSync();
+        SilenceAll();
+        ChannelStop();
+        freeStream(m_handle);
+    }
+    DrainAudioFaults();
+}
+
 bool TTheMingler::Pause() {
     Locked locked(*this);
     if (decoding() || !m_handle)
@@ -215,10 +226,8 @@ bool TTheMingler::Pause() {
 
 void TTheMingler::Release() {
     m_playing = false;
-    if (!m_handle)
-        return;
-    Stop();
-    freeStream(m_handle);
+    if (m_handle)
+        stopAndFree();
 }
 
 int64_t TTheMingler::decodePosition() {
@@ -369,6 +378,7 @@ void TTheMingler::setWrapSync(Elements from) {
     const int64_t at = plan.End.count - from.count;
     if (!m_roundRobin || plan.Start == plan.End || at < 0)
         return;
+    m_wrapAt = at;
     m_wrapSync = Bass().BASS_ChannelSetSync(m_handle, BASS_SYNC_POS | BASS_SYNC_MIXTIME,
                                             static_cast<QWORD>(at), WrapSync, nullptr);
     if (!m_wrapSync)
@@ -380,7 +390,6 @@ void TTheMingler::setRangeEndSync(Elements from) {
     const int64_t at = plan.End.count - from.count;
     if (plan.Start == plan.End || at < 0)
         return;
-    m_rangeEndAt = at;
     m_rangeEndSync = Bass().BASS_ChannelSetSync(m_handle, BASS_SYNC_POS, static_cast<QWORD>(at),
                                                 EndSync, nullptr);
     if (!m_rangeEndSync)
@@ -459,10 +468,9 @@ void TTheMingler::ReinitBass(uint32_t rate) {
             m_host.StopCarrier();
         }
     }
-    Stop();
     ReleaseAudition();
     if (m_handle)
-        freeStream(m_handle);
+        stopAndFree();
     m_output.FreeBass();
     m_output.InitBass(rate);
     if (rolled)
@@ -529,44 +537,45 @@ void TTheMingler::WrapSync(DWORD, DWORD channel, DWORD, void*) {
     TTheMingler* mingler = entry.Mingler();
     if (!mingler)
         return;
-    const TThePlan& plan = mingler->m_arrangement.plan;
-    const Elements start = plan.Start;
+    const Elements start = mingler->m_arrangement.plan.Start;
     // The stream's bytes run on from the wrap, counted from the range's start. Setting the
     // position back to 0 would leave the heard bytes of both sides of the wrap alike, and the
     // heard position would add the new bytes to the old origin until the end sync runs.
-    int64_t wrapAt = mingler->decodePosition();
-    if (wrapAt < 0)
-        wrapAt = plan.End.count - mingler->m_decodeOrigin;
+    const int64_t wrapAt = mingler->m_wrapAt;
     const int64_t origin = start.count - wrapAt;
     mingler->m_wrapped = true;
     mingler->m_decodeOrigin = origin;
     mingler->m_unheardWraps.Add(wrapAt, origin);
     mingler->removeWrapSync();
     mingler->setWrapSync(Elements{origin});
+    // The end sync set at this wrap stays, to run when the wrap is heard; the next lap's end
+    // has one of its own from now, well before it can be heard.
+    mingler->m_rangeEndSync = 0;
+    mingler->setRangeEndSync(Elements{origin});
     mingler->SilenceAll();
     mingler->ArmAll(start);
     mingler->m_host.LineWrapped(start);
 }
 
-void TTheMingler::EndSync(DWORD, DWORD channel, DWORD, void*) {
+void TTheMingler::EndSync(DWORD sync, DWORD channel, DWORD, void*) {
     SyncEntry entry(channel);
     TTheMingler* mingler = entry.Mingler();
     if (!mingler)
         return;
-    const int64_t heardAt = mingler->m_rangeEndAt;
-    mingler->removeRangeEndSync();
-    if (const std::optional<int64_t> heardOrigin = mingler->m_unheardWraps.TakeHeard(heardAt))
-        mingler->m_origin = *heardOrigin;
+    if (!Bass().BASS_ChannelRemoveSync(channel, sync))
+        GBX_AUDIO_FAULT("BASS_ChannelRemoveSync " + BassErrorText());
+    if (sync == mingler->m_rangeEndSync)
+        mingler->m_rangeEndSync = 0;
+    // Every wrap heard by now, this sync's and any a late sync thread let pass.
+    const QWORD heard = Bass().BASS_ChannelGetPosition(channel, BASS_POS_BYTE);
+    if (heard != kNoPosition) {
+        if (const auto origin = mingler->m_unheardWraps.TakeHeard(static_cast<int64_t>(heard)))
+            mingler->m_origin = *origin;
+    }
     if (mingler->m_roundRobin) {
-        mingler->m_wrapped = false;
+        mingler->m_wrapped = !mingler->m_unheardWraps.Empty();
         mingler->m_host.LineBaseReset(mingler->m_arrangement.plan.Start);
     }
-    // The end again. On a decoding mix syncs run as data is made, and one set where the mix
-    // stands would run at once, again and again: there it is set only ahead.
-    const QWORD mixed = Bass().BASS_ChannelGetPosition(channel, BASS_POS_DECODE);
-    const int64_t at = mingler->m_arrangement.plan.End.count - mingler->m_origin;
-    if (!mingler->decoding() || (mixed != kNoPosition && at > static_cast<int64_t>(mixed)))
-        mingler->setRangeEndSync(mingler->Origin());
     entry.Unlock();
     mingler->m_host.RangeEndHeard();
 }

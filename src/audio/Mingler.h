@@ -160,6 +160,8 @@ private:
     void removeWrapSync();
     void removeRangeEndSync();
     void freeStream(std::atomic<DWORD>& stream);
+    // Stop and the stream freed under one hold of the lock.
+    void stopAndFree();
 
     Arrangement& m_arrangement;
     AudioOutput& m_output;
@@ -170,7 +172,7 @@ private:
     std::atomic<DWORD> m_auditionHandle{0};
     DWORD m_wrapSync = 0;
     DWORD m_rangeEndSync = 0;
-    int64_t m_rangeEndAt = 0; // the mix byte the range-end sync waits for
+    int64_t m_wrapAt = 0; // the mix byte the wrap sync waits for
     UnheardWraps m_unheardWraps;
     std::atomic<int64_t> m_origin{0};
     std::atomic<int64_t> m_decodeOrigin{0};

@@ -2,6 +2,7 @@
 
 void UnheardWraps::Add(int64_t from, int64_t origin) {
     if (m_count == kCapacity) {
+        m_left = at(0);
         m_first = (m_first + 1) % kCapacity;
         --m_count;
     }
@@ -10,7 +11,7 @@ void UnheardWraps::Add(int64_t from, int64_t origin) {
 }
 
 int64_t UnheardWraps::OriginAt(int64_t byte, int64_t heard) const {
-    int64_t origin = heard;
+    int64_t origin = m_left && m_left->from <= byte ? m_left->origin : heard;
     for (size_t i = 0; i < m_count && at(i).from <= byte; ++i)
         origin = at(i).origin;
     return origin;
@@ -18,6 +19,10 @@ int64_t UnheardWraps::OriginAt(int64_t byte, int64_t heard) const {
 
 std::optional<int64_t> UnheardWraps::TakeHeard(int64_t byte) {
     std::optional<int64_t> origin;
+    if (m_left && m_left->from <= byte) {
+        origin = m_left->origin;
+        m_left.reset();
+    }
     while (m_count > 0 && at(0).from <= byte) {
         origin = at(0).origin;
         m_first = (m_first + 1) % kCapacity;

@@ -11,16 +11,20 @@
 
 class UnheardWraps {
 public:
-    // Room for the wraps a range much shorter than the output buffer has under way; beyond it the
-    // oldest is forgotten, its end long heard.
+    // Room for the wraps a range much shorter than the output buffer has under way. Beyond it
+    // the oldest leaves the list, and only its origin is kept, for the bytes from it on.
     static constexpr size_t kCapacity = 16;
 
-    void Clear() { m_count = 0; }
+    void Clear() {
+        m_count = 0;
+        m_left.reset();
+    }
     size_t Count() const { return m_count; }
+    bool Empty() const { return m_count == 0 && !m_left; }
     // A wrap ran at mix byte `from`; the bytes from there on count from `origin`.
     void Add(int64_t from, int64_t origin);
     // The origin of the segment that holds `byte`: the latest wrap at or before it, else `heard`
-    // (the origin of the segment heard before the oldest wrap still listed).
+    // (the origin of the segment heard before the oldest wrap listed).
     int64_t OriginAt(int64_t byte, int64_t heard) const;
     // The range's end is heard at `byte`: the wraps at or before it are heard now. The origin of
     // the last of them, none when no wrap was listed there.
@@ -34,6 +38,7 @@ private:
     const Wrap& at(size_t index) const { return m_wraps[(m_first + index) % kCapacity]; }
 
     std::array<Wrap, kCapacity> m_wraps{};
+    std::optional<Wrap> m_left; // the last wrap that left a full list unheard
     size_t m_first = 0;
     size_t m_count = 0;
 };

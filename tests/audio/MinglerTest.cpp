@@ -389,7 +389,6 @@ TEST_F(Mingling, TheHeardPositionCrossesAWrapIntoTheRangeBeforeTheEndSyncRuns) {
         QThread::msleep(1);
     // Mixing waits for the lock, so the heard position stops where the buffer ends.
     std::vector<Elements> readings;
-    bool endHeardMeanwhile = false;
     {
         MixerLock lock(hooks);
         ASSERT_TRUE(mingler->Wrapped()) << "the wrap was not mixed in time, or already heard";
@@ -401,9 +400,19 @@ TEST_F(Mingling, TheHeardPositionCrossesAWrapIntoTheRangeBeforeTheEndSyncRuns) {
             readings.push_back(heard);
             QThread::msleep(2);
         }
-        endHeardMeanwhile = host.rangeEnds > 0;
     }
-    EXPECT_FALSE(endHeardMeanwhile);
+    ASSERT_LT(readings.front(), end) << "the wrap was heard before the lock was taken";
+    // Then the end sync runs, and the line goes on from where it was.
+    while (host.rangeEnds == 0 && std::chrono::steady_clock::now() < until)
+        QThread::msleep(1);
+    EXPECT_EQ(host.rangeEnds, 1);
+    EXPECT_FALSE(mingler->Wrapped());
+    for (int i = 0; i < 10; ++i) {
+        Elements heard;
+        ASSERT_TRUE(mingler->HeardPosition(heard));
+        readings.push_back(heard);
+        QThread::msleep(2);
+    }
     int wraps = 0;
     for (size_t i = 0; i < readings.size(); ++i) {
         EXPECT_LT(readings[i], end) << "reading " << i;
@@ -413,6 +422,29 @@ TEST_F(Mingling, TheHeardPositionCrossesAWrapIntoTheRangeBeforeTheEndSyncRuns) {
         }
     }
     EXPECT_EQ(wraps, 1) << "the heard position crosses the wrap once, into the range";
+}
+
+// A range shorter than the output buffer, and an end sync held back for longer than a lap: once
+// it runs it takes every wrap heard meanwhile, and the end of each lap after is still heard.
+TEST_F(Mingling, EndSyncsHeldBackForLapsGoOnAfterwards) {
+    plan.SetRange(0, 1);
+    plan.AddBall(0, 0);
+    make(true, TTheMingler::Output::Device);
+    mingler->Roll(Elements{0});
+    ASSERT_TRUE(mingler->Playing());
+    const Elements end{PlanFixture::kStepElements};
+    {
+        MixerLock lock(hooks); // a quarter-second lap, and the buffer's half second is mixed
+        QThread::msleep(700);
+        EXPECT_EQ(host.rangeEnds, 0);
+    }
+    QThread::msleep(1500);
+    EXPECT_GE(host.rangeEnds, 4) << "the ends of the laps after the hold-up were not heard";
+    Elements heard;
+    ASSERT_TRUE(mingler->HeardPosition(heard));
+    EXPECT_GE(heard, Elements{0});
+    EXPECT_LT(heard, end);
+    mingler->Stop();
 }
 
 } // namespace

@@ -28,14 +28,18 @@ TEST(UnheardWraps, AnEndHeardTakesTheWrapsUpToIt) {
     EXPECT_EQ(wraps.Count(), 0u);
 }
 
-TEST(UnheardWraps, BeyondItsRoomTheOldestIsForgotten) {
+TEST(UnheardWraps, BeyondItsRoomTheOldestLeavesItsOriginBehind) {
     UnheardWraps wraps;
     for (int64_t i = 1; i <= int64_t{UnheardWraps::kCapacity} + 2; ++i)
         wraps.Add(i * 100, -i * 100);
     EXPECT_EQ(wraps.Count(), UnheardWraps::kCapacity);
-    EXPECT_EQ(wraps.OriginAt(250, 7), 7) << "the first two are gone";
+    EXPECT_EQ(wraps.OriginAt(99, 7), 7) << "before every wrap: the heard origin";
+    EXPECT_EQ(wraps.OriginAt(250, 7), -200) << "the second wrap left the list last";
     EXPECT_EQ(wraps.OriginAt(300, 7), -300);
     EXPECT_EQ(wraps.OriginAt(100000, 7), -int64_t(UnheardWraps::kCapacity + 2) * 100);
+    EXPECT_EQ(wraps.TakeHeard(250), -200);
+    EXPECT_EQ(wraps.OriginAt(250, -200), -200);
+    EXPECT_EQ(wraps.Count(), UnheardWraps::kCapacity);
 }
 
 } // namespace
