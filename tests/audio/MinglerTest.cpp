@@ -405,8 +405,7 @@ TEST_F(Mingling, TheHeardPositionCrossesAWrapIntoTheRangeBeforeTheEndSyncRuns) {
     // Then the end sync runs, and the line goes on from where it was.
     while (host.rangeEnds == 0 && std::chrono::steady_clock::now() < until)
         QThread::msleep(1);
-    EXPECT_EQ(host.rangeEnds, 1);
-    EXPECT_FALSE(mingler->Wrapped());
+    EXPECT_EQ(host.rangeEnds, 1); // the next wrap may be mixed already: the buffer refills
     for (int i = 0; i < 10; ++i) {
         Elements heard;
         ASSERT_TRUE(mingler->HeardPosition(heard));
