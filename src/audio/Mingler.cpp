@@ -548,8 +548,8 @@ void TTheMingler::WrapSync(DWORD, DWORD channel, DWORD, void*) {
     mingler->m_unheardWraps.Add(wrapAt, origin);
     mingler->removeWrapSync();
     mingler->setWrapSync(Elements{origin});
-    // The end sync set at this wrap stays, to run when the wrap is heard; the next lap's end
-    // has one of its own from now, well before it can be heard.
+    // The end sync at this wrap's byte stays, to run when the wrap is heard; the next lap's end
+    // gets one of its own now, well before it can be heard.
     mingler->m_rangeEndSync = 0;
     mingler->setRangeEndSync(Elements{origin});
     mingler->SilenceAll();
@@ -562,10 +562,10 @@ void TTheMingler::EndSync(DWORD sync, DWORD channel, DWORD, void*) {
     TTheMingler* mingler = entry.Mingler();
     if (!mingler)
         return;
-    if (!Bass().BASS_ChannelRemoveSync(channel, sync))
-        GBX_AUDIO_FAULT("BASS_ChannelRemoveSync " + BassErrorText());
     if (sync == mingler->m_rangeEndSync)
-        mingler->m_rangeEndSync = 0;
+        mingler->removeRangeEndSync();
+    else // one a wrap left to be heard, or one removed while this waited for the lock
+        Bass().BASS_ChannelRemoveSync(channel, sync);
     // Every wrap heard by now, this sync's and any a late sync thread let pass.
     const QWORD heard = Bass().BASS_ChannelGetPosition(channel, BASS_POS_BYTE);
     if (heard != kNoPosition) {
