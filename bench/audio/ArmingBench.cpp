@@ -1,5 +1,6 @@
 // Prints how long rolling a plan of 10,000 balls takes to arm every ball, against creating and
 // adding the same 10,000 streams with plain engine calls in the same process.
+#include "../common/BenchEngine.h"
 #include "audio/AudioOutput.h"
 #include "audio/BassApi.h"
 #include "audio/Channels.h"
@@ -113,13 +114,8 @@ Measured measure(const std::vector<QString>& files) {
 
 int main() {
     QTemporaryDir dir;
-    QString error;
-    if (!LoadBassLibrary(GBX_PROGRAM_DIR "/libgbxaudio.so", error) ||
-        !LoadBassMixLibrary(GBX_PROGRAM_DIR "/libgbxaudiomix.so", error) ||
-        !Bass().BASS_Init(0, kRate, 0, nullptr, nullptr)) {
-        std::fprintf(stderr, "cannot start the engine: %s\n", qPrintable(error));
+    if (!StartBenchEngine(kRate))
         return 1;
-    }
     std::vector<QString> files;
     for (int s = 0; s < kSounds; ++s) {
         files.push_back(dir.filePath(QString("s%1.wav").arg(s)));

@@ -3,6 +3,7 @@
 // engine's mixing thread as a share of one core; in the same process, the same loops mixed by a
 // plain in-memory loop, and the ratio of the two.
 // Usage: live_bench [seconds]   (60 unless told)
+#include "../common/BenchEngine.h"
 #include "audio/AudioOutput.h"
 #include "audio/BassApi.h"
 #include "audio/HeadlessMinglerHost.h"
@@ -169,13 +170,8 @@ std::optional<Live> rollLive(const std::vector<QString>& files, int seconds) {
 int main(int argc, char** argv) {
     const int seconds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 60;
     QTemporaryDir dir;
-    QString error;
-    if (!LoadBassLibrary(GBX_PROGRAM_DIR "/libgbxaudio.so", error) ||
-        !LoadBassMixLibrary(GBX_PROGRAM_DIR "/libgbxaudiomix.so", error) ||
-        !Bass().BASS_Init(0, kRate, 0, nullptr, nullptr)) {
-        std::fprintf(stderr, "cannot start the engine: %s\n", qPrintable(error));
+    if (!StartBenchEngine(kRate))
         return 1;
-    }
     std::vector<QString> files;
     std::vector<std::vector<float>> sounds;
     for (int s = 0; s < kSounds; ++s) {
