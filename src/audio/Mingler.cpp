@@ -190,13 +190,15 @@ void TTheMingler::ChannelStop() {
         GBX_AUDIO_FAULT("BASS_ChannelStop " + BassErrorText());
 }
 
+void TTheMingler::disarm() {
+    Locked locked(*this);
+    removeWrapSync();
+    removeRangeEndSync();
+    SilenceAll();
+}
+
 void TTheMingler::Stop() {
-    {
-        Locked locked(*this);
-        removeWrapSync();
-        removeRangeEndSync();
-        SilenceAll();
-    }
+    disarm();
     ChannelStop();
     DrainAudioFaults();
 }
@@ -205,9 +207,7 @@ void TTheMingler::stopAndFree() {
     {
         // One hold of the lock: a sync that was on its way in cannot arm balls in between.
         Locked locked(*this);
-        removeWrapSync();
-        removeRangeEndSync();
-        SilenceAll();
+        disarm();
         ChannelStop();
         freeStream(m_handle);
     }

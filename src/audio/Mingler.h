@@ -160,6 +160,8 @@ private:
     void removeWrapSync();
     void removeRangeEndSync();
     void freeStream(std::atomic<DWORD>& stream);
+    // The range syncs removed and every ball silenced.
+    void disarm();
     // Stop and the stream freed under one hold of the lock.
     void stopAndFree();
 
