@@ -25,6 +25,7 @@ void PlanWindowHooks::SyncLoudnessSlider() {
 }
 
 void PlanWindowHooks::BallRemoved(const TBall& ball) {
-    if (TTheWatch* watch = m_window ? TheWatchOf(m_window->Interior()) : nullptr)
-        watch->Typer().PieceGoes(ball.Piece());
+    const TPiece* own = ball.OwnPiece();
+    if (TTheWatch* watch = own && m_window ? TheWatchOf(m_window->Interior()) : nullptr)
+        watch->Typer().PieceGoes(*own);
 }

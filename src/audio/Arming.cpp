@@ -10,9 +10,8 @@ TChan* StartBallSound(TTheBalls& balls, TBall& ball, bool fromOffset, Elements p
     const auto start = balls.SoundStart(ball, fromOffset, position);
     if (!start)
         return nullptr;
-    TPiece& piece = ball.Piece();
-    return target.ChannelsOf(piece).Play(piece, start->offset.count, start->delay, target,
-                                         target.ListsInLanes() ? ball.Lane() : nullptr);
+    return target.ChannelsOf(ball).Play(ball.Values(), &ball, start->offset.count, start->delay,
+                                        target, target.ListsInLanes() ? ball.Lane() : nullptr);
 }
 
 bool BeyondRangeEnd(const TBall& ball, Elements from, Elements end) {

@@ -75,8 +75,12 @@ std::optional<int64_t> StreamBytesOf(int64_t resourceScale, int32_t tracks) {
 
 // TChan
 
-TChan::TChan(TPiece& piece, TRes& resource, DWORD stream)
-    : Piece(&piece), m_resource(resource), m_handle(stream) {}
+TChan::TChan(const TPiece& piece, const TBall* ball, TRes& resource, DWORD stream)
+    : Piece(&piece), m_ball(ball), m_resource(resource), m_handle(stream) {}
+
+const TPiece& TChan::Values() const {
+    return m_ball ? m_ball->Values() : *Piece;
+}
 
 TChan::~TChan() {
     if (m_lane)
@@ -88,44 +92,46 @@ bool TChan::Start(int64_t offset, Elements delay, MixTarget& target) {
     m_mixer = target.Mixer();
     const long double ratio = m_resource.RateRatio;
     // A start that no piece sets is the sound's beginning.
-    const int64_t resStart = std::max<int64_t>(Piece->EffectiveResStart().count, 0);
+    const int64_t resStart = std::max<int64_t>(Values().EffectiveResStart().count, 0);
     int64_t loopStart = Scaled(resStart, ratio) + Scaled(offset, ratio);
-    if (Piece->MasterPiece().RoundRobin) {
+    if (Values().MasterPiece().RoundRobin) {
         // The end scales like the start: both are positions at the resource's own rate.
-        SetLoopEnd(Scaled(Piece->EffectiveResEnd().count, ratio));
+        SetLoopEnd(Scaled(Values().EffectiveResEnd().count, ratio));
         const int64_t soundLength = Scaled(m_resource.Life, ratio);
         if (soundLength > 0)
             loopStart %= soundLength;
     }
     SetLoopStart(loopStart);
     if (!Bass().BASS_ChannelSetPosition(m_handle, static_cast<QWORD>(m_loop[0]), BASS_POS_BYTE)) {
-        const TPiece* lane = Piece->BasePiece();
+        const TPiece& values = Values();
+        const TPiece* lane =
+            values.PieceKind() == TPiece::Kind::Lane ? &values : values.BasePiece();
         GBX_AUDIO_FAULT("BASS_ChannelSetPosition " + BassErrorText() +
-                        ", Real Life: " + std::to_string(Piece->RealLife().count) +
+                        ", Real Life: " + std::to_string(Values().RealLife().count) +
                         ", Loop [0]:" + std::to_string(m_loop[0]) + ", Lane Handle: \"" +
                         (lane ? lane->Handle.toStdString() : std::string()) +
                         "\", Resource Life: " + std::to_string(m_resource.Life));
     }
-    if (!target.AddChannel(*this, delay, Piece->EffectiveLife().count - offset))
+    if (!target.AddChannel(*this, delay, Values().EffectiveLife().count - offset))
         return false;
     ApplyEnvelope(target.Chans());
     return true;
 }
 
 void TChan::ApplyLoudness() {
-    const long double loudness = std::max(Piece->EffectiveLoudness(), 0.0L);
+    const long double loudness = std::max(Values().EffectiveLoudness(), 0.0L);
     if (!Bass().BASS_ChannelSetAttribute(m_handle, BASS_ATTRIB_VOL, static_cast<float>(loudness)))
         GBX_AUDIO_FAULT("BASS_ChannelSetAttribute " + BassErrorText());
 }
 
 std::vector<float> TChan::PanMatrix() const {
-    const std::vector<float>& effective = Piece->EffectiveMatrix();
+    const std::vector<float>& effective = Values().EffectiveMatrix();
     const int32_t tracks = m_resource.Tracks;
     if (tracks <= 0 || effective.size() != 2 * static_cast<size_t>(tracks))
         return {};
     std::vector<float> matrix = effective;
-    const auto [left, right] = PanSides(Piece->EffectivePan());
-    const int32_t columns[2] = {Piece->EffectiveSrcTrack0(), Piece->EffectiveSrcTrack1()};
+    const auto [left, right] = PanSides(Values().EffectivePan());
+    const int32_t columns[2] = {Values().EffectiveSrcTrack0(), Values().EffectiveSrcTrack1()};
     const float values[2] = {left, right};
     for (int row = 0; row < 2; ++row) {
         if (columns[row] >= 0 && columns[row] < tracks)
@@ -137,7 +143,7 @@ std::vector<float> TChan::PanMatrix() const {
 void TChan::ApplyPan() {
     const std::vector<float> matrix = PanMatrix();
     if (matrix.empty()) {
-        const long double pan = std::clamp(Piece->EffectivePan(), -1.0L, 1.0L);
+        const long double pan = std::clamp(Values().EffectivePan(), -1.0L, 1.0L);
         if (!Bass().BASS_ChannelSetAttribute(m_handle, BASS_ATTRIB_PAN, static_cast<float>(pan)))
             GBX_AUDIO_FAULT("BASS_ChannelSetAttribute " + BassErrorText());
         return;
@@ -219,7 +225,8 @@ TChannels::~TChannels() {
     Clear();
 }
 
-TChan* TChannels::Start(TPiece& piece, int64_t offset, Elements delay, MixTarget& target) {
+TChan* TChannels::Start(const TPiece& piece, const TBall* ball, int64_t offset, Elements delay,
+                        MixTarget& target) {
     TRes* resource = piece.Resource && piece.Resource->Life > 0 ? piece.Resource : nullptr;
     if (!resource && piece.BasePiece()) {
         TRes* base = piece.BasePiece()->Resource;
@@ -234,16 +241,16 @@ TChan* TChannels::Start(TPiece& piece, int64_t offset, Elements delay, MixTarget
     const DWORD stream = CreateResourceStream(*resource);
     if (!stream)
         return nullptr;
-    auto chan = std::make_unique<TChan>(piece, *resource, stream);
+    auto chan = std::make_unique<TChan>(piece, ball, *resource, stream);
     if (!chan->Start(offset, delay, target))
         return nullptr;
     m_chans.push_back(std::move(chan));
     return m_chans.back().get();
 }
 
-TChan* TChannels::Play(TPiece& piece, int64_t offset, Elements delay, MixTarget& target,
-                       TLane* lane) {
-    TChan* chan = Start(piece, offset, delay, target);
+TChan* TChannels::Play(const TPiece& piece, const TBall* ball, int64_t offset, Elements delay,
+                       MixTarget& target, TLane* lane) {
+    TChan* chan = Start(piece, ball, offset, delay, target);
     if (chan && lane)
         LaneSounding(*lane).Add(*chan);
     return chan;
@@ -300,14 +307,14 @@ void LaneChannels::Remove(TChan& chan) {
 
 // Lookups
 
-TChannels& PieceChannels(TPiece& piece) {
-    if (!piece.Sound)
-        piece.Sound = std::make_unique<TChannels>();
-    return static_cast<TChannels&>(*piece.Sound);
+TChannels& BallChannels(TBall& ball) {
+    if (!ball.Sound)
+        ball.Sound = std::make_unique<TChannels>();
+    return static_cast<TChannels&>(*ball.Sound);
 }
 
-TChannels* ExistingPieceChannels(const TPiece& piece) {
-    return static_cast<TChannels*>(piece.Sound.get());
+TChannels* ExistingBallChannels(const TBall& ball) {
+    return static_cast<TChannels*>(ball.Sound.get());
 }
 
 LaneChannels& LaneSounding(TLane& lane) {
@@ -326,7 +333,7 @@ int32_t LiveChannelCount() {
 
 void StopResourceChannels(const TTheBalls& balls, const TRes& resource) {
     for (int i = 0; i < balls.Count(); ++i) {
-        if (TChannels* chans = ExistingPieceChannels(balls.At(i).Piece()))
+        if (TChannels* chans = ExistingBallChannels(balls.At(i)))
             chans->DeleteOfResource(resource);
     }
 }

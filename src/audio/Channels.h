@@ -30,13 +30,16 @@ std::optional<int64_t> StreamBytesOf(int64_t resourceScale, int32_t tracks);
 // touches only this channel's stream and loop start.
 class TChan {
 public:
-    TChan(TPiece& piece, TRes& resource, DWORD stream);
+    // A ball's channel plays with the ball's values, which may become its own while it sounds.
+    TChan(const TPiece& piece, const TBall* ball, TRes& resource, DWORD stream);
     ~TChan();
     TChan(const TChan&) = delete;
     TChan& operator=(const TChan&) = delete;
 
-    // The piece whose values it plays; the audition points it at the lane's piece.
-    TPiece* Piece;
+    // The piece whose values it plays, when it plays no ball; the audition points it at the
+    // lane's piece.
+    const TPiece* Piece;
+    const TPiece& Values() const;
     TRes& Resource() const { return m_resource; }
     DWORD Handle() const { return m_handle; }
     // Loop start and end in the stream's own bytes.
@@ -64,6 +67,7 @@ private:
     static void LoopSync(DWORD sync, DWORD channel, DWORD data, void* user);
     bool RemoveLoopSyncs();
 
+    const TBall* m_ball;
     TRes& m_resource;
     DWORD m_handle;
     DWORD m_mixer = 0; // the mixer it was added to, whose lock guards its loop sync
@@ -82,10 +86,12 @@ public:
 
     // A new channel of the piece's resource (its own, else its base piece's), or none: without a
     // measured resource, when the offset lies beyond the piece's real life or the resource, or
-    // when the stream cannot be made or mixed.
-    TChan* Start(TPiece& piece, int64_t offset, Elements delay, MixTarget& target);
+    // when the stream cannot be made or mixed. A ball's channel is started with its values.
+    TChan* Start(const TPiece& piece, const TBall* ball, int64_t offset, Elements delay,
+                 MixTarget& target);
     // Start, and list the channel in `lane` (when given) as sounding.
-    TChan* Play(TPiece& piece, int64_t offset, Elements delay, MixTarget& target, TLane* lane);
+    TChan* Play(const TPiece& piece, const TBall* ball, int64_t offset, Elements delay,
+                MixTarget& target, TLane* lane);
 
     int Count() const { return static_cast<int>(m_chans.size()); }
     TChan& At(int index) const { return *m_chans.at(index); }
@@ -114,9 +120,9 @@ private:
     std::vector<TChan*> m_chans;
 };
 
-// A piece's channel list, made on first use; or none when it has never had one.
-TChannels& PieceChannels(TPiece& piece);
-TChannels* ExistingPieceChannels(const TPiece& piece);
+// A ball's channel list, made on first use; or none when it has never had one.
+TChannels& BallChannels(TBall& ball);
+TChannels* ExistingBallChannels(const TBall& ball);
 LaneChannels& LaneSounding(TLane& lane);
 LaneChannels* ExistingLaneSounding(const TLane& lane);
 

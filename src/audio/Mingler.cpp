@@ -62,8 +62,8 @@ bool TTheMingler::Target::AddChannel(TChan& chan, Elements delay, int64_t length
     return true;
 }
 
-TChannels& TTheMingler::Target::ChannelsOf(TPiece& piece) {
-    return PieceChannels(piece);
+TChannels& TTheMingler::Target::ChannelsOf(TBall& ball) {
+    return BallChannels(ball);
 }
 
 // Life
@@ -293,7 +293,7 @@ void TTheMingler::ArmAll(Elements from) {
 }
 
 void TTheMingler::armIfUnarmed(TBall& ball, Elements from) {
-    const TChannels* chans = ExistingPieceChannels(ball.Piece());
+    const TChannels* chans = ExistingBallChannels(ball);
     if (ball.Sync != 0 || (chans && chans->Count() > 0))
         return;
     if (m_roundRobin && BeyondRangeEnd(ball, from, m_arrangement.plan.End))
@@ -327,15 +327,15 @@ void TTheMingler::RearmAll() {
 }
 
 void TTheMingler::ArmBall(TBall& ball) {
-    if (!ball.Piece().BasePiece() || m_host.CarrierSettling() || !m_handle)
+    if (!ball.Lane() || m_host.CarrierSettling() || !m_handle)
         return;
     // Under the lock: a wrap on the mixing thread arms balls and makes their channels.
     Locked locked(*this);
     // A ball armed already (by the roll or a wrap, as a waiting channel) would sound twice.
-    const TChannels* chans = ExistingPieceChannels(ball.Piece());
+    const TChannels* chans = ExistingBallChannels(ball);
     if (ball.Sync != 0 || (chans && chans->Count() > 0))
         return;
-    PieceChannels(ball.Piece()); // made here rather than on the mixing thread
+    BallChannels(ball); // made here rather than on the mixing thread
     const int64_t mixed = decodePosition();
     if (mixed < 0)
         return;
@@ -360,7 +360,7 @@ void TTheMingler::SilenceBall(TBall& ball) {
             GBX_AUDIO_FAULT("BASS_ChannelRemoveSync " + BassErrorText());
         ball.Sync = 0;
     }
-    if (TChannels* chans = ExistingPieceChannels(ball.Piece()))
+    if (TChannels* chans = ExistingBallChannels(ball))
         chans->Clear();
 }
 
@@ -582,12 +582,12 @@ void TTheMingler::EndSync(DWORD sync, DWORD channel, DWORD, void*) {
 
 // Audition
 
-void TTheMingler::Audition(TPiece* a, TPiece* b, TLane* lane, bool replace, bool stop) {
+void TTheMingler::Audition(const TPiece* a, const TPiece* b, TLane* lane, bool replace, bool stop) {
     if (stop) {
         ReleaseAudition();
         return;
     }
-    TPiece* piece = a && a->Resource ? a : b;
+    const TPiece* piece = a && a->Resource ? a : b;
     if (!piece || !piece->Resource || piece->Resource->Life <= 0)
         return;
     const bool standIn = !m_handle || !m_host.CarrierRolls();
@@ -607,7 +607,7 @@ void TTheMingler::Audition(TPiece* a, TPiece* b, TLane* lane, bool replace, bool
         m_auditionChannels = std::make_unique<TChannels>();
     else if (replace)
         m_auditionChannels->Clear();
-    if (TChan* chan = m_auditionChannels->Play(*piece, 0, Elements{0}, target, lane)) {
+    if (TChan* chan = m_auditionChannels->Play(*piece, nullptr, 0, Elements{0}, target, lane)) {
         if (b)
             chan->Piece = b;
         if (standIn && !decoding() && !Bass().BASS_ChannelPlay(mixer, FALSE))

@@ -114,7 +114,7 @@ public:
 
     // Plays piece A (or B, when A has no resource of its own) at once, on the live mix while the
     // carrier rolls, else on the audition mix; listed in `lane`. `stop` releases the audition.
-    void Audition(TPiece* a, TPiece* b, TLane* lane, bool replace, bool stop);
+    void Audition(const TPiece* a, const TPiece* b, TLane* lane, bool replace, bool stop);
     void ReleaseAudition();
     // The audition channels that play the resource go (before the resource is deleted).
     void ReleaseAuditionOf(const TRes& resource);
@@ -132,7 +132,7 @@ private:
         DWORD Mixer() const override { return m_mixer; }
         uint32_t Chans() const override { return kChans; }
         bool AddChannel(TChan& chan, Elements delay, int64_t length) override;
-        TChannels& ChannelsOf(TPiece& piece) override;
+        TChannels& ChannelsOf(TBall& ball) override;
         bool ListsInLanes() const override { return true; }
 
     private:

@@ -34,33 +34,35 @@ bool MinglerHooks::RemoveSync(uint32_t sync, QString& errorName) {
     return false;
 }
 
-void MinglerHooks::StopChannels(TPiece& piece) {
-    if (TChannels* chans = ExistingPieceChannels(piece))
+void MinglerHooks::StopChannels(TBall& ball) {
+    if (TChannels* chans = ExistingBallChannels(ball))
         chans->Clear();
+}
+
+void MinglerHooks::ReleaseBall(TBall& ball) {
+    ball.Sound.reset();
 }
 
 void MinglerHooks::ReleasePiece(TPiece& piece) {
     // A lane's audition plays with its piece's values.
-    if (m_mingler && piece.PieceKind() == TPiece::Kind::Lane)
+    if (m_mingler)
         m_mingler->ReleaseAuditionOf(piece);
-    piece.Sound.reset();
 }
 
-void MinglerHooks::StartChannels(TPiece& piece, Elements position, Elements offset) {
+void MinglerHooks::StartChannels(TBall& ball, Elements position, Elements offset) {
     if (!m_mingler)
         return;
-    const TPiece* lanePiece = piece.BasePiece();
     MixerLock lock(*this);
-    PieceChannels(piece).Play(piece, offset.count, position, m_mingler->LiveTarget(),
-                              lanePiece ? lanePiece->OwnerLane() : nullptr);
+    BallChannels(ball).Play(ball.Values(), &ball, offset.count, position, m_mingler->LiveTarget(),
+                            ball.Lane());
 }
 
 bool MinglerHooks::Playing() const {
     return m_mingler && m_mingler->Handle() && m_host && m_host->CarrierRolls();
 }
 
-void MinglerHooks::SetChannelAttribute(TPiece& piece, SoundAttribute attribute, float value) {
-    const TChannels* chans = ExistingPieceChannels(piece);
+void MinglerHooks::SetChannelAttribute(TBall& ball, SoundAttribute attribute, float value) {
+    const TChannels* chans = ExistingBallChannels(ball);
     if (!chans)
         return;
     const DWORD code = attribute == SoundAttribute::Loudness ? BASS_ATTRIB_VOL : BASS_ATTRIB_PAN;

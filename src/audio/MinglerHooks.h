@@ -17,11 +17,12 @@ public:
     void LockMixer() override;
     void UnlockMixer() override;
     bool RemoveSync(uint32_t sync, QString& errorName) override;
-    void StopChannels(TPiece& piece) override;
+    void StopChannels(TBall& ball) override;
+    void ReleaseBall(TBall& ball) override;
     void ReleasePiece(TPiece& piece) override;
-    void StartChannels(TPiece& piece, Elements position, Elements offset) override;
+    void StartChannels(TBall& ball, Elements position, Elements offset) override;
     bool Playing() const override;
-    void SetChannelAttribute(TPiece& piece, SoundAttribute attribute, float value) override;
+    void SetChannelAttribute(TBall& ball, SoundAttribute attribute, float value) override;
     void OpenResource(TRes& resource) override;
     void ForgetResource(TRes& resource) override;
     bool MixerRunning() const override;

@@ -6,9 +6,9 @@
 
 #include <cstdint>
 
+class TBall;
 class TChan;
 class TChannels;
-class TPiece;
 
 // Arming takes the target it arms into, so that a render arms the same balls through the same
 // operations as the live mix while the live mix goes on. Called under the target mixer's lock,
@@ -25,8 +25,8 @@ public:
     // sound for `length` on the resource scale (0 or less: to its end), with the channel's pan
     // and loudness. False, with a fault written, when the mixer refuses it.
     virtual bool AddChannel(TChan& chan, Elements delay, int64_t length) = 0;
-    // The list that owns the channels a piece starts here.
-    virtual TChannels& ChannelsOf(TPiece& piece) = 0;
+    // The list that owns the channels a ball starts here.
+    virtual TChannels& ChannelsOf(TBall& ball) = 0;
     // Live channels are also listed in their lanes, for the lane meters and the live count.
     virtual bool ListsInLanes() const = 0;
 };

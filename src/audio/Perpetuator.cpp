@@ -210,7 +210,7 @@ bool TThePerpetuator::AddChannel(TChan& chan, Elements delay, int64_t length) {
     return true;
 }
 
-TChannels& TThePerpetuator::ChannelsOf(TPiece&) {
+TChannels& TThePerpetuator::ChannelsOf(TBall&) {
     return m_channels;
 }
 

@@ -75,7 +75,7 @@ private:
     // 8-bit mono), as in the live mix.
     uint32_t Chans() const override { return (m_format.FrameBytes() + 1) / 2; }
     bool AddChannel(TChan& chan, Elements delay, int64_t length) override;
-    TChannels& ChannelsOf(TPiece& piece) override;
+    TChannels& ChannelsOf(TBall& ball) override;
     bool ListsInLanes() const override { return false; }
 
     bool createFile();

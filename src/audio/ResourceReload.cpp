@@ -29,7 +29,7 @@ void ReloadResource(Arrangement& arrangement, TRes& resource, TTheMingler* mingl
         resource.DataOffset = fresh.DataOffset;
         for (int i = 0; i < arrangement.balls.Count(); ++i)
             if (TBall& ball = arrangement.balls.At(i);
-                ball.Piece().EffectiveResource() == &resource)
+                ball.Values().EffectiveResource() == &resource)
                 players.push_back(&ball);
     }
     if (mingler)

@@ -11,19 +11,17 @@ void AuditionLane(TTheMingler* mingler, TLane* lane, bool replace, bool release)
 }
 
 void AuditionBall(TTheMingler* mingler, TBall* ball, bool replace, bool release) {
-    if (!mingler || !ball || !ball->Piece().BasePiece())
+    TLane* lane = ball ? ball->Lane() : nullptr;
+    if (!mingler || !lane)
         return;
-    TLane* lane = ball->Piece().BasePiece()->OwnerLane();
-    if (!lane)
-        return;
-    mingler->Audition(&ball->Piece(), &lane->Piece(), lane, replace, release);
+    mingler->Audition(ball->OwnPiece(), &lane->Piece(), lane, replace, release);
 }
 
 void AuditionAtPoint(TTheMingler* mingler, const Arrangement& arrangement, TLane*& currentLane,
                      TBall*& currentBall, bool replace, bool release) {
     const TThePoint& point = arrangement.room.Point;
     currentBall = arrangement.balls.Find(point.X, point.Y);
-    if (currentBall && currentBall->Piece().Resource) {
+    if (currentBall && currentBall->OwnPiece() && currentBall->OwnPiece()->Resource) {
         AuditionBall(mingler, currentBall, replace, release);
         return;
     }

@@ -125,9 +125,9 @@ public:
         };
         // Each typed digit applies at once: a cancel puts back the length, or takes away the
         // ball the typing added.
-        const TBall* before = a.balls.Find(point.X, point.Y);
+        TBall* before = a.balls.Find(point.X, point.Y);
         start.cancelled = [this, x = point.X, y = point.Y, added = !before,
-                           life = before ? before->Piece().Life.Text() : std::string()] {
+                           life = before ? before->EditPiece().Life.Text() : std::string()] {
             TBall* ball = a.balls.Find(x, y);
             if (!ball)
                 return;
@@ -147,7 +147,8 @@ public:
         if (!watch || !ball)
             return;
         const bool loudness = which == BallValue::Loudness;
-        const TFormulaExt& target = loudness ? ball->Piece().Loudness : ball->Piece().Pan;
+        const TPiece& piece = ball->EditPiece();
+        const TFormulaExt& target = loudness ? piece.Loudness : piece.Pan;
         // Typed values apply at once, so a cancel puts the text back. The setters write the
         // value under the mix's lock: the typer is given no target of its own to write.
         const std::string before = target.Text();
@@ -230,8 +231,8 @@ private:
                             : kDefaultSteps;
         // A length written as n gives the piece n x the sample-byte factor.
         const long double life =
-            static_cast<long double>(ball->Piece().RealLife().count) / TPiece::kSampleByteFactor;
-        const long double unit = inFrames ? 2.0L * SampleSize(ball->Piece()) : perStep;
+            static_cast<long double>(ball->Values().RealLife().count) / TPiece::kSampleByteFactor;
+        const long double unit = inFrames ? 2.0L * SampleSize(ball->Values()) : perStep;
         const long double shown = unit > 0 ? std::round(life / unit) : 0;
         return static_cast<int32_t>(
             std::clamp<long double>(shown, TWatchTyper::kLeastShown, TWatchTyper::kMostShown));
@@ -252,7 +253,7 @@ private:
         if (!ball)
             return;
         const bool loudness = which == BallValue::Loudness;
-        TPiece& piece = ball->Piece();
+        TPiece& piece = ball->EditPiece();
         {
             MixerLock lock(a.audio);
             (loudness ? piece.Loudness : piece.Pan).SetText(text);

@@ -25,7 +25,7 @@ TBall* SetBallLength(Arrangement& arrangement, TBall* ball, int64_t value, bool 
     std::string text = std::to_string(value);
     if (value != kWholeSound) {
         if (inFrames)
-            text += " * " + std::to_string(2 * SampleSize(ball->Piece()));
+            text += " * " + std::to_string(2 * SampleSize(ball->Values()));
         else
             text = QString::number(static_cast<double>(arrangement.plan.ElementsPerStep()), 'g', 15)
                        .toStdString() +
@@ -38,7 +38,7 @@ TBall* SetBallLength(Arrangement& arrangement, TBall* ball, int64_t value, bool 
 void SetBallLife(Arrangement& arrangement, TBall& ball, const std::string& text) {
     {
         MixerLock lock(arrangement.audio);
-        ball.Piece().Life.SetText(text);
+        ball.EditPiece().Life.SetText(text);
     }
     arrangement.audio.ArmBall(ball);
 }

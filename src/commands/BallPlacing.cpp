@@ -37,7 +37,7 @@ TBall* PlaceBall(Arrangement& arrangement, int32_t column, int32_t row, bool alt
     arrangement.plan.SetModified(kChangeBallPlaced, true);
     if (resource) {
         MixerLock lock(arrangement.audio);
-        ball->Piece().Resource = resource;
+        ball->EditPiece().Resource = resource;
     }
     if (painter)
         painter->RepaintRow(ball->Y(), second);

@@ -42,11 +42,13 @@ MenuState ProgramMenuFacts::Now() const {
     const TThePoint& point = a.room.Point;
     s.lane = LaneAt(point.Y);
     if (const TBall* ball = a.balls.Find(point.X, point.Y)) {
-        const TPiece& piece = ball->Piece();
-        const TPiece* base = piece.BasePiece();
-        s.ball = BallFacts{pieceFacts(piece), base && (piece.Resource || base->Resource),
-                           QString::fromStdString(piece.Life.Text()),
-                           static_cast<long double>(piece.Life.Value())};
+        // A ball without a piece of its own sets no value.
+        const TPiece* own = ball->OwnPiece();
+        s.ball = BallFacts{own ? pieceFacts(*own) : PieceFacts{},
+                           ball->Lane() && ball->Values().EffectiveResource(),
+                           own ? QString::fromStdString(own->Life.Text())
+                               : QString::number(TPiece::kNotSet),
+                           static_cast<long double>(own ? own->Life.Value() : TPiece::kNotSet)};
     }
 
     const TTheInterior& in = m_interior;

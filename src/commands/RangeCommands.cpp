@@ -67,9 +67,9 @@ void fitRangeToBalls(const RangeCommandLinks& links) {
     for (int i = 0; i < balls.Count(); ++i) {
         const TBall& ball = balls.At(i);
         start = std::min(start, ball.Start());
-        if (ball.Piece().EffectiveResource())
+        if (ball.Values().EffectiveResource())
             end = std::max(end.value_or(ball.Start()),
-                           ball.Start() + std::max(ball.Piece().RealLife(), Elements{}));
+                           ball.Start() + std::max(ball.Values().RealLife(), Elements{}));
     }
     const Elements previousEnd = model.plan.End;
     model.plan.Start = start;

@@ -16,7 +16,8 @@ void ReplaceResource(Arrangement& arrangement, TRes& from, TRes& to) {
         for (int i = 0; i < arrangement.lanes.Count(); ++i)
             relink(arrangement.lanes.At(i).Piece());
         for (int i = 0; i < arrangement.balls.Count(); ++i)
-            relink(arrangement.balls.At(i).Piece());
+            if (TBall& ball = arrangement.balls.At(i); ball.OwnPiece())
+                relink(ball.EditPiece());
     }
     arrangement.resources.Delete(from);
 }

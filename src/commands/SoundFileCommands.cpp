@@ -164,7 +164,7 @@ void SoundFileCommands::ChooseBallFile() {
     TBall* ball = CurrentBall();
     if (!ball)
         return;
-    const TRes* current = ball->Piece().EffectiveResource();
+    const TRes* current = ball->Values().EffectiveResource();
     const QString file =
         m_links.soundFiles.ChooseSoundFile(current ? current->FullName : QString());
     if (TRes* resource = soundOf(file))
@@ -173,7 +173,7 @@ void SoundFileCommands::ChooseBallFile() {
 
 void SoundFileCommands::UnlinkBallFile() {
     TBall* ball = CurrentBall();
-    if (ball && ball->Piece().Resource)
+    if (ball && ball->OwnPiece() && ball->OwnPiece()->Resource)
         setBallFile(*ball, nullptr, kChangeBallOwnFile);
 }
 
@@ -209,7 +209,7 @@ void SoundFileCommands::BallInfo() {
     int sounding = 0;
     {
         MixerLock lock(m_links.arrangement.audio);
-        if (const TChannels* channels = ExistingPieceChannels(ball->Piece()))
+        if (const TChannels* channels = ExistingBallChannels(*ball))
             sounding = channels->Count();
     }
     showInfo(kTextBallInfoCaption, BallInfoText(*ball, sounding));
@@ -294,15 +294,15 @@ void AddSoundFileCommands(CommandTable& main, ContextCommands& contexts,
         ball,
         [commands]() -> const TPiece* {
             const TBall* b = commands->CurrentBall();
-            return b ? &b->Piece() : nullptr;
+            return b ? b->OwnPiece() : nullptr;
         },
         kTextBallFileCaption);
     add(ball, cmd::kPasteSoundFileName, &SoundFileCommands::PasteBallFile);
     add(ball, cmd::kChooseSoundFile, &SoundFileCommands::ChooseBallFile);
     add(ball, cmd::kUnlinkSoundFile, &SoundFileCommands::UnlinkBallFile);
     ball.Add(cmd::kReloadSoundFile, [commands] {
-        if (TBall* b = commands->CurrentBall())
-            commands->Reload(b->Piece().Resource);
+        if (const TBall* b = commands->CurrentBall(); b && b->OwnPiece())
+            commands->Reload(b->OwnPiece()->Resource);
     });
     add(ball, cmd::kObjectInfo, &SoundFileCommands::BallInfo);
 
@@ -329,7 +329,7 @@ void ChooseSoundFileAtPoint(ContextCommands& contexts, const CommandState& state
 void CopySoundFileNameAtPoint(ContextCommands& contexts, const CommandState& state,
                               PlanDesktop& desktop) {
     contexts.PickObjects();
-    const TRes* resource = OwnResource(state.CurrentBall ? &state.CurrentBall->Piece() : nullptr);
+    const TRes* resource = OwnResource(state.CurrentBall ? state.CurrentBall->OwnPiece() : nullptr);
     if (!resource)
         resource = OwnResource(state.CurrentLane ? &state.CurrentLane->Piece() : nullptr);
     if (resource)

@@ -102,15 +102,21 @@ QString LaneInfoText(const TLane& lane, int soundingChannels) {
 }
 
 QString BallInfoText(const TBall& ball, int soundingChannels) {
-    const TPiece& piece = ball.Piece();
+    const TPiece* ownPiece = ball.OwnPiece();
+    const TPiece& piece = ball.Values();
+    // The ball's own values; a ball without a piece of its own sets none.
+    const auto ownText = [ownPiece](auto field, const char* notSet) {
+        return FormulaTextOrNotSet(ownPiece ? (ownPiece->*field).Text() : notSet, notSet);
+    };
+    const QString name = ownPiece ? ownPiece->Handle : QString();
     QStringList lines;
-    lines << InfoLine(kTextName, piece.Handle.isEmpty() ? Text(kTextNone) : piece.Handle);
-    lines << InfoLine(kTextLoudness, FormulaTextOrNotSet(piece.Loudness.Text(), "-1"));
-    lines << InfoLine(kTextPan, FormulaTextOrNotSet(piece.Pan.Text(), "-1000")) + kLineEnd;
-    lines << InfoLine(kTextResStart, FormulaTextOrNotSet(piece.ResStart.Text(), "-1"));
-    lines << InfoLine(kTextResEnd, FormulaTextOrNotSet(piece.ResEnd.Text(), "-1")) + kLineEnd;
+    lines << InfoLine(kTextName, name.isEmpty() ? Text(kTextNone) : name);
+    lines << InfoLine(kTextLoudness, ownText(&TPiece::Loudness, "-1"));
+    lines << InfoLine(kTextPan, ownText(&TPiece::Pan, "-1000")) + kLineEnd;
+    lines << InfoLine(kTextResStart, ownText(&TPiece::ResStart, "-1"));
+    lines << InfoLine(kTextResEnd, ownText(&TPiece::ResEnd, "-1")) + kLineEnd;
     // A file that could not be opened has no sample size: the lane's is asked instead.
-    const TRes* own = piece.Resource;
+    const TRes* own = ownPiece ? ownPiece->Resource : nullptr;
     const TRes* laneResource = ball.Lane() ? ball.Lane()->Piece().Resource : nullptr;
     const TRes* resource = own && own->SampleBytes != 0 ? own : laneResource;
     auto [frames, duration] = lengthTexts(piece.RealLife().count, resource)
@@ -127,7 +133,7 @@ QString BallInfoText(const TBall& ball, int soundingChannels) {
 QString RoomInfoText(const TTheBalls& balls) {
     int own = 0;
     for (int i = 0; i < balls.Count(); ++i)
-        own += balls.At(i).Piece().Resource ? 1 : 0;
+        own += balls.At(i).OwnPiece() && balls.At(i).OwnPiece()->Resource ? 1 : 0;
     return InfoLine(kTextBalls, QString::number(balls.Count())) + kLineEnd +
            InfoLine(kTextOwnSoundFiles, QString::number(own));
 }

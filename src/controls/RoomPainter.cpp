@@ -105,7 +105,7 @@ void RoomPainter::paintBall(QPainter& painter, int x, int y, int64_t cellX,
     if (!picture.isNull())
         painter.drawImage(x, y, picture);
     else
-        DrawBallDot(painter, QPoint(x + 9, y + 9), lane ? lane->Colour() : ball.Piece().Colour());
+        DrawBallDot(painter, QPoint(x + 9, y + 9), lane ? lane->Colour() : ball.Values().Colour());
 }
 
 void RoomPainter::PaintCells(QPainter& painter, const QRect& area) const {
@@ -155,13 +155,13 @@ void RoomPainter::PaintLengthMarks(QPainter& painter, const QRect& area) const {
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < m_model.balls.Count(); ++i) {
         const TBall& ball = m_model.balls.At(i);
-        if (!ball.Piece().BasePiece() || !ball.Lane())
+        if (!ball.Lane())
             continue;
         const int64_t y = ball.Y();
         if (y + room.OffsetY < 0 || ball.X() > lastColumn + 1 || y > lastRow + 1 ||
             y < firstRowInArea || y > lastRowInArea)
             continue;
-        const long double life = static_cast<long double>(ball.Piece().RealLife().count);
+        const long double life = static_cast<long double>(ball.Values().RealLife().count);
         const long double pixels = perPixel > 0 ? std::nearbyint(life / perPixel) : 0;
         const int64_t lengthPixels = static_cast<int64_t>(std::clamp(pixels, -1.0e12L, 1.0e12L));
         const auto mark = LengthMarkOf(m_room, room.OffsetX, room.OffsetY, ball.X(), ball.Y(),

@@ -31,22 +31,24 @@ public:
         (void)errorName;
         return true;
     }
-    // Stops every channel started from the piece.
-    virtual void StopChannels(TPiece& piece) { (void)piece; }
-    // Frees what the audio side keeps for a piece that is about to go.
+    // Stops every channel started from the ball.
+    virtual void StopChannels(TBall& ball) { (void)ball; }
+    // Frees what the audio side keeps for a ball that is about to go.
+    virtual void ReleaseBall(TBall& ball) { (void)ball; }
+    // Frees what the audio side keeps for a lane's piece that is about to go.
     virtual void ReleasePiece(TPiece& piece) { (void)piece; }
-    // Starts the piece's channels at a mix position, late by an offset.
-    virtual void StartChannels(TPiece& piece, Elements position, Elements offset) {
-        (void)piece;
+    // Starts the ball's channels at a mix position, late by an offset.
+    virtual void StartChannels(TBall& ball, Elements position, Elements offset) {
+        (void)ball;
         (void)position;
         (void)offset;
     }
     // True while the carrier plays and the mixer exists.
     virtual bool Playing() const { return false; }
-    // Sets the loudness or pan on every still active channel of the piece; the audio side writes
+    // Sets the loudness or pan on every still active channel of the ball; the audio side writes
     // its own failures to the fault log.
-    virtual void SetChannelAttribute(TPiece& piece, SoundAttribute attribute, float value) {
-        (void)piece;
+    virtual void SetChannelAttribute(TBall& ball, SoundAttribute attribute, float value) {
+        (void)ball;
         (void)attribute;
         (void)value;
     }

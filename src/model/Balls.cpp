@@ -21,9 +21,29 @@ void EraseFromBack(std::vector<TBall*>& balls, const TBall* ball) {
 
 } // namespace
 
-TBall::TBall(Arrangement& arrangement, long double hue, bool hueAuto)
-    : m_piece(TPiece::Kind::Ball, arrangement.lanes, &arrangement.plan.Master, nullptr, hue,
-              hueAuto) {}
+TBall::TBall(Arrangement& arrangement) : m_arrangement(arrangement) {}
+
+TBall::~TBall() {
+    Sound.reset(); // the channels read the values: they go first
+}
+
+TPiece& TBall::EditPiece() {
+    if (!m_piece) {
+        auto piece =
+            std::make_unique<TPiece>(TPiece::Kind::Ball, m_arrangement.lanes,
+                                     &m_arrangement.plan.Master, nullptr, TPiece::kNoOwnHue, false);
+        piece->SetBasePiece(m_lane ? &m_lane->Piece() : nullptr);
+        MixerLock lock(m_arrangement.audio);
+        m_piece = std::move(piece);
+    }
+    return *m_piece;
+}
+
+const TPiece& TBall::Values() const {
+    if (m_piece)
+        return *m_piece;
+    return m_lane ? m_lane->Piece() : m_arrangement.plan.Master;
+}
 
 uint64_t TTheBalls::CellKey(int64_t x, int64_t y) {
     return (uint64_t{static_cast<uint32_t>(x)} << 32) | static_cast<uint32_t>(y);
@@ -43,8 +63,10 @@ TBall* TTheBalls::Add(int64_t x, int64_t y, long double hue, bool hueAuto) {
     if (!InCellRange(x) || !InCellRange(y) || Find(x, y))
         return nullptr;
     MixerLock lock(m_arrangement.audio);
-    m_balls.push_back(std::make_unique<TBall>(m_arrangement, hue, hueAuto));
+    m_balls.push_back(std::make_unique<TBall>(m_arrangement));
     TBall& ball = *m_balls.back();
+    if (hue != TPiece::kNoOwnHue || hueAuto)
+        ball.EditPiece().SetHue(hue, hueAuto);
     ball.m_x = static_cast<int32_t>(x);
     ball.m_start = m_arrangement.plan.Timing().StartOfStep(x);
     SetY(ball, static_cast<int32_t>(y));
@@ -75,7 +97,8 @@ void TTheBalls::SetY(TBall& ball, int32_t y) {
 void TTheBalls::SetLane(TBall& ball, TLane* lane) {
     MixerLock lock(m_arrangement.audio);
     ball.m_lane = lane;
-    ball.m_piece.SetBasePiece(lane ? &lane->Piece() : nullptr);
+    if (ball.m_piece)
+        ball.m_piece->SetBasePiece(lane ? &lane->Piece() : nullptr);
 }
 
 int TTheBalls::IndexOf(int64_t x, int64_t y) const {
@@ -118,7 +141,7 @@ void TTheBalls::Silence(TBall& ball) {
                       " (MInsertSync=" + std::to_string(ball.Sync) + ")");
         ball.Sync = 0;
     }
-    audio.StopChannels(ball.m_piece);
+    audio.StopChannels(ball);
 }
 
 void TTheBalls::SetResource(TBall& ball, TRes* resource) {
@@ -126,7 +149,8 @@ void TTheBalls::SetResource(TBall& ball, TRes* resource) {
     {
         MixerLock lock(audio);
         Silence(ball);
-        ball.m_piece.Resource = resource;
+        if (resource || ball.m_piece)
+            ball.EditPiece().Resource = resource;
     }
     audio.ArmBall(ball);
 }
@@ -146,7 +170,7 @@ void TTheBalls::Remove(TBall& ball, int index) {
     std::unique_ptr<TBall> removed = std::move(m_balls.at(index));
     m_balls.erase(m_balls.begin() + index);
     m_arrangement.window.BallRemoved(*removed);
-    audio.ReleasePiece(removed->m_piece);
+    audio.ReleaseBall(*removed);
 }
 
 bool TTheBalls::RemoveAt(int64_t x, int64_t y, bool asCell) {
@@ -217,7 +241,7 @@ std::optional<BallSoundStart> TTheBalls::SoundStart(const TBall& ball, bool from
 
 void TTheBalls::StartSound(TBall& ball, bool fromOffset, Elements position) {
     if (const auto start = SoundStart(ball, fromOffset, position))
-        m_arrangement.audio.StartChannels(ball.m_piece, start->delay, start->offset);
+        m_arrangement.audio.StartChannels(ball, start->delay, start->offset);
 }
 
 void TTheBalls::ApplyToSounding(TBall& ball, SoundAttribute attribute, float value) {
@@ -225,7 +249,7 @@ void TTheBalls::ApplyToSounding(TBall& ball, SoundAttribute attribute, float val
     if (!audio.Playing())
         return;
     MixerLock lock(audio);
-    audio.SetChannelAttribute(ball.m_piece, attribute, value);
+    audio.SetChannelAttribute(ball, attribute, value);
 }
 
 void TTheBalls::SetLoudness(TBall& ball, std::optional<long double> percent) {
@@ -233,17 +257,18 @@ void TTheBalls::SetLoudness(TBall& ball, std::optional<long double> percent) {
     {
         // The mix reads it when the ball's channels start.
         MixerLock lock(m_arrangement.audio);
-        ball.m_piece.Loudness.SetValue(percent ? *percent / 100 : TPiece::kLoudnessNotSet);
+        if (percent || ball.m_piece)
+            ball.EditPiece().Loudness.SetValue(percent ? *percent / 100 : TPiece::kLoudnessNotSet);
     }
     ApplyToSounding(ball, SoundAttribute::Loudness,
-                    static_cast<float>(ball.m_piece.EffectiveLoudness()));
+                    static_cast<float>(ball.Values().EffectiveLoudness()));
 }
 
 void TTheBalls::SetPan(TBall& ball, int sliderPosition) {
     m_arrangement.plan.SetModified(kChangeBallPan, true);
     {
         MixerLock lock(m_arrangement.audio);
-        ball.m_piece.Pan.SetValue(PanOfSliderPosition(sliderPosition));
+        ball.EditPiece().Pan.SetValue(PanOfSliderPosition(sliderPosition));
     }
-    ApplyToSounding(ball, SoundAttribute::Pan, static_cast<float>(ball.m_piece.EffectivePan()));
+    ApplyToSounding(ball, SoundAttribute::Pan, static_cast<float>(ball.Values().EffectivePan()));
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/AudioHooks.h"
+#include "model/AudioState.h"
 #include "model/Piece.h"
 #include "model/Units.h"
 
@@ -14,15 +15,23 @@
 class Arrangement;
 class TLane;
 
-// UI thread only; the mixer reads a ball's start, piece and play offset under the mixer lock.
+// UI thread only; the mixer reads a ball's start, values and play offset under the mixer lock.
+// Most balls take every value from their lane: a ball holds a piece of its own only once it has
+// a value of its own, which keeps plans of millions of balls small.
 class TBall {
 public:
-    TBall(Arrangement& arrangement, long double hue, bool hueAuto);
+    explicit TBall(Arrangement& arrangement);
+    ~TBall();
     TBall(const TBall&) = delete;
     TBall& operator=(const TBall&) = delete;
 
-    TPiece& Piece() { return m_piece; }
-    const TPiece& Piece() const { return m_piece; }
+    // The ball's own values; none while it has none.
+    const TPiece* OwnPiece() const { return m_piece.get(); }
+    // Its own piece to change, made (under the mixer lock) when it has none yet.
+    TPiece& EditPiece();
+    // What it plays with: its own piece, else its lane's, else the master piece. The effective
+    // values of a piece without values of its own are those of the piece it falls back to.
+    const TPiece& Values() const;
     int32_t X() const { return m_x; } // column
     int32_t Y() const { return m_y; } // row, a lane's position
     // round(X x ElementsPerStep).
@@ -32,15 +41,18 @@ public:
 
     uint32_t Sync = 0;     // the mixer sync that starts the sound, 0 when none
     Elements PlayOffset{}; // passed when the sound starts from a given position
+    // The channels started from this ball (the audio side's).
+    std::unique_ptr<AudioState> Sound;
 
 private:
     friend class TTheBalls;
 
-    TPiece m_piece;
+    Arrangement& m_arrangement;
+    std::unique_ptr<TPiece> m_piece;
+    TLane* m_lane = nullptr;
+    Elements m_start{};
     int32_t m_x = 0;
     int32_t m_y = 0;
-    Elements m_start{};
-    TLane* m_lane = nullptr;
 };
 
 // How a ball's sound enters the mix: `delay` elements from the mix position at which it is

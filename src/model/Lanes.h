@@ -1,6 +1,7 @@
 // Lanes: one row of the room each, bound to a piece, and the list that owns them.
 #pragma once
 
+#include "model/AudioState.h"
 #include "model/Piece.h"
 
 #include <cstdint>

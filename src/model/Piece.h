@@ -1,14 +1,12 @@
 // A piece: the sound settings of the plan, a lane or a ball, and how unset values are inherited.
 #pragma once
 
-#include "model/AudioState.h"
 #include "model/Units.h"
 #include "support/Formula.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <memory>
 #include <vector>
 
 class TLane;
@@ -91,10 +89,6 @@ public:
     // Sets the matrix cell of an output row (0 left, 1 right) in the column of its source track,
     // when that column is one of the effective resource's tracks.
     void SetMatrixCell(int row, float value);
-
-    // The channels started from this piece (the audio side's); declared after the values they
-    // read, so that they go first.
-    std::unique_ptr<AudioState> Sound;
 
 private:
     const TPiece* Fallback() const;

@@ -31,7 +31,8 @@ void TidyResources(Arrangement& arrangement) {
         TRes& resource = resources.At(i);
         int balls = 0;
         for (int b = 0; b < arrangement.balls.Count(); ++b)
-            balls += arrangement.balls.At(b).Piece().Resource == &resource;
+            if (const TPiece* own = arrangement.balls.At(b).OwnPiece())
+                balls += own->Resource == &resource;
         int lanes = 0;
         for (int l = 0; l < arrangement.lanes.Count(); ++l)
             lanes += arrangement.lanes.At(l).Piece().Resource == &resource;

@@ -114,56 +114,71 @@ private:
     // Answers the tag that ended the piece: SectionLane, SectionBall or SectionEOF at the end
     // of the data; after a fault, the faulty tag.
     uint16_t ReadPiece(TPiece& piece) {
+        return ReadPieceOf([&]() -> TPiece& { return piece; }, &piece);
+    }
+
+    // The same for a piece that `pieceOf` makes on the first value read, unless it is made
+    // already: a ball that takes every value from its lane gets none.
+    template <class PieceOf> uint16_t ReadPieceOf(PieceOf pieceOf, TPiece* made = nullptr) {
+        const auto piece = [&]() -> TPiece& {
+            if (!made)
+                made = &pieceOf();
+            return *made;
+        };
+        const auto finish = [&] {
+            if (made)
+                FinishPiece(*made);
+        };
         while (m_in.Remain(2)) {
             m_pieceEndOffset = m_in.Offset();
             const uint16_t tag = m_in.Tag();
             switch (tag) {
             case Handle:
-                piece.Handle = m_in.Text();
+                piece().Handle = m_in.Text();
                 break;
             case Life:
-                SetFormula(piece.Life);
+                SetFormula(piece().Life);
                 break;
             case Loudness:
-                SetFormula(piece.Loudness);
+                SetFormula(piece().Loudness);
                 break;
             case Pan:
-                SetFormula(piece.Pan);
+                SetFormula(piece().Pan);
                 break;
             case ResStart:
-                SetFormula(piece.ResStart);
+                SetFormula(piece().ResStart);
                 break;
             case ResEnd:
-                SetFormula(piece.ResEnd);
+                SetFormula(piece().ResEnd);
                 break;
             case RoundRobin:
-                piece.RoundRobin = m_in.Bool();
+                piece().RoundRobin = m_in.Bool();
                 break;
             case Hue:
-                ReadHue(piece);
+                ReadHue(piece());
                 break;
             case Resource:
-                piece.Resource =
+                piece().Resource =
                     m_arrangement.resources.FindOrAdd(m_in.Text(), FoldersFor(m_plan, m_context));
                 break;
             case SrcTrack0:
-                piece.SrcTrack0 = m_in.Int32();
+                piece().SrcTrack0 = m_in.Int32();
                 break;
             case SrcTrack1:
-                piece.SrcTrack1 = m_in.Int32();
+                piece().SrcTrack1 = m_in.Int32();
                 break;
             case SectionEOF:
                 break;
             case SectionLane:
             case SectionBall:
-                FinishPiece(piece);
+                finish();
                 return tag;
             default:
                 Fault(m_pieceEndOffset, tag);
                 return tag;
             }
         }
-        FinishPiece(piece);
+        finish();
         return SectionEOF;
     }
 
@@ -238,7 +253,8 @@ private:
                     return;
                 }
                 // Lanes come before balls; a lane after them would be lost without a word.
-                if (ReadPiece(ball->Piece()) == SectionLane && m_ok)
+                if (ReadPieceOf([&]() -> TPiece& { return ball->EditPiece(); }) == SectionLane &&
+                    m_ok)
                     Fault(m_pieceEndOffset, SectionLane);
                 if (!m_ok)
                     return;

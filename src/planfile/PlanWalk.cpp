@@ -93,5 +93,6 @@ void WalkBall(const TBall& ball, int index, PlanSink& sink) {
     sink.Int32(X, ball.X());
     sink.Int32(Y, ball.Y());
     sink.BeginPiece();
-    WalkPiece(ball.Piece(), false, sink);
+    if (const TPiece* own = ball.OwnPiece())
+        WalkPiece(*own, false, sink);
 }

@@ -12,6 +12,9 @@
 #include <QSet>
 #include <QStringList>
 
+#include <algorithm>
+#include <initializer_list>
+
 namespace {
 
 using namespace plantag;
@@ -33,6 +36,9 @@ public:
     }
 
     bool Has(Tag tag) const { return m_keys.contains(Key(tag).toCaseFolded()); }
+    bool HasAny(std::initializer_list<Tag> tags) const {
+        return std::any_of(tags.begin(), tags.end(), [&](Tag tag) { return Has(tag); });
+    }
 
     QString String(Tag tag, const QString& def) const {
         return Has(tag) ? m_ini.ReadString(m_section, Key(tag), def) : def;
@@ -135,8 +141,10 @@ public:
     TBall* ReadBallAt(const SectionReader& values, int64_t x, int64_t y) {
         const double hue = values.Float(Hue, TPiece::kNoOwnHue);
         TBall* ball = m_arrangement.balls.Add(x, y, hue, false);
-        if (ball)
-            ReadPiece(values, ball->Piece());
+        // Most balls keep every value of their lane and need no piece of their own.
+        if (ball && values.HasAny({Handle, Life, Loudness, Pan, ResStart, ResEnd, RoundRobin,
+                                   SrcTrack0, SrcTrack1, Resource}))
+            ReadPiece(values, ball->EditPiece());
         return ball;
     }
 

@@ -111,14 +111,15 @@ TEST_F(FileDropWindowTest, ASoundOnAnEmptyCellBringsALaneAndABallAndASecondOneIs
     const TBall* ball = model().balls.Find(x, y);
     ASSERT_NE(ball, nullptr);
     EXPECT_EQ(ball->Lane(), lane);
-    EXPECT_EQ(ball->Piece().Resource, nullptr);
+    EXPECT_TRUE(!ball->OwnPiece() || !ball->OwnPiece()->Resource) << "it sounds its lane's file";
     EXPECT_EQ(model().plan.LastChangeCode(), kChangeBallPlaced);
     // The new lane shows in the strip.
     EXPECT_EQ(strip().LaneAtY(stripRow(3).y()), lane);
 
     ASSERT_TRUE(drop("snare.wav", cell(2, 3)));
     EXPECT_EQ(model().plan.LastChangeCode(), kChangeBallOwnFile);
-    EXPECT_EQ(fileOf(ball->Piece()), "snare.wav");
+    ASSERT_NE(ball->OwnPiece(), nullptr);
+    EXPECT_EQ(fileOf(*ball->OwnPiece()), "snare.wav");
     EXPECT_EQ(model().balls.Count(), 1);
 }
 

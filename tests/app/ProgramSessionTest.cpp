@@ -130,7 +130,7 @@ TEST_F(ProgramSessionTest, ASoundFileIsPlacedAtTheOriginAndRollsButNeverNamesThe
         const TBall* ball = model.balls.Find(0, 0);
         ASSERT_NE(ball, nullptr);
         EXPECT_EQ(ball->Lane(), &model.lanes.At(0));
-        EXPECT_EQ(ball->Piece().EffectiveResource(), lane.Resource);
+        EXPECT_EQ(ball->Values().EffectiveResource(), lane.Resource);
 
         EXPECT_TRUE(session.Carrier()->Rolling()) << "a sound rolls whatever RollOnStartup says";
         EXPECT_TRUE(session.Audio().Mingler()->Playing());

@@ -44,8 +44,8 @@ protected:
         return plan.AddBall(0, 0);
     }
     TChan* play(TBall& ball, int64_t offset = 0, Elements delay = {}) {
-        return PieceChannels(ball.Piece())
-            .Play(ball.Piece(), offset, delay, mingler->LiveTarget(), ball.Lane());
+        return BallChannels(ball).Play(ball.Values(), &ball, offset, delay, mingler->LiveTarget(),
+                                       ball.Lane());
     }
     // Left and right at a frame well inside the sound.
     std::pair<int, int> sides() {
@@ -64,37 +64,49 @@ TEST_F(Channels, LoudnessMultipliesUpToTheLaneAndNegativeIsSilent) {
     TBall& ball = ballOn(1); // mono 1/8, on both sides
     plan.arrangement.plan.Master.Loudness.SetValue(0.8L);
     ball.Lane()->Piece().Loudness.SetValue(0.5L);
-    ball.Piece().Loudness.SetValue(0.5L);
+    ball.EditPiece().Loudness.SetValue(0.5L);
     ASSERT_NE(play(ball), nullptr);
     EXPECT_EQ(sides(), std::make_pair(1024, 1024)); // 1/8 x 0.25
 
     mingler->SilenceAll();
-    ball.Piece().Loudness.SetValue(TPiece::kLoudnessNotSet);
+    ball.EditPiece().Loudness.SetValue(TPiece::kLoudnessNotSet);
     ball.Lane()->Piece().Loudness.SetValue(TPiece::kLoudnessNotSet);
     ASSERT_NE(play(ball), nullptr);
     EXPECT_NEAR(sides().first, 0.8 * 4096, 1); // the master's
 
     mingler->SilenceAll();
-    ball.Piece().Loudness.SetValue(-0.5L);
+    ball.EditPiece().Loudness.SetValue(-0.5L);
     ASSERT_NE(play(ball), nullptr);
     EXPECT_EQ(sides(), std::make_pair(0, 0));
     EXPECT_TRUE(faults().isEmpty());
 }
 
+TEST_F(Channels, ABallsChannelTakesUpValuesTheBallGetsWhileItSounds) {
+    TBall& ball = ballOn(1);
+    TChan* chan = play(ball);
+    ASSERT_NE(chan, nullptr);
+    EXPECT_EQ(ball.OwnPiece(), nullptr) << "sounding gives a ball no piece of its own";
+    ball.EditPiece().Loudness.SetValue(0.5L);
+    ball.Lane()->Piece().Loudness.SetValue(0.5L);
+    chan->ApplyLoudness(); // as a change of the lane's loudness does
+    EXPECT_EQ(&chan->Values(), ball.OwnPiece());
+    EXPECT_EQ(sides(), std::make_pair(1024, 1024)); // 1/8 x 0.25
+}
+
 TEST_F(Channels, PanWithoutMatrixIsTheClampedBalance) {
     TBall& ball = ballOn(1);
-    ball.Piece().Pan.SetValue(1.5L);
+    ball.EditPiece().Pan.SetValue(1.5L);
     ASSERT_NE(play(ball), nullptr);
     EXPECT_EQ(sides(), std::make_pair(0, 4096));
     mingler->SilenceAll();
-    ball.Piece().Pan.SetValue(-0.5L);
+    ball.EditPiece().Pan.SetValue(-0.5L);
     ASSERT_NE(play(ball), nullptr);
     EXPECT_EQ(sides(), std::make_pair(4096, 2048));
 }
 
 TEST_F(Channels, MatrixRoutesTheSourceTracksWithThePanTable) {
     TBall& ball = ballOn(4);
-    TPiece& piece = ball.Piece();
+    TPiece& piece = ball.EditPiece();
     piece.SrcTrack0 = 2;
     piece.SrcTrack1 = 3;
     piece.ApplySourceTracks();
@@ -124,7 +136,7 @@ TEST_F(Channels, MatrixOfAnotherTrackCountIsNotUsed) {
     ASSERT_EQ(lane.Matrix.size(), 4u);
     WriteWav(file("six.wav"), PlanFixture::kRate, 6, 4000,
              [](int64_t, int track) { return static_cast<float>(track + 1) / 64.0f; });
-    ball.Piece().Resource = plan.arrangement.resources.FindOrAdd(file("six.wav"), {});
+    ball.EditPiece().Resource = plan.arrangement.resources.FindOrAdd(file("six.wav"), {});
     TChan* chan = play(ball);
     ASSERT_NE(chan, nullptr);
     EXPECT_TRUE(chan->PanMatrix().empty());
@@ -135,7 +147,7 @@ TEST_F(Channels, MatrixOfAnotherTrackCountIsNotUsed) {
 
 TEST_F(Channels, MonoMatrixCellsReachTheRightRow) {
     TBall& ball = ballOn(1);
-    TPiece& piece = ball.Piece();
+    TPiece& piece = ball.EditPiece();
     piece.SrcTrack0 = 0;
     piece.SrcTrack1 = 0;
     piece.ApplySourceTracks();
@@ -165,9 +177,9 @@ TEST_F(Channels, LoopingReturnsToWhereTheChannelBeganUntilItsLifeRunsOut) {
     plan.AddLane(0, file("ramp.wav"));
     TBall& ball = plan.AddBall(0, 0);
     plan.arrangement.plan.Master.RoundRobin = true;
-    ball.Piece().ResEnd.SetValue(int64_t{400}); // frame 100 on the resource scale / 2
-    ball.Piece().Life.SetValue(int64_t{4000});  // 1000 frames
-    TChan* chan = play(ball, 20 * 8);           // begins 20 frames in
+    ball.EditPiece().ResEnd.SetValue(int64_t{400}); // frame 100 on the resource scale / 2
+    ball.EditPiece().Life.SetValue(int64_t{4000});  // 1000 frames
+    TChan* chan = play(ball, 20 * 8);               // begins 20 frames in
     ASSERT_NE(chan, nullptr);
     EXPECT_EQ(chan->LoopStart(), 20 * 8);
     EXPECT_EQ(chan->LoopEnd(), 100 * 8);
@@ -185,8 +197,8 @@ TEST_F(Channels, LoopEndScalesWithTheResourceRateLikeTheStart) {
     plan.AddLane(0, file("slow.wav"));
     TBall& ball = plan.AddBall(0, 0);
     plan.arrangement.plan.Master.RoundRobin = true;
-    ball.Piece().ResStart.SetValue(int64_t{80}); // 20 plan frames: 10 of the file's
-    ball.Piece().ResEnd.SetValue(int64_t{400});  // 100 plan frames: 50 of the file's
+    ball.EditPiece().ResStart.SetValue(int64_t{80}); // 20 plan frames: 10 of the file's
+    ball.EditPiece().ResEnd.SetValue(int64_t{400});  // 100 plan frames: 50 of the file's
     TChan* chan = play(ball);
     ASSERT_NE(chan, nullptr);
     EXPECT_EQ(chan->LoopStart(), 10 * 8);
@@ -199,7 +211,7 @@ TEST_F(Channels, OffsetBeyondTheSoundStartsNothing) {
     TBall& ball = plan.AddBall(0, 0);
     EXPECT_EQ(play(ball, 100 * 8), nullptr);
     EXPECT_NE(play(ball, 99 * 8), nullptr);
-    ball.Piece().Life.SetValue(int64_t{40}); // 10 frames of real life
+    ball.EditPiece().Life.SetValue(int64_t{40}); // 10 frames of real life
     EXPECT_EQ(play(ball, 10 * 8), nullptr);
 }
 
@@ -221,8 +233,8 @@ TEST_F(Channels, LanesListWhatSoundsAndLetGoWhenEitherSideGoes) {
     EXPECT_EQ(LiveChannelCount(), before + 1);
     plan.arrangement.lanes.RemoveAll(); // the ball's channel is no longer listed anywhere
     EXPECT_EQ(LiveChannelCount(), before);
-    ASSERT_EQ(ExistingPieceChannels(ball.Piece())->Count(), 1);
-    ExistingPieceChannels(ball.Piece())->Clear(); // and goes without touching the lane
+    ASSERT_EQ(ExistingBallChannels(ball)->Count(), 1);
+    ExistingBallChannels(ball)->Clear(); // and goes without touching the lane
     EXPECT_EQ(LiveChannelCount(), before);
     EXPECT_TRUE(faults().isEmpty());
 }

@@ -92,12 +92,12 @@ TEST_F(Mingling, StoppingAResourceSilencesOnlyItsChannels) {
     WriteWav(file("other.wav"), PlanFixture::kRate, 2, 3000, [](int64_t, int) { return 0.5f; });
     TBall& ramp = plan.AddBall(0, 0);
     TBall& other = plan.AddBall(0, 1);
-    other.Piece().Resource = plan.arrangement.resources.FindOrAdd(file("other.wav"), {});
+    other.EditPiece().Resource = plan.arrangement.resources.FindOrAdd(file("other.wav"), {});
     make(false);
     mingler->Roll(Elements{0});
     StopResourceChannels(plan.arrangement.balls, *left->Piece().Resource);
-    EXPECT_EQ(PieceChannels(ramp.Piece()).Count(), 0);
-    EXPECT_EQ(PieceChannels(other.Piece()).Count(), 1);
+    EXPECT_EQ(BallChannels(ramp).Count(), 0);
+    EXPECT_EQ(BallChannels(other).Count(), 1);
     const std::vector<int16_t> out = pull(10);
     EXPECT_EQ(Sample(out, 1, 0), 0);
     EXPECT_EQ(Sample(out, 1, 1), 16384);
@@ -120,7 +120,7 @@ TEST_F(Mingling, LoopingWrapsAtTheEndSampleExactlyAndArmsAgain) {
     plan.AddBall(1, 1);
     make(true);
     mingler->Roll(Elements{0});
-    EXPECT_EQ(PieceChannels(atEnd.Piece()).Count(), 0);
+    EXPECT_EQ(BallChannels(atEnd).Count(), 0);
     const std::vector<int16_t> out = pull(7 * kStep);
     for (int64_t loop = 0; loop < 3; ++loop) {
         const int64_t at = loop * 2 * kStep;
@@ -273,8 +273,8 @@ TEST_F(Mingling, AReleasedMixTakesItsChannelsAndSyncsWithItAndCountsAsNotPlaying
     EXPECT_EQ(mingler->Handle(), 0u);
     EXPECT_FALSE(mingler->Playing());
     EXPECT_EQ(LiveChannelCount(), before);
-    EXPECT_EQ(PieceChannels(now.Piece()).Count(), 0);
-    EXPECT_EQ(PieceChannels(later.Piece()).Count(), 0);
+    EXPECT_EQ(BallChannels(now).Count(), 0);
+    EXPECT_EQ(BallChannels(later).Count(), 0);
     EXPECT_FALSE(mingler->Pause()) << "nothing to pause";
     EXPECT_TRUE(faults().isEmpty());
 }
@@ -284,7 +284,7 @@ TEST_F(Mingling, AuditionPlaysAtOnceOnItsOwnMixAndIsReleased) {
     make(false);
     host.rolls = false;
     const int32_t before = LiveChannelCount();
-    mingler->Audition(&ball.Piece(), &left->Piece(), left, true, false);
+    mingler->Audition(&ball.EditPiece(), &left->Piece(), left, true, false);
     ASSERT_NE(mingler->AuditionHandle(), 0u);
     EXPECT_EQ(mingler->Handle(), 0u);
     EXPECT_EQ(LiveChannelCount(), before + 1);
@@ -295,7 +295,7 @@ TEST_F(Mingling, AuditionPlaysAtOnceOnItsOwnMixAndIsReleased) {
 
     // Deleting the resource lets its audition go first.
     TRes* sound = left->Piece().Resource;
-    mingler->Audition(&ball.Piece(), &left->Piece(), left, false, false);
+    mingler->Audition(&ball.EditPiece(), &left->Piece(), left, false, false);
     EXPECT_EQ(mingler->AuditionChannels()->Count(), 2);
     plan.arrangement.resources.Delete(*sound);
     EXPECT_EQ(mingler->AuditionChannels()->Count(), 0);
@@ -369,7 +369,7 @@ TEST_F(Mingling, PlayedOnTheNoSoundDeviceThePositionAdvances) {
     // 300 ms at 8000 frames a second is 9600 elements; the output buffer runs ahead of it.
     EXPECT_GT(mixed.count, 1000 + 4000);
     mingler->Stop();
-    EXPECT_EQ(ExistingPieceChannels(plan.arrangement.balls.At(0).Piece())->Count(), 0);
+    EXPECT_EQ(ExistingBallChannels(plan.arrangement.balls.At(0))->Count(), 0);
 }
 
 // The end sync that moves the heard origin runs on the sync thread, a little after the wrap is

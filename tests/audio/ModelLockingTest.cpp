@@ -17,7 +17,7 @@ public:
         if (--depth == 0)
             atUnlock = sizes();
     }
-    void ReleasePiece(TPiece&) override { releasedInsideLock = depth > 0; }
+    void ReleaseBall(TBall&) override { releasedInsideLock = depth > 0; }
 
     std::pair<int, int> sizes() const {
         return arrangement ? std::make_pair(arrangement->balls.Count(), arrangement->lanes.Count())

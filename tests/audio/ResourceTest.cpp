@@ -117,8 +117,8 @@ TEST_F(Resources, ListSharesFindsDeletesAndTidies) {
     ASSERT_EQ(resources.Count(), 3);
     EXPECT_EQ(resources.Find(file("snare.wav")), snare); // the first stays the one found
     EXPECT_EQ(resources.Find(file("SNARE.wav")), nullptr);
-    plan.AddBall(0, 5).Piece().Resource = snare;
-    plan.AddBall(1, 5).Piece().Resource = snare;
+    plan.AddBall(0, 5).EditPiece().Resource = snare;
+    plan.AddBall(1, 5).EditPiece().Resource = snare;
 
     TidyResources(arrangement);
     EXPECT_EQ(resources.Count(), 2);
@@ -132,7 +132,7 @@ TEST_F(Resources, ListSharesFindsDeletesAndTidies) {
     EXPECT_EQ(lines[2].text, Text(347) + Text(21) + ": 2");
     (void)unused;
 
-    plan.AddBall(3, 0).Piece().Resource = one.Piece().Resource;
+    plan.AddBall(3, 0).EditPiece().Resource = one.Piece().Resource;
     TidyResources(arrangement);
     EXPECT_EQ(reports().back().text, Text(347) + Text(66) + ": 1, " + Text(21) + ": 2");
 }

@@ -18,7 +18,7 @@ protected:
                      [level](int64_t, int) { return level; });
         lane = &plan.AddLane(0, file("quarter.wav"));
         own = &plan.AddBall(2, 0);
-        own->Piece().Resource = model().resources.FindOrAdd(file("half.wav"), {});
+        own->EditPiece().Resource = model().resources.FindOrAdd(file("half.wav"), {});
         plain = &plan.AddBall(4, 0);
         make(false);
         host.rolls = false;
@@ -80,13 +80,13 @@ TEST_F(AuditionTest, AtThePointABallWithItsOwnSoundSoundsItElseTheLaneOfTheRow) 
 
 TEST_F(AuditionTest, ABallWithoutALaneOrNoMinglerSoundsNothing) {
     TBall& loose = plan.AddBall(1, 5);
-    loose.Piece().Resource = own->Piece().Resource;
+    loose.EditPiece().Resource = own->EditPiece().Resource;
     AuditionBall(mingler.get(), &loose, true, false);
     AuditionBall(mingler.get(), nullptr, true, false);
     AuditionLane(mingler.get(), nullptr, true, false);
     AuditionAtPoint(nullptr, model(), currentLane, currentBall, true, false);
     EXPECT_EQ(mingler->AuditionHandle(), 0u);
-    loose.Piece().Resource = nullptr;
+    loose.EditPiece().Resource = nullptr;
 
     AuditionBall(mingler.get(), plain, true, false); // no sound of its own: the lane's
     EXPECT_EQ(sounding(), QStringList{"quarter.wav"});

@@ -41,7 +41,9 @@ protected:
     }
     QString lifeAt(int x, int y) const {
         const TBall* ball = arrangement.balls.Find(x, y);
-        return ball ? QString::fromStdString(ball->Piece().Life.Text()) : QString();
+        if (!ball)
+            return QString();
+        return QString::fromStdString(ball->OwnPiece() ? ball->OwnPiece()->Life.Text() : "-1");
     }
     // Columns 5, 6 and 9 in rows 2 and 3, the section of column 5 first.
     static QString threeBalls() {
@@ -67,7 +69,7 @@ TEST_F(BallClipboardTest, PastedBallsLandAtThePointKeepingTheirDistancesOrTheirC
 }
 
 TEST_F(BallClipboardTest, APastedBallReplacesTheBallInItsCell) {
-    arrangement.balls.Add(20, 7, TPiece::kNoOwnHue, false)->Piece().Life.SetText("3");
+    arrangement.balls.Add(20, 7, TPiece::kNoOwnHue, false)->EditPiece().Life.SetText("3");
     arrangement.room.Point = {.X = 20, .Y = 7};
     EXPECT_EQ(PasteBalls(arrangement, ballSection(0, 1, 1, "9"), context, false), 1);
     EXPECT_EQ(arrangement.balls.Count(), 1);
@@ -87,7 +89,7 @@ TEST_F(BallClipboardTest, ATextWithoutBallSectionsPastesNothing) {
 TEST_F(BallClipboardTest, BallsPastedIntoALaneTakeItsRowAndReplaceItsBalls) {
     TLane& lane = arrangement.lanes.Add(4, 20, false);
     arrangement.balls.Add(1, 4, TPiece::kNoOwnHue, false);
-    arrangement.balls.Add(5, 4, TPiece::kNoOwnHue, false)->Piece().Life.SetText("3");
+    arrangement.balls.Add(5, 4, TPiece::kNoOwnHue, false)->EditPiece().Life.SetText("3");
     TLane* target = &lane;
     ASSERT_TRUE(PasteIntoLane(arrangement, threeBalls(), context, target, 0, false));
     EXPECT_EQ(target, &lane);
@@ -146,12 +148,12 @@ TEST_F(BallClipboardTest, ALengthOnAnEmptyCellAddsABallAtThePoint) {
     TBall* ball = SetBallLength(arrangement, nullptr, 1, false);
     ASSERT_NE(ball, nullptr);
     EXPECT_EQ(arrangement.balls.Find(4, 1), ball);
-    EXPECT_EQ(QString::fromStdString(ball->Piece().Life.Text()), perStep + " * 1");
+    EXPECT_EQ(QString::fromStdString(ball->EditPiece().Life.Text()), perStep + " * 1");
     EXPECT_EQ(arrangement.plan.LastChangeCode(), kChangeBallLength);
     EXPECT_EQ(audio.armed, std::vector<TBall*>{ball});
 
     EXPECT_EQ(SetBallLength(arrangement, ball, kWholeSound, false), ball);
-    EXPECT_EQ(ball->Piece().Life.Text(), "-1");
+    EXPECT_EQ(ball->EditPiece().Life.Text(), "-1");
 }
 
 TEST_F(BallClipboardTest, ALengthOutsideTheBallRangeChangesNothing) {
@@ -165,14 +167,15 @@ TEST_F(BallClipboardTest, FramesCountTheSampleSizeOfASoundThatOpened) {
     TLane& lane = arrangement.lanes.Add(0, 20, false);
     TBall* ball = arrangement.balls.Add(0, 0, TPiece::kNoOwnHue, false);
     SetBallLength(arrangement, ball, 500, true);
-    EXPECT_EQ(ball->Piece().Life.Text(), "500 * 2"); // no sound: one byte a sample
+    EXPECT_EQ(ball->EditPiece().Life.Text(), "500 * 2"); // no sound: one byte a sample
     TRes* lanes = arrangement.resources.FindOrAdd(QStringLiteral("/nowhere/lane.wav"), {});
     lanes->SampleBytes = 4;
     lane.Piece().Resource = lanes;
     // The ball's own sound could not be opened: it has no sample size, the lane's counts.
-    ball->Piece().Resource = arrangement.resources.FindOrAdd(QStringLiteral("/nowhere/b.wav"), {});
+    ball->EditPiece().Resource =
+        arrangement.resources.FindOrAdd(QStringLiteral("/nowhere/b.wav"), {});
     SetBallLength(arrangement, ball, 500, true);
-    EXPECT_EQ(ball->Piece().Life.Text(), "500 * 8");
+    EXPECT_EQ(ball->EditPiece().Life.Text(), "500 * 8");
 }
 
 } // namespace

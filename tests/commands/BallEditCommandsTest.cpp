@@ -71,12 +71,12 @@ TEST_F(BallEditCommandsTest, ALengthFromTheRoomMenuAddsABallAtThePoint) {
     EXPECT_EQ(state.CurrentBall, ball);
     const QString perStep =
         QString::number(static_cast<double>(arrangement.plan.ElementsPerStep()), 'g', 15);
-    EXPECT_EQ(QString::fromStdString(ball->Piece().Life.Text()), perStep + " * 1");
+    EXPECT_EQ(QString::fromStdString(ball->EditPiece().Life.Text()), perStep + " * 1");
     EXPECT_EQ(arrangement.plan.LastChangeCode(), kChangeBallLength);
 }
 
 TEST_F(BallEditCommandsTest, ACutBallPastesAtThePointElsewhere) {
-    arrangement.balls.Add(3, 2, TPiece::kNoOwnHue, false)->Piece().Life.SetText("5");
+    arrangement.balls.Add(3, 2, TPiece::kNoOwnHue, false)->EditPiece().Life.SetText("5");
     pointAt(3, 2);
     contexts.PickObjects(); // as Ctrl+X picks the ball at the point
     contexts.Run(Dispatcher::Ball, cmd::kCutBall);
@@ -88,7 +88,7 @@ TEST_F(BallEditCommandsTest, ACutBallPastesAtThePointElsewhere) {
     pointAt(7, 9);
     main.Run(cmd::kPasteBalls); // Ctrl+V
     ASSERT_NE(arrangement.balls.Find(7, 9), nullptr);
-    EXPECT_EQ(arrangement.balls.Find(7, 9)->Piece().Life.Text(), "5");
+    EXPECT_EQ(arrangement.balls.Find(7, 9)->EditPiece().Life.Text(), "5");
     EXPECT_EQ(state.CurrentBall, arrangement.balls.Find(7, 9));
 }
 
@@ -129,18 +129,18 @@ TEST_F(BallEditCommandsTest, TypedLengthsApplyAsTypedAndShowBackTheSame) {
     typer().SetValue(6);
     const QString perStep =
         QString::number(static_cast<double>(arrangement.plan.ElementsPerStep()), 'g', 15);
-    EXPECT_EQ(QString::fromStdString(ball->Piece().Life.Text()), perStep + " * 6");
+    EXPECT_EQ(QString::fromStdString(ball->EditPiece().Life.Text()), perStep + " * 6");
     typer().End(true);
 }
 
 TEST_F(BallEditCommandsTest, ACancelledLengthPutsTheLengthBackOrTakesTheAddedBallAway) {
     TBall* ball = arrangement.balls.Add(3, 2, TPiece::kNoOwnHue, false);
-    ball->Piece().Life.SetText("5");
+    ball->EditPiece().Life.SetText("5");
     pointAt(3, 2);
     run(Dispatcher::Ball, cmd::kTypeBallSteps);
     typer().SetValue(6);
     typer().End(false);
-    EXPECT_EQ(ball->Piece().Life.Text(), "5");
+    EXPECT_EQ(ball->EditPiece().Life.Text(), "5");
 
     pointAt(4, 2);
     run(Dispatcher::Room, cmd::kTypeBallSteps);
@@ -158,11 +158,11 @@ TEST_F(BallEditCommandsTest, ATypedLoudnessAppliesAtOnceAndACancelPutsItBack) {
     ASSERT_TRUE(typer().Active());
     EXPECT_EQ(typer().Value(), 100); // none set: the default shows
     typer().SetValue(50);
-    EXPECT_EQ(ball->Piece().Loudness.Value(), 0.5L);
+    EXPECT_EQ(ball->EditPiece().Loudness.Value(), 0.5L);
     typer().End(false);
-    EXPECT_EQ(ball->Piece().Loudness.Text(), "-1");
+    EXPECT_EQ(ball->EditPiece().Loudness.Text(), "-1");
 
-    ball->Piece().Loudness.SetValue(0.3L); // a value of its own shows as it is
+    ball->EditPiece().Loudness.SetValue(0.3L); // a value of its own shows as it is
     run(Dispatcher::Ball, cmd::kTypeBallLoudness);
     EXPECT_EQ(typer().Value(), 30);
     typer().End(false);

@@ -37,7 +37,7 @@ TEST_F(BallPlacingTest, ABallGoesOnTheShownCellOnceAndIsArmedAndDrawn) {
     ASSERT_NE(ball, nullptr);
     EXPECT_EQ(ball->X(), 5);
     EXPECT_EQ(ball->Y(), 1);
-    EXPECT_EQ(ball->Piece().Hue(), TPiece::kNoOwnHue);
+    EXPECT_EQ(ball->OwnPiece(), nullptr) << "a placed ball has no values of its own";
     EXPECT_EQ(arrangement.plan.LastChangeCode(), kChangeBallPlaced);
     EXPECT_EQ(audio.armed, std::vector<TBall*>{ball});
     EXPECT_EQ(painter.rows, (decltype(painter.rows){{1, nullptr}}));
@@ -124,7 +124,7 @@ TEST_F(DroppedFileTest, AFileOnAnEmptyCellOfARowWithoutALaneBringsALaneAndABallT
     TBall* ball = model().balls.Find(0, 0);
     ASSERT_NE(ball, nullptr);
     EXPECT_EQ(ball->Lane(), &lane);
-    EXPECT_EQ(ball->Piece().Resource, nullptr) << "the ball sounds its lane's file";
+    EXPECT_TRUE(!ball->OwnPiece() || !ball->OwnPiece()->Resource) << "it sounds its lane's file";
     EXPECT_EQ(model().plan.LastChangeCode(), kChangeBallPlaced);
     EXPECT_NEAR(heardAtStart(), inMix(0.25f), 1);
 
@@ -134,8 +134,8 @@ TEST_F(DroppedFileTest, AFileOnAnEmptyCellOfARowWithoutALaneBringsALaneAndABallT
     EXPECT_EQ(model().plan.LastChangeCode(), kChangeBallOwnFile);
     EXPECT_EQ(model().balls.Count(), 1);
     EXPECT_EQ(model().lanes.Count(), 1);
-    ASSERT_NE(ball->Piece().Resource, nullptr);
-    EXPECT_EQ(ball->Piece().Resource->FullName, file("half.wav"));
+    ASSERT_NE(ball->EditPiece().Resource, nullptr);
+    EXPECT_EQ(ball->EditPiece().Resource->FullName, file("half.wav"));
     EXPECT_EQ(lane.Piece().Resource->FullName, file("quarter.wav"));
     const std::vector<int16_t> out = pull(100);
     ASSERT_EQ(out.size(), 200u);
@@ -150,14 +150,15 @@ TEST_F(DroppedFileTest, ABallWithoutALaneGetsALaneAndAnEmptyCellOfALaneRowABallW
     EXPECT_EQ(model().plan.LastChangeCode(), kChangeLaneAdded);
     ASSERT_NE(model().lanes.AtPosition(1), nullptr);
     EXPECT_EQ(model().balls.Find(3, 1)->Lane(), model().lanes.AtPosition(1));
-    EXPECT_EQ(model().balls.Find(3, 1)->Piece().Resource, nullptr);
+    EXPECT_EQ(model().balls.Find(3, 1)->OwnPiece(), nullptr);
 
     ASSERT_TRUE(placing.DropFileOnCell(0, 1, false, file("half.wav")));
     EXPECT_EQ(model().lanes.Count(), 1);
     const TBall* placed = model().balls.Find(0, 1);
     ASSERT_NE(placed, nullptr);
-    ASSERT_NE(placed->Piece().Resource, nullptr);
-    EXPECT_EQ(placed->Piece().Resource->FullName, file("half.wav"));
+    ASSERT_NE(placed->OwnPiece(), nullptr);
+    ASSERT_NE(placed->OwnPiece()->Resource, nullptr);
+    EXPECT_EQ(placed->OwnPiece()->Resource->FullName, file("half.wav"));
     EXPECT_EQ(model().lanes.AtPosition(1)->Piece().Resource->FullName, file("quarter.wav"));
 }
 

@@ -146,23 +146,23 @@ TEST_F(ControlCommandsTest, TheTypedTempoRetimesThePlanAndRenderSettingsAreWritt
 TEST_F(ControlCommandsTest, TypeAgainIsForgottenWithThePieceItTypedOrWithThePlan) {
     TBall& ball = *arrangement.balls.Add(2, 3, TPiece::kNoOwnHue, false);
     TyperStart start;
-    start.extTarget = &ball.Piece().Loudness;
+    start.extTarget = &ball.EditPiece().Loudness;
     start.range = {-1, 200, 0, 2};
     ASSERT_TRUE(typer().Start(start));
     typer().End(false);
-    typer().PieceGoes(ball.Piece());
+    typer().PieceGoes(ball.EditPiece());
     EXPECT_FALSE(typer().LastParameters());
     run(Dispatcher::Watch, cmd::kTypeAgain);
     EXPECT_FALSE(typer().Active());
 
     ASSERT_TRUE(typer().Start(start));
-    typer().PieceGoes(ball.Piece()); // while typed: ends without writing
+    typer().PieceGoes(ball.EditPiece()); // while typed: ends without writing
     EXPECT_FALSE(typer().Active());
     EXPECT_FALSE(typer().LastParameters());
 
     runMain(cmd::kSetRenderChannels); // a setting outlives every piece
     typer().End(false);
-    typer().PieceGoes(ball.Piece());
+    typer().PieceGoes(ball.EditPiece());
     run(Dispatcher::Watch, cmd::kTypeAgain);
     EXPECT_TRUE(typer().Active());
     typer().End(false);

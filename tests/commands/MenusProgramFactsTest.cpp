@@ -38,7 +38,7 @@ TEST_F(ProgramFacts, TheLaneOfThePointsRowAndTheBallAtThePointAreTheCurrentOnes)
     arrangement.lanes.Add(3, 0.5L, true);
     TBall* ball = arrangement.balls.Add(7, 3, 0.5L, true);
     ASSERT_NE(ball, nullptr);
-    ball->Piece().Life.SetText("2 * 5512.5");
+    ball->EditPiece().Life.SetText("2 * 5512.5");
     arrangement.room.Point = {};
     arrangement.room.Point.X = 6;
     arrangement.room.Point.Y = 3;

@@ -281,14 +281,14 @@ TEST_F(ProgramCommandsTest, TheEditorialProgramIsChosenThenRun) {
 TEST_F(ProgramCommandsTest, ReloadedSoundFilesTakeTheOldOnesPlaceUnderTheirNames) {
     TRes& kick = laneWith(dir.file("kick.wav"), "kick");
     TBall& ball = *arrangement.balls.Add(3, 0, TPiece::kNoOwnHue, false);
-    ball.Piece().Resource = &kick;
+    ball.EditPiece().Resource = &kick;
     run(cmd::kReloadResources);
     ASSERT_EQ(arrangement.resources.Count(), 1);
     const TRes* now = &arrangement.resources.At(0);
     EXPECT_EQ(now->Name, dir.file("kick.wav"));
     EXPECT_EQ(arrangement.resources.Find(dir.file("kick.wav")), now);
     EXPECT_EQ(arrangement.lanes.At(0).Piece().Resource, now);
-    EXPECT_EQ(ball.Piece().Resource, now);
+    EXPECT_EQ(ball.EditPiece().Resource, now);
     EXPECT_EQ(audio.depth, 0);
     EXPECT_FALSE(plan.Modified());
 }

@@ -117,18 +117,18 @@ TEST_F(SoundFileCommandsTest, ABallGetsAFileOfItsOwnAndLosesIt) {
     state.CurrentBall = ball;
     desktop.clipboard = file("level.wav");
     run(Dispatcher::Ball, cmd::kPasteSoundFileName);
-    EXPECT_EQ(resourceName(ball->Piece()), file("level.wav"));
+    EXPECT_EQ(resourceName(ball->EditPiece()), file("level.wav"));
     EXPECT_EQ(model().plan.LastChangeCode(), 251);
 
     chooser.answer = file("ramp.wav");
     run(Dispatcher::Ball, cmd::kChooseSoundFile);
     EXPECT_EQ(chooser.proposed, file("level.wav"));
-    EXPECT_EQ(resourceName(ball->Piece()), file("ramp.wav"));
+    EXPECT_EQ(resourceName(ball->EditPiece()), file("ramp.wav"));
     EXPECT_EQ(model().plan.LastChangeCode(), 253);
 
     model().plan.ClearModified();
     run(Dispatcher::Ball, cmd::kUnlinkSoundFile);
-    EXPECT_EQ(ball->Piece().Resource, nullptr);
+    EXPECT_EQ(ball->EditPiece().Resource, nullptr);
     EXPECT_EQ(model().plan.LastChangeCode(), 253);
     EXPECT_EQ(refreshed.back(), lane);
     // Without a ball the ball's commands do nothing.
@@ -183,7 +183,7 @@ TEST_F(SoundFileCommandsTest, TheKeysChooseForTheBallAtThePointOrItsCell) {
     pointAt(3, 2);
     ChooseSoundFileAtPoint(contexts, state);
     EXPECT_EQ(state.CurrentBall, ball);
-    EXPECT_EQ(resourceName(ball->Piece()), file("level.wav"));
+    EXPECT_EQ(resourceName(ball->EditPiece()), file("level.wav"));
     EXPECT_EQ(model().balls.Count(), 1);
     pointAt(8, 2);
     ChooseSoundFileAtPoint(contexts, state);

@@ -55,12 +55,12 @@ TEST_F(SoundInfoTest, ABallPlaysItsLanesSoundUnlessItsOwnOpens) {
                            "End in the sound: not set", "", "Frames: 12000 not set",
                            "Duration: 00:01.500 not set", "", "Sounding channels: 0"}));
     // A file of its own that could not be opened: no sample size to divide by.
-    ball.Piece().Resource = plan.arrangement.resources.FindOrAdd("/sounds/broken.wav", {});
+    ball.EditPiece().Resource = plan.arrangement.resources.FindOrAdd("/sounds/broken.wav", {});
     EXPECT_EQ(lines(BallInfoText(ball, 0)).mid(10, 2),
               (QStringList{"Frames: unknown not set", "Duration: unknown not set"}));
-    TRes& own = *ball.Piece().Resource;
+    TRes& own = *ball.EditPiece().Resource;
     measure(own, 4000);
-    ball.Piece().Life.SetValue(int64_t{1000});
+    ball.EditPiece().Life.SetValue(int64_t{1000});
     EXPECT_EQ(lines(BallInfoText(ball, 2)).mid(10, 2),
               (QStringList{"Frames: 250", "Duration: 00:00.031"}));
     EXPECT_EQ(lines(RoomInfoText(plan.arrangement.balls)),

@@ -16,7 +16,7 @@ public:
     void ApplyToLaneSounding(TLane& lane, SoundAttribute attribute) override {
         applied.push_back({&lane, attribute});
     }
-    void SetChannelAttribute(TPiece&, SoundAttribute, float) override { ++ballAttributes; }
+    void SetChannelAttribute(TBall&, SoundAttribute, float) override { ++ballAttributes; }
     std::vector<std::pair<TLane*, SoundAttribute>> applied;
     int ballAttributes = 0;
 };

@@ -39,18 +39,23 @@ TEST_F(BallsTest, BallsBelongToTheFirstLaneOfTheirRowOrToNone) {
     TBall* ball = Add(0, 2);
     TBall* loose = Add(0, 7);
     EXPECT_EQ(ball->Lane(), &first);
-    EXPECT_EQ(ball->Piece().BasePiece(), &first.Piece());
     EXPECT_EQ(first.LaneBalls, std::vector<TBall*>{ball});
     EXPECT_TRUE(second.LaneBalls.empty());
     EXPECT_EQ(loose->Lane(), nullptr);
-    EXPECT_EQ(loose->Piece().BasePiece(), nullptr);
+    // Without values of their own they play with their lane's piece, or the master's.
+    EXPECT_EQ(ball->OwnPiece(), nullptr);
+    EXPECT_EQ(&ball->Values(), &first.Piece());
+    EXPECT_EQ(&loose->Values(), &arrangement.plan.Master);
+    EXPECT_EQ(ball->EditPiece().BasePiece(), &first.Piece());
+    EXPECT_EQ(&ball->Values(), ball->OwnPiece());
+    EXPECT_EQ(loose->EditPiece().BasePiece(), nullptr);
 
     balls.SetY(*ball, 7); // moving off the lane's row
-    EXPECT_EQ(ball->Piece().BasePiece(), nullptr);
+    EXPECT_EQ(ball->EditPiece().BasePiece(), nullptr);
     balls.SetY(*ball, 2);
     lanes.RemoveAll(); // balls must not keep pointing into freed lanes
     EXPECT_EQ(ball->Lane(), nullptr);
-    EXPECT_EQ(ball->Piece().BasePiece(), nullptr);
+    EXPECT_EQ(ball->EditPiece().BasePiece(), nullptr);
 }
 
 TEST_F(BallsTest, SoundStartsFromTheBallsStartOrOffsetUnlessItsLaneIsStruckOrMissing) {
@@ -110,14 +115,13 @@ TEST_F(BallsTest, RemoveUnschedulesUnderTheLockThenDetachesAndFrees) {
     TBall* kept = Add(0, 0);
     TBall* ball = Add(1, 0);
     ball->Sync = 7;
-    TPiece* piece = &ball->Piece();
     audio.syncRemovalWorks = false; // logged, and the ball goes all the same
     balls.Remove(*ball);
     EXPECT_EQ(audio.removedSyncs, std::vector<uint32_t>{7});
-    EXPECT_EQ(audio.stopped, std::vector<TPiece*>{piece});
+    EXPECT_EQ(audio.stopped, std::vector<TBall*>{ball});
     EXPECT_EQ(audio.stoppedUnlocked, 0);
     EXPECT_EQ(audio.lockDepth, 0);
-    EXPECT_EQ(audio.released, std::vector<TPiece*>{piece});
+    EXPECT_EQ(audio.releasedBalls, std::vector<TBall*>{ball});
     EXPECT_EQ(window.removedBalls.size(), 1u);
     EXPECT_EQ(lane.LaneBalls, std::vector<TBall*>{kept});
     EXPECT_EQ(balls.Find(1, 0), nullptr);
@@ -155,9 +159,12 @@ TEST_F(BallsTest, LoudnessAndPanReachSoundingChannelsOnlyWhilePlaying) {
     EXPECT_EQ(audio.attributes[0], std::make_pair(SoundAttribute::Loudness, 0.25f));
     EXPECT_EQ(audio.attributes[1], std::make_pair(SoundAttribute::Loudness, 0.5f));
     EXPECT_EQ(audio.attributes[2].first, SoundAttribute::Pan);
-    EXPECT_EQ(ball->Piece().Pan.Value(), 0.5L);
+    EXPECT_EQ(ball->OwnPiece()->Pan.Value(), 0.5L);
     EXPECT_EQ(audio.attributesUnlocked, 0);
     EXPECT_EQ(arrangement.plan.LastChangeCode(), 222);
+    TBall* plain = Add(5, 0);
+    balls.SetLoudness(*plain, std::nullopt);
+    EXPECT_EQ(plain->OwnPiece(), nullptr) << "the lane's loudness needs no piece of its own";
 }
 
 } // namespace

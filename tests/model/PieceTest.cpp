@@ -22,7 +22,7 @@ protected:
     Arrangement arrangement;
     TLane& lane = arrangement.lanes.Add(0, 20, false);
     TPiece& lanePiece = lane.Piece();
-    TPiece& piece = arrangement.balls.Add(0, 0, TPiece::kNoOwnHue, false)->Piece();
+    TPiece& piece = arrangement.balls.Add(0, 0, TPiece::kNoOwnHue, false)->EditPiece();
 };
 
 TEST_F(PieceTest, LoudnessMultipliesAndPanAddsUpToTheLaneOnly) {
@@ -52,7 +52,7 @@ TEST_F(PieceTest, MasterAnswersForItselfWhereNothingIsSet) {
     EXPECT_EQ(arrangement.plan.Master.EffectiveResEnd(), Elements{-1});
     EXPECT_EQ(piece.EffectiveResEnd(), Elements{-1});
     TBall* loose = arrangement.balls.Add(5, 9, TPiece::kNoOwnHue, false);
-    EXPECT_EQ(loose->Piece().EffectiveLoudness(), 0.8L);
+    EXPECT_EQ(loose->Values().EffectiveLoudness(), 0.8L);
 }
 
 TEST_F(PieceTest, RealLifeIsBoundedByTheResource) {

@@ -17,16 +17,17 @@ public:
         errorName = QStringLiteral("BASS_ERROR_HANDLE");
         return syncRemovalWorks;
     }
-    void StopChannels(TPiece& piece) override {
+    void StopChannels(TBall& ball) override {
         stoppedUnlocked += lockDepth == 0;
-        stopped.push_back(&piece);
+        stopped.push_back(&ball);
     }
+    void ReleaseBall(TBall& ball) override { releasedBalls.push_back(&ball); }
     void ReleasePiece(TPiece& piece) override { released.push_back(&piece); }
-    void StartChannels(TPiece&, Elements position, Elements offset) override {
+    void StartChannels(TBall&, Elements position, Elements offset) override {
         started.push_back({position, offset});
     }
     bool Playing() const override { return playing; }
-    void SetChannelAttribute(TPiece&, SoundAttribute attribute, float value) override {
+    void SetChannelAttribute(TBall&, SoundAttribute attribute, float value) override {
         attributes.push_back({attribute, value});
         attributesUnlocked += lockDepth == 0;
     }
@@ -46,7 +47,8 @@ public:
     int attributesUnlocked = 0;
     int reschedules = 0;
     std::vector<uint32_t> removedSyncs;
-    std::vector<TPiece*> stopped;
+    std::vector<TBall*> stopped;
+    std::vector<TBall*> releasedBalls;
     std::vector<TPiece*> released;
     std::vector<std::pair<Elements, Elements>> started; // position, offset
     std::vector<std::pair<SoundAttribute, float>> attributes;

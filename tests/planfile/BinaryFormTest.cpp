@@ -120,8 +120,8 @@ TEST_F(BinaryForm, RoundTripGivesTheSameBytes) {
     arrangement.lanes.Add(2, 200.25L, false).Striked = true;
     arrangement.lanes.Add(3, TPiece::kNoOwnHue, true); // generated again when read
     TBall* ball = arrangement.balls.Add(7, 1, TPiece::kNoOwnHue, false);
-    ball->Piece().Pan.SetText("0.25");
-    ball->Piece().SetHueAsRead(33);
+    ball->EditPiece().Pan.SetText("0.25");
+    ball->EditPiece().SetHueAsRead(33);
     arrangement.balls.Add(-1999999, 2, TPiece::kNoOwnHue, false);
     const QByteArray first = Written().bytes;
 
@@ -136,6 +136,9 @@ TEST_F(BinaryForm, RoundTripGivesTheSameBytes) {
     EXPECT_EQ(read.lanes.At(1).Piece().Hue(), 200.25L);
     EXPECT_TRUE(read.lanes.At(2).Piece().HueAuto());
     EXPECT_EQ(read.balls.At(0).Lane(), &read.lanes.At(0));
+    ASSERT_NE(read.balls.At(0).OwnPiece(), nullptr);
+    EXPECT_EQ(read.balls.At(0).OwnPiece()->Pan.Text(), "0.25");
+    EXPECT_EQ(read.balls.At(1).OwnPiece(), nullptr) << "a ball with no values of its own";
     EXPECT_EQ(read.plan.Master.Resource, read.resources.Find(QStringLiteral("pad.flac")));
 }
 

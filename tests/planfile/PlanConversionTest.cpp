@@ -16,7 +16,7 @@ protected:
         StartFromDefaults(arrangement);
         arrangement.plan.ElementRate.SetText("2*24000");
         arrangement.lanes.Add(0, 220, false).Striked = true;
-        arrangement.balls.Add(4, 0, TPiece::kNoOwnHue, false)->Piece().Loudness.SetText("0.5");
+        arrangement.balls.Add(4, 0, TPiece::kNoOwnHue, false)->EditPiece().Loudness.SetText("0.5");
         EXPECT_TRUE(SavePlan(arrangement, binaryPath, kFormatBinary, false));
     }
     // Converts one file into another, as --convert does.

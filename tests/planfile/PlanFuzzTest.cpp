@@ -35,7 +35,9 @@ std::vector<QByteArray> Seeds() {
     piece.Pan.SetText("-0.5");
     arrangement.lanes.Add(1, TPiece::kNoOwnHue, true).Striked = true;
     for (int x = 0; x < 6; ++x)
-        arrangement.balls.Add(x, x % 3, TPiece::kNoOwnHue, false)->Piece().Life.SetText("100+x");
+        arrangement.balls.Add(x, x % 3, TPiece::kNoOwnHue, false)
+            ->EditPiece()
+            .Life.SetText("100+x");
     return {WriteBinaryPlan(arrangement).bytes,
             WriteTextPlan(arrangement, TextPlanScope::Whole).bytes,
             WriteTextPlan(arrangement, TextPlanScope::BallsOnly).bytes,

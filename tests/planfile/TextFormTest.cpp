@@ -46,7 +46,7 @@ TEST_F(TextForm, StruckLaneAndBallSections) {
     lane.Piece().Handle = QStringLiteral("Bass \u00E9");
     arrangement.lanes.Add(1, TPiece::kNoOwnHue, true);
     TBall* ball = arrangement.balls.Add(3, 0, TPiece::kNoOwnHue, false);
-    ball->Piece().Loudness.SetText("0,5");
+    ball->EditPiece().Loudness.SetText("0,5");
     EXPECT_EQ(Written(), QByteArray(kDefaultMain) +
                              "[Lane.0]\r\nPosition=0\r\nStriked=1\r\nHandle=Bass \xC3\xA9\r\n"
                              "HUE=120\r\n"
@@ -89,8 +89,8 @@ TEST_F(TextForm, RoundTripGivesTheSameBytes) {
     arrangement.lanes.Add(5, 37.5L, false);
     arrangement.lanes.Add(6, TPiece::kNoOwnHue, true); // not written, generated again
     TBall* ball = arrangement.balls.Add(-7, 4, 12.25L, false);
-    ball->Piece().Life.SetText("100");
-    ball->Piece().Handle = QStringLiteral("Hit");
+    ball->EditPiece().Life.SetText("100");
+    ball->EditPiece().Handle = QStringLiteral("Hit");
     arrangement.balls.Add(9, 5, TPiece::kNoOwnHue, false);
     const QByteArray first = Written();
 
@@ -99,7 +99,7 @@ TEST_F(TextForm, RoundTripGivesTheSameBytes) {
     EXPECT_EQ(read.plan.FileFormat, 2);
     EXPECT_EQ(WriteTextPlan(read, TextPlanScope::Whole).bytes, first);
     EXPECT_EQ(read.balls.At(0).Lane(), &read.lanes.At(0));
-    EXPECT_EQ(read.balls.At(0).Piece().Hue(), 12.25L);
+    EXPECT_EQ(read.balls.At(0).OwnPiece()->Hue(), 12.25L);
     EXPECT_TRUE(read.lanes.At(2).Piece().HueAuto());
 }
 
@@ -116,7 +116,7 @@ TEST(TextReader, MissingKeysTakeTheirDefaults) {
     ASSERT_EQ(read.lanes.Count(), 1);
     EXPECT_EQ(read.lanes.At(0).Position(), -1);
     EXPECT_EQ(read.balls.At(0).X(), 1);
-    EXPECT_EQ(read.balls.At(0).Piece().Loudness.Text(), "-1");
+    EXPECT_EQ(read.balls.At(0).OwnPiece(), nullptr) << "a ball with no values of its own";
 }
 
 TEST(TextReader, FirstSpellingOfAKeyWinsInALongMainSection) {
@@ -166,7 +166,8 @@ TEST(TextReader, OldestFormIsBallsWithTheDefaults) {
     EXPECT_EQ(read.plan.FileFormat, 0);
     EXPECT_EQ(read.plan.MasterLoudness.Text(), "0.8");
     ASSERT_EQ(read.balls.Count(), 1);
-    EXPECT_EQ(read.balls.At(0).Piece().Hue(), 90.0L);
+    ASSERT_NE(read.balls.At(0).OwnPiece(), nullptr);
+    EXPECT_EQ(read.balls.At(0).OwnPiece()->Hue(), 90.0L);
     EXPECT_TRUE(read.plan.LoadMessages.contains(": y, "));
     // Text with neither a main section nor a ball's key is no plan and is not read.
     for (const char* text : {"just words", "[x]\nColour=red\n", "X=4\n[y]\n"}) {

@@ -142,8 +142,8 @@ TEST_F(DemoGenerator, LoopsARangeOfTheMusicAndLoopedSoundsKeepTime) {
     int looping = 0;
     for (int i = 0; i < arrangement.balls.Count(); ++i) {
         const TBall& ball = arrangement.balls.At(i);
-        const long double life = ball.Piece().EffectiveLife().count / 2.0L;
-        const long double sound = lengthInElements(*ball.Piece().EffectiveResource());
+        const long double life = ball.Values().EffectiveLife().count / 2.0L;
+        const long double sound = lengthInElements(*ball.Values().EffectiveResource());
         if (life <= sound)
             continue;
         ++looping;

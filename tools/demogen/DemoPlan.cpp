@@ -44,9 +44,10 @@ public:
         if (!ball)
             return;
         if (percent != 100)
-            ball->Piece().Loudness.SetText(QString::number(percent / 100.0).toStdString());
+            ball->EditPiece().Loudness.SetText(QString::number(percent / 100.0).toStdString());
         if (loopSteps > 0)
-            ball->Piece().Life.SetValue(m_arrangement.plan.Timing().StartOfStep(loopSteps).count);
+            ball->EditPiece().Life.SetValue(
+                m_arrangement.plan.Timing().StartOfStep(loopSteps).count);
     }
 
     void hits(int32_t lane, std::initializer_list<int32_t> steps, int percent = 100) {
