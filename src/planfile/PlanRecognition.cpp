@@ -22,7 +22,8 @@ bool IsBallKey(const QString& key) {
 } // namespace
 
 bool HoldsTextPlan(const TWideCustomIniFile& ini) {
-    for (const QString& section : ini.ReadSections()) {
+    for (qsizetype i = 0; i < ini.SectionCount(); ++i) {
+        const QString section = ini.SectionName(i);
         if (section.compare(QLatin1String("Main"), Qt::CaseInsensitive) == 0)
             return true;
         for (const QString& key : ini.ReadSection(section))

@@ -9,10 +9,11 @@
 #include "support/WideMemIniFile.h"
 
 #include <QFileInfo>
-#include <QSet>
 #include <QStringList>
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <initializer_list>
 
 namespace {
@@ -25,35 +26,45 @@ QString Key(Tag tag) {
     return QLatin1String(KeyOf(tag));
 }
 
-// The values of one section. Its keys are listed once, so that the many keys a ball leaves out
-// cost no look-up in a store that may hold a hundred thousand sections.
+// The tags a section's keys may name.
+constexpr uint16_t kTagLimit = 64;
+static_assert(SrcTrack1 < kTagLimit);
+
+// The values of one section, each key's first line, taken in one look-up of the section: a
+// store may hold a million of them.
 class SectionReader {
 public:
-    SectionReader(const TWideCustomIniFile& ini, const QString& section)
-        : m_ini(ini), m_section(section) {
-        for (const QString& key : ini.ReadSection(section))
-            m_keys.insert(key.toCaseFolded());
+    SectionReader(const TWideCustomIniFile& ini, const QString& section) {
+        ini.ForEachLine(section, [this](QStringView key, QStringView value) {
+            for (uint16_t tag = 0; tag < kTagLimit; ++tag) {
+                const QLatin1String name(KeyOf(static_cast<Tag>(tag)));
+                if (!name.isEmpty() && name.size() == key.size() && !Has(static_cast<Tag>(tag)) &&
+                    key.compare(name, Qt::CaseInsensitive) == 0) {
+                    m_present |= uint64_t{1} << tag;
+                    m_values[tag] = value;
+                    return;
+                }
+            }
+        });
     }
 
-    bool Has(Tag tag) const { return m_keys.contains(Key(tag).toCaseFolded()); }
+    bool Has(Tag tag) const { return (m_present >> tag) & 1; }
     bool HasAny(std::initializer_list<Tag> tags) const {
         return std::any_of(tags.begin(), tags.end(), [&](Tag tag) { return Has(tag); });
     }
 
     QString String(Tag tag, const QString& def) const {
-        return Has(tag) ? m_ini.ReadString(m_section, Key(tag), def) : def;
+        return Has(tag) ? m_values[tag].toString() : def;
     }
     int32_t Integer(Tag tag, int32_t def) const {
-        return Has(tag) ? m_ini.ReadInteger(m_section, Key(tag), def) : def;
+        return Has(tag) ? IniInteger(m_values[tag], def) : def;
     }
     int64_t Int64(Tag tag, int64_t def) const {
-        return Has(tag) ? m_ini.ReadInt64(m_section, Key(tag), def) : def;
+        return Has(tag) ? IniInt64(m_values[tag], def) : def;
     }
-    bool Bool(Tag tag, bool def) const {
-        return Has(tag) ? m_ini.ReadBool(m_section, Key(tag), def) : def;
-    }
+    bool Bool(Tag tag, bool def) const { return Integer(tag, def ? 1 : 0) != 0; }
     double Float(Tag tag, double def) const {
-        return Has(tag) ? m_ini.ReadFloat(m_section, Key(tag), def) : def;
+        return Has(tag) ? IniFloat(m_values[tag], def) : def;
     }
 
     // A missing key gives the default text; it is set by value, which reads the same and spares
@@ -61,7 +72,7 @@ public:
     template <class Formula, class Number>
     void SetFormula(Tag tag, Formula& formula, Number def) const {
         if (Has(tag))
-            formula.SetText(m_ini.ReadString(m_section, Key(tag), QString()).toStdString());
+            formula.SetText(m_values[tag].toString().toStdString());
         else
             formula.SetValue(def);
     }
@@ -70,9 +81,8 @@ public:
     }
 
 private:
-    const TWideCustomIniFile& m_ini;
-    const QString m_section;
-    QSet<QString> m_keys;
+    uint64_t m_present = 0;
+    std::array<QStringView, kTagLimit> m_values{};
 };
 
 class TextPlanReading {
@@ -215,8 +225,7 @@ private:
 
 bool ReadTextPlan(Arrangement& arrangement, const TWideCustomIniFile& ini,
                   const QByteArray& fileBytes, const PlanReadContext& context) {
-    const QStringList sections = ini.ReadSections();
-    if (sections.isEmpty() || sections.first().compare(kMain, Qt::CaseInsensitive) != 0)
+    if (ini.SectionCount() == 0 || ini.SectionName(0).compare(kMain, Qt::CaseInsensitive) != 0)
         return ReadOldestTextPlan(arrangement, ini, context);
     // Versions 1 and 2 read every header value themselves; the defaults' timing stands in when
     // theirs is unusable.
@@ -232,12 +241,12 @@ bool ReadTextPlanVersion2(Arrangement& arrangement, const TWideCustomIniFile& in
     TextPlanReading reading(arrangement, ini, context);
     reading.ReadHeader();
     bool result = true;
-    const QStringList sections = ini.ReadSections();
-    for (qsizetype i = 1; i < sections.size(); ++i) {
-        if (sections[i].startsWith(QLatin1String("Lane.")))
-            reading.ReadLane(sections[i]);
+    for (qsizetype i = 1; i < ini.SectionCount(); ++i) {
+        const QString section = ini.SectionName(i);
+        if (section.startsWith(QLatin1String("Lane.")))
+            reading.ReadLane(section);
         else if (result)
-            result = reading.ReadBall(sections[i]); // a refused ball ends the balls, not the lanes
+            result = reading.ReadBall(section); // a refused ball ends the balls, not the lanes
     }
     return result;
 }
@@ -259,11 +268,8 @@ bool ReadOldestTextPlan(Arrangement& arrangement, const TWideCustomIniFile& ini,
     StartFromDefaults(arrangement);
     TextPlanReading reading(arrangement, ini, context);
     bool result = true;
-    for (const QString& section : ini.ReadSections()) {
-        if (!result)
-            break;
-        result = reading.ReadBall(section);
-    }
+    for (qsizetype i = 0; result && i < ini.SectionCount(); ++i)
+        result = reading.ReadBall(ini.SectionName(i));
     return result;
 }
 

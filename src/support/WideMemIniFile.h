@@ -8,7 +8,14 @@
 #include <QTime>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
+
+// The typed reads' conversions of a stored value, for readers that hold it already: an empty
+// value and one that does not convert give the default.
+int IniInteger(QStringView value, int def);
+int64_t IniInt64(QStringView value, int64_t def);
+double IniFloat(QStringView value, double def);
 
 // Typed access over string reads and writes; subclasses decide where the strings live.
 // Not thread-safe: one owner thread per store.
@@ -24,10 +31,17 @@ public:
     virtual void WriteString(const QString& section, const QString& key, const QString& value) = 0;
     // Every section name in order, repeated names included.
     virtual QStringList ReadSections() const = 0;
+    // The same one at a time, for readers that walk a long file once.
+    virtual qsizetype SectionCount() const = 0;
+    virtual QString SectionName(qsizetype position) const = 0;
     // Keys of the first section of that name, in order (a key-only line counts as a key).
     virtual QStringList ReadSection(const QString& section) const = 0;
     // The first section's lines: "name=value", or the bare key of a key-only line.
     virtual QStringList ReadSectionValues(const QString& section) const = 0;
+    // The first section's lines in order, as views of the key and the value (empty for a
+    // key-only line) that live until the store changes: one look-up for a whole section.
+    using LineVisitor = std::function<void(QStringView key, QStringView value)>;
+    virtual void ForEachLine(const QString& section, const LineVisitor& visit) const = 0;
     // Removes every section of that name.
     virtual void EraseSection(const QString& section) = 0;
     // Removes every line of that key from the first section of that name.
@@ -83,8 +97,11 @@ public:
                        const QString& def) const override;
     void WriteString(const QString& section, const QString& key, const QString& value) override;
     QStringList ReadSections() const override;
+    qsizetype SectionCount() const override;
+    QString SectionName(qsizetype position) const override;
     QStringList ReadSection(const QString& section) const override;
     QStringList ReadSectionValues(const QString& section) const override;
+    void ForEachLine(const QString& section, const LineVisitor& visit) const override;
     void EraseSection(const QString& section) override;
     void DeleteKey(const QString& section, const QString& key) override;
     // Writes a temporary file beside the target and renames it into place, so the target

@@ -18,12 +18,12 @@ bool isHexDigit(QChar c) {
 
 // "0x" + hexadecimal digits over the type's full unsigned range ("0xFFFFFFFF" is -1 as a
 // 32-bit value, as colours are written), else a decimal number in the type's range.
-template <class Int> std::optional<Int> parseInteger(const QString& text) {
+template <class Int> std::optional<Int> parseInteger(QStringView text) {
     using Unsigned = std::make_unsigned_t<Int>;
     bool ok = false;
     if (text.size() > 2 &&
         (text.startsWith(QLatin1String("0x")) || text.startsWith(QLatin1String("0X")))) {
-        const QStringView digits = QStringView(text).sliced(2);
+        const QStringView digits = text.sliced(2);
         if (!std::all_of(digits.begin(), digits.end(), isHexDigit))
             return std::nullopt;
         const qulonglong value = digits.toULongLong(&ok, 16);
@@ -37,7 +37,8 @@ template <class Int> std::optional<Int> parseInteger(const QString& text) {
     return static_cast<Int>(value);
 }
 
-std::optional<double> parseFloat(QString text) {
+std::optional<double> parseFloat(QStringView stored) {
+    QString text = stored.toString();
     if (!text.contains(QLatin1Char('.')) && text.count(QLatin1Char(',')) == 1)
         text.replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
@@ -51,14 +52,17 @@ template <class Value> std::optional<Value> validOnly(const Value& value) {
     return value.isValid() ? std::optional<Value>(value) : std::nullopt;
 }
 
-// An empty or missing value and one that does not convert both give the default.
+// An empty value and one that does not convert both give the default.
+template <class Value, class Parse>
+Value converted(QStringView text, const Value& def, Parse parse) {
+    return text.isEmpty() ? def : parse(text).value_or(def);
+}
+
+// The same for a missing value.
 template <class Value, class Parse>
 Value readTyped(const TWideCustomIniFile& ini, const QString& section, const QString& key,
                 const Value& def, Parse parse) {
-    const QString text = ini.ReadString(section, key, QString());
-    if (text.isEmpty())
-        return def;
-    return parse(text).value_or(def);
+    return converted(QStringView(ini.ReadString(section, key, QString())), def, parse);
 }
 
 Qt::DateFormat isoFormatFor(const QTime& time) {
@@ -66,6 +70,18 @@ Qt::DateFormat isoFormatFor(const QTime& time) {
 }
 
 } // namespace
+
+int IniInteger(QStringView value, int def) {
+    return converted(value, def, parseInteger<int>);
+}
+
+int64_t IniInt64(QStringView value, int64_t def) {
+    return converted(value, def, parseInteger<int64_t>);
+}
+
+double IniFloat(QStringView value, double def) {
+    return converted(value, def, parseFloat);
+}
 
 int TWideCustomIniFile::ReadInteger(const QString& section, const QString& key, int def) const {
     return readTyped(*this, section, key, def, parseInteger<int>);
@@ -103,7 +119,7 @@ void TWideCustomIniFile::WriteFloat(const QString& section, const QString& key, 
 
 QDate TWideCustomIniFile::ReadDate(const QString& section, const QString& key,
                                    const QDate& def) const {
-    return readTyped(*this, section, key, def, [](const QString& text) {
+    return readTyped(*this, section, key, def, [](QStringView text) {
         return validOnly(QDate::fromString(text, Qt::ISODate));
     });
 }
@@ -114,7 +130,7 @@ void TWideCustomIniFile::WriteDate(const QString& section, const QString& key, c
 
 QTime TWideCustomIniFile::ReadTime(const QString& section, const QString& key,
                                    const QTime& def) const {
-    return readTyped(*this, section, key, def, [](const QString& text) {
+    return readTyped(*this, section, key, def, [](QStringView text) {
         return validOnly(QTime::fromString(text, Qt::ISODateWithMs));
     });
 }
@@ -125,7 +141,7 @@ void TWideCustomIniFile::WriteTime(const QString& section, const QString& key, c
 
 QDateTime TWideCustomIniFile::ReadDateTime(const QString& section, const QString& key,
                                            const QDateTime& def) const {
-    return readTyped(*this, section, key, def, [](const QString& text) {
+    return readTyped(*this, section, key, def, [](QStringView text) {
         return validOnly(QDateTime::fromString(text, Qt::ISODateWithMs));
     });
 }

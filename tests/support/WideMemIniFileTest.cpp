@@ -98,6 +98,44 @@ TEST(WideMemIniFileLookUp, FirstOccurrenceWinsInLargeStoresToo) {
         EXPECT_FALSE(ini.ValueExists(section, "OnlyLate"));
     }
     EXPECT_EQ(ini.ReadSections().size(), 2 * kCount);
+
+    // A key added to an early section moves the later sections' lines, which stay theirs.
+    ini.WriteString("Section0", "Added", "new");
+    EXPECT_EQ(ini.ReadString("SECTION0", "added", "-"), "new");
+    EXPECT_EQ(ini.ReadString("Section1", "Key0", "-"), "first 1.0");
+    EXPECT_EQ(ini.ReadSection("Section39").size(), kCount + 1);
+    EXPECT_FALSE(ini.ValueExists("Section1", "Added"));
+}
+
+TEST(WideMemIniFileLookUp, IndexedLookUpsIgnoreCaseBeyondLatinLettersToo) {
+    QString text;
+    for (int s = 0; s < 20; ++s)
+        text += QStringLiteral("[Filler%1]\n").arg(s);
+    // Deseret letters lie beyond the 16-bit range: their case pairs are surrogate pairs.
+    text += QStringLiteral("[Ärger\U00010400]\nx=1\n[\u03A3igma]\nx=2\n");
+    TWideMemIniFile ini(QString{});
+    ini.SetText(text);
+    EXPECT_EQ(ini.ReadString(QStringLiteral("äRGER\U00010428"), "X", "-"), "1");
+    EXPECT_EQ(ini.ReadString(QStringLiteral("\u03C3IGMA"), "x", "-"), "2");
+    EXPECT_EQ(ini.ReadString("Filler7 ", "x", "-"), "-");
+    EXPECT_TRUE(ini.SectionExists(" filler19"));
+}
+
+TEST(WideMemIniFileRead, SectionsByPositionAndTheirLinesAsViews) {
+    TWideMemIniFile ini(QString{});
+    ini.SetText("[A]\nk=1\n[b]\nKey = v = w \nbare\nkey=later\n[B]\nk=other\n");
+    ASSERT_EQ(ini.SectionCount(), 3);
+    EXPECT_EQ(ini.SectionName(1), "b");
+    EXPECT_EQ(ini.SectionName(2), "B");
+    QStringList lines;
+    ini.ForEachLine("B", [&](QStringView key, QStringView value) {
+        lines << key.toString() + '|' + value.toString();
+    });
+    // The first section of the name, every line in order, a bare key with an empty value.
+    EXPECT_EQ(lines, QStringList({"Key|v = w", "bare|", "key|later"}));
+    int calls = 0;
+    ini.ForEachLine("C", [&](QStringView, QStringView) { ++calls; });
+    EXPECT_EQ(calls, 0);
 }
 
 TEST(WideMemIniFileEdit, KeepsOrderAndLookUpsStayRightAfterRemovalsAndAppends) {
