@@ -1,12 +1,14 @@
 #include "SampleConvert.h"
 
+#include "HotKernel.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
 
 namespace gbxaudio {
 
-void convertSamples(const float* in, size_t samples, SampleType type, void* out) {
+GBX_HOT_KERNEL void convertSamples(const float* in, size_t samples, SampleType type, void* out) {
     switch (type) {
     case SampleType::Float32:
         if (in != out)
@@ -15,15 +17,16 @@ void convertSamples(const float* in, size_t samples, SampleType type, void* out)
     case SampleType::Int16: {
         auto* to = static_cast<int16_t*>(out);
         for (size_t i = 0; i < samples; ++i)
-            to[i] = static_cast<int16_t>(
-                std::lrintf(std::clamp(in[i] * 32768.0f, -32768.0f, 32767.0f)));
+            to[i] = static_cast<int16_t>(static_cast<int32_t>(
+                std::rintf(std::clamp(in[i] * 32768.0f, -32768.0f, 32767.0f))));
         return;
     }
     case SampleType::Int8: {
         auto* to = static_cast<uint8_t*>(out);
         for (size_t i = 0; i < samples; ++i)
-            to[i] = static_cast<uint8_t>(std::lrintf(std::clamp(in[i] * 128.0f, -128.0f, 127.0f)) +
-                                         128);
+            to[i] = static_cast<uint8_t>(
+                static_cast<int32_t>(std::rintf(std::clamp(in[i] * 128.0f, -128.0f, 127.0f))) +
+                128);
         return;
     }
     }

@@ -1,5 +1,7 @@
 #include "MixKernels.h"
 
+#include "HotKernel.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -9,8 +11,8 @@ namespace {
 
 // Stereo into stereo without crossing: the usual case. Two frames per step, written out so
 // that the compiler turns each step into one vector operation.
-void addStereo(float* __restrict out, const float* __restrict in, uint32_t frames, float left,
-               float right) {
+GBX_HOT_KERNEL void addStereo(float* __restrict out, const float* __restrict in, uint32_t frames,
+                              float left, float right) {
     const uint32_t samples = frames * 2;
     uint32_t i = 0;
     for (; i + 4 <= samples; i += 4) {
@@ -25,16 +27,16 @@ void addStereo(float* __restrict out, const float* __restrict in, uint32_t frame
     }
 }
 
-void addMonoToStereo(float* __restrict out, const float* __restrict in, uint32_t frames, float left,
-                     float right) {
+GBX_HOT_KERNEL void addMonoToStereo(float* __restrict out, const float* __restrict in,
+                                    uint32_t frames, float left, float right) {
     for (uint32_t i = 0; i < frames; ++i) {
         out[2 * i] += in[i] * left;
         out[2 * i + 1] += in[i] * right;
     }
 }
 
-void addGeneral(float* out, uint32_t outChans, const float* in, uint32_t inChans, uint32_t frames,
-                const float* gains, float env, float slope) {
+GBX_HOT_KERNEL void addGeneral(float* out, uint32_t outChans, const float* in, uint32_t inChans,
+                               uint32_t frames, const float* gains, float env, float slope) {
     for (uint32_t i = 0; i < frames; ++i) {
         const float e = env + slope * static_cast<float>(i);
         const float* frame = in + static_cast<uint64_t>(i) * inChans;
@@ -51,7 +53,7 @@ void addGeneral(float* out, uint32_t outChans, const float* in, uint32_t inChans
 
 // One channel's peak, strided: several running maxima, so that the compare chain is not one long
 // dependency.
-float peakOf(const float* in, uint32_t stride, uint32_t frames, float peak) {
+GBX_HOT_KERNEL float peakOf(const float* in, uint32_t stride, uint32_t frames, float peak) {
     float m[4] = {peak, 0.0f, 0.0f, 0.0f};
     uint32_t f = 0;
     for (; f + 4 <= frames; f += 4)
@@ -64,8 +66,8 @@ float peakOf(const float* in, uint32_t stride, uint32_t frames, float peak) {
 
 } // namespace
 
-void raisePeaks(const float* in, uint32_t inChans, uint32_t frames, uint32_t metered,
-                float* peaks) {
+GBX_HOT_KERNEL void raisePeaks(const float* in, uint32_t inChans, uint32_t frames, uint32_t metered,
+                               float* peaks) {
     if (inChans == 0)
         return;
     if (8 % inChans != 0) {
