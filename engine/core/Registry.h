@@ -2,10 +2,10 @@
 #pragma once
 
 #include "Channel.h"
+#include "HandleTable.h"
 
 #include <memory>
 #include <mutex>
-#include <unordered_map>
 #include <vector>
 
 namespace gbxaudio {
@@ -23,7 +23,7 @@ public:
 
 private:
     mutable std::mutex m_mutex;
-    std::unordered_map<Handle, std::shared_ptr<Channel>> m_channels;
+    HandleTable<std::shared_ptr<Channel>> m_channels;
 };
 
 } // namespace gbxaudio

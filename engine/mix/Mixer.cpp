@@ -35,8 +35,9 @@ Mixer::Mixer(const AudioFormat& format, uint32_t flags, uint32_t bufferMs)
 }
 
 Mixer::~Mixer() {
-    for (auto& [handle, source] : m_sources)
+    m_sources.forEach([this](Handle, std::unique_ptr<MixSource>& source) {
         source->channel().detachFromMixer(m_handle);
+    });
 }
 
 void Mixer::bind(HostChannel& channel) {
@@ -86,8 +87,8 @@ int Mixer::add(std::shared_ptr<HostChannel> source, uint32_t flags, uint64_t del
 }
 
 MixSource* Mixer::find(Handle source) {
-    auto found = m_sources.find(source);
-    return found == m_sources.end() ? nullptr : found->second.get();
+    const std::unique_ptr<MixSource>* found = m_sources.find(source);
+    return found ? found->get() : nullptr;
 }
 
 void Mixer::drop(MixSource& source) {
@@ -199,12 +200,9 @@ uint32_t Mixer::mixSource(MixSource& source, float* out, uint32_t from, uint32_t
 }
 
 void Mixer::sweep() {
-    for (auto it = m_sources.begin(); it != m_sources.end();) {
-        if (it->second->finished() && it->second->channel().gone())
-            it = m_sources.erase(it);
-        else
-            ++it;
-    }
+    m_sources.retain([](Handle, const std::unique_ptr<MixSource>& source) {
+        return !(source->finished() && source->channel().gone());
+    });
     m_retired.clear();
     m_sweepAt = std::max<size_t>(64, m_sources.size() * 2);
 }

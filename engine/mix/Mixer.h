@@ -2,12 +2,12 @@
 #pragma once
 
 #include "EngineHost.h"
+#include "HandleTable.h"
 #include "MixSource.h"
 
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
 #include <vector>
 
 namespace gbxaudio {
@@ -66,7 +66,7 @@ private:
     bool m_producing = false;
     std::atomic<bool> m_ended;
 
-    std::unordered_map<Handle, std::unique_ptr<MixSource>> m_sources;
+    HandleTable<std::unique_ptr<MixSource>> m_sources;
     std::vector<MixSource*> m_waiting; // a heap, earliest start on top
     std::vector<MixSource*> m_sounding;
     std::vector<std::unique_ptr<MixSource>> m_retired; // replaced records, freed by sweep

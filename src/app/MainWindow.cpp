@@ -258,10 +258,11 @@ void TGlorinbaxMF::paintEvent(QPaintEvent* event) {
     if (m_laidOut && deviceScale() != m_interior->Surfaces.Scale)
         guarded("FormResize", [this] { Relayout(); });
     QPainter painter(this);
-    painter.fillRect(event->rect(), m_interior->WindowColour());
     const QImage& composition = m_interior->Surfaces.CompositionBitmap;
-    if (composition.isNull())
+    if (composition.isNull()) {
+        painter.fillRect(event->rect(), m_interior->WindowColour());
         return;
+    }
     // While rolling the line tick draws the watch.
     if (TTheWatch* watch = TheWatchOf(*m_interior); watch && !m_arrangement.audio.Playing())
         guarded("FormPaint", [watch] { watch->PaintDigits(true); });
@@ -273,10 +274,32 @@ void TGlorinbaxMF::paintEvent(QPaintEvent* event) {
     for (const TThePeakMeter* meter : {m_interior->MeterL.get(), m_interior->MeterR.get()})
         if (meter)
             presented += meter->Strip(m_layoutRect);
+    // Only what no control covers takes the window's colour: a tick's few small areas span the
+    // whole window, and filling their bounding rectangle cost more than the areas themselves.
+    for (const QRect& rect : event->region() - presented)
+        painter.fillRect(rect, m_interior->WindowColour());
     for (const QRect& rect : event->region() & presented)
-        painter.drawImage(rect, composition, m_interior->Surfaces.DeviceRect(rect));
+        drawComposition(painter, rect);
     if (m_line)
         guarded("FormPaint", [&] { m_line->PaintOverWindow(painter); });
+}
+
+void TGlorinbaxMF::drawComposition(QPainter& painter, const QRect& rect) {
+    const QImage& composition = m_interior->Surfaces.CompositionBitmap;
+    // Qt hands a copy taller than about a hundred rows to its thread pool. For the narrow columns
+    // a tick repaints (the line, the meters) that hand-off costs many times the copy itself, so
+    // small areas are copied in short bands.
+    constexpr int kBandRows = 64;
+    constexpr qint64 kThreadWorthyArea = 256 * 1024;
+    if (qint64{rect.width()} * rect.height() >= kThreadWorthyArea) {
+        painter.drawImage(rect, composition, m_interior->Surfaces.DeviceRect(rect));
+        return;
+    }
+    for (int top = rect.top(); top <= rect.bottom(); top += kBandRows) {
+        const QRect band(rect.left(), top, rect.width(),
+                         std::min(kBandRows, rect.bottom() + 1 - top));
+        painter.drawImage(band, composition, m_interior->Surfaces.DeviceRect(band));
+    }
 }
 
 void TGlorinbaxMF::resizeEvent(QResizeEvent* event) {

@@ -138,6 +138,8 @@ protected:
     bool focusNextPrevChild(bool next) override;
 
 private:
+    // Copies a part of the composition image to the window.
+    void drawComposition(QPainter& painter, const QRect& rect);
     void connectTimers();
     MeterScene meterScene();
     // Device pixels to a window pixel, a whole number.
