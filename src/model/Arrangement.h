@@ -4,6 +4,7 @@
 
 #include "model/AudioHooks.h"
 #include "model/Balls.h"
+#include "model/EditRecorder.h"
 #include "model/Lanes.h"
 #include "model/Plan.h"
 #include "model/Resources.h"
@@ -28,6 +29,8 @@ public:
     TThePlan plan;
     TRoomState room;
     TTheBalls balls;
+    // The edit history, once the program has one; none for a plan loaded for itself alone.
+    EditRecorder* recorder = nullptr;
 
     // Hooks that do nothing, for an arrangement without sound or window.
     static AudioHooks& NoAudio();

@@ -28,6 +28,8 @@ TBall::~TBall() {
 }
 
 TPiece& TBall::EditPiece() {
+    if (EditRecorder* recorder = m_arrangement.recorder)
+        recorder->BallChanging(*this);
     if (!m_piece) {
         auto piece =
             std::make_unique<TPiece>(TPiece::Kind::Ball, m_arrangement.lanes,
@@ -65,6 +67,9 @@ TBall* TTheBalls::Add(int64_t x, int64_t y, long double hue, bool hueAuto) {
     MixerLock lock(m_arrangement.audio);
     m_balls.push_back(std::make_unique<TBall>(m_arrangement));
     TBall& ball = *m_balls.back();
+    // Told first: what follows is the making of the ball, not a change of one.
+    if (EditRecorder* recorder = m_arrangement.recorder)
+        recorder->BallAdded(ball);
     if (hue != TPiece::kNoOwnHue || hueAuto)
         ball.EditPiece().SetHue(hue, hueAuto);
     ball.m_x = static_cast<int32_t>(x);
@@ -79,6 +84,7 @@ TBall* TTheBalls::Add(int64_t x, int64_t y, long double hue, bool hueAuto) {
 }
 
 void TTheBalls::SetX(TBall& ball, int32_t x) {
+    changing(ball);
     MixerLock lock(m_arrangement.audio);
     ForgetCell(ball);
     ball.m_x = x;
@@ -87,6 +93,7 @@ void TTheBalls::SetX(TBall& ball, int32_t x) {
 }
 
 void TTheBalls::SetY(TBall& ball, int32_t y) {
+    changing(ball);
     MixerLock lock(m_arrangement.audio);
     ForgetCell(ball);
     ball.m_y = y;
@@ -127,6 +134,11 @@ TBall* TTheBalls::FindAtCell(int32_t column, int32_t row) const {
     return Find(int64_t{column} - room.OffsetX, int64_t{row} - room.OffsetY);
 }
 
+void TTheBalls::changing(const TBall& ball) {
+    if (EditRecorder* recorder = m_arrangement.recorder)
+        recorder->BallChanging(ball);
+}
+
 void TTheBalls::DetachFromLane(TBall& ball) {
     if (ball.m_lane)
         EraseFromBack(ball.m_lane->LaneBalls, &ball);
@@ -157,6 +169,8 @@ void TTheBalls::SetResource(TBall& ball, TRes* resource) {
 
 void TTheBalls::Remove(TBall& ball, int index) {
     AudioHooks& audio = m_arrangement.audio;
+    if (EditRecorder* recorder = m_arrangement.recorder)
+        recorder->BallRemoving(ball);
     // The mixer's syncs walk the list: the ball must not go, nor the list shrink, under them.
     MixerLock lock(audio);
     Silence(ball);
@@ -171,6 +185,19 @@ void TTheBalls::Remove(TBall& ball, int index) {
     m_balls.erase(m_balls.begin() + index);
     m_arrangement.window.BallRemoved(*removed);
     audio.ReleaseBall(*removed);
+}
+
+void TTheBalls::MoveTo(TBall& ball, int index) {
+    const auto at = std::find_if(m_balls.begin(), m_balls.end(),
+                                 [&](const auto& candidate) { return candidate.get() == &ball; });
+    if (at == m_balls.end())
+        return;
+    const auto to = m_balls.begin() + std::clamp(index, 0, Count() - 1);
+    MixerLock lock(m_arrangement.audio);
+    if (to < at)
+        std::rotate(to, at, at + 1);
+    else
+        std::rotate(at, at + 1, to + 1);
 }
 
 bool TTheBalls::RemoveAt(int64_t x, int64_t y, bool asCell) {
@@ -200,6 +227,7 @@ void TTheBalls::SwapRows(int32_t a, int32_t b) {
             moved.push_back(ball.get());
     // All cells are forgotten before any is remembered, as the rows trade places.
     for (TBall* ball : moved) {
+        changing(*ball);
         DetachFromLane(*ball);
         ForgetCell(*ball);
     }

@@ -91,6 +91,8 @@ public:
 
     // Unschedules the ball, detaches it from its lane and frees it; the index saves a search.
     void Remove(TBall& ball, int index = -1);
+    // Moves a ball to an index of the list (clamped), the others keeping their order.
+    void MoveTo(TBall& ball, int index);
     // Removes the ball at (X, Y), or at the view's cell; false when there is none.
     bool RemoveAt(int64_t x, int64_t y, bool asCell);
     void RemoveRow(int32_t y);
@@ -124,6 +126,8 @@ public:
 
 private:
     static uint64_t CellKey(int64_t x, int64_t y);
+    // Tells the edit history, before a ball's cell or lane changes.
+    void changing(const TBall& ball);
     void ForgetCell(const TBall& ball);
     void RememberCell(TBall& ball);
     void DetachFromLane(TBall& ball);

@@ -61,6 +61,8 @@ void TThePlan::TimingChanged(bool recompute) {
 }
 
 void TThePlan::SetModified(int32_t changeCode, bool modified) {
+    if ((changeCode > 0 || modified) && m_arrangement.recorder)
+        m_arrangement.recorder->ChangeRecorded(changeCode);
     if (changeCode > 0) {
         m_lastChangeTime = QDateTime::currentDateTime();
         m_lastChangeCode = changeCode;
@@ -76,6 +78,8 @@ void TThePlan::SetModified(int32_t changeCode, bool modified) {
 }
 
 void TThePlan::ClearModified() {
+    if (m_arrangement.recorder)
+        m_arrangement.recorder->PlanSaved();
     const bool wasModified = m_modified;
     m_modified = false;
     m_firstChangeCode = 0;

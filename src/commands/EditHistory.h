@@ -1,0 +1,110 @@
+// The plan's edits as steps that can be taken back and made again.
+#pragma once
+
+#include "model/EditRecorder.h"
+#include "planfile/PlanReadContext.h"
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <unordered_map>
+#include <vector>
+
+class Arrangement;
+class TBall;
+
+// Each step keeps, of every ball its edit touched, the ball's place in the ball list and its text
+// section before and after: what changed, never a copy of the plan. Edits of other kinds (lanes,
+// the plan's values, the range) end the history, since a step taken back across them could not
+// give the plan they left. UI thread only; attaches itself to the arrangement while it lives.
+class TEditHistory final : public EditRecorder {
+public:
+    static constexpr size_t kMostSteps = 1000;
+
+    // `context` tells where the sound files that balls name are found again.
+    TEditHistory(Arrangement& arrangement, std::function<PlanReadContext()> context);
+    ~TEditHistory() override;
+    TEditHistory(const TEditHistory&) = delete;
+    TEditHistory& operator=(const TEditHistory&) = delete;
+
+    // Off while a plan is read in, and while a step is taken back or made again.
+    void SetRecording(bool recording) { m_recording = recording; }
+    // Ends the step in the making: at the end of every user action. True when it was kept; a
+    // step that left every ball as it was is dropped.
+    bool CloseStep();
+    // Forgets every step; the plan as it is now counts as its file's when `saved`.
+    void Clear(bool saved);
+
+    bool CanUndo() const { return m_position > 0; }
+    bool CanRedo() const { return m_position < m_steps.size(); }
+    // The change code of the step that Undo (Redo) would take; 0 when there is none.
+    int32_t UndoCode() const { return CanUndo() ? m_steps[m_position - 1].changeCode : 0; }
+    int32_t RedoCode() const { return CanRedo() ? m_steps[m_position].changeCode : 0; }
+    // Takes the last step back / makes the next one again, with the plan's change state
+    // following (back at the saved step, the plan is unchanged). False when there is none.
+    bool Undo();
+    bool Redo();
+    // The balls the last Undo or Redo made: while the plan rolls they are to be armed.
+    const std::vector<TBall*>& Restored() const { return m_restored; }
+    // Memory the steps keep, for the bench.
+    size_t Bytes() const;
+
+    // EditRecorder
+    void BallChanging(const TBall& ball) override;
+    void BallAdded(const TBall& ball) override;
+    void BallRemoving(const TBall& ball) override;
+    void ChangeRecorded(int32_t changeCode) override;
+    void PlanSaved() override;
+
+private:
+    // A ball as the text form writes it, at its index in the ball list.
+    struct BallState {
+        int index = 0;
+        int32_t x = 0;
+        int32_t y = 0;
+        QByteArray text;
+        bool operator==(const BallState&) const = default;
+    };
+    struct BallChange {
+        std::optional<BallState> before; // none: the step made it
+        std::optional<BallState> after;  // none: the step removed it
+    };
+    struct Step {
+        int32_t changeCode = 0;
+        std::vector<BallChange> balls;
+    };
+
+    bool recordingNow() const { return m_recording && !m_applying; }
+    // The entry of a ball in the step in the making, made with its state now when new.
+    void touch(const TBall& ball, bool made);
+    BallState stateOf(const TBall& ball) const;
+    // The ball's index in the list as the step began.
+    int startIndexOf(const TBall& ball);
+    void keep(Step step);
+    // Makes the balls of every change as `target` says: those after the other side go, then
+    // those of the target side come back at their places.
+    void apply(const Step& step, bool forward);
+    void followSavedState();
+
+    Arrangement& m_arrangement;
+    const std::function<PlanReadContext()> m_context;
+    std::deque<Step> m_steps;
+    size_t m_position = 0; // steps before it are done
+    // The position at which the plan is its file's; none once that state cannot come back.
+    std::optional<size_t> m_savedAt = 0;
+    bool m_recording = false;
+    bool m_applying = false;
+
+    // The step in the making.
+    Step m_open;
+    bool m_uncovered = false;                           // an edit of another kind happened
+    std::unordered_map<const TBall*, size_t> m_touched; // live balls -> their change
+    std::vector<const TBall*> m_changedBalls;           // per change: the ball, none once gone
+    std::unordered_map<const TBall*, int> m_startIndex; // built on the first need
+    bool m_indexed = false;
+    std::vector<TBall*> m_restored;
+};

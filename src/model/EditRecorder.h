@@ -1,0 +1,24 @@
+// What the plan's edit history hears from the model as the plan changes.
+#pragma once
+
+#include <cstdint>
+
+class TBall;
+
+// UI thread only. The model tells of every change before it happens, so that the state before
+// can be kept; a recorder that is not recording ignores it all.
+class EditRecorder {
+public:
+    virtual ~EditRecorder() = default;
+
+    // Before a ball's cell, lane or values change.
+    virtual void BallChanging(const TBall& ball) = 0;
+    // A ball just made.
+    virtual void BallAdded(const TBall& ball) = 0;
+    // Before a ball goes.
+    virtual void BallRemoving(const TBall& ball) = 0;
+    // An edit reported its change code; 0 for an edit that has none.
+    virtual void ChangeRecorded(int32_t changeCode) = 0;
+    // The plan as it is now is the one saved in its file.
+    virtual void PlanSaved() = 0;
+};
