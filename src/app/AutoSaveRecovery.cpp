@@ -76,6 +76,7 @@ QString KeepAutoSaveAside(const RecoverableSave& save) {
 
 bool RestoreAutoSave(Arrangement& arrangement, const RecoverableSave& save,
                      const PlanFileSettings& settings) {
+    const ReplacingPlan replacing(arrangement.recorder);
     StartNewPlan(arrangement);
     if (!LoadPlan(arrangement, save.autoSaveFile, settings))
         return false;

@@ -287,6 +287,9 @@ void KeyMap::addRows() {
     command({Qt::Key_T}, kNone, cmd::kTypeTempo);
     command({Qt::Key_U}, kCtrl, cmd::kAmendPlanText);
     command({Qt::Key_V}, kShiftAltCtrl, cmd::kOpenPlanFromClipboard);
+    command({Qt::Key_Z}, kCtrl, cmd::kUndo);
+    command({Qt::Key_Z}, kShiftCtrl, cmd::kRedo);
+    command({Qt::Key_Y}, kCtrl, cmd::kRedo);
     add({Qt::Key_W}, kCtrl, does([this] { closeWindow(); }));
     command({Qt::Key_W}, kAltCtrl, cmd::kSwitchWatch);
     add({Qt::Key_Y}, kWithoutCtrl, [this](int, ShiftState shift) {

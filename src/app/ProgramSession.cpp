@@ -15,6 +15,7 @@
 #include "commands/CommandRouting.h"
 #include "commands/ControlCommands.h"
 #include "commands/EditorialProgram.h"
+#include "commands/HistoryCommands.h"
 #include "commands/LaneCommands.h"
 #include "commands/MenusProgramFacts.h"
 #include "commands/ProgramCommands.h"
@@ -123,6 +124,22 @@ ProgramSession::ProgramSession(const SessionOptions& options)
                 m_arrangement, true, true, *m_unreadableBoxes, *m_commandHost,
                 PlanFileSettings{ReadDefaultResourcesFolder(m_settings->Store())});
         });
+    m_history.Clear(!m_arrangement.plan.Modified());
+    m_history.SetStepListener(
+        [this] { QTimer::singleShot(0, m_window.get(), [this] { endStepAfterAction(); }); });
+    m_history.SetRecording(true);
+}
+
+PlanReadContext ProgramSession::readContext() const {
+    return ContextOfOpenPlan(m_arrangement.plan, ReadDefaultResourcesFolder(m_settings->Store()));
+}
+
+void ProgramSession::endStepAfterAction() {
+    constexpr int kDragPollMs = 50;
+    if (QGuiApplication::mouseButtons() != Qt::NoButton)
+        QTimer::singleShot(kDragPollMs, m_window.get(), [this] { endStepAfterAction(); });
+    else
+        m_history.CloseStep();
 }
 
 TTheCarrier* ProgramSession::Carrier() {
@@ -192,6 +209,8 @@ void ProgramSession::createWindow() {
                      [] { return QGuiApplication::keyboardModifiers(); },
                      [this] { return popupRow(); },
                      {}});
+    AddHistoryCommands(commands,
+                       {m_arrangement, m_history, m_instructor->State(), m_window->Interior()});
     AddBallEditCommands(
         commands, m_instructor->Contexts(),
         {m_arrangement, m_instructor->State(), *m_commandHost, m_desktop, m_window->Interior(),
@@ -300,7 +319,7 @@ void ProgramSession::attachMenus() {
                                                     [this] { return confirmStopRenders(); });
     m_menuFacts = std::make_unique<ProgramMenuFacts>(
         m_arrangement, m_window->Interior(), *m_menuWindow, m_desktop,
-        [this]() -> const TTheMingler* { return m_audio.Mingler(); });
+        [this]() -> const TTheMingler* { return m_audio.Mingler(); }, &m_history);
     CommandTable& commands = m_instructor->Commands();
     m_menus.AddCommands(commands);
     m_menus.Attach(MenusSetup{*m_menuWindow,
@@ -545,6 +564,8 @@ void ProgramSession::detachWindow() {
 }
 
 ProgramSession::~ProgramSession() {
+    // What goes now is no edit.
+    m_history.SetRecording(false);
     guarded("FormDestroy", [this] {
         if (m_window) {
             guarded("DoneTimers", [this] { m_window->DoneTimers(); });

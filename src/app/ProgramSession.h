@@ -22,6 +22,7 @@
 #include "commands/Audition.h"
 #include "commands/BallPlacing.h"
 #include "commands/ConfirmStopPerpetuations.h"
+#include "commands/EditHistory.h"
 #include "commands/EditorialProgram.h"
 #include "commands/Instructor.h"
 #include "commands/Menus.h"
@@ -123,6 +124,11 @@ private:
     void saveSettings();
     ExitSettings exitSettings();
     void endProgramAfterLogFailure();
+    // Where the sound files that balls name are looked for.
+    PlanReadContext readContext() const;
+    // The edit history's step ends once the user's action is handled, a drag when the button
+    // is let go.
+    void endStepAfterAction();
 
     const SessionOptions m_options;
     TGenericStopwatch m_stopwatch;
@@ -133,6 +139,8 @@ private:
     ProgramAudio m_audio;
     PlanWindowHooks m_windowHooks;
     Arrangement m_arrangement;
+    // Records from the end of start-up; each user action one step.
+    TEditHistory m_history{m_arrangement, [this] { return readContext(); }};
     BallPlacing m_balls{m_arrangement, m_settings->Store()};
     WindowFileDrops m_fileDrops{m_balls};
     MixerViewSlot m_mixer;

@@ -21,8 +21,6 @@
 #include "support/SettingKeys.h"
 #include "texts/Parlance.h"
 
-#include <QFileInfo>
-
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -35,7 +33,6 @@ namespace {
 constexpr int kTextPleaseConfirm = 101;
 constexpr int kTextBalls = 61;
 constexpr int kTextQuestionMark = 243;
-constexpr int32_t kChangeAllBallsDeleted = 242;
 constexpr int32_t kCommandBallLoudness = 220;
 constexpr int32_t kCommandBallPan = 222;
 // The step lengths of the length items, from kBallLengthOneStep on; the last plays the whole.
@@ -198,9 +195,7 @@ private:
     bool shiftHeld() const { return m.modifiers().testFlag(Qt::ShiftModifier); }
 
     PlanReadContext readContext() const {
-        const TThePlan& plan = a.plan;
-        return {plan.Untitled ? QString() : QFileInfo(plan.FileName).absolutePath(),
-                ReadDefaultResourcesFolder(m.settings)};
+        return ContextOfOpenPlan(a.plan, ReadDefaultResourcesFolder(m.settings));
     }
 
     void refindCurrentBall() { m.state.CurrentBall = a.balls.Find(a.room.Point.X, a.room.Point.Y); }

@@ -19,6 +19,8 @@ class TTheMingler;
 class TWideCustomIniFile;
 struct CommandState;
 
+constexpr int32_t kChangeAllBallsDeleted = 242;
+
 // Everything referenced outlives the tables.
 struct BallEditLinks {
     Arrangement& arrangement;

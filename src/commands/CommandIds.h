@@ -71,6 +71,8 @@ constexpr int kShowPlanProperties = 1223;
 constexpr int kShowResourceProperties = 1225;
 constexpr int kExitProgram = 1245;
 constexpr int kSwitchMenuTrigger = 1247;
+constexpr int kUndo = 1249;
+constexpr int kRedo = 1250;
 
 // The platform's window commands, in the window pop-up.
 constexpr int kWindowSize = 61440;

@@ -1,32 +1,51 @@
 #include "commands/EditHistory.h"
 
+#include "commands/BallClipboard.h"
+#include "commands/BallEditCommands.h"
+#include "commands/BallLength.h"
+#include "commands/BallPlacing.h"
+#include "commands/SoundFileCommands.h"
+#include "controls/BallLink.h"
 #include "model/Arrangement.h"
+#include "model/LaneOperations.h"
 #include "planfile/TextPlanReader.h"
 #include "planfile/TextPlanWriter.h"
 #include "support/WideMemIniFile.h"
 
 #include <algorithm>
+#include <chrono>
+#include <utility>
 
 namespace {
 
 // The edits whose every change is to balls: the history takes these back.
 bool IsBallEdit(int32_t changeCode) {
     switch (changeCode) {
-    case 64:  // a ball placed
-    case 68:  // a ball removed
-    case 156: // balls pasted
-    case 168: // a ball cut
-    case 174: // a ball's length
-    case 220: // a ball's loudness
-    case 222: // a ball's pan
-    case 242: // all balls deleted
-    case 251: // a sound file pasted onto a ball
-    case 253: // a ball's own sound file
-    case 323: // balls cut
+    case kChangeBallPlaced:
+    case kChangeBallRemoved:
+    case kChangeBallsPasted:
+    case kChangeBallCut:
+    case kChangeBallsCut:
+    case kChangeLaneBallsCut:
+    case kChangeBallLength:
+    case kChangeBallLoudness:
+    case kChangeBallPan:
+    case kChangeAllBallsDeleted:
+    case kChangeBallSoundFilePasted:
+    case kChangeBallOwnFile:
+    case kChangeLaneBallsRemoved:
+    case kChangeRandomBalls:
+    case kChangeBallsLaidOut:
         return true;
     default:
         return false;
     }
+}
+
+// Values typed key by key: a key's step joins the step of the key before, on the same balls.
+bool IsTypedValue(int32_t changeCode) {
+    return changeCode == kChangeBallLoudness || changeCode == kChangeBallPan ||
+           changeCode == kChangeBallLength;
 }
 
 // The name the text form gives the first ball section.
@@ -47,25 +66,61 @@ TEditHistory::~TEditHistory() {
 // Recording
 
 TEditHistory::BallState TEditHistory::stateOf(const TBall& ball) const {
-    return {0, ball.X(), ball.Y(), WriteTextSections({}, {&ball})};
+    QByteArray text = WriteTextSections({}, {&ball});
+    text.squeeze(); // a step keeps it long
+    return {0, ball.X(), ball.Y(), std::move(text)};
+}
+
+void TEditHistory::BallIndex::Take(const TTheBalls& balls) {
+    Forget();
+    m_order.reserve(static_cast<size_t>(balls.Count()));
+    for (int i = 0; i < balls.Count(); ++i)
+        m_order.push_back(&balls.At(i));
+    m_taken = true;
+}
+
+void TEditHistory::BallIndex::Forget() {
+    // Released, not kept for the next step: on a large plan it is most of the memory a step uses.
+    m_order = decltype(m_order)();
+    m_map = decltype(m_map)();
+    m_lookups = 0;
+    m_taken = false;
+}
+
+int TEditHistory::BallIndex::Of(const TBall* ball) {
+    // A step of a ball or two scans; a step of many balls pays for the map once.
+    constexpr int kScans = 16;
+    if (++m_lookups <= kScans) {
+        const auto found = std::find(m_order.begin(), m_order.end(), ball);
+        return found == m_order.end() ? -1 : static_cast<int>(found - m_order.begin());
+    }
+    if (m_map.empty()) {
+        m_map.reserve(m_order.size());
+        for (size_t i = 0; i < m_order.size(); ++i)
+            m_map.emplace(m_order[i], static_cast<int>(i));
+    }
+    const auto found = m_map.find(ball);
+    return found == m_map.end() ? -1 : found->second;
 }
 
 int TEditHistory::startIndexOf(const TBall& ball) {
-    // Built before the step removed any ball that was there before it (every removal tells
+    // Taken before the step removed any ball that was there before it (every removal tells
     // first), so the indices are those the step began with.
-    if (!m_indexed) {
-        m_startIndex.reserve(static_cast<size_t>(m_arrangement.balls.Count()));
-        for (int i = 0; i < m_arrangement.balls.Count(); ++i)
-            m_startIndex.emplace(&m_arrangement.balls.At(i), i);
-        m_indexed = true;
-    }
-    const auto found = m_startIndex.find(&ball);
-    return found == m_startIndex.end() ? -1 : found->second;
+    if (!m_start.Taken())
+        m_start.Take(m_arrangement.balls);
+    return m_start.Of(&ball);
+}
+
+void TEditHistory::noteActivity() {
+    const bool begins = m_open.balls.empty() && m_open.changeCode == 0 && !m_uncovered;
+    if (begins && m_stepBegun)
+        m_stepBegun();
 }
 
 void TEditHistory::touch(const TBall& ball, bool made) {
     if (m_touched.count(&ball))
         return;
+    noteActivity();
     BallChange change;
     if (!made) {
         BallState before = stateOf(ball);
@@ -100,6 +155,7 @@ void TEditHistory::BallRemoving(const TBall& ball) {
 void TEditHistory::ChangeRecorded(int32_t changeCode) {
     if (!recordingNow())
         return;
+    noteActivity();
     if (m_open.changeCode == 0)
         m_open.changeCode = changeCode;
     // An edit without a code is of no known kind.
@@ -114,16 +170,31 @@ void TEditHistory::PlanSaved() {
     m_savedAt = m_position;
 }
 
-bool TEditHistory::CloseStep() {
+void TEditHistory::PlanReplacing() {
+    m_replacing = true;
+}
+
+void TEditHistory::PlanReplaced() {
+    m_replacing = false;
+    takeOpenStep();
+    Clear(!m_arrangement.plan.Modified());
+}
+
+TEditHistory::Step TEditHistory::takeOpenStep() {
     Step step = std::move(m_open);
-    const bool uncovered = m_uncovered || (!step.balls.empty() && step.changeCode == 0);
-    std::vector<const TBall*> balls = std::move(m_changedBalls);
     m_open = {};
     m_uncovered = false;
     m_touched.clear();
     m_changedBalls.clear();
-    m_startIndex.clear();
-    m_indexed = false;
+    m_start.Forget();
+    return step;
+}
+
+bool TEditHistory::CloseStep() {
+    const bool uncoveredEdit = m_uncovered;
+    const std::vector<const TBall*> balls = std::exchange(m_changedBalls, {});
+    Step step = takeOpenStep();
+    const bool uncovered = uncoveredEdit || (!step.balls.empty() && step.changeCode == 0);
     if (uncovered) {
         Clear(false);
         return false;
@@ -131,15 +202,14 @@ bool TEditHistory::CloseStep() {
     if (step.balls.empty())
         return false;
     // The balls that are still there, at their indices now.
-    std::unordered_map<const TBall*, int> indexNow;
-    for (int i = 0; i < m_arrangement.balls.Count(); ++i)
-        indexNow.emplace(&m_arrangement.balls.At(i), i);
+    BallIndex indexNow;
+    indexNow.Take(m_arrangement.balls);
     std::vector<BallChange> changes;
     for (size_t i = 0; i < step.balls.size(); ++i) {
         BallChange& change = step.balls[i];
         if (const TBall* ball = balls[i]) {
             BallState after = stateOf(*ball);
-            after.index = indexNow.at(ball);
+            after.index = indexNow.Of(ball);
             change.after = std::move(after);
         }
         if (change.before != change.after)
@@ -148,7 +218,30 @@ bool TEditHistory::CloseStep() {
     if (changes.empty())
         return false;
     step.balls = std::move(changes);
+    if (joinsLastStep(step))
+        return false;
     keep(std::move(step));
+    return true;
+}
+
+bool TEditHistory::joinsLastStep(const Step& step) {
+    constexpr auto kTypingPause = std::chrono::seconds(2);
+    const auto now = std::chrono::steady_clock::now();
+    const auto lastClosed = std::exchange(m_lastKept, now);
+    if (!IsTypedValue(step.changeCode) || now - lastClosed > kTypingPause || m_position == 0 ||
+        m_position != m_steps.size() || m_savedAt == m_position)
+        return false;
+    Step& last = m_steps.back();
+    if (last.changeCode != step.changeCode || last.balls.size() != step.balls.size())
+        return false;
+    for (size_t i = 0; i < step.balls.size(); ++i) {
+        const auto& was = last.balls[i].after;
+        const auto& is = step.balls[i].before;
+        if (!was || !is || was->index != is->index || was->x != is->x || was->y != is->y)
+            return false;
+    }
+    for (size_t i = 0; i < step.balls.size(); ++i)
+        last.balls[i].after = step.balls[i].after;
     return true;
 }
 
@@ -199,8 +292,9 @@ bool TEditHistory::Redo() {
     CloseStep();
     if (!CanRedo())
         return false;
-    apply(m_steps[m_position], true);
+    // Past the step before it is applied: the plan's change state follows the position.
     ++m_position;
+    apply(m_steps[m_position - 1], true);
     return true;
 }
 

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -16,6 +17,7 @@
 
 class Arrangement;
 class TBall;
+class TTheBalls;
 
 // Each step keeps, of every ball its edit touched, the ball's place in the ball list and its text
 // section before and after: what changed, never a copy of the plan. Edits of other kinds (lanes,
@@ -31,10 +33,13 @@ public:
     TEditHistory(const TEditHistory&) = delete;
     TEditHistory& operator=(const TEditHistory&) = delete;
 
-    // Off while a plan is read in, and while a step is taken back or made again.
+    // Off until the program's first plan is in place.
     void SetRecording(bool recording) { m_recording = recording; }
-    // Ends the step in the making: at the end of every user action. True when it was kept; a
-    // step that left every ball as it was is dropped.
+    // Told when a step begins, so that the step can be ended with the user's action.
+    void SetStepListener(std::function<void()> listener) { m_stepBegun = std::move(listener); }
+    // Ends the step in the making: at the end of every user action. True when a new step was
+    // kept; a step that left every ball as it was is dropped, and a key of a typed value joins
+    // the step of the key before.
     bool CloseStep();
     // Forgets every step; the plan as it is now counts as its file's when `saved`.
     void Clear(bool saved);
@@ -59,6 +64,8 @@ public:
     void BallRemoving(const TBall& ball) override;
     void ChangeRecorded(int32_t changeCode) override;
     void PlanSaved() override;
+    void PlanReplacing() override;
+    void PlanReplaced() override;
 
 private:
     // A ball as the text form writes it, at its index in the ball list.
@@ -77,14 +84,35 @@ private:
         int32_t changeCode = 0;
         std::vector<BallChange> balls;
     };
+    // Where balls stand in a copy of the ball list: a few look-ups scan it, more build a map.
+    class BallIndex {
+    public:
+        void Take(const TTheBalls& balls);
+        bool Taken() const { return m_taken; }
+        void Forget();
+        int Of(const TBall* ball);
 
-    bool recordingNow() const { return m_recording && !m_applying; }
+    private:
+        std::vector<const TBall*> m_order;
+        std::unordered_map<const TBall*, int> m_map;
+        int m_lookups = 0;
+        bool m_taken = false;
+    };
+
+    bool recordingNow() const { return m_recording && !m_applying && !m_replacing; }
+    // A change arrives: a step begins with the first.
+    void noteActivity();
+    // The step in the making, which starts again empty.
+    Step takeOpenStep();
     // The entry of a ball in the step in the making, made with its state now when new.
     void touch(const TBall& ball, bool made);
     BallState stateOf(const TBall& ball) const;
     // The ball's index in the list as the step began.
     int startIndexOf(const TBall& ball);
     void keep(Step step);
+    // A key of a typed value right after the key before, on the same balls: the step before
+    // takes the new values, and the typed value stays one step.
+    bool joinsLastStep(const Step& step);
     // Makes the balls of every change as `target` says: those after the other side go, then
     // those of the target side come back at their places.
     void apply(const Step& step, bool forward);
@@ -98,13 +126,15 @@ private:
     std::optional<size_t> m_savedAt = 0;
     bool m_recording = false;
     bool m_applying = false;
+    bool m_replacing = false;
+    std::function<void()> m_stepBegun;
 
     // The step in the making.
     Step m_open;
     bool m_uncovered = false;                           // an edit of another kind happened
     std::unordered_map<const TBall*, size_t> m_touched; // live balls -> their change
     std::vector<const TBall*> m_changedBalls;           // per change: the ball, none once gone
-    std::unordered_map<const TBall*, int> m_startIndex; // built on the first need
-    bool m_indexed = false;
+    BallIndex m_start; // the list as the step began, taken on the first need
     std::vector<TBall*> m_restored;
+    std::chrono::steady_clock::time_point m_lastKept;
 };

@@ -82,7 +82,10 @@ MenuEntries resourceFileMenu() {
 }
 
 MenuEntries roomMenu() {
-    return {sub(cmd::kBallMenu, BallMenuEntries(), "", ActivePopup::RoomMenu),
+    return {item(cmd::kUndo),
+            item(cmd::kRedo),
+            sep,
+            sub(cmd::kBallMenu, BallMenuEntries(), "", ActivePopup::RoomMenu),
             sep,
             item(1232, "Cut"),
             item(1222, "Copy"),

@@ -31,6 +31,8 @@ struct MenuState {
     bool busy = false; // the window is in the middle of something: no refresh
     bool planKeptOnce = false;
     bool planChanged = false;
+    bool canUndo = false; // the edit history has a step to take back
+    bool canRedo = false; // and one to make again
     bool resourcesLoaded = false;
     QString clipboardText;
     bool editorialProgramSet = false;

@@ -1,6 +1,7 @@
 #include "commands/MenusProgramFacts.h"
 
 #include "audio/Mingler.h"
+#include "commands/EditHistory.h"
 #include "commands/MenusWindowLink.h"
 #include "commands/PlanDialogs.h"
 #include "controls/Interior.h"
@@ -27,6 +28,8 @@ MenuState ProgramMenuFacts::Now() const {
     s.busy = m_window.Busy();
     s.planKeptOnce = !a.plan.Untitled;
     s.planChanged = a.plan.Modified();
+    s.canUndo = m_history && m_history->CanUndo();
+    s.canRedo = m_history && m_history->CanRedo();
     s.resourcesLoaded = a.resources.Count() > 0;
     s.clipboardText = m_desktop.ClipboardText();
     s.editorialProgramSet = m_window.EditorialProgramSet();

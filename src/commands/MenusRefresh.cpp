@@ -151,6 +151,8 @@ void RefreshMainMenu(QMenu& menu, const MenuState& state, const MenuIcons& icons
     Enable(menu, 1044, !state.clipboardText.isEmpty());
     Enable(menu, 1192, state.editorialProgramSet);
     enableAll(menu, {1232, 1222, 1104, 1248}, state.roomHasBalls);
+    Enable(menu, cmd::kUndo, state.canUndo);
+    Enable(menu, cmd::kRedo, state.canRedo);
     const bool lanes = state.laneCount > 0;
     enableAll(menu, {1163, 1194, 1193}, lanes);
     Enable(menu, 1228, lanes && state.anyLaneHueGenerated);

@@ -80,10 +80,14 @@ void PlanOpener::NewPlan(bool atStartup) {
         bool keepFirst = false;
         if (!m_keeper.SettleChanges(keepFirst) || !mayReplace(keepFirst))
             return;
-        emptyPlan();
     }
-    StartNewPlan(arrangement);
-    arrangement.plan.ClearModified();
+    {
+        const ReplacingPlan replacing(arrangement.recorder);
+        if (!atStartup)
+            emptyPlan();
+        StartNewPlan(arrangement);
+        arrangement.plan.ClearModified();
+    }
     if (!atStartup) {
         m_links.host.SettleCarrier();
         m_links.host.RefreshAfterLoad();
@@ -110,6 +114,7 @@ bool PlanOpener::LoadPlanFile(bool keepFirst, const QString& fileName) {
     TThePlan& plan = arrangement.plan;
     {
         MixerLock lock(arrangement.audio);
+        const ReplacingPlan replacing(arrangement.recorder);
         m_state.Mark = m_links.stopwatch.Read();
         emptyPlan();
         plan.FileName = fileName;

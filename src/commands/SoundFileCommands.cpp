@@ -28,7 +28,6 @@
 namespace {
 
 constexpr int32_t kChangeLaneSoundFile = 250;
-constexpr int32_t kChangeBallSoundFilePasted = 251;
 
 constexpr int kTextLaneFileCaption = 17;
 constexpr int kTextLaneInfoCaption = 76;

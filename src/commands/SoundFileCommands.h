@@ -17,6 +17,8 @@ class PlanDialogs;
 class SoundFileLink;
 class TLane;
 class TTheMingler;
+
+constexpr int32_t kChangeBallSoundFilePasted = 251;
 class TWideCustomIniFile;
 struct CommandState;
 

@@ -68,8 +68,9 @@ QuestionAnswer AskAboutUnreadablePlan(Arrangement& arrangement, bool closing, bo
             plan.LoadMessages.clear();
             arrangement.window.TitleChanged();
             break;
-        case QuestionAnswer::Retry:
+        case QuestionAnswer::Retry: {
             retried = true;
+            const ReplacingPlan replacing(arrangement.recorder);
             // A load fills empty lists, as the open command leaves them.
             arrangement.balls.RemoveAll(false);
             arrangement.lanes.RemoveAll();
@@ -77,6 +78,7 @@ QuestionAnswer AskAboutUnreadablePlan(Arrangement& arrangement, bool closing, bo
                 dialogs.ReportUnreadable(plan.FileName);
             asking = StillUnreadable(plan);
             break;
+        }
         case QuestionAnswer::Cancel:
             if (closing) {
                 plan.SetModified(0, false);

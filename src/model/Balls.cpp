@@ -9,9 +9,6 @@
 
 namespace {
 
-constexpr int kChangeBallLoudness = 220;
-constexpr int kChangeBallPan = 222;
-
 void EraseFromBack(std::vector<TBall*>& balls, const TBall* ball) {
     // Removal walks from the last ball to the first, so the ball is usually near the end.
     const auto found = std::find(balls.rbegin(), balls.rend(), ball);

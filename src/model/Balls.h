@@ -15,6 +15,9 @@
 class Arrangement;
 class TLane;
 
+constexpr int32_t kChangeBallLoudness = 220;
+constexpr int32_t kChangeBallPan = 222;
+
 // UI thread only; the mixer reads a ball's start, values and play offset under the mixer lock.
 // Most balls take every value from their lane: a ball holds a piece of its own only once it has
 // a value of its own, which keeps plans of millions of balls small.

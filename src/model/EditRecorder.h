@@ -21,4 +21,26 @@ public:
     virtual void ChangeRecorded(int32_t changeCode) = 0;
     // The plan as it is now is the one saved in its file.
     virtual void PlanSaved() = 0;
+    // A new plan is about to replace this one: nothing until PlanReplaced is an edit.
+    virtual void PlanReplacing() = 0;
+    // The new plan is in place: the history starts afresh from it.
+    virtual void PlanReplaced() = 0;
+};
+
+// Around the replacement of the whole plan (New, Open, reading the file again).
+class ReplacingPlan {
+public:
+    explicit ReplacingPlan(EditRecorder* recorder) : m_recorder(recorder) {
+        if (m_recorder)
+            m_recorder->PlanReplacing();
+    }
+    ~ReplacingPlan() {
+        if (m_recorder)
+            m_recorder->PlanReplaced();
+    }
+    ReplacingPlan(const ReplacingPlan&) = delete;
+    ReplacingPlan& operator=(const ReplacingPlan&) = delete;
+
+private:
+    EditRecorder* m_recorder;
 };

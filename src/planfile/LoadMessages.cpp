@@ -5,6 +5,8 @@
 #include "planfile/PlanReadContext.h"
 #include "texts/Parlance.h"
 
+#include <QFileInfo>
+
 namespace {
 
 const QString kLineEnd = QStringLiteral("\r\n");
@@ -13,6 +15,10 @@ const QString kLineEnd = QStringLiteral("\r\n");
 
 ResourceFolders FoldersFor(const TThePlan& plan, const PlanReadContext& context) {
     return {context.planFolder, plan.ResourcesFolder, context.defaultFolder};
+}
+
+PlanReadContext ContextOfOpenPlan(const TThePlan& plan, const QString& defaultFolder) {
+    return {plan.Untitled ? QString() : QFileInfo(plan.FileName).absolutePath(), defaultFolder};
 }
 
 void AddRefusedBallMessage(TThePlan& plan, int64_t x, int64_t y,

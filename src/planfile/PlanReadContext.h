@@ -14,3 +14,6 @@ struct PlanReadContext {
 
 // The folders as they stand now: the plan's resources folder may have just been read.
 ResourceFolders FoldersFor(const TThePlan& plan, const PlanReadContext& context);
+// Where sections of the open plan itself are read (pasted, or brought back by Undo): beside its
+// file, if it has one.
+PlanReadContext ContextOfOpenPlan(const TThePlan& plan, const QString& defaultFolder);

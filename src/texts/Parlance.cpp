@@ -74,11 +74,22 @@ QString selectedCode() {
 }
 
 // Line i of the file becomes entry i; entries past the end of the file keep their value.
+// Empty lines leave the entry as it was: English, where a translation has no word yet.
 template <std::size_t N> void readEntries(const QString& path, std::array<QString, N>& entries) {
     const QStringList lines = SplitLines(ReadWholeText(path));
     const qsizetype count = std::min<qsizetype>(lines.size(), qsizetype(N));
     for (qsizetype i = 0; i < count; ++i)
-        entries[std::size_t(i)] = lines[i];
+        if (!lines[i].isEmpty())
+            entries[std::size_t(i)] = lines[i];
+}
+
+// English under every other language, for what its files lack.
+template <std::size_t N>
+void readEnglishBeneath(const QString& prefix, const QString& code,
+                        std::array<QString, N>& entries) {
+    const QString english = languageFile(prefix, kFallbackCode);
+    if (code != kFallbackCode && QFile::exists(english))
+        readEntries(english, entries);
 }
 
 void refreshDerivedTables() {
@@ -170,8 +181,16 @@ bool SetLanguage() {
         const QString code = selectedCode();
         if (code.isEmpty())
             throw std::runtime_error("no language code at index " + std::to_string(s.selected));
-        readEntries(languageFile("instructions_", code), s.captions);
-        readEntries(languageFile("nomenclature_", code), s.texts);
+        // Each table read afresh, so that nothing of the language before stays; a table whose
+        // file cannot be read keeps what it had.
+        decltype(s.captions) captions;
+        readEnglishBeneath("instructions_", code, captions);
+        readEntries(languageFile("instructions_", code), captions);
+        s.captions = std::move(captions);
+        decltype(s.texts) texts;
+        readEnglishBeneath("nomenclature_", code, texts);
+        readEntries(languageFile("nomenclature_", code), texts);
+        s.texts = std::move(texts);
         // In place and in ascending order: a lower number arrives already expanded.
         const TextLookup lookup = [](int n) { return textEntry(n); };
         for (QString& text : s.texts)

@@ -4,6 +4,6 @@
 namespace parlance {
 constexpr int kTextCount = 370; // texts 1..370
 constexpr int kFirstCommandId = 1025;
-constexpr int kLastCommandId = 1248;
+constexpr int kLastCommandId = 1250;
 constexpr int kCommandCount = kLastCommandId - kFirstCommandId + 1;
 } // namespace parlance

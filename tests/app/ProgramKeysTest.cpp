@@ -1,10 +1,15 @@
 #include "ProgramFolderFixture.h"
+#include "commands/BallPlacing.h"
 #include "controls/Interior.h"
+#include "model/Arrangement.h"
+#include "support/Report.h"
 #include "support/WideMemIniFile.h"
 #include "texts/Parlance.h"
+#include "texts/TextFormat.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTest>
 
 namespace {
 
@@ -50,6 +55,34 @@ TEST_F(ProgramKeysTest, AltCtrlBracketsStepThroughTheLanguagesAndWrapRound) {
     EXPECT_EQ(SelectedLanguage(), 2);
     press(Qt::Key_BracketRight, Qt::AltModifier | Qt::ControlModifier);
     EXPECT_EQ(SelectedLanguage(), 0);
+}
+
+TEST_F(ProgramKeysTest, CtrlZTakesAPlacedBallBackAndCtrlYOrCtrlShiftZMakesItAgain) {
+    ASSERT_NO_FATAL_FAILURE(startSession(options()));
+    Arrangement& plan = session->Model();
+    ASSERT_FALSE(plan.plan.Modified());
+    // A click on a cell of the room places a ball there.
+    QTest::mouseClick(session->Window(), Qt::LeftButton, {}, QPoint(133 + 20 * 3, 29 + 20 * 2));
+    ASSERT_EQ(plan.balls.Count(), 1);
+    const int x = plan.balls.At(0).X();
+    const int y = plan.balls.At(0).Y();
+    reportqueue::TakeAll();
+
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(plan.balls.Count(), 0);
+    EXPECT_FALSE(plan.plan.Modified()) << "back at the plan as it was";
+    const std::vector<ReportLine> lines = reportqueue::TakeAll();
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back().subject, FormatText(352, {Text(kChangeBallPlaced)}));
+
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_NE(plan.balls.Find(x, y), nullptr);
+    EXPECT_TRUE(plan.plan.Modified());
+    press(Qt::Key_Z, Qt::ControlModifier);
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_NE(plan.balls.Find(x, y), nullptr);
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(plan.balls.Count(), 1) << "nothing more to make again";
 }
 
 } // namespace

@@ -411,6 +411,17 @@ for column in 2 3 6; do
     check "a click on step $column draws a tone" \
         click_cell 1 "$(step_x $((new_plan_offset + column)))" "$(row_y "$tone_row")"
 done
+# A ball placed by mistake: Ctrl+Z takes it back, Ctrl+Y makes it again, Ctrl+Z takes it back
+# for good (the kept plan below has the five balls only).
+check "a click on step 7 draws a tone" \
+    click_cell 1 "$(step_x $((new_plan_offset + 7)))" "$(row_y "$tone_row")"
+shoot mistake-placed
+focus "$main"
+for key in ctrl+z ctrl+y ctrl+z; do
+    xdotool key "$key"
+    sleep 0.3
+done
+shoot mistake-undone
 shoot pattern-placed
 
 # Rolling lights the Roll button; settling puts it out and the watch back at the start.

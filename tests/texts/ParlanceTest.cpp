@@ -92,6 +92,25 @@ TEST_F(Parlance, FailedSwitchKeepsWhatWasLoadedAndFillsOnlyTheGaps) {
     EXPECT_EQ(Text(2), "p2");
 }
 
+TEST_F(Parlance, WhatALanguageLacksOrLeavesEmptyIsEnglishAndNothingOfTheLastLanguageStays) {
+    write("instructions_en.txt", {"New", "Open", "Undo"});
+    write("nomenclature_en.txt", {"one", "two", "three"});
+    write("instructions_xx.txt", {"Nouveau", ""});
+    write("nomenclature_xx.txt", {"un", "", "trois"});
+    write("instructions_yy.txt", {"Neu", "", "Rückgängig"});
+    write("nomenclature_yy.txt", {""});
+    load("Languages=English,Other,Third\nLanguageCodes=en,xx,yy\nSelectedLanguage=1");
+    EXPECT_EQ(CommandCaption(1025), "Nouveau");
+    EXPECT_EQ(CommandCaption(1026), "Open");
+    EXPECT_EQ(CommandCaption(1027), "Undo") << "beyond the language's file";
+    EXPECT_EQ(Text(2), "two");
+    EXPECT_EQ(Text(3), "trois");
+    ASSERT_TRUE(SelectLanguage(2));
+    EXPECT_EQ(CommandCaption(1025), "Neu");
+    EXPECT_EQ(Text(1), "one") << "not the language before";
+    EXPECT_EQ(Text(3), "three");
+}
+
 TEST_F(Parlance, GermanLocaleChoosesTheGermanFilesWhenNothingIsSelected) {
     write("instructions_de.txt", {"Neu"});
     write("nomenclature_de.txt", {"eins"});

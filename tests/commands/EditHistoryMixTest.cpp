@@ -1,0 +1,50 @@
+// Undo and Redo while a looping plan rolls: the balls they bring back and take away sound, or
+// fall silent, at their exact frames, in decode mode.
+#include "audio/MinglerFixture.h"
+#include "commands/BallPlacing.h"
+#include "commands/EditHistory.h"
+
+using namespace audiotest;
+
+namespace {
+
+constexpr int64_t kStep = PlanFixture::kStepFrames;
+constexpr int64_t kHalf = kStep / 2;
+constexpr int32_t kChangeBallRemoved = 68;
+
+class EditHistoryMix : public MinglerFixture {};
+
+// A ball on each of two steps, looped. The second goes half a step into the first lap, comes
+// back by Undo at once, and goes again by Redo half a step into the second lap.
+TEST_F(EditHistoryMix, UndoAndRedoWhileLoopingArmAndSilenceTheBallAtItsFrame) {
+    plan.AddLane(0, file("ramp.wav"), -1);
+    plan.AddLane(1, file("ramp.wav"), 1);
+    plan.SetRange(0, 2);
+    plan.AddBall(0, 0);
+    plan.AddBall(1, 1);
+    make(true);
+    TEditHistory history(plan.arrangement, [] { return PlanReadContext{}; });
+    history.SetRecording(true);
+    mingler->Roll(Elements{0});
+    pull(kHalf);
+
+    ASSERT_TRUE(RemoveBallAtCell(plan.arrangement, 1, 1, kChangeBallRemoved, nullptr));
+    history.CloseStep();
+    ASSERT_TRUE(history.Undo());
+    ASSERT_EQ(history.Restored().size(), 1u);
+    for (TBall* ball : history.Restored())
+        hooks.ArmBall(*ball); // as the Undo command hands them over
+    const std::vector<int16_t> firstLap = pull(2 * kStep - kHalf);
+    EXPECT_EQ(Sample(firstLap, kStep - kHalf - 1, 1), 0);
+    EXPECT_EQ(Sample(firstLap, kStep - kHalf + 1, 1), RampInMix(1)) << "back at its frame";
+
+    pull(kHalf); // into the second lap, where the wrap armed it again
+    ASSERT_TRUE(history.Redo());
+    const std::vector<int16_t> secondLap = pull(kStep);
+    // The first lap's sound ended by now; the second lap's never starts.
+    EXPECT_EQ(FirstSounding(secondLap, 1), -1);
+    EXPECT_EQ(plan.arrangement.balls.Find(1, 1), nullptr);
+    EXPECT_TRUE(faults().isEmpty()) << faults().join("\n").toStdString();
+}
+
+} // namespace
