@@ -158,6 +158,28 @@ TEST_F(EditHistoryTest, AnEditOfAnotherKindEndsTheHistoryAndANewEditEndsTheRedos
     EXPECT_FALSE(history.CanRedo());
 }
 
+TEST_F(EditHistoryTest, ReplacingThePlanRecordsNothingAndStartsAfreshFromTheNewPlan) {
+    PlaceBall(arrangement, 1, 1, false, nullptr, nullptr);
+    history.CloseStep();
+    int stepsBegun = 0;
+    history.SetStepListener([&stepsBegun] { ++stepsBegun; });
+    {
+        const ReplacingPlan replacing(arrangement.recorder);
+        arrangement.balls.RemoveAll(false);
+        arrangement.balls.Add(2, 2, TPiece::kNoOwnHue, false); // as a reader adds them
+        arrangement.plan.ClearModified();
+    }
+    EXPECT_EQ(stepsBegun, 0) << "a million balls read in are not recorded one by one";
+    EXPECT_FALSE(history.CanUndo());
+    EXPECT_FALSE(history.CloseStep()) << "the reading was no edit";
+    PlaceBall(arrangement, 3, 3, false, nullptr, nullptr);
+    history.CloseStep();
+    ASSERT_TRUE(history.Undo());
+    EXPECT_FALSE(arrangement.plan.Modified()) << "the new plan counts as its file's";
+    EXPECT_EQ(arrangement.balls.Count(), 1);
+    EXPECT_FALSE(history.CanUndo());
+}
+
 TEST_F(EditHistoryTest, UndoBackToTheSavedPlanLeavesItUnchangedAndOldStepsGo) {
     PlaceBall(arrangement, 1, 1, false, nullptr, nullptr);
     history.CloseStep();
