@@ -113,8 +113,8 @@ private:
     // A key of a typed value right after the key before, on the same balls: the step before
     // takes the new values, and the typed value stays one step.
     bool joinsLastStep(const Step& step);
-    // Makes the balls of every change as `target` says: those after the other side go, then
-    // those of the target side come back at their places.
+    // Makes the balls of every change as the step's after side (forward) or before side says:
+    // the balls of the other side go, then those of this side come back at their places.
     void apply(const Step& step, bool forward);
     void followSavedState();
 

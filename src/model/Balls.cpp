@@ -109,8 +109,13 @@ int TTheBalls::IndexOf(int64_t x, int64_t y) const {
     const TBall* ball = Find(x, y);
     if (!ball)
         return -1;
-    const auto found = std::find_if(m_balls.begin(), m_balls.end(),
-                                    [&](const auto& candidate) { return candidate.get() == ball; });
+    return listIndexOf(*ball);
+}
+
+int TTheBalls::listIndexOf(const TBall& ball) const {
+    const auto found = std::find_if(m_balls.begin(), m_balls.end(), [&](const auto& candidate) {
+        return candidate.get() == &ball;
+    });
     return static_cast<int>(found - m_balls.begin());
 }
 
@@ -174,10 +179,7 @@ void TTheBalls::Remove(TBall& ball, int index) {
     DetachFromLane(ball);
     ForgetCell(ball);
     if (index < 0 || index >= Count() || m_balls[index].get() != &ball)
-        index = static_cast<int>(
-            std::find_if(m_balls.begin(), m_balls.end(),
-                         [&](const auto& candidate) { return candidate.get() == &ball; }) -
-            m_balls.begin());
+        index = listIndexOf(ball);
     std::unique_ptr<TBall> removed = std::move(m_balls.at(index));
     m_balls.erase(m_balls.begin() + index);
     m_arrangement.window.BallRemoved(*removed);
@@ -185,10 +187,10 @@ void TTheBalls::Remove(TBall& ball, int index) {
 }
 
 void TTheBalls::MoveTo(TBall& ball, int index) {
-    const auto at = std::find_if(m_balls.begin(), m_balls.end(),
-                                 [&](const auto& candidate) { return candidate.get() == &ball; });
-    if (at == m_balls.end())
+    const int from = listIndexOf(ball);
+    if (from == Count())
         return;
+    const auto at = m_balls.begin() + from;
     const auto to = m_balls.begin() + std::clamp(index, 0, Count() - 1);
     MixerLock lock(m_arrangement.audio);
     if (to < at)

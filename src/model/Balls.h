@@ -129,6 +129,8 @@ public:
 
 private:
     static uint64_t CellKey(int64_t x, int64_t y);
+    // The ball's index in the list; Count() when it is not there.
+    int listIndexOf(const TBall& ball) const;
     // Tells the edit history, before a ball's cell or lane changes.
     void changing(const TBall& ball);
     void ForgetCell(const TBall& ball);
