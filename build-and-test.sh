@@ -2,9 +2,9 @@
 # Builds everything and runs every test: the full build, then a user's journey through the
 # program on an X server of its own, then the window-less libraries again under AddressSanitizer
 # and UndefinedBehaviorSanitizer, then the fuzz targets briefly, then the program under a minute of
-# edits with ThreadSanitizer on the engine and the mingler and with AddressSanitizer on the whole,
-# then the program's start-up and shut-down and the tests that open sound devices once more on a
-# running sound server.
+# edits with ThreadSanitizer on the engine and the mingler, then the program's start-up and
+# shut-down and the tests that open sound devices once more on a running sound server, then the
+# minute of edits again with AddressSanitizer on the whole.
 set -uo pipefail
 cd "$(dirname "$0")"
 
@@ -59,7 +59,8 @@ run_suite() {
 }
 
 # The program on the "no sound" device under a stream of edits for a minute, built with a
-# sanitizer: only the soak driver and what it loads.
+# sanitizer: only the soak driver and what it loads. A directory built before with the same flags
+# keeps its objects, so only what the soak adds is compiled.
 run_soak() {
     local dir=$1
     shift
@@ -150,11 +151,12 @@ if [ $status -eq 0 ]; then
         -DGBX_TSAN=ON || status=1
 fi
 if [ $status -eq 0 ]; then
-    timed "soak: AddressSanitizer build, 60 s" run_soak build-soak-asan -DCMAKE_BUILD_TYPE=Debug \
-        -DGBX_SANITIZE=ON || status=1
-fi
-if [ $status -eq 0 ]; then
     timed "sound server: tests" run_on_sound_server || status=1
+fi
+# Last: the window joins the sanitised build, whose tests have run.
+if [ $status -eq 0 ]; then
+    timed "soak: AddressSanitizer build, 60 s" run_soak build-sanitize -DCMAKE_BUILD_TYPE=Debug \
+        -DGBX_SANITIZE=ON -DGBX_WITH_GUI=ON || status=1
 fi
 [ $failed -eq 0 ] || status=1
 echo "Wall time by phase:"

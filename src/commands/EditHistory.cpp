@@ -1,13 +1,7 @@
 #include "commands/EditHistory.h"
 
-#include "commands/BallClipboard.h"
-#include "commands/BallEditCommands.h"
 #include "commands/BallLength.h"
-#include "commands/BallPlacing.h"
-#include "commands/SoundFileCommands.h"
-#include "controls/BallLink.h"
 #include "model/Arrangement.h"
-#include "model/LaneOperations.h"
 #include "planfile/TextPlanReader.h"
 #include "planfile/TextPlanWriter.h"
 #include "support/WideMemIniFile.h"
@@ -18,38 +12,23 @@
 
 namespace {
 
-// The edits whose every change is to balls: the history takes these back.
-bool IsBallEdit(int32_t changeCode) {
-    switch (changeCode) {
-    case kChangeBallPlaced:
-    case kChangeBallRemoved:
-    case kChangeBallsPasted:
-    case kChangeBallCut:
-    case kChangeBallsCut:
-    case kChangeLaneBallsCut:
-    case kChangeBallLength:
-    case kChangeBallLoudness:
-    case kChangeBallPan:
-    case kChangeAllBallsDeleted:
-    case kChangeBallSoundFilePasted:
-    case kChangeBallOwnFile:
-    case kChangeLaneBallsRemoved:
-    case kChangeRandomBalls:
-    case kChangeBallsLaidOut:
-        return true;
-    default:
-        return false;
-    }
-}
-
 // Values typed key by key: a key's step joins the step of the key before, on the same balls.
 bool IsTypedValue(int32_t changeCode) {
     return changeCode == kChangeBallLoudness || changeCode == kChangeBallPan ||
            changeCode == kChangeBallLength;
 }
 
-// The name the text form gives the first ball section.
+// The names the text form gives the first ball section, the first lane section and the
+// plan's values.
 const QString kBallSection = QStringLiteral("0");
+const QString kLaneSection = QStringLiteral("Lane.0");
+const QString kValuesSection = QStringLiteral("Main");
+
+// The values that the timing of every ball hangs on, as their text form has them.
+QString TimingValues(const TThePlan& plan) {
+    return QString::fromStdString(plan.MPH.Text() + ' ' + plan.ElementRate.Text() + ' ' +
+                                  plan.FrameResolution.Text());
+}
 
 } // namespace
 
@@ -64,6 +43,12 @@ TEditHistory::~TEditHistory() {
 }
 
 // Recording
+
+void TEditHistory::SetRecording(bool recording) {
+    if (recording && !m_recording)
+        takePlanAsStart();
+    m_recording = recording;
+}
 
 TEditHistory::BallState TEditHistory::stateOf(const TBall& ball) const {
     QByteArray text = WriteTextSections({}, {&ball});
@@ -112,8 +97,7 @@ int TEditHistory::startIndexOf(const TBall& ball) {
 }
 
 void TEditHistory::noteActivity() {
-    const bool begins = m_open.balls.empty() && m_open.changeCode == 0 && !m_uncovered;
-    if (begins && m_stepBegun)
+    if (!std::exchange(m_opened, true) && m_stepBegun)
         m_stepBegun();
 }
 
@@ -158,9 +142,6 @@ void TEditHistory::ChangeRecorded(int32_t changeCode) {
     noteActivity();
     if (m_open.changeCode == 0)
         m_open.changeCode = changeCode;
-    // An edit without a code is of no known kind.
-    if (!IsBallEdit(changeCode))
-        m_uncovered = true;
 }
 
 void TEditHistory::PlanSaved() {
@@ -183,7 +164,7 @@ void TEditHistory::PlanReplaced() {
 TEditHistory::Step TEditHistory::takeOpenStep() {
     Step step = std::move(m_open);
     m_open = {};
-    m_uncovered = false;
+    m_opened = false;
     m_touched.clear();
     m_changedBalls.clear();
     m_start.Forget();
@@ -191,33 +172,30 @@ TEditHistory::Step TEditHistory::takeOpenStep() {
 }
 
 bool TEditHistory::CloseStep() {
-    const bool uncoveredEdit = m_uncovered;
+    if (!m_opened)
+        return false;
     const std::vector<const TBall*> balls = std::exchange(m_changedBalls, {});
     Step step = takeOpenStep();
-    const bool uncovered = uncoveredEdit || (!step.balls.empty() && step.changeCode == 0);
-    if (uncovered) {
-        Clear(false);
-        return false;
-    }
-    if (step.balls.empty())
-        return false;
     // The balls that are still there, at their indices now.
-    BallIndex indexNow;
-    indexNow.Take(m_arrangement.balls);
     std::vector<BallChange> changes;
-    for (size_t i = 0; i < step.balls.size(); ++i) {
-        BallChange& change = step.balls[i];
-        if (const TBall* ball = balls[i]) {
-            BallState after = stateOf(*ball);
-            after.index = indexNow.Of(ball);
-            change.after = std::move(after);
+    if (!step.balls.empty()) {
+        BallIndex indexNow;
+        indexNow.Take(m_arrangement.balls);
+        for (size_t i = 0; i < step.balls.size(); ++i) {
+            BallChange& change = step.balls[i];
+            if (const TBall* ball = balls[i]) {
+                BallState after = stateOf(*ball);
+                after.index = indexNow.Of(ball);
+                change.after = std::move(after);
+            }
+            if (change.before != change.after)
+                changes.push_back(std::move(change));
         }
-        if (change.before != change.after)
-            changes.push_back(std::move(change));
     }
-    if (changes.empty())
-        return false;
     step.balls = std::move(changes);
+    comparePlan(step);
+    if (step.balls.empty() && step.lanes.empty() && !step.values)
+        return false;
     if (joinsLastStep(step))
         return false;
     keep(std::move(step));
@@ -229,7 +207,8 @@ bool TEditHistory::joinsLastStep(const Step& step) {
     const auto now = std::chrono::steady_clock::now();
     const auto lastClosed = std::exchange(m_lastKept, now);
     if (!IsTypedValue(step.changeCode) || now - lastClosed > kTypingPause || m_position == 0 ||
-        m_position != m_steps.size() || m_savedAt == m_position)
+        m_position != m_steps.size() || m_savedAt == m_position || !step.lanes.empty() ||
+        step.values)
         return false;
     Step& last = m_steps.back();
     if (last.changeCode != step.changeCode || last.balls.size() != step.balls.size())
@@ -240,18 +219,25 @@ bool TEditHistory::joinsLastStep(const Step& step) {
         if (!was || !is || was->index != is->index || was->x != is->x || was->y != is->y)
             return false;
     }
+    m_bytes -= bytesOf(last);
     for (size_t i = 0; i < step.balls.size(); ++i)
         last.balls[i].after = step.balls[i].after;
+    m_bytes += bytesOf(last);
     return true;
 }
 
 void TEditHistory::keep(Step step) {
-    m_steps.erase(m_steps.begin() + static_cast<std::ptrdiff_t>(m_position), m_steps.end());
+    while (m_steps.size() > m_position) {
+        m_bytes -= bytesOf(m_steps.back());
+        m_steps.pop_back();
+    }
     if (m_savedAt && *m_savedAt > m_position)
         m_savedAt.reset(); // the saved state was among the steps just dropped
+    m_bytes += bytesOf(step);
     m_steps.push_back(std::move(step));
     ++m_position;
-    if (m_steps.size() > kMostSteps) {
+    while (m_steps.size() > kMostSteps || (m_bytes > kMostBytes && m_steps.size() > 1)) {
+        m_bytes -= bytesOf(m_steps.front());
         m_steps.pop_front();
         --m_position;
         if (m_savedAt)
@@ -260,21 +246,74 @@ void TEditHistory::keep(Step step) {
 }
 
 void TEditHistory::Clear(bool saved) {
+    takePlanAsStart();
     m_steps.clear();
+    m_bytes = 0;
     m_position = 0;
     m_savedAt = saved ? std::optional<size_t>(0) : std::nullopt;
 }
 
-size_t TEditHistory::Bytes() const {
-    size_t bytes = sizeof(Step) * m_steps.size();
-    for (const Step& step : m_steps) {
-        bytes += step.balls.capacity() * sizeof(BallChange);
-        for (const BallChange& change : step.balls)
-            for (const auto* state : {&change.before, &change.after})
-                if (*state)
-                    bytes += static_cast<size_t>((*state)->text.capacity());
-    }
+size_t TEditHistory::bytesOf(const Step& step) {
+    const auto textOf = [](const auto& state) {
+        return state ? static_cast<size_t>(state->text.capacity()) : size_t{0};
+    };
+    size_t bytes = sizeof(Step) + step.balls.capacity() * sizeof(BallChange) +
+                   step.lanes.capacity() * sizeof(LaneChange);
+    for (const BallChange& change : step.balls)
+        bytes += textOf(change.before) + textOf(change.after);
+    for (const LaneChange& change : step.lanes)
+        bytes += textOf(change.before) + textOf(change.after);
+    if (step.values)
+        bytes +=
+            static_cast<size_t>(step.values->before.capacity() + step.values->after.capacity());
     return bytes;
+}
+
+std::vector<TEditHistory::LaneNow> TEditHistory::lanesNow() const {
+    const TTheLanes& lanes = m_arrangement.lanes;
+    std::vector<LaneNow> now;
+    now.reserve(static_cast<size_t>(lanes.Count()));
+    for (int i = 0; i < lanes.Count(); ++i) {
+        const TLane& lane = lanes.At(i);
+        QByteArray text = WriteTextSections({&lane}, {});
+        text.squeeze();
+        now.push_back({&lane, LaneState{i, lane.Position(), lane.Piece().Hue(),
+                                        lane.Piece().HueAuto(), std::move(text)}});
+    }
+    return now;
+}
+
+void TEditHistory::takePlanAsStart() {
+    m_lanesAtStart = lanesNow();
+    m_valuesAtStart = WritePlanValuesSection(m_arrangement);
+}
+
+void TEditHistory::comparePlan(Step& step) {
+    std::vector<LaneNow> now = lanesNow();
+    std::unordered_map<const TLane*, size_t> atStart;
+    for (size_t i = 0; i < m_lanesAtStart.size(); ++i)
+        atStart.emplace(m_lanesAtStart[i].lane, i);
+    std::vector<bool> stayed(m_lanesAtStart.size());
+    for (const LaneNow& lane : now) {
+        const auto found = atStart.find(lane.lane);
+        if (found == atStart.end()) {
+            step.lanes.push_back({std::nullopt, lane.state});
+            continue;
+        }
+        stayed[found->second] = true;
+        const LaneState& before = m_lanesAtStart[found->second].state;
+        if (!before.SameAs(lane.state))
+            step.lanes.push_back({before, lane.state});
+    }
+    for (size_t i = 0; i < stayed.size(); ++i)
+        if (!stayed[i])
+            step.lanes.push_back({m_lanesAtStart[i].state, std::nullopt});
+    m_lanesAtStart = std::move(now);
+
+    QByteArray values = WritePlanValuesSection(m_arrangement);
+    if (values != m_valuesAtStart)
+        step.values = ValuesChange{m_valuesAtStart, values};
+    m_valuesAtStart = std::move(values);
 }
 
 // Taking back and making again
@@ -302,6 +341,7 @@ void TEditHistory::apply(const Step& step, bool forward) {
     m_applying = true;
     m_restored.clear();
     TTheBalls& balls = m_arrangement.balls;
+    TThePlan& plan = m_arrangement.plan;
     const auto from = [forward](const BallChange& c) -> const std::optional<BallState>& {
         return forward ? c.before : c.after;
     };
@@ -314,18 +354,38 @@ void TEditHistory::apply(const Step& step, bool forward) {
             coming.push_back(&*state);
     std::sort(coming.begin(), coming.end(),
               [](const BallState* a, const BallState* b) { return a->index < b->index; });
+    const QByteArray* values = nullptr;
+    if (step.values)
+        values = forward ? &step.values->after : &step.values->before;
     // Sound files first: reading them under the mixer lock would wait on the disk.
     TWideMemIniFile ini{QString()};
     const PlanReadContext context = m_context();
-    for (const BallState* state : coming) {
-        ini.SetText(QString::fromUtf8(state->text));
-        FindSectionResources(m_arrangement, ini, {kBallSection}, context);
-    }
+    const auto findResources = [&](const QByteArray& text, const QString& section) {
+        ini.SetText(QString::fromUtf8(text));
+        FindSectionResources(m_arrangement, ini, {section}, context);
+    };
+    for (const BallState* state : coming)
+        findResources(state->text, kBallSection);
+    for (const LaneChange& change : step.lanes)
+        if (const auto& state = forward ? change.after : change.before)
+            findResources(state->text, kLaneSection);
+    if (values)
+        findResources(*values, kValuesSection);
+
+    const Elements startWas = plan.Start;
+    const Elements endWas = plan.End;
+    const QString timingWas = TimingValues(plan);
+    std::vector<TLane*> lanes;
     {
         MixerLock lock(m_arrangement.audio);
         for (const BallChange& change : step.balls)
             if (const auto& state = from(change))
                 balls.RemoveAt(state->x, state->y, false);
+        lanes = applyLanes(step, forward);
+        if (values) {
+            ini.SetText(QString::fromUtf8(*values));
+            ReadPlanValuesSection(m_arrangement, ini, context);
+        }
         // In the order of their places, each ball comes back where it was: the balls the step
         // left alone keep their order among themselves.
         for (const BallState* state : coming) {
@@ -338,8 +398,75 @@ void TEditHistory::apply(const Step& step, bool forward) {
             m_restored.push_back(ball);
         }
     }
+    if (plan.Start != startWas || plan.End != endWas) {
+        TRoomState& room = m_arrangement.room;
+        room.SetFlagPosition(room.StartFlag(), plan.Start, false);
+        room.SetFlagPosition(room.EndFlag(), plan.End, false);
+        room.PlaceStartEndCaptions();
+    }
+    if (TimingValues(plan) != timingWas)
+        plan.TimingChanged(true);
+    // The lanes' balls sound, or stop sounding, as the lanes now say.
+    for (TLane* lane : lanes) {
+        m_arrangement.audio.RescheduleLane(*lane);
+        m_arrangement.audio.ApplyToLaneSounding(*lane, SoundAttribute::Loudness);
+        m_arrangement.audio.ApplyToLaneSounding(*lane, SoundAttribute::Pan);
+    }
+    takePlanAsStart();
     followSavedState();
     m_applying = false;
+}
+
+std::vector<TLane*> TEditHistory::applyLanes(const Step& step, bool forward) {
+    TTheLanes& lanes = m_arrangement.lanes;
+    std::vector<TLane*> present;
+    if (step.lanes.empty())
+        return present;
+    // Every lane the step changed, found by its place before the list changes.
+    std::vector<TLane*> was(step.lanes.size(), nullptr);
+    std::vector<int32_t> rows;
+    for (size_t i = 0; i < step.lanes.size(); ++i) {
+        const LaneChange& change = step.lanes[i];
+        const auto& from = forward ? change.before : change.after;
+        const auto& to = forward ? change.after : change.before;
+        if (from) {
+            was[i] = &lanes.At(from->index);
+            rows.push_back(from->position);
+        }
+        if (to)
+            rows.push_back(to->position);
+    }
+    TWideMemIniFile ini{QString()};
+    const PlanReadContext context = m_context();
+    std::vector<std::pair<int, TLane*>> placed;
+    for (size_t i = 0; i < step.lanes.size(); ++i) {
+        const auto& to = forward ? step.lanes[i].after : step.lanes[i].before;
+        if (!to) {
+            lanes.Remove(*was[i]);
+            continue;
+        }
+        TLane* lane = was[i] ? was[i] : &lanes.Add(to->position, to->hue, to->hueAuto);
+        if (lane->Position() != to->position)
+            lanes.SetPosition(*lane, to->position);
+        lane->Piece().Resource = nullptr; // named again by the section, or by none
+        ini.SetText(QString::fromUtf8(to->text));
+        // A generated hue that stays generated is left as the program chose it last.
+        const bool keepsHue = was[i] && to->hueAuto && lane->Piece().HueAuto();
+        ReadLaneSectionInto(m_arrangement, ini, kLaneSection, *lane, context);
+        if (!keepsHue)
+            lane->Piece().RestoreHue(to->hue, to->hueAuto);
+        placed.emplace_back(to->index, lane);
+    }
+    // In the order of their places, as the balls.
+    std::sort(placed.begin(), placed.end());
+    for (const auto& [index, lane] : placed) {
+        lanes.MoveTo(*lane, index);
+        present.push_back(lane);
+    }
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    m_arrangement.balls.JoinRowLanes(rows);
+    return present;
 }
 
 void TEditHistory::followSavedState() {

@@ -4,9 +4,12 @@
 #include "commands/CommandState.h"
 #include "commands/CommandTable.h"
 #include "commands/EditHistory.h"
+#include "controls/ControlHost.h"
 #include "controls/Interior.h"
 #include "controls/TheLaneStrip.h"
 #include "controls/TheRoom.h"
+#include "controls/TheRuler.h"
+#include "controls/TheWatch.h"
 #include "model/Arrangement.h"
 #include "support/Report.h"
 #include "texts/Parlance.h"
@@ -18,16 +21,31 @@ constexpr int kTextUndone = 352;
 constexpr int kTextRedone = 353;
 
 void takeStep(const HistoryLinks& links, bool back) {
+    // A value being typed would be written to what the step may take away.
+    if (TTheWatch* watch = TheWatchOf(links.interior); watch && watch->Typing())
+        watch->EndTyping();
     TEditHistory& history = links.history;
     history.CloseStep();
     const int32_t change = back ? history.UndoCode() : history.RedoCode();
+    Arrangement& a = links.arrangement;
+    const Elements startWas = a.plan.Start;
+    const Elements endWas = a.plan.End;
     if (!(back ? history.Undo() : history.Redo()))
         return;
-    Arrangement& a = links.arrangement;
-    // The ball the commands act on may be gone, or back as another object.
+    // The ball and the lane the commands act on may be gone, or back as other objects.
     links.state.CurrentBall = a.balls.Find(a.room.Point.X, a.room.Point.Y);
+    if (links.state.CurrentLane && a.lanes.IndexOf(*links.state.CurrentLane) < 0)
+        links.state.CurrentLane = nullptr;
     for (TBall* ball : history.Restored())
         a.audio.ArmBall(*ball);
+    // A play range that changed under a rolling plan is heard as a move of its flags is.
+    if (TTheRuler* ruler = dynamic_cast<TTheRuler*>(links.interior.Ruler)) {
+        ruler->UpdateRuler();
+        if (a.plan.Start != startWas || a.plan.End != endWas)
+            ruler->OnRoundRobinRangeChange(a.plan.Start != startWas, a.plan.End != endWas, endWas);
+    }
+    // Lanes may have come or gone, and the timing changed.
+    links.interior.TheCtrls.Host.RelayoutAndRepaint(false);
     if (TTheRoom* room = TheRoomOf(links.interior))
         room->RepaintWhole();
     if (TTheLaneStrip* strip = TheLaneStripOf(links.interior))

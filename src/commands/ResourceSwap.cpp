@@ -15,8 +15,10 @@ void ReplaceResource(Arrangement& arrangement, TRes& from, TRes& to) {
         relink(arrangement.plan.Master);
         for (int i = 0; i < arrangement.lanes.Count(); ++i)
             relink(arrangement.lanes.At(i).Piece());
+        // Only the balls that name it: taking a ball's piece to edit tells the edit history.
         for (int i = 0; i < arrangement.balls.Count(); ++i)
-            if (TBall& ball = arrangement.balls.At(i); ball.OwnPiece())
+            if (TBall& ball = arrangement.balls.At(i);
+                ball.OwnPiece() && ball.OwnPiece()->Resource == &from)
                 relink(ball.EditPiece());
     }
     arrangement.resources.Delete(from);

@@ -2,6 +2,7 @@
 #include "model/Balls.h"
 
 #include "model/Arrangement.h"
+#include "model/ListMove.h"
 #include "model/SliderScale.h"
 #include "support/FaultLog.h"
 
@@ -190,13 +191,8 @@ void TTheBalls::MoveTo(TBall& ball, int index) {
     const int from = listIndexOf(ball);
     if (from == Count())
         return;
-    const auto at = m_balls.begin() + from;
-    const auto to = m_balls.begin() + std::clamp(index, 0, Count() - 1);
     MixerLock lock(m_arrangement.audio);
-    if (to < at)
-        std::rotate(to, at, at + 1);
-    else
-        std::rotate(at, at + 1, to + 1);
+    MoveInList(m_balls, from, index);
 }
 
 bool TTheBalls::RemoveAt(int64_t x, int64_t y, bool asCell) {
@@ -209,6 +205,23 @@ bool TTheBalls::RemoveAt(int64_t x, int64_t y, bool asCell) {
         return false;
     Remove(*m_balls[index], index);
     return true;
+}
+
+void TTheBalls::JoinRowLanes(const std::vector<int32_t>& rows) {
+    if (rows.empty())
+        return;
+    MixerLock lock(m_arrangement.audio);
+    for (const auto& ball : m_balls) {
+        if (std::find(rows.begin(), rows.end(), ball->m_y) == rows.end())
+            continue;
+        TLane* lane = m_arrangement.lanes.AtPosition(ball->m_y);
+        if (ball->m_lane == lane)
+            continue;
+        DetachFromLane(*ball);
+        SetLane(*ball, lane);
+        if (lane)
+            lane->LaneBalls.push_back(ball.get());
+    }
 }
 
 void TTheBalls::RemoveRow(int32_t y) {

@@ -99,6 +99,9 @@ public:
     // Removes the ball at (X, Y), or at the view's cell; false when there is none.
     bool RemoveAt(int64_t x, int64_t y, bool asCell);
     void RemoveRow(int32_t y);
+    // The balls of the rows join the first lane at their row, or none, after the lanes there
+    // changed.
+    void JoinRowLanes(const std::vector<int32_t>& rows);
     // The balls of row a go to row b and those of row b to row a, each joining the lane at its
     // new row (or none). Both rows lie in the ball range.
     void SwapRows(int32_t a, int32_t b);

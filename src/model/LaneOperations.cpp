@@ -132,7 +132,7 @@ bool MoveLane(Arrangement& arrangement, TLane& lane, int32_t step) {
         arrangement.audio.RescheduleLane(*each);
     for (TLane* each : movingUp)
         arrangement.audio.RescheduleLane(*each);
-    arrangement.plan.SetModified(0, true);
+    arrangement.plan.SetModified(kChangeLaneMoved, true);
     return true;
 }
 

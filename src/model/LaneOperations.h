@@ -12,6 +12,7 @@ class TLane;
 class TTheLanes;
 
 // Change codes of the lane operations.
+constexpr int32_t kChangeLaneMoved = 354;
 constexpr int32_t kChangeLaneRemoved = 77;
 constexpr int32_t kChangeLaneCut = 303;
 constexpr int32_t kChangeLaneBallsRemoved = 224;
@@ -32,7 +33,7 @@ void RemoveLane(Arrangement& arrangement, TLane& lane, bool withLane, int32_t ch
 
 // The lane's row trades places with the row `step` away: every lane and ball of either row
 // moves to the other. False, with nothing changed, when that row lies outside the ball range.
-// The plan is modified; no change code names a move.
+// Change code 354.
 bool MoveLane(Arrangement& arrangement, TLane& lane, int32_t step);
 
 // Balls in the lane on the steps of the play range: every `every` steps from the range's

@@ -2,6 +2,7 @@
 #include "model/Lanes.h"
 
 #include "model/Arrangement.h"
+#include "model/ListMove.h"
 
 #include <algorithm>
 
@@ -81,6 +82,16 @@ void TTheLanes::SetPosition(TLane& lane, int32_t position) {
     lane.m_position = position;
     reindex(old);
     reindex(position);
+}
+
+void TTheLanes::MoveTo(TLane& lane, int index) {
+    const int from = IndexOf(lane);
+    if (from < 0)
+        return;
+    MixerLock lock(m_arrangement.audio);
+    MoveInList(m_lanes, from, index);
+    // The first lane at a position is the first in list order.
+    reindex(lane.Position());
 }
 
 void TTheLanes::reindex(int32_t position) {

@@ -64,6 +64,8 @@ public:
     void Remove(TLane& lane);
     // The lane's row; its balls stay where they are (the caller moves them).
     void SetPosition(TLane& lane, int32_t position);
+    // Moves a lane to an index of the list (clamped), the others keeping their order.
+    void MoveTo(TLane& lane, int index);
 
 private:
     // The first lane in list order at the position, after the lanes there changed.

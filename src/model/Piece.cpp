@@ -48,6 +48,12 @@ void TPiece::SetHue(long double hue, bool automatic) {
     m_colour = PieceColourOfHue(m_hue);
 }
 
+void TPiece::RestoreHue(long double hue, bool automatic) {
+    m_hueAuto = automatic;
+    m_hue = hue;
+    m_colour = PieceColourOfHue(m_hue);
+}
+
 long double TPiece::GeneratedHue() const {
     // Hues that no other lane uses; when all are taken, any but the neighbours' hues.
     std::array<bool, kHueCandidates.size()> used{};

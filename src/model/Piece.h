@@ -59,6 +59,8 @@ public:
     void SetHue(long double hue, bool automatic);
     // A hue as a file holds it; the colour follows when the owner sets the hue for good.
     void SetHueAsRead(long double hue) { m_hue = hue; }
+    // A hue as it was, generated or chosen, with its colour: an edit taken back.
+    void RestoreHue(long double hue, bool automatic);
 
     // A ball's piece points to its lane's piece; lane pieces and the master piece have none.
     const TPiece* BasePiece() const { return m_base; }

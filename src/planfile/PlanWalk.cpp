@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace {
 
 void FormulaText(PlanSink& sink, plantag::Tag tag, const TFormula& formula) {
@@ -41,12 +43,14 @@ void WalkPiece(const TPiece& piece, bool writeAll, PlanSink& sink) {
 
 } // namespace
 
-void WalkPlan(const Arrangement& arrangement, int32_t formatVersion, PlanSink& sink) {
+void WalkHeader(const Arrangement& arrangement, std::optional<int32_t> formatVersion,
+                PlanSink& sink) {
     using namespace plantag;
     const TThePlan& plan = arrangement.plan;
     const TRoomState& room = arrangement.room;
     sink.BeginHeader();
-    sink.Int32(FormatVersion, formatVersion);
+    if (formatVersion)
+        sink.Int32(FormatVersion, *formatVersion);
     FormulaText(sink, MPH, plan.MPH);
     FormulaText(sink, FrameResolution, plan.FrameResolution);
     FormulaText(sink, Frames, plan.Frames);
@@ -55,18 +59,23 @@ void WalkPlan(const Arrangement& arrangement, int32_t formatVersion, PlanSink& s
         sink.Int64(Start, plan.Start.count);
     if (plan.End.count != 0)
         sink.Int64(End, plan.End.count);
-    sink.Int32(OffsetX, room.OffsetX);
-    sink.Int32(OffsetY, room.OffsetY);
-    sink.Int32(ThePointX, room.Point.X);
-    sink.Int32(ThePointY, room.Point.Y);
+    if (formatVersion) {
+        sink.Int32(OffsetX, room.OffsetX);
+        sink.Int32(OffsetY, room.OffsetY);
+        sink.Int32(ThePointX, room.Point.X);
+        sink.Int32(ThePointY, room.Point.Y);
+    }
     sink.Bool(Memory, plan.Memory);
-    if (plan.MasterLoudness.Text() != "1")
+    if (formatVersion && plan.MasterLoudness.Text() != "1")
         FormulaText(sink, MasterLoudness, plan.MasterLoudness);
     if (!plan.ResourcesFolder.isEmpty())
         sink.Text(ResourcesFolder, plan.ResourcesFolder);
     sink.BeginPiece();
     WalkPiece(plan.Master, true, sink);
+}
 
+void WalkPlan(const Arrangement& arrangement, int32_t formatVersion, PlanSink& sink) {
+    WalkHeader(arrangement, formatVersion, sink);
     for (int i = 0; i < arrangement.lanes.Count(); ++i)
         WalkLane(arrangement.lanes.At(i), i, sink);
     WalkBalls(arrangement, sink);

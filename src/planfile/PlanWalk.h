@@ -7,6 +7,7 @@
 #include <QStringView>
 
 #include <cstdint>
+#include <optional>
 
 class Arrangement;
 class TBall;
@@ -30,6 +31,10 @@ public:
     virtual void Text(plantag::Tag tag, QStringView value) = 0;
 };
 
+// The header and the master piece. Without a format version, only the values that edits change:
+// neither the view (scroll offsets, the point) nor the master loudness, which is a mixing control.
+void WalkHeader(const Arrangement& arrangement, std::optional<int32_t> formatVersion,
+                PlanSink& sink);
 // The header (with the given format version) and the master piece, the lanes, then the balls.
 void WalkPlan(const Arrangement& arrangement, int32_t formatVersion, PlanSink& sink);
 // The balls alone.

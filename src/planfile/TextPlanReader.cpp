@@ -93,23 +93,14 @@ public:
 
     void ReadHeader() {
         const SectionReader main(m_ini, kMain);
-        main.SetFormulaText(MPH, m_plan.MPH, "120");
-        main.SetFormulaText(FrameResolution, m_plan.FrameResolution, "16");
-        main.SetFormulaText(Frames, m_plan.Frames, "32");
-        main.SetFormulaText(ElementRate, m_plan.ElementRate, "44100");
-        m_plan.Start = Elements{main.Int64(Start, 0)};
-        m_plan.End = Elements{main.Int64(End, 0)};
+        ReadPlanValues(main);
         m_arrangement.room.OffsetX = main.Integer(OffsetX, 0);
         m_arrangement.room.OffsetY = main.Integer(OffsetY, 0);
         m_arrangement.room.Point.X = main.Integer(ThePointX, 0);
         m_arrangement.room.Point.Y = main.Integer(ThePointY, 0);
-        m_plan.Memory = main.Bool(Memory, false);
         main.SetFormulaText(MasterLoudness, m_plan.MasterLoudness, "1");
-        m_plan.ResourcesFolder = main.String(ResourcesFolder, QString());
-
-        TPiece& master = m_plan.Master;
-        ReadPiece(main, master);
         // The master piece ends every chain of inheritance, so it holds concrete values.
+        TPiece& master = m_plan.Master;
         if (master.Loudness.Value() == TPiece::kLoudnessNotSet)
             master.Loudness.SetValue(0.1L);
         if (master.Pan.Value() == TPiece::kPanNotSet)
@@ -119,6 +110,22 @@ public:
         if (master.Life.Value() == TPiece::kNotSet)
             master.Life.SetValue(int64_t{0});
         RecomputeTimingAfterRead(m_plan);
+    }
+
+    // The header's values that edits change, the master piece among them, as they stand.
+    void ReadPlanValues(const SectionReader& main) {
+        main.SetFormulaText(MPH, m_plan.MPH, "120");
+        main.SetFormulaText(FrameResolution, m_plan.FrameResolution, "16");
+        main.SetFormulaText(Frames, m_plan.Frames, "32");
+        main.SetFormulaText(ElementRate, m_plan.ElementRate, "44100");
+        m_plan.Start = Elements{main.Int64(Start, 0)};
+        m_plan.End = Elements{main.Int64(End, 0)};
+        m_plan.Memory = main.Bool(Memory, false);
+        m_plan.ResourcesFolder = main.String(ResourcesFolder, QString());
+
+        TPiece& master = m_plan.Master;
+        master.Resource = nullptr; // read again only when named
+        ReadPiece(main, master);
     }
 
     void ReadPiece(const SectionReader& values, TPiece& piece) {
@@ -283,6 +290,11 @@ TBall* ReadBallSectionAt(Arrangement& arrangement, const TWideCustomIniFile& ini
 void ReadLaneSectionInto(Arrangement& arrangement, const TWideCustomIniFile& ini,
                          const QString& section, TLane& lane, const PlanReadContext& context) {
     TextPlanReading(arrangement, ini, context).ReadLaneInto(section, lane);
+}
+
+void ReadPlanValuesSection(Arrangement& arrangement, const TWideCustomIniFile& ini,
+                           const PlanReadContext& context) {
+    TextPlanReading(arrangement, ini, context).ReadPlanValues(SectionReader(ini, kMain));
 }
 
 void FindSectionResources(Arrangement& arrangement, const TWideCustomIniFile& ini,

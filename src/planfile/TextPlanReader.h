@@ -38,6 +38,10 @@ TBall* ReadBallSectionAt(Arrangement& arrangement, const TWideCustomIniFile& ini
 // its piece and its struck flag.
 void ReadLaneSectionInto(Arrangement& arrangement, const TWideCustomIniFile& ini,
                          const QString& section, TLane& lane, const PlanReadContext& context);
+// The values of a [Main] section that edits change (as WritePlanValuesSection writes them) into
+// the plan; the timing is not derived again.
+void ReadPlanValuesSection(Arrangement& arrangement, const TWideCustomIniFile& ini,
+                           const PlanReadContext& context);
 // Opens the sound files the sections name, so that reading them later under the mixer lock
 // waits on no disk.
 void FindSectionResources(Arrangement& arrangement, const TWideCustomIniFile& ini,

@@ -67,3 +67,10 @@ QByteArray WriteTextSections(const std::vector<const TLane*>& lanes,
         WalkBall(*balls[i], static_cast<int>(i), sink);
     return bytes;
 }
+
+QByteArray WritePlanValuesSection(const Arrangement& arrangement) {
+    QByteArray bytes;
+    TextSink sink(bytes);
+    WalkHeader(arrangement, std::nullopt, sink);
+    return bytes;
+}

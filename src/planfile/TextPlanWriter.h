@@ -20,5 +20,8 @@ PlanImage WriteTextPlan(const Arrangement& arrangement, TextPlanScope scope);
 QByteArray WriteTextSections(const std::vector<const TLane*>& lanes,
                              const std::vector<const TBall*>& balls);
 
+// The [Main] section of the plan's values that edits change: no view, no master loudness.
+QByteArray WritePlanValuesSection(const Arrangement& arrangement);
+
 // The hue as the text form writes it: "." and the shortest text that reads back the same.
 QString HueText(long double hue);

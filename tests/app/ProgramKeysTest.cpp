@@ -85,4 +85,24 @@ TEST_F(ProgramKeysTest, CtrlZTakesAPlacedBallBackAndCtrlYOrCtrlShiftZMakesItAgai
     EXPECT_EQ(plan.balls.Count(), 1) << "nothing more to make again";
 }
 
+TEST_F(ProgramKeysTest, CtrlZTakesBackTheRangeStartSetOnTheRulerAndItsFlagFollows) {
+    ASSERT_NO_FATAL_FAILURE(startSession(options()));
+    Arrangement& plan = session->Model();
+    const Elements start = plan.plan.Start;
+    const TRect& ruler = session->Window()->Interior().Ruler->BoundsRect;
+    // Ctrl and a click on the ruler put the start there.
+    QTest::mouseClick(session->Window(), Qt::LeftButton, Qt::ControlModifier,
+                      QPoint(ruler.Left + 20 * 6 + 10, ruler.Top + 5));
+    ASSERT_NE(plan.plan.Start, start);
+    const int32_t movedPixel = plan.room.StartFlag().PixelX;
+
+    press(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(plan.plan.Start, start);
+    EXPECT_EQ(plan.room.StartFlag().Position, start);
+    EXPECT_NE(plan.room.StartFlag().PixelX, movedPixel) << "the flag went back with it";
+    EXPECT_FALSE(plan.plan.Modified());
+    press(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(plan.room.StartFlag().PixelX, movedPixel);
+}
+
 } // namespace

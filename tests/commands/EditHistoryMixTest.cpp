@@ -3,6 +3,7 @@
 #include "audio/MinglerFixture.h"
 #include "commands/BallPlacing.h"
 #include "commands/EditHistory.h"
+#include "model/LaneOperations.h"
 
 using namespace audiotest;
 
@@ -44,6 +45,34 @@ TEST_F(EditHistoryMix, UndoAndRedoWhileLoopingArmAndSilenceTheBallAtItsFrame) {
     // The first lap's sound ended by now; the second lap's never starts.
     EXPECT_EQ(FirstSounding(secondLap, 1), -1);
     EXPECT_EQ(plan.arrangement.balls.Find(1, 1), nullptr);
+    EXPECT_TRUE(faults().isEmpty()) << faults().join("\n").toStdString();
+}
+
+// A lane removed with its ball half a step into the first lap comes back by Undo: its ball sounds
+// at its frame in the same lap, through the lane's sound file and pan.
+TEST_F(EditHistoryMix, ALaneRemovedWhileLoopingSoundsAgainAtItsFrameAfterUndo) {
+    plan.AddLane(0, file("ramp.wav"), -1);
+    plan.AddLane(1, file("ramp.wav"), 1);
+    plan.SetRange(0, 2);
+    plan.AddBall(0, 0);
+    plan.AddBall(1, 1);
+    make(true);
+    Arrangement& arrangement = plan.arrangement;
+    TEditHistory history(arrangement, [] { return PlanReadContext{}; });
+    history.SetRecording(true);
+    mingler->Roll(Elements{0});
+    pull(kHalf);
+
+    RemoveLane(arrangement, *arrangement.lanes.AtPosition(1), true, kChangeLaneRemoved);
+    history.CloseStep();
+    ASSERT_EQ(arrangement.lanes.Count(), 1);
+    ASSERT_TRUE(history.Undo());
+    ASSERT_EQ(arrangement.lanes.Count(), 2);
+    for (TBall* ball : history.Restored())
+        hooks.ArmBall(*ball);
+    const std::vector<int16_t> firstLap = pull(2 * kStep - kHalf);
+    EXPECT_EQ(Sample(firstLap, kStep - kHalf - 1, 1), 0);
+    EXPECT_EQ(Sample(firstLap, kStep - kHalf + 1, 1), RampInMix(1)) << "back at its frame";
     EXPECT_TRUE(faults().isEmpty()) << faults().join("\n").toStdString();
 }
 

@@ -422,6 +422,14 @@ for key in ctrl+z ctrl+y ctrl+z; do
     sleep 0.3
 done
 shoot mistake-undone
+# A lane struck by mistake: Ctrl+Z opens it again (the kept plan below has it open).
+click_at 1 $strike_x "$(row_y "$kick_row")"
+rest_pointer
+shoot lane-struck-by-mistake
+focus "$main"
+xdotool key ctrl+z
+sleep 0.3
+shoot lane-strike-undone
 shoot pattern-placed
 
 # Rolling lights the Roll button; settling puts it out and the watch back at the start.
@@ -459,6 +467,8 @@ check "the kept plan has the kick lane" \
 check "the kept plan has the tone lane" \
     grep -qx "Resource=$tone" <(section "Lane.1" <<<"$first_dump")
 check "the kept plan has the five balls" plan_balls_are "$first_pattern" 0,0 4,0 2,1 3,1 6,1
+check "the kept plan has the kick lane open" \
+    test -z "$(section "Lane.0" <<<"$first_dump" | grep -x 'Striked=1')"
 
 # Closing an unchanged plan asks nothing.
 focus "$main"
