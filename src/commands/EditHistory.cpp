@@ -381,7 +381,7 @@ void TEditHistory::apply(const Step& step, bool forward) {
         for (const BallChange& change : step.balls)
             if (const auto& state = from(change))
                 balls.RemoveAt(state->x, state->y, false);
-        lanes = applyLanes(step, forward);
+        lanes = applyLanes(step, forward, context);
         if (values) {
             ini.SetText(QString::fromUtf8(*values));
             ReadPlanValuesSection(m_arrangement, ini, context);
@@ -417,7 +417,8 @@ void TEditHistory::apply(const Step& step, bool forward) {
     m_applying = false;
 }
 
-std::vector<TLane*> TEditHistory::applyLanes(const Step& step, bool forward) {
+std::vector<TLane*> TEditHistory::applyLanes(const Step& step, bool forward,
+                                             const PlanReadContext& context) {
     TTheLanes& lanes = m_arrangement.lanes;
     std::vector<TLane*> present;
     if (step.lanes.empty())
@@ -437,7 +438,6 @@ std::vector<TLane*> TEditHistory::applyLanes(const Step& step, bool forward) {
             rows.push_back(to->position);
     }
     TWideMemIniFile ini{QString()};
-    const PlanReadContext context = m_context();
     std::vector<std::pair<int, TLane*>> placed;
     for (size_t i = 0; i < step.lanes.size(); ++i) {
         const auto& to = forward ? step.lanes[i].after : step.lanes[i].before;

@@ -161,7 +161,7 @@ private:
     // places.
     void apply(const Step& step, bool forward);
     // The lanes' part of apply, under the mixer lock; the lanes that are there afterwards.
-    std::vector<TLane*> applyLanes(const Step& step, bool forward);
+    std::vector<TLane*> applyLanes(const Step& step, bool forward, const PlanReadContext& context);
     void followSavedState();
 
     Arrangement& m_arrangement;

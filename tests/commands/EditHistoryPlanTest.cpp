@@ -184,6 +184,12 @@ void EditHistoryPlanTest::randomEdit(std::mt19937& random) {
 // for byte, making them all again the last, and any walk back and forth the plan of that point.
 TEST_F(EditHistoryPlanTest, UndoAndRedoOfEveryKindOfEditWalkThroughTheSamePlans) {
     std::mt19937 random(7);
+    // A random plan to begin from, as if just loaded.
+    for (int i = 0; i < 300; ++i)
+        randomEdit(random);
+    history.CloseStep();
+    arrangement.plan.ClearModified();
+    history.Clear(true);
     std::vector<QByteArray> plans{state()};
     while (plans.size() <= 2000) {
         randomEdit(random);

@@ -10,6 +10,7 @@
 struct PlayRange {
     Elements start;
     Elements end;
+    bool operator==(const PlayRange&) const = default;
 };
 
 // The heard position may step back where a looping mix wrapped: from where the range's end was

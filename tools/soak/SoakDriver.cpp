@@ -118,6 +118,13 @@ void SoakDriver::laneCommand(int id) {
     contexts.Run(Dispatcher::Lane, id);
 }
 
+void SoakDriver::takeStep(int id) {
+    command(id);
+    // A step that gives the range back moves it as the ruler does: the line may jump.
+    if (currentRange() != m_rangeBeforeMove)
+        moved();
+}
+
 void SoakDriver::setRange(int64_t start, int steps) {
     const int32_t row = randomRow();
     pointTo(start, row);
@@ -194,6 +201,8 @@ void SoakDriver::addEdits() {
              addLaneAt(free[pick(static_cast<int>(free.size()))]);
          }},
         {"save", 1, [this] { m_session->Instructor()->KeepPlan(false); }},
+        {"undo", 4, [this] { takeStep(cmd::kUndo); }},
+        {"redo", 2, [this] { takeStep(cmd::kRedo); }},
     });
 }
 

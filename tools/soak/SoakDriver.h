@@ -85,6 +85,8 @@ private:
     int32_t randomRow();
     void laneCommand(int id);
     void command(int id);
+    // Undo or Redo.
+    void takeStep(int id);
     // The range from a plan column, set at the point as the ruler's commands do.
     void setRange(int64_t start, int steps);
     void rollFromRangeStartLooping();
