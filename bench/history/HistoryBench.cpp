@@ -2,7 +2,7 @@
 // set, a ball removed, in turn), each one step of the edit history. Prints the heap the steps
 // keep against the heap of the plan itself, and the time of the edits with the history against
 // the same edits without it, in the same process, and takes every step back.
-// Usage: history_bench [balls [steps]]   (100000 and 1000 unless told)
+// Usage: history_bench [balls [steps [lanes]]]   (100000, 1000 and 16 unless told)
 #include "commands/BallPlacing.h"
 #include "commands/EditHistory.h"
 #include "model/Arrangement.h"
@@ -17,7 +17,6 @@
 
 namespace {
 
-constexpr int kLanes = 16;
 constexpr int32_t kChangeBallRemoved = 68;
 
 size_t HeapInUse() {
@@ -25,20 +24,27 @@ size_t HeapInUse() {
     return info.uordblks + info.hblkhd;
 }
 
-void FillPlan(Arrangement& arrangement, int balls) {
+struct Workload {
+    int balls;
+    int steps;
+    int lanes;
+};
+
+void FillPlan(Arrangement& arrangement, const Workload& w) {
     ResetToDefaults(arrangement);
     arrangement.plan.RecomputeTiming();
-    for (int lane = 0; lane < kLanes; ++lane)
+    for (int lane = 0; lane < w.lanes; ++lane)
         arrangement.lanes.Add(lane, TPiece::kNoOwnHue, true);
-    for (int i = 0; i < balls; ++i)
-        arrangement.balls.Add(i / kLanes, i % kLanes, TPiece::kNoOwnHue, false);
+    for (int i = 0; i < w.balls; ++i)
+        arrangement.balls.Add(i / w.lanes, i % w.lanes, TPiece::kNoOwnHue, false);
     arrangement.plan.ClearModified();
 }
 
 // Step i: a ball placed beyond the others, a loudness set on an existing ball, or a ball removed.
-void Edit(Arrangement& arrangement, int balls, int i) {
-    const int32_t column = static_cast<int32_t>(balls / kLanes + 1 + i / 3);
-    const int32_t row = i % kLanes;
+void Edit(Arrangement& arrangement, const Workload& w, int i) {
+    const int balls = w.balls;
+    const int32_t column = static_cast<int32_t>(balls / w.lanes + 1 + i / 3);
+    const int32_t row = i % w.lanes;
     switch (i % 3) {
     case 0:
         PlaceBall(arrangement, column, row, false, nullptr, nullptr);
@@ -48,7 +54,7 @@ void Edit(Arrangement& arrangement, int balls, int i) {
                                       static_cast<long double>(i % 100));
         break;
     default:
-        RemoveBallAtCell(arrangement, (i * 104729) % (balls / kLanes), row, kChangeBallRemoved,
+        RemoveBallAtCell(arrangement, (i * 104729) % (balls / w.lanes), row, kChangeBallRemoved,
                          nullptr);
     }
 }
@@ -60,9 +66,9 @@ struct Run {
 };
 
 // The edits on a fresh plan, with the history when given one.
-Run EditAll(int balls, int steps, bool withHistory) {
+Run EditAll(const Workload& w, bool withHistory) {
     Arrangement arrangement;
-    FillPlan(arrangement, balls);
+    FillPlan(arrangement, w);
     std::unique_ptr<TEditHistory> history;
     if (withHistory) {
         history = std::make_unique<TEditHistory>(arrangement, [] { return PlanReadContext{}; });
@@ -71,8 +77,8 @@ Run EditAll(int balls, int steps, bool withHistory) {
     Run run;
     const size_t before = HeapInUse();
     const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < steps; ++i) {
-        Edit(arrangement, balls, i);
+    for (int i = 0; i < w.steps; ++i) {
+        Edit(arrangement, w, i);
         if (history && history->CloseStep())
             ++run.stepsKept;
     }
@@ -92,27 +98,28 @@ Run EditAll(int balls, int steps, bool withHistory) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const int balls = argc > 1 ? std::max(kLanes, std::atoi(argv[1])) : 100000;
-    const int steps = argc > 2 ? std::max(1, std::atoi(argv[2])) : 1000;
+    const int lanes = argc > 3 ? std::max(1, std::atoi(argv[3])) : 16;
+    const Workload w{argc > 1 ? std::max(lanes, std::atoi(argv[1])) : 100000,
+                     argc > 2 ? std::max(1, std::atoi(argv[2])) : 1000, lanes};
 
     const size_t empty = HeapInUse();
     size_t planBytes = 0;
     {
         Arrangement arrangement;
-        FillPlan(arrangement, balls);
+        FillPlan(arrangement, w);
         planBytes = HeapInUse() - empty;
     }
-    const Run plain = EditAll(balls, steps, false);
-    const Run recorded = EditAll(balls, steps, true);
+    const Run plain = EditAll(w, false);
+    const Run recorded = EditAll(w, true);
     const double historyBytes = double(recorded.heapGrowth) - double(plain.heapGrowth);
     std::printf("%d balls on %d lanes (%.1f MB of heap), %d single-ball edits: %d steps kept, all "
                 "taken back after\n",
-                balls, kLanes, double(planBytes) / (1024 * 1024), steps, recorded.stepsKept);
+                w.balls, w.lanes, double(planBytes) / (1024 * 1024), w.steps, recorded.stepsKept);
     std::printf("heap growth with the history %.1f KB, without %.1f KB: the steps keep %.1f KB "
                 "(goal: under 1 MB)\n",
                 double(recorded.heapGrowth) / 1024, double(plain.heapGrowth) / 1024,
                 historyBytes / 1024);
     std::printf("edits with the history %.1f ms, without %.1f ms: ratio %.2f (%.3f ms a step)\n",
-                recorded.ms, plain.ms, recorded.ms / plain.ms, recorded.ms / steps);
+                recorded.ms, plain.ms, recorded.ms / plain.ms, recorded.ms / w.steps);
     return 0;
 }
