@@ -13,21 +13,29 @@ constexpr int64_t kStep = PlanFixture::kStepFrames;
 constexpr int64_t kHalf = kStep / 2;
 constexpr int32_t kChangeBallRemoved = 68;
 
-class EditHistoryMix : public MinglerFixture {};
+// A ball on each of two steps, in lanes panned left and right, looped and recorded from the
+// start; the mix has rolled half a step.
+class EditHistoryMix : public MinglerFixture {
+protected:
+    void rollHalfAStep() {
+        plan.AddLane(0, file("ramp.wav"), -1);
+        plan.AddLane(1, file("ramp.wav"), 1);
+        plan.SetRange(0, 2);
+        plan.AddBall(0, 0);
+        plan.AddBall(1, 1);
+        make(true);
+        history.SetRecording(true);
+        mingler->Roll(Elements{0});
+        pull(kHalf);
+    }
 
-// A ball on each of two steps, looped. The second goes half a step into the first lap, comes
-// back by Undo at once, and goes again by Redo half a step into the second lap.
+    TEditHistory history{plan.arrangement, [] { return PlanReadContext{}; }};
+};
+
+// The second ball goes half a step into the first lap, comes back by Undo at once, and goes again
+// by Redo half a step into the second lap.
 TEST_F(EditHistoryMix, UndoAndRedoWhileLoopingArmAndSilenceTheBallAtItsFrame) {
-    plan.AddLane(0, file("ramp.wav"), -1);
-    plan.AddLane(1, file("ramp.wav"), 1);
-    plan.SetRange(0, 2);
-    plan.AddBall(0, 0);
-    plan.AddBall(1, 1);
-    make(true);
-    TEditHistory history(plan.arrangement, [] { return PlanReadContext{}; });
-    history.SetRecording(true);
-    mingler->Roll(Elements{0});
-    pull(kHalf);
+    rollHalfAStep();
 
     ASSERT_TRUE(RemoveBallAtCell(plan.arrangement, 1, 1, kChangeBallRemoved, nullptr));
     history.CloseStep();
@@ -51,17 +59,8 @@ TEST_F(EditHistoryMix, UndoAndRedoWhileLoopingArmAndSilenceTheBallAtItsFrame) {
 // A lane removed with its ball half a step into the first lap comes back by Undo: its ball sounds
 // at its frame in the same lap, through the lane's sound file and pan.
 TEST_F(EditHistoryMix, ALaneRemovedWhileLoopingSoundsAgainAtItsFrameAfterUndo) {
-    plan.AddLane(0, file("ramp.wav"), -1);
-    plan.AddLane(1, file("ramp.wav"), 1);
-    plan.SetRange(0, 2);
-    plan.AddBall(0, 0);
-    plan.AddBall(1, 1);
-    make(true);
+    rollHalfAStep();
     Arrangement& arrangement = plan.arrangement;
-    TEditHistory history(arrangement, [] { return PlanReadContext{}; });
-    history.SetRecording(true);
-    mingler->Roll(Elements{0});
-    pull(kHalf);
 
     RemoveLane(arrangement, *arrangement.lanes.AtPosition(1), true, kChangeLaneRemoved);
     history.CloseStep();
