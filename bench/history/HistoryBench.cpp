@@ -5,6 +5,7 @@
 // Usage: history_bench [balls [steps [lanes]]]   (100000, 1000 and 16 unless told)
 #include "commands/BallPlacing.h"
 #include "commands/EditHistory.h"
+#include "controls/BallLink.h"
 #include "model/Arrangement.h"
 #include "planfile/PlanDefaults.h"
 
@@ -16,8 +17,6 @@
 #include <memory>
 
 namespace {
-
-constexpr int32_t kChangeBallRemoved = 68;
 
 size_t HeapInUse() {
     const struct mallinfo2 info = mallinfo2();

@@ -406,12 +406,9 @@ void TEditHistory::apply(const Step& step, bool forward) {
     }
     if (TimingValues(plan) != timingWas)
         plan.TimingChanged(true);
-    // The lanes' balls sound, or stop sounding, as the lanes now say.
-    for (TLane* lane : lanes) {
+    // The lanes' balls start again, or stop, with what the lanes now say.
+    for (TLane* lane : lanes)
         m_arrangement.audio.RescheduleLane(*lane);
-        m_arrangement.audio.ApplyToLaneSounding(*lane, SoundAttribute::Loudness);
-        m_arrangement.audio.ApplyToLaneSounding(*lane, SoundAttribute::Pan);
-    }
     takePlanAsStart();
     followSavedState();
     m_applying = false;

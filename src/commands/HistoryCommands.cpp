@@ -6,8 +6,6 @@
 #include "commands/EditHistory.h"
 #include "controls/ControlHost.h"
 #include "controls/Interior.h"
-#include "controls/TheLaneStrip.h"
-#include "controls/TheRoom.h"
 #include "controls/TheRuler.h"
 #include "controls/TheWatch.h"
 #include "model/Arrangement.h"
@@ -39,17 +37,14 @@ void takeStep(const HistoryLinks& links, bool back) {
     for (TBall* ball : history.Restored())
         a.audio.ArmBall(*ball);
     // A play range that changed under a rolling plan is heard as a move of its flags is.
-    if (TTheRuler* ruler = dynamic_cast<TTheRuler*>(links.interior.Ruler)) {
-        ruler->UpdateRuler();
-        if (a.plan.Start != startWas || a.plan.End != endWas)
-            ruler->OnRoundRobinRangeChange(a.plan.Start != startWas, a.plan.End != endWas, endWas);
-    }
-    // Lanes may have come or gone, and the timing changed.
+    const bool startMoved = a.plan.Start != startWas;
+    const bool endMoved = a.plan.End != endWas;
+    if (TTheRuler* ruler = dynamic_cast<TTheRuler*>(links.interior.Ruler);
+        ruler && (startMoved || endMoved))
+        ruler->OnRoundRobinRangeChange(startMoved, endMoved, endWas);
+    // Lanes may have come or gone and the timing changed: the ruler, the room and the lane strip
+    // are drawn afresh.
     links.interior.TheCtrls.Host.RelayoutAndRepaint(false);
-    if (TTheRoom* room = TheRoomOf(links.interior))
-        room->RepaintWhole();
-    if (TTheLaneStrip* strip = TheLaneStripOf(links.interior))
-        strip->RepaintWhole();
     Report(FormatText(back ? kTextUndone : kTextRedone, {Text(change)}), QString(), false);
 }
 

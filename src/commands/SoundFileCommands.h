@@ -17,10 +17,10 @@ class PlanDialogs;
 class SoundFileLink;
 class TLane;
 class TTheMingler;
-
-constexpr int32_t kChangeBallSoundFilePasted = 251;
 class TWideCustomIniFile;
 struct CommandState;
+
+constexpr int32_t kChangeBallSoundFilePasted = 251;
 
 // Everything referenced outlives the commands.
 struct SoundFileLinks {

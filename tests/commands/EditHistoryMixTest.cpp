@@ -3,6 +3,7 @@
 #include "audio/MinglerFixture.h"
 #include "commands/BallPlacing.h"
 #include "commands/EditHistory.h"
+#include "controls/BallLink.h"
 #include "model/LaneOperations.h"
 
 using namespace audiotest;
@@ -11,7 +12,6 @@ namespace {
 
 constexpr int64_t kStep = PlanFixture::kStepFrames;
 constexpr int64_t kHalf = kStep / 2;
-constexpr int32_t kChangeBallRemoved = 68;
 
 // A ball on each of two steps, in lanes panned left and right, looped and recorded from the
 // start; the mix has rolled half a step.

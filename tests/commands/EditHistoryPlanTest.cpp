@@ -1,6 +1,8 @@
 #include "commands/BallClipboard.h"
 #include "commands/BallPlacing.h"
 #include "commands/EditHistory.h"
+#include "controls/BallLink.h"
+#include "controls/TheRuler.h"
 #include "model/Arrangement.h"
 #include "model/LaneClipboard.h"
 #include "model/LaneEdits.h"
@@ -14,9 +16,6 @@
 
 namespace {
 
-constexpr int32_t kChangeBallRemoved = 68;
-constexpr int32_t kChangeStart = 111;
-constexpr int32_t kChangeEnd = 112;
 constexpr int32_t kChangeTempo = 115;
 constexpr int32_t kChangeResourcesFolder = 259;
 constexpr int kColumns = 12;
@@ -160,7 +159,7 @@ void EditHistoryPlanTest::randomEdit(std::mt19937& random) {
         // The range's flags, as the ruler moves them.
         const bool start = random() % 2 == 0;
         (start ? a.plan.Start : a.plan.End) = a.plan.Timing().StartOfStep(column);
-        a.plan.SetModified(start ? kChangeStart : kChangeEnd, true);
+        a.plan.SetModified(start ? TTheRuler::kChangeStart : TTheRuler::kChangeEnd, true);
         break;
     }
     case 18:

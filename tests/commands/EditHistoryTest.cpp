@@ -1,6 +1,7 @@
 #include "commands/EditHistory.h"
 #include "commands/BallClipboard.h"
 #include "commands/BallPlacing.h"
+#include "controls/BallLink.h"
 #include "model/Arrangement.h"
 #include "planfile/TextPlanWriter.h"
 
@@ -9,8 +10,6 @@
 #include <random>
 
 namespace {
-
-constexpr int32_t kChangeBallRemoved = 68;
 
 class EditHistoryTest : public ::testing::Test {
 protected:
