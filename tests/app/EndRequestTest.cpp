@@ -228,10 +228,12 @@ TEST_F(EndRequestProgram, RollingThePlanItEndsWithCodeZeroAndItsSettingsWritten)
 
 // An X server of the test's own. The server picks a free display itself and writes its number
 // to standard output once it accepts clients, so tests and journeys running beside it never race
-// for a number.
+// for a number. Without -noreset the server resets whenever its last client leaves, as each
+// xdotool call does, and refuses the program's connection while it resets.
 QString startXServer(QProcess& server, const QString& xvfb) {
     server.setProcessChannelMode(QProcess::SeparateChannels);
-    server.start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
+    server.start(
+        xvfb, {"-displayfd", "1", "-noreset", "-screen", "0", "1024x768x24", "-nolisten", "tcp"});
     if (!server.waitForStarted())
         return {};
     QByteArray number;
@@ -275,9 +277,10 @@ TEST_F(EndRequestProgram, AChangedPlanIsKeptBesideItsFileWhichIsLeftAlone) {
             window = tool({"search", "--onlyvisible", "--pid", QString::number(program.processId()),
                            "--name", "song"})
                          .section('\n', 0, 0);
-            return !window.isEmpty();
+            return !window.isEmpty() || program.state() != QProcess::Running;
         },
         60'000));
+    ASSERT_EQ(program.state(), QProcess::Running) << program.readAll().toStdString();
     // A ball placed by a click in the room's second row, which is empty. A click needs no
     // keyboard focus, which a window without a window manager may not hold while it is mapped;
     // it is repeated until the title shows the change.

@@ -96,7 +96,8 @@ first_pattern="$work/home/plans/First pattern.skw"
 second_pattern="$work/home/plans/Second pattern.skw"
 settings="$work/program/data/glorinbax.ini"
 
-Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# -noreset: the server would reset whenever its last client left and refuse connections meanwhile.
+Xvfb -displayfd 3 -noreset -screen 0 1280x800x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 pids+=($!)
 display_known() { [ -s "$work/display" ]; }
 require "the X server starts" wait_until display_known
