@@ -398,12 +398,8 @@ void TEditHistory::apply(const Step& step, bool forward) {
             m_restored.push_back(ball);
         }
     }
-    if (plan.Start != startWas || plan.End != endWas) {
-        TRoomState& room = m_arrangement.room;
-        room.SetFlagPosition(room.StartFlag(), plan.Start, false);
-        room.SetFlagPosition(room.EndFlag(), plan.End, false);
-        room.PlaceStartEndCaptions();
-    }
+    if (plan.Start != startWas || plan.End != endWas)
+        m_arrangement.room.FlagsFollowRange();
     if (TimingValues(plan) != timingWas)
         plan.TimingChanged(true);
     // The lanes' balls start again, or stop, with what the lanes now say.

@@ -74,10 +74,7 @@ void fitRangeToBalls(const RangeCommandLinks& links) {
     const Elements previousEnd = model.plan.End;
     model.plan.Start = start;
     model.plan.End = std::max(end.value_or(start), start);
-    TRoomState& room = model.room;
-    room.SetFlagPosition(room.StartFlag(), model.plan.Start, false);
-    room.SetFlagPosition(room.EndFlag(), model.plan.End, false);
-    room.PlaceStartEndCaptions();
+    model.room.FlagsFollowRange();
     if (TTheRoom* theRoom = TheRoomOf(links.interior))
         theRoom->RepaintWhole();
     if (TTheRuler* ruler = rulerOf(links.interior)) {

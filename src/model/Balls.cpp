@@ -137,6 +137,12 @@ TBall* TTheBalls::FindAtCell(int32_t column, int32_t row) const {
     return Find(int64_t{column} - room.OffsetX, int64_t{row} - room.OffsetY);
 }
 
+void TTheBalls::JoinLane(TBall& ball, TLane* lane) {
+    SetLane(ball, lane);
+    if (lane)
+        lane->LaneBalls.push_back(&ball);
+}
+
 void TTheBalls::changing(const TBall& ball) {
     if (EditRecorder* recorder = m_arrangement.recorder)
         recorder->BallChanging(ball);
@@ -218,9 +224,7 @@ void TTheBalls::JoinRowLanes(const std::vector<int32_t>& rows) {
         if (ball->m_lane == lane)
             continue;
         DetachFromLane(*ball);
-        SetLane(*ball, lane);
-        if (lane)
-            lane->LaneBalls.push_back(ball.get());
+        JoinLane(*ball, lane);
     }
 }
 
@@ -246,9 +250,7 @@ void TTheBalls::SwapRows(int32_t a, int32_t b) {
     for (TBall* ball : moved) {
         ball->m_y = ball->m_y == a ? b : a;
         RememberCell(*ball);
-        SetLane(*ball, m_arrangement.lanes.AtPosition(ball->m_y));
-        if (ball->m_lane)
-            ball->m_lane->LaneBalls.push_back(ball);
+        JoinLane(*ball, m_arrangement.lanes.AtPosition(ball->m_y));
     }
 }
 

@@ -78,6 +78,8 @@ public:
     void SetX(TBall& ball, int32_t x);
     void SetY(TBall& ball, int32_t y);
     void SetLane(TBall& ball, TLane* lane);
+    // SetLane, and the ball goes into the lane's list; it is in no other lane's list.
+    void JoinLane(TBall& ball, TLane* lane);
 
     int Count() const { return static_cast<int>(m_balls.size()); }
     TBall& At(int index) const { return *m_balls.at(index); }

@@ -16,10 +16,8 @@ void adoptRowBalls(Arrangement& arrangement, TLane& lane) {
     MixerLock lock(arrangement.audio);
     for (int i = 0; i < arrangement.balls.Count(); ++i) {
         TBall& ball = arrangement.balls.At(i);
-        if (ball.Y() == lane.Position() && !ball.Lane()) {
-            arrangement.balls.SetLane(ball, &lane);
-            lane.LaneBalls.push_back(&ball);
-        }
+        if (ball.Y() == lane.Position() && !ball.Lane())
+            arrangement.balls.JoinLane(ball, &lane);
     }
 }
 

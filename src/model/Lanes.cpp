@@ -69,11 +69,8 @@ void TTheLanes::Remove(TLane& lane) {
     m_lanes.erase(m_lanes.begin() + index);
     reindex(position);
     TLane* heir = AtPosition(position);
-    for (TBall* ball : balls) {
-        m_arrangement.balls.SetLane(*ball, heir);
-        if (heir)
-            heir->LaneBalls.push_back(ball);
-    }
+    for (TBall* ball : balls)
+        m_arrangement.balls.JoinLane(*ball, heir);
 }
 
 void TTheLanes::SetPosition(TLane& lane, int32_t position) {

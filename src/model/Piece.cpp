@@ -43,9 +43,7 @@ TPiece::TPiece(Kind kind, const TTheLanes& lanes, const TPiece* master, TLane* o
 }
 
 void TPiece::SetHue(long double hue, bool automatic) {
-    m_hueAuto = automatic;
-    m_hue = automatic ? GeneratedHue() : hue;
-    m_colour = PieceColourOfHue(m_hue);
+    RestoreHue(automatic ? GeneratedHue() : hue, automatic);
 }
 
 void TPiece::RestoreHue(long double hue, bool automatic) {

@@ -53,6 +53,12 @@ void TRoomState::PlaceStartEndCaptions() {
     EndFlag().CaptionOnLeft = farApart;
 }
 
+void TRoomState::FlagsFollowRange() {
+    SetFlagPosition(StartFlag(), m_arrangement.plan.Start, false);
+    SetFlagPosition(EndFlag(), m_arrangement.plan.End, false);
+    PlaceStartEndCaptions();
+}
+
 void TRoomState::TakeFlagCaptions() {
     StartFlag().Caption = Text(kStartCaptionText);
     EndFlag().Caption = Text(kEndCaptionText);

@@ -43,6 +43,8 @@ public:
     void RecomputeFlagPixels();
     // Captions of the start and end flags point away from each other when the two are close.
     void PlaceStartEndCaptions();
+    // The start and end flags at the plan's play range, their captions placed.
+    void FlagsFollowRange();
     // The start and end flags' captions from the language texts in force.
     void TakeFlagCaptions();
     void RecomputePointPixels();
